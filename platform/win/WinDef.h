@@ -1,0 +1,89 @@
+// Basic Win32 types, handles and macros as the program sees them.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+using BYTE = std::uint8_t;
+using WORD = std::uint16_t;
+using DWORD = std::uint32_t;
+using UINT = unsigned int;
+using LONG = std::int32_t;
+using SHORT = std::int16_t;
+using BOOL = int;
+using WPARAM = std::uintptr_t;
+using LPARAM = std::intptr_t;
+using LRESULT = std::intptr_t;
+using COLORREF = DWORD;
+using DISPID = LONG;
+using VARTYPE = unsigned short;
+using TCHAR = char;
+using LPTSTR = char*;
+using LPCTSTR = const char*;
+
+// Text is UTF-8 throughout the program.
+using CString = std::string;
+
+constexpr BOOL TRUE = 1;
+constexpr BOOL FALSE = 0;
+
+namespace platform {
+class Window;
+class DeviceContext;
+class GdiObject;
+class GdiPen;
+class GdiBrush;
+class GdiFont;
+class GdiBitmap;
+class GdiRegion;
+class Icon;
+class Menu;
+} // namespace platform
+
+using HWND = platform::Window*;
+using HDC = platform::DeviceContext*;
+using HGDIOBJ = platform::GdiObject*;
+using HPEN = platform::GdiPen*;
+using HBRUSH = platform::GdiBrush*;
+using HFONT = platform::GdiFont*;
+using HBITMAP = platform::GdiBitmap*;
+using HRGN = platform::GdiRegion*;
+using HICON = platform::Icon*;
+using HCURSOR = platform::Icon*;
+using HMENU = platform::Menu*;
+
+struct RECT {
+    LONG left = 0;
+    LONG top = 0;
+    LONG right = 0;
+    LONG bottom = 0;
+};
+using LPRECT = RECT*;
+using LPCRECT = const RECT*;
+
+struct POINT {
+    LONG x = 0;
+    LONG y = 0;
+};
+using LPPOINT = POINT*;
+
+struct SIZE {
+    LONG cx = 0;
+    LONG cy = 0;
+};
+using LPSIZE = SIZE*;
+
+constexpr WORD LOWORD(std::uintptr_t v) { return static_cast<WORD>(v & 0xFFFF); }
+constexpr WORD HIWORD(std::uintptr_t v) { return static_cast<WORD>((v >> 16) & 0xFFFF); }
+constexpr DWORD MAKELONG(WORD lo, WORD hi) { return DWORD(lo) | (DWORD(hi) << 16); }
+constexpr WPARAM MAKEWPARAM(WORD lo, WORD hi) { return MAKELONG(lo, hi); }
+constexpr LPARAM MAKELPARAM(WORD lo, WORD hi) { return static_cast<LPARAM>(MAKELONG(lo, hi)); }
+constexpr int GET_X_LPARAM(LPARAM l) { return static_cast<SHORT>(LOWORD(static_cast<std::uintptr_t>(l))); }
+constexpr int GET_Y_LPARAM(LPARAM l) { return static_cast<SHORT>(HIWORD(static_cast<std::uintptr_t>(l))); }
+
+constexpr COLORREF RGB(BYTE r, BYTE g, BYTE b) {
+    return COLORREF(r) | (COLORREF(g) << 8) | (COLORREF(b) << 16);
+}
+constexpr BYTE GetRValue(COLORREF c) { return static_cast<BYTE>(c & 0xFF); }
+constexpr BYTE GetGValue(COLORREF c) { return static_cast<BYTE>((c >> 8) & 0xFF); }
+constexpr BYTE GetBValue(COLORREF c) { return static_cast<BYTE>((c >> 16) & 0xFF); }

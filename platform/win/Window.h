@@ -1,0 +1,143 @@
+// The window itself (what an HWND points to): its Qt widget, its family, style, text and
+// surface, and the translation of the widget's Qt events into window messages. Each window
+// class (dialog, button, static, edit, ...) is a subclass whose ClassProc is that class's
+// own window procedure; a CWnd attached to the window sees every message first.
+#pragma once
+
+#include "platform/win/WinUser.h"
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <memory>
+#include <vector>
+
+class QEvent;
+class QTimer;
+class QWidget;
+class CWnd;
+
+namespace platform {
+
+class DispatchControl;
+
+struct WindowParams {
+    Window* parent = nullptr;
+    UINT id = 0;
+    DWORD style = 0;
+    DWORD exStyle = 0;
+    QRect rect; // outer rectangle in pixels, relative to the parent's client area
+    CString text;
+};
+
+class Window {
+public:
+    explicit Window(const WindowParams& params);
+    virtual ~Window();
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    // Messages. Send delivers to the attached CWnd, else straight to the class procedure; an
+    // exception that a handler lets escape is reported here and goes no further.
+    LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    void Post(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    // The window class's own procedure: what DefWindowProc runs.
+    virtual LRESULT ClassProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // Whether the window still exists (a posted message may outlive it).
+    static bool IsWindow(const Window* pWindow);
+
+    // Family and identity.
+    Window* Parent() const { return m_parent; }
+    UINT Id() const { return m_id; }
+    Window* AddChild(std::unique_ptr<Window> child);
+    Window* FindChild(UINT id) const;
+    const std::vector<std::unique_ptr<Window>>& Children() const { return m_children; }
+    CWnd* Permanent() const { return m_permanent; }
+    void SetPermanent(CWnd* pWnd) { m_permanent = pWnd; }
+    CWnd* Temporary();
+
+    // State.
+    DWORD Style() const { return m_style; }
+    virtual void SetStyle(DWORD style);
+    DWORD ExStyle() const { return m_exStyle; }
+    const CString& Text() const { return m_text; }
+    virtual void SetText(const CString& text);
+    HFONT Font() const { return m_font; }
+    virtual void SetFont(HFONT font);
+    QWidget* Widget() const { return m_widget; }
+    virtual DispatchControl* Control() { return nullptr; }
+
+    // Geometry in pixels. The client area is the window less its frame.
+    QRect WindowRect() const; // relative to the parent's client area
+    QRect ScreenRect() const;
+    int FrameWidth() const;
+    QPoint ClientOrigin() const { return {FrameWidth(), FrameWidth()}; }
+    QRect ClientRect() const; // (0, 0, width, height) of the client area
+
+    // Painting. Every window draws on its own surface, which the widget shows.
+    QImage& Surface() { return m_surface; }
+    void Invalidate(bool erase);
+    void InvalidateFrame();
+    HDC BeginPaint();
+    void EndPaint(HDC hdc);
+    HDC GetDC(bool wholeWindow);
+    void ReleaseDC(HDC hdc);
+    void SetRegion(HRGN region, bool redraw);
+    HRGN Region() const { return m_region; }
+
+    // Hover and leave tracking for _TrackMouseEvent.
+    bool TrackMouse(DWORD flags, DWORD hoverTime);
+
+    // Called by the bridge widget for every Qt event of this window's widget.
+    bool HandleEvent(QEvent* event);
+
+protected:
+    // Takes ownership of the widget that shows this window.
+    void SetWidget(QWidget* widget);
+    // Runs the widget's own Qt handling of the event being translated.
+    bool DefaultEvent();
+    // True when the Qt widget draws its own content on top of the surface.
+    virtual bool PaintsNatively() const { return false; }
+    // The brush with which the default erase fills the client area (none: the parent shows).
+    virtual HBRUSH ClassBrush() const { return nullptr; }
+    // Draws the classic frame in the non-client area.
+    void DrawDefaultFrame();
+    QEvent* CurrentEvent() const { return m_currentEvent; }
+    virtual bool HandleKey(QEvent* event);
+
+private:
+    void Paint();
+    void EnsureSurface();
+    void HoverElapsed();
+
+    Window* m_parent = nullptr;
+    UINT m_id = 0;
+    DWORD m_style = 0;
+    DWORD m_exStyle = 0;
+    CString m_text;
+    HFONT m_font = nullptr;
+    QRect m_rect;
+    QWidget* m_widget = nullptr;
+    CWnd* m_permanent = nullptr;
+    std::unique_ptr<CWnd> m_temporary;
+    std::vector<std::unique_ptr<Window>> m_children;
+    QImage m_surface;
+    bool m_erasePending = true;
+    bool m_framePending = true;
+    bool m_nativePaint = false;
+    HRGN m_region = nullptr;
+    QEvent* m_currentEvent = nullptr;
+    bool m_trackHover = false;
+    bool m_trackLeave = false;
+    QTimer* m_hoverTimer = nullptr;
+};
+
+// Bridges a Qt widget class to its window: every event goes to the window first, which
+// decides, by way of the window procedure, whether the widget's own handling runs.
+class BridgeBase {
+public:
+    virtual ~BridgeBase() = default;
+    virtual bool BaseEvent(QEvent* event) = 0;
+};
+
+} // namespace platform

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building (and, with "test", testing) tavrin needs.
+# Idempotent: asks dpkg first and calls apt-get only for what is missing.
+set -euo pipefail
+
+build_pkgs=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-serialport-dev qt6-qpa-plugins
+  libgl-dev fonts-arphic-uming)
+test_pkgs=(libgtest-dev xvfb xauth xdotool x11-utils imagemagick procps util-linux
+  desktop-file-utils appstream dpkg-dev file)
+
+want=("${build_pkgs[@]}")
+if [ "${1:-}" = test ]; then
+  want+=("${test_pkgs[@]}")
+fi
+
+missing=()
+for p in "${want[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+echo "Installing: ${missing[*]}"
+"${sudo[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
