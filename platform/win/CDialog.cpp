@@ -4,7 +4,6 @@
 #include "platform/win/MessageMapEntries.h"
 #include "platform/win/Resources.h"
 
-#include <QScreen>
 #include <QWidget>
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
@@ -15,9 +14,19 @@ ON_COMMAND(IDCANCEL, OnCancel)
 ON_MESSAGE(WM_INITDIALOG, HandleInitDialog)
 END_MESSAGE_MAP()
 
-namespace {
+namespace platform {
 
-constexpr int kRestoredResult = 0;
+namespace {
+CString g_creationError;
+}
+
+const CString& LastWindowCreationError() { return g_creationError; }
+
+void SetWindowCreationError(const CString& reason) { g_creationError = reason; }
+
+} // namespace platform
+
+namespace {
 
 // Creates the dialog window of a template attached to pDialog; nullptr when refused.
 platform::DialogWindow* CreateDialogWindow(const platform::DialogTemplate& t, CWnd* pParent,
@@ -43,8 +52,12 @@ platform::DialogWindow* CreateDialogWindow(const platform::DialogTemplate& t, CW
     cs.style = static_cast<LONG>(t.style);
     cs.lpszName = t.caption.c_str();
     cs.dwExStyle = t.exStyle;
-    if (pDialog->SendMessage(WM_CREATE, 0, reinterpret_cast<LPARAM>(&cs)) == -1 ||
-        !window->CreateControls(t)) {
+    if (pDialog->SendMessage(WM_CREATE, 0, reinterpret_cast<LPARAM>(&cs)) == -1) {
+        platform::SetWindowCreationError("窗口拒绝了创建请求。");
+        pDialog->DestroyWindow();
+        return nullptr;
+    }
+    if (!window->CreateControls(t)) {
         pDialog->DestroyWindow();
         return nullptr;
     }
@@ -57,8 +70,10 @@ CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
     : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd) {}
 
 intptr_t CDialog::DoModal() {
+    platform::SetWindowCreationError({});
     const platform::DialogTemplate* t = platform::FindDialogTemplate(m_nIDTemplate);
     if (t == nullptr) {
+        platform::SetWindowCreationError("没有对话框模板 " + std::to_string(m_nIDTemplate) + "。");
         return kDoModalFailed;
     }
     platform::DialogWindow* window = CreateDialogWindow(*t, m_pParentWnd, this);
@@ -68,7 +83,7 @@ intptr_t CDialog::DoModal() {
     if (SendMessage(WM_INITDIALOG, 0, 0) != FALSE) {
         window->FocusFirstTabStop();
     }
-    const int result = platform::Window::IsWindow(window) ? window->RunModal() : kRestoredResult;
+    const int result = window->RunModal();
     DestroyWindow();
     return result;
 }

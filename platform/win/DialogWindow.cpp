@@ -2,10 +2,13 @@
 
 #include "platform/gdi/CFont.h"
 #include "platform/gdi/DeviceContext.h"
+#include "platform/gdi/GdiFont.h"
+#include "platform/gdi/Icon.h"
 #include "platform/gdi/ImageResources.h"
 #include "platform/gdi/WinGdi.h"
 #include "platform/ole/ControlHost.h"
 #include "platform/win/BridgeWidget.h"
+#include "platform/win/CDialog.h"
 #include "platform/win/ComboBoxWindow.h"
 #include "platform/win/Menu.h"
 #include "platform/win/StandardWindows.h"
@@ -93,11 +96,13 @@ bool DialogWindow::CreateControls(const DialogTemplate& dialogTemplate) {
     if (!dialogTemplate.fontFace.empty()) {
         m_font = std::make_unique<CFont>();
         m_font->CreatePointFont(dialogTemplate.pointSize * 10, dialogTemplate.fontFace.c_str());
-        Window::SetFont(static_cast<HFONT>(m_font->m_hObject));
+        Window::SetFont(static_cast<HFONT>(m_font->GetSafeHandle()));
     }
     for (const DialogItemTemplate& item : dialogTemplate.items) {
         std::unique_ptr<Window> control = CreateItem(item, units);
         if (!control) {
+            SetWindowCreationError("无法创建控件 " + std::to_string(static_cast<int>(item.id)) +
+                                   "（" + item.windowClass + "）：该控件类没有注册。");
             return false;
         }
         Window* child = AddChild(std::move(control));

@@ -1,6 +1,8 @@
 #include "platform/win/StaticWindow.h"
 
+#include "platform/gdi/CDC.h"
 #include "platform/gdi/DeviceContext.h"
+#include "platform/gdi/GdiFont.h"
 #include "platform/gdi/WinGdi.h"
 #include "platform/win/BridgeWidget.h"
 

@@ -1,5 +1,7 @@
 #include "platform/win/Window.h"
 
+#include "platform/gdi/CBrush.h"
+#include "platform/gdi/CDC.h"
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/GdiFont.h"
 #include "platform/gdi/GdiRegion.h"
