@@ -1,0 +1,55 @@
+// The write operations behind the dialog's buttons: each reads its parameter, builds the
+// frame and sends it through the serial link, opening the port on demand. An exception of
+// the link ends the operation (and a write-all sequence) where it is, with the port left as
+// it was at that point.
+#pragma once
+
+#include "device/DeviceCommand.h"
+#include "device/SerialLink.h"
+
+#include <functional>
+#include <span>
+
+// Fills the four octets of an address, first field first (an IP address control's
+// GetAddress; its count of filled fields is not used).
+using OctetSource = std::function<void(BYTE&, BYTE&, BYTE&, BYTE&)>;
+// Suspends the thread for the given milliseconds.
+using Pause = std::function<void(DWORD)>;
+
+// Where the MAC write takes its bytes: a data exchange that refreshes them from the boxes
+// (UpdateData(TRUE), false when a box is rejected) and the six bytes it fills.
+struct MacSource {
+    std::function<BOOL()> updateData;
+    std::span<const BYTE, 6> mac;
+};
+
+// The four address sources of the write-all sequence.
+struct AddressSources {
+    OctetSource server;
+    OctetSource controller;
+    OctetSource subnet;
+    OctetSource gateway;
+};
+
+class DeviceWriter {
+public:
+    // The pause after each write of the write-all sequence.
+    static constexpr DWORD kPauseAfterWriteMs = 500;
+
+    DeviceWriter(SerialLink& link, Pause pause) : m_link(link), m_pause(std::move(pause)) {}
+
+    // Sends the address frame and closes the port again.
+    void WriteAddress(DeviceOpcode opcode, const OctetSource& source);
+    // Sends the MAC frame and leaves the port open. When the data exchange rejects a box it
+    // sends nothing and returns false: half-updated bytes would store a corrupted MAC.
+    bool WriteMac(const MacSource& source);
+    // Server, controller, subnet, gateway and MAC writes, each followed by the pause; false
+    // when the MAC write was rejected.
+    bool WriteAll(const AddressSources& addresses, const MacSource& mac);
+
+private:
+    void Send(const DeviceCommand& command);
+
+    SerialLink& m_link;
+    Pause m_pause;
+};

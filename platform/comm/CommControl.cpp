@@ -1,0 +1,150 @@
+// The communications control's properties.
+#include "platform/comm/CommControl.h"
+
+#include "platform/comm/CommDevice.h"
+#include "platform/comm/CommErrors.h"
+#include "platform/ole/ControlRegistry.h"
+
+#include <cstdlib>
+#include <span>
+#include <string>
+
+namespace platform {
+
+void RegisterCommControl() {
+    RegisterControlClass(kCommControlClsid, [] { return std::make_unique<comm::CommControl>(); });
+}
+
+namespace comm {
+
+namespace {
+
+// The integer in an integer or boolean value; anything else is a type mismatch.
+long IntegerOf(DISPID dispid, const VARIANT& value) {
+    switch (value.vt) {
+    case VT_I2:
+        return value.iVal;
+    case VT_I4:
+        return value.lVal;
+    case VT_BOOL:
+        return value.boolVal;
+    default:
+        ThrowTypeMismatch(dispid, value.vt);
+    }
+}
+
+} // namespace
+
+CString PortName(long port) {
+    return "COM" + std::to_string(port);
+}
+
+CString DevicePathForPort(long port) {
+    const CString variable = kPortVariablePrefix + std::to_string(port);
+    if (const char* path = std::getenv(variable.c_str()); path != nullptr && *path != '\0') {
+        return path;
+    }
+    return kDefaultDevicePrefix + std::to_string(port - 1);
+}
+
+CommControl::CommControl()
+    : m_settings(ParseLineSettings(kDefaultSettings)), m_device(std::make_unique<CommDevice>()) {}
+
+CommControl::~CommControl() = default;
+
+COleVariant CommControl::GetProperty(DISPID dispid) {
+    switch (dispid) {
+    case kDispCommPort:
+        return COleVariant(m_commPort);
+    case kDispPortOpen:
+        return COleVariant::FromBool(m_device->IsOpen());
+    case kDispSettings:
+        return COleVariant(m_settingsText);
+    case kDispInputMode:
+        return COleVariant(static_cast<LONG>(m_inputMode));
+    case kDispOutput:
+        ThrowCommError(CommError::WriteOnlyProperty, "串口控件的 Output 属性只能写入，不能读取。");
+    default:
+        ThrowMemberNotFound(dispid);
+    }
+}
+
+void CommControl::PutProperty(DISPID dispid, const VARIANT& value) {
+    switch (dispid) {
+    case kDispCommPort:
+        return PutCommPort(value);
+    case kDispPortOpen:
+        return PutPortOpen(value);
+    case kDispSettings:
+        return PutSettings(value);
+    case kDispOutput:
+        return PutOutput(value);
+    case kDispInputMode:
+        return PutInputMode(value);
+    default:
+        ThrowMemberNotFound(dispid);
+    }
+}
+
+void CommControl::PutCommPort(const VARIANT& value) {
+    const long port = IntegerOf(kDispCommPort, value);
+    if (port < kMinPort || port > kMaxPort) {
+        ThrowInvalidPortNumber(port);
+    }
+    if (m_device->IsOpen()) {
+        ThrowPortAlreadyOpen(PortName(m_commPort), "更改端口号");
+    }
+    m_commPort = static_cast<short>(port);
+}
+
+void CommControl::PutPortOpen(const VARIANT& value) {
+    const bool open = IntegerOf(kDispPortOpen, value) != 0;
+    if (!open) {
+        m_device->Close();
+        return;
+    }
+    if (m_device->IsOpen()) {
+        ThrowPortAlreadyOpen(PortName(m_commPort), "再次打开");
+    }
+    m_device->Open(PortName(m_commPort), DevicePathForPort(m_commPort), m_settings);
+}
+
+void CommControl::PutSettings(const VARIANT& value) {
+    if (value.vt != VT_BSTR) {
+        ThrowTypeMismatch(kDispSettings, value.vt);
+    }
+    const LineSettings settings = ParseLineSettings(value.bstrVal);
+    if (m_device->IsOpen()) {
+        m_device->Apply(settings);
+    }
+    m_settings = settings;
+    m_settingsText = value.bstrVal;
+}
+
+void CommControl::PutOutput(const VARIANT& value) {
+    std::span<const BYTE> bytes;
+    if (value.vt == (VT_ARRAY | VT_UI1)) {
+        bytes = value.bytes;
+    } else if (value.vt == VT_BSTR) {
+        bytes = {reinterpret_cast<const BYTE*>(value.bstrVal.data()), value.bstrVal.size()};
+    } else {
+        ThrowTypeMismatch(kDispOutput, value.vt);
+    }
+    if (!m_device->IsOpen()) {
+        ThrowPortNotOpen(PortName(m_commPort));
+    }
+    m_device->Transmit(bytes);
+}
+
+void CommControl::PutInputMode(const VARIANT& value) {
+    const long mode = IntegerOf(kDispInputMode, value);
+    if (mode != kInputModeText && mode != kInputModeBinary) {
+        ThrowCommError(CommError::InvalidPropertyValue,
+                       "串口控件的 InputMode 只能是 0（文本）或 1（二进制），不能是 " +
+                           std::to_string(mode) + "。");
+    }
+    m_inputMode = mode;
+}
+
+} // namespace comm
+} // namespace platform

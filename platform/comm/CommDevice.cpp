@@ -1,0 +1,250 @@
+// The serial device of the communications control.
+//
+// Why the bytes bypass QSerialPort's buffer: written through QSerialPort they only leave
+// from the event loop or a waitForBytesWritten(), which close() does not wait for, which
+// fails when the buffer is already empty and which spins once the line has hung up. So
+// QSerialPort opens (lock file, exclusive mode, raw termios) and closes the device, and the
+// bytes go straight to its descriptor with every wait bounded by the deadline. The device
+// is opened write-only: nothing is ever read, and no read notifier can spin on a dead line.
+#include "platform/comm/CommDevice.h"
+
+#include "platform/comm/SerialLock.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <thread>
+#include <unistd.h>
+
+namespace platform::comm {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using std::chrono::milliseconds;
+
+constexpr int kBitsPerCharacter = 10; // start, 8 data, stop: enough to pace the drain
+constexpr milliseconds kMinDrainPoll{1};
+constexpr milliseconds kMaxDrainPoll{20};
+
+bool IsDeviceGoneError(int error) {
+    return error == EIO || error == ENXIO || error == ENODEV || error == EPIPE;
+}
+
+bool IsNoDeviceError(int error) {
+    return error == ENOENT || error == ENODEV || error == ENXIO || error == EIO;
+}
+
+milliseconds Remaining(Clock::time_point deadline) {
+    return std::max(milliseconds{0},
+                    std::chrono::duration_cast<milliseconds>(deadline - Clock::now()));
+}
+
+QSerialPort::Parity QtParity(Parity parity) {
+    switch (parity) {
+    case Parity::Even:
+        return QSerialPort::EvenParity;
+    case Parity::Odd:
+        return QSerialPort::OddParity;
+    case Parity::Mark:
+        return QSerialPort::MarkParity;
+    case Parity::Space:
+        return QSerialPort::SpaceParity;
+    case Parity::None:
+        break;
+    }
+    return QSerialPort::NoParity;
+}
+
+} // namespace
+
+CommDevice::~CommDevice() {
+    // Every output has already waited for its bytes to leave, so what can fail here is only
+    // a device that went away meanwhile: nothing assigned to the port is lost by ignoring it.
+    try {
+        Close();
+    } catch (...) {
+    }
+}
+
+void CommDevice::Open(const CString& portName, const CString& path, const LineSettings& settings) {
+    m_identity = {portName, path,
+                  QFileInfo(QString::fromStdString(path)).canonicalFilePath().toStdString()};
+    if (m_identity.realPath.empty()) {
+        ThrowNoSuchDevice(m_identity);
+    }
+    // The lock file is named after the real device, so two names of it share one lock.
+    m_port.setPortName(QString::fromStdString(m_identity.realPath));
+    Configure(settings);
+    if (!m_port.open(QIODevice::WriteOnly)) {
+        FailOpen();
+    }
+}
+
+void CommDevice::Apply(const LineSettings& settings) {
+    Configure(settings);
+}
+
+void CommDevice::Configure(const LineSettings& settings) {
+    // The line can do 1.5 stop bits only with 5 data bits, and then not 2 (a UART told "2"
+    // with 5 data bits sends 1.5).
+    if (settings.stopBits == StopBits::OneAndHalf && settings.dataBits != kMinDataBits) {
+        ThrowUnsupportedSettings(m_identity, "1.5 个停止位只能与 5 个数据位一起使用");
+    }
+    if (settings.stopBits == StopBits::Two && settings.dataBits == kMinDataBits) {
+        ThrowUnsupportedSettings(m_identity, "5 个数据位时不能使用 2 个停止位");
+    }
+    const bool twoStopBits = settings.stopBits != StopBits::One;
+    const bool applied =
+        m_port.setBaudRate(static_cast<qint32>(settings.baudRate)) &&
+        m_port.setDataBits(static_cast<QSerialPort::DataBits>(settings.dataBits)) &&
+        m_port.setParity(QtParity(settings.parity)) &&
+        m_port.setStopBits(twoStopBits ? QSerialPort::TwoStop : QSerialPort::OneStop) &&
+        m_port.setFlowControl(QSerialPort::NoFlowControl);
+    if (!applied) {
+        ThrowUnsupportedSettings(m_identity, m_port.errorString().toStdString());
+    }
+}
+
+void CommDevice::FailOpen() {
+    const QSerialPort::SerialPortError qtError = m_port.error();
+    const CString qtCause = m_port.errorString().toStdString();
+    const char* device = m_identity.realPath.c_str();
+    // Qt reports a busy device, a held lock and a denied device all as a permission error,
+    // so look for ourselves: access rights first, then the lock file, then the device.
+    if (::faccessat(AT_FDCWD, device, R_OK | W_OK, AT_EACCESS) != 0 && errno == EACCES) {
+        ThrowPermissionDenied(m_identity);
+    }
+    const CString lockPath = SerialLockFilePath(m_identity.realPath);
+    if (const CString holder = SerialLockHolder(lockPath); !holder.empty()) {
+        ThrowPortBusy(m_identity, holder);
+    }
+    const int probe = ::open(device, O_WRONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    const int probeError = errno;
+    if (probe >= 0) {
+        ::close(probe);
+    } else if (IsNoDeviceError(probeError)) {
+        ThrowNoSuchDevice(m_identity);
+    } else if (probeError == EBUSY) {
+        ThrowPortBusy(m_identity, {});
+    } else if (probeError == EACCES || probeError == EPERM) {
+        ThrowPermissionDenied(m_identity);
+    }
+    if (qtError == QSerialPort::DeviceNotFoundError) {
+        ThrowNoSuchDevice(m_identity);
+    }
+    if (qtError == QSerialPort::PermissionError) {
+        if (lockPath.empty()) {
+            ThrowLockUnavailable(m_identity);
+        }
+        ThrowPortBusy(m_identity, {});
+    }
+    ThrowOpenFailed(m_identity, qtCause);
+}
+
+void CommDevice::Transmit(std::span<const BYTE> bytes) {
+    const Clock::time_point deadline = Clock::now() + kTransmitDeadline;
+    const int fd = m_port.handle();
+    std::size_t sent = 0;
+    while (sent < bytes.size()) {
+        const ssize_t written = ::write(fd, bytes.data() + sent, bytes.size() - sent);
+        if (written > 0) {
+            sent += static_cast<std::size_t>(written);
+            continue;
+        }
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written < 0 && errno != EAGAIN && errno != EWOULDBLOCK) {
+            FailTransmit(errno, bytes.size() - sent, bytes.size());
+        }
+        const Wait wait = WaitWritable(deadline);
+        if (wait == Wait::HungUp) {
+            FailTransmit(EIO, bytes.size() - sent, bytes.size());
+        }
+        if (wait == Wait::TimedOut) {
+            FailTransmit(ETIMEDOUT, bytes.size() - sent, bytes.size());
+        }
+    }
+    WaitUntilSent(deadline, bytes.size());
+}
+
+void CommDevice::Close() {
+    if (!IsOpen()) {
+        return;
+    }
+    int queued = 0;
+    if (::ioctl(m_port.handle(), TIOCOUTQ, &queued) != 0 && IsDeviceGoneError(errno)) {
+        // Gone while idle: every output had already left, so there is nothing to lose.
+        Abandon();
+        return;
+    }
+    WaitUntilSent(Clock::now() + kTransmitDeadline, static_cast<std::size_t>(std::max(queued, 0)));
+    m_port.close();
+}
+
+CommDevice::Wait CommDevice::WaitWritable(Clock::time_point deadline) const {
+    pollfd entry{m_port.handle(), POLLOUT, 0};
+    for (;;) {
+        const int ready = ::poll(&entry, 1, static_cast<int>(Remaining(deadline).count()));
+        if (ready < 0 && errno == EINTR) {
+            continue;
+        }
+        if (ready < 0 || (entry.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0) {
+            return Wait::HungUp;
+        }
+        return ready == 0 ? Wait::TimedOut : Wait::Ready;
+    }
+}
+
+void CommDevice::WaitUntilSent(Clock::time_point deadline, std::size_t total) {
+    const int fd = m_port.handle();
+    const long baud = std::max<long>(1, m_port.baudRate());
+    for (;;) {
+        int queued = 0;
+        if (::ioctl(fd, TIOCOUTQ, &queued) != 0) {
+            FailTransmit(errno, kUnknownCount, total);
+        }
+        if (queued <= 0) {
+            break;
+        }
+        if (Clock::now() >= deadline) {
+            FailTransmit(ETIMEDOUT, static_cast<std::size_t>(queued), total);
+        }
+        // Sleep about as long as the queued bytes take on the line, within bounds.
+        const milliseconds lineTime{1000LL * queued * kBitsPerCharacter / baud};
+        std::this_thread::sleep_for(
+            std::min({std::clamp(lineTime, kMinDrainPoll, kMaxDrainPoll), Remaining(deadline)}));
+    }
+    // The queue is empty; this waits only for the last character to leave the transmitter.
+    while (::tcdrain(fd) != 0) {
+        if (errno != EINTR) {
+            FailTransmit(errno, kUnknownCount, total);
+        }
+    }
+}
+
+void CommDevice::Abandon() {
+    ::tcflush(m_port.handle(), TCOFLUSH);
+    m_port.close();
+}
+
+void CommDevice::FailTransmit(int error, std::size_t unsent, std::size_t total) {
+    Abandon();
+    if (error == ETIMEDOUT) {
+        ThrowTransmitTimeout(m_identity, unsent, total,
+                             static_cast<int>(kTransmitDeadline.count() / 1000));
+    }
+    if (IsDeviceGoneError(error)) {
+        ThrowDeviceGone(m_identity, unsent, total);
+    }
+    ThrowTransmitFailed(m_identity, std::strerror(error));
+}
+
+} // namespace platform::comm

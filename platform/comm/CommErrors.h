@@ -1,0 +1,64 @@
+// The communications control's errors: each is thrown as a COleDispatchException whose
+// description (in Chinese, like the rest of the program) names the port, the device and
+// the cause, since that text is all the user is shown.
+#pragma once
+
+#include "platform/win/WinDef.h"
+
+#include <string_view>
+
+namespace platform::comm {
+
+enum class CommError : WORD {
+    InvalidPortNumber = 100,
+    PortAlreadyOpen,
+    PortNotOpen,
+    InvalidSettings,
+    UnsupportedSettings,
+    InvalidPropertyValue,
+    WriteOnlyProperty,
+    NoSuchDevice,
+    PermissionDenied,
+    PortBusy,
+    LockUnavailable,
+    OpenFailed,
+    DeviceGone,
+    TransmitTimeout,
+    TransmitFailed,
+};
+
+// Where a port is: its name ("COM1"), the device path it maps to and, when that is a
+// symbolic link, the device it leads to.
+struct PortIdentity {
+    CString name;
+    CString path;
+    CString realPath;
+
+    // "COM1（/dev/ttyS0）", with "→ real device" when the path is a link.
+    CString Describe() const;
+};
+
+// An unsent count that is not known (the device went away while draining).
+constexpr std::size_t kUnknownCount = static_cast<std::size_t>(-1);
+
+[[noreturn]] void ThrowCommError(CommError code, const CString& description);
+
+[[noreturn]] void ThrowInvalidPortNumber(long number);
+[[noreturn]] void ThrowPortAlreadyOpen(const CString& portName, std::string_view action);
+[[noreturn]] void ThrowPortNotOpen(const CString& portName);
+[[noreturn]] void ThrowInvalidSettings(const CString& text, std::string_view cause);
+[[noreturn]] void ThrowUnsupportedSettings(const PortIdentity& port, std::string_view cause);
+
+[[noreturn]] void ThrowNoSuchDevice(const PortIdentity& port);
+[[noreturn]] void ThrowPermissionDenied(const PortIdentity& port);
+// holder is "进程 1234（minicom）" when the lock file names it, else empty.
+[[noreturn]] void ThrowPortBusy(const PortIdentity& port, const CString& holder);
+[[noreturn]] void ThrowLockUnavailable(const PortIdentity& port);
+[[noreturn]] void ThrowOpenFailed(const PortIdentity& port, const CString& cause);
+
+[[noreturn]] void ThrowDeviceGone(const PortIdentity& port, std::size_t unsent, std::size_t total);
+[[noreturn]] void ThrowTransmitTimeout(const PortIdentity& port, std::size_t unsent,
+                                       std::size_t total, int seconds);
+[[noreturn]] void ThrowTransmitFailed(const PortIdentity& port, const CString& cause);
+
+} // namespace platform::comm

@@ -1,0 +1,81 @@
+// Serial lock files.
+#include "platform/comm/SerialLock.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QStandardPaths>
+#include <QString>
+#include <QStringList>
+
+#include <cerrno>
+#include <csignal>
+#include <string>
+
+namespace platform::comm {
+
+namespace {
+
+const char* const kDevicePrefix = "/dev/";
+const char* const kLockPrefix = "/LCK..";
+
+QStringList LockDirectories() {
+    return {QStringLiteral("/var/lock"), QStringLiteral("/etc/locks"),
+            QStringLiteral("/var/spool/locks"), QStringLiteral("/var/spool/uucp"),
+            QStandardPaths::writableLocation(QStandardPaths::TempLocation)};
+}
+
+bool ProcessAlive(qint64 pid) {
+    return pid > 0 && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
+}
+
+// The process's command name from /proc, for lock files written without an application name.
+QString CommandOf(qint64 pid) {
+    QFile comm(QStringLiteral("/proc/%1/comm").arg(pid));
+    if (!comm.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    return QString::fromLocal8Bit(comm.readAll()).trimmed();
+}
+
+} // namespace
+
+CString SerialLockFilePath(const CString& devicePath) {
+    QString name = QString::fromStdString(devicePath);
+    if (name.startsWith(QLatin1String(kDevicePrefix))) {
+        name = name.mid(static_cast<int>(std::char_traits<char>::length(kDevicePrefix)));
+    }
+    name.replace(QLatin1Char('/'), QLatin1Char('_'));
+    name.prepend(QLatin1String(kLockPrefix));
+    for (const QString& directory : LockDirectories()) {
+        const QFileInfo info(directory);
+        const QString path = directory + name;
+        if (info.isReadable() && (QFile::exists(path) || info.isWritable())) {
+            return path.toStdString();
+        }
+    }
+    return {};
+}
+
+CString SerialLockHolder(const CString& lockFilePath) {
+    if (lockFilePath.empty()) {
+        return {};
+    }
+    const QLockFile lock(QString::fromStdString(lockFilePath));
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    if (!lock.getLockInfo(&pid, &host, &application) || !ProcessAlive(pid)) {
+        return {};
+    }
+    if (application.isEmpty()) {
+        application = CommandOf(pid);
+    }
+    CString holder = "进程 " + std::to_string(pid);
+    if (!application.isEmpty()) {
+        holder += "（" + application.toStdString() + "）";
+    }
+    return holder;
+}
+
+} // namespace platform::comm

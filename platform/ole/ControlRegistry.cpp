@@ -1,0 +1,56 @@
+// The registry of hostable control classes. Only the user-interface thread uses it.
+#include "platform/ole/ControlRegistry.h"
+
+#include "platform/ole/COleDispatchException.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace platform {
+
+namespace {
+
+struct Registration {
+    CLSID clsid;
+    ControlFactory factory;
+};
+
+std::vector<Registration>& Registrations() {
+    static std::vector<Registration> registrations;
+    return registrations;
+}
+
+} // namespace
+
+void RegisterControlClass(const CLSID& clsid, ControlFactory factory) {
+    for (Registration& entry : Registrations()) {
+        if (entry.clsid == clsid) {
+            entry.factory = std::move(factory);
+            return;
+        }
+    }
+    Registrations().push_back({clsid, std::move(factory)});
+}
+
+std::unique_ptr<DispatchControl> CreateControlInstance(const CLSID& clsid) {
+    for (const Registration& entry : Registrations()) {
+        if (entry.clsid == clsid && entry.factory) {
+            return entry.factory();
+        }
+    }
+    return nullptr;
+}
+
+void ThrowMemberNotFound(DISPID dispid) {
+    AfxThrowOleDispatchException(kDispMemberNotFound,
+                                 "控件没有编号为 " + std::to_string(dispid) + " 的属性。");
+}
+
+void ThrowTypeMismatch(DISPID dispid, VARTYPE vt) {
+    AfxThrowOleDispatchException(kDispTypeMismatch, "控件属性 " + std::to_string(dispid) +
+                                                        " 不接受类型为 " + std::to_string(vt) +
+                                                        " 的值。");
+}
+
+} // namespace platform

@@ -1,0 +1,118 @@
+// The window class's access to a hosted control: creation by class identifier and property
+// calls by dispatch id.
+//
+// SetProperty takes its value through "..." with the argument types of the classic framework:
+//   VT_I2    an int (a short after promotion)     VT_BOOL    a BOOL (int), non-zero is true
+//   VT_I4    a long                               VT_BSTR    a const char* (UTF-8)
+//   VT_VARIANT a const VARIANT* (or COleVariant*), passed on as it is
+// GetProperty writes a short, long, BOOL, CString or VARIANT to pvProp for the same types.
+#include "platform/ole/COleDispatchException.h"
+#include "platform/ole/DispatchControl.h"
+#include "platform/ole/HostWindow.h"
+#include "platform/win/CWnd.h"
+
+#include <cstdarg>
+
+namespace {
+
+platform::DispatchControl& ControlOf(const CWnd& wnd) {
+    platform::DispatchControl* control = wnd.m_hWnd != nullptr ? wnd.m_hWnd->Control() : nullptr;
+    if (control == nullptr) {
+        AfxThrowOleDispatchException(platform::kDispNoControl,
+                                     "该窗口没有承载控件，无法访问属性。");
+    }
+    return *control;
+}
+
+// The numeric value of an integer or boolean automation value (VT_BOOL true is -1).
+long NumberOf(const VARIANT& value, DISPID dispid) {
+    switch (value.vt) {
+    case VT_I2:
+        return value.iVal;
+    case VT_I4:
+        return value.lVal;
+    case VT_BOOL:
+        return value.boolVal;
+    default:
+        platform::ThrowTypeMismatch(dispid, value.vt);
+    }
+}
+
+} // namespace
+
+BOOL CWnd::CreateControl(const CLSID& clsid, LPCTSTR lpszWindowName, DWORD dwStyle,
+                         const RECT& rect, CWnd* pParentWnd, UINT nID) {
+    if (pParentWnd == nullptr || pParentWnd->m_hWnd == nullptr || m_hWnd != nullptr) {
+        return FALSE;
+    }
+    platform::WindowParams params;
+    params.parent = pParentWnd->m_hWnd;
+    params.id = nID;
+    params.style = dwStyle;
+    params.rect = QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+    params.text = lpszWindowName != nullptr ? lpszWindowName : "";
+    std::unique_ptr<platform::Window> window = platform::CreateHostedControl(clsid, params);
+    if (!window) {
+        return FALSE;
+    }
+    return Attach(pParentWnd->m_hWnd->AddChild(std::move(window)));
+}
+
+void CWnd::GetProperty(DISPID dwDispID, VARTYPE vtProp, void* pvProp) const {
+    const COleVariant value = ControlOf(*this).GetProperty(dwDispID);
+    switch (vtProp) {
+    case VT_I2:
+        *static_cast<short*>(pvProp) = static_cast<short>(NumberOf(value, dwDispID));
+        break;
+    case VT_I4:
+        *static_cast<long*>(pvProp) = NumberOf(value, dwDispID);
+        break;
+    case VT_BOOL:
+        *static_cast<BOOL*>(pvProp) = NumberOf(value, dwDispID) != 0 ? TRUE : FALSE;
+        break;
+    case VT_BSTR:
+        if (value.vt != VT_BSTR) {
+            platform::ThrowTypeMismatch(dwDispID, value.vt);
+        }
+        *static_cast<CString*>(pvProp) = value.bstrVal;
+        break;
+    case VT_VARIANT:
+        *static_cast<VARIANT*>(pvProp) = value;
+        break;
+    default:
+        platform::ThrowTypeMismatch(dwDispID, vtProp);
+    }
+}
+
+void CWnd::SetProperty(DISPID dwDispID, VARTYPE vtProp, ...) {
+    platform::DispatchControl& control = ControlOf(*this);
+    COleVariant value;
+    va_list args;
+    va_start(args, vtProp);
+    switch (vtProp) {
+    case VT_I2:
+        value = COleVariant(static_cast<SHORT>(va_arg(args, int)));
+        break;
+    case VT_I4:
+        value = COleVariant(static_cast<LONG>(va_arg(args, long)));
+        break;
+    case VT_BOOL:
+        value = COleVariant::FromBool(va_arg(args, BOOL) != FALSE);
+        break;
+    case VT_BSTR:
+        value = COleVariant(va_arg(args, const char*));
+        break;
+    case VT_VARIANT: {
+        const VARIANT* source = va_arg(args, const VARIANT*);
+        if (source != nullptr) {
+            value = COleVariant(*source);
+        }
+        break;
+    }
+    default:
+        va_end(args);
+        platform::ThrowTypeMismatch(dwDispID, vtProp);
+    }
+    va_end(args);
+    control.PutProperty(dwDispID, value);
+}
