@@ -4,7 +4,9 @@
 #include "platform/win/CWinApp.h"
 
 #include <QApplication>
+#include <QAbstractButton>
 #include <QMessageBox>
+#include <utility>
 
 namespace platform {
 
@@ -42,10 +44,14 @@ int ShowQtMessageBox(const CString& text, const CString& caption, UINT type) {
         box.setStandardButtons(QMessageBox::Ok);
         break;
     }
-    box.setButtonText(QMessageBox::Ok, "确定");
-    box.setButtonText(QMessageBox::Cancel, "取消");
-    box.setButtonText(QMessageBox::Yes, "是(&Y)");
-    box.setButtonText(QMessageBox::No, "否(&N)");
+    const std::pair<QMessageBox::StandardButton, const char*> captions[] = {
+        {QMessageBox::Ok, "确定"}, {QMessageBox::Cancel, "取消"},
+        {QMessageBox::Yes, "是(&Y)"}, {QMessageBox::No, "否(&N)"}};
+    for (const auto& [which, caption] : captions) {
+        if (QAbstractButton* button = box.button(which)) {
+            button->setText(QString::fromUtf8(caption));
+        }
+    }
     switch (box.exec()) {
     case QMessageBox::Cancel:
         return IDCANCEL;

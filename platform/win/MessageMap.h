@@ -42,8 +42,8 @@ protected:                                                                      
 #define BEGIN_MESSAGE_MAP(theClass, baseClass)                                                     \
     const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); }              \
     const AFX_MSGMAP* theClass::GetThisMessageMap() {                                              \
-        using ThisClass = theClass;                                                                \
-        using TheBaseClass = baseClass;                                                            \
+        using ThisClass [[maybe_unused]] = theClass;                                                              \
+        using TheBaseClass [[maybe_unused]] = baseClass;                                                          \
         static const AFX_MSGMAP_ENTRY _messageEntries[] = {
 
 #define END_MESSAGE_MAP()                                                                          \
