@@ -6,7 +6,7 @@ set -euo pipefail
 build_pkgs=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-serialport-dev qt6-qpa-plugins
   libgl-dev fonts-arphic-uming)
 test_pkgs=(libgtest-dev xvfb xauth xdotool x11-utils imagemagick procps util-linux
-  desktop-file-utils appstream dpkg-dev file)
+  desktop-file-utils appstream dpkg-dev file python3)
 
 want=("${build_pkgs[@]}")
 if [ "${1:-}" = test ]; then

@@ -1,0 +1,196 @@
+"""Drives the real tavrin binary in an X server as a user would: Xvfb, xdotool clicks and
+typing, pseudo-terminals standing in for COM1 and COM2."""
+import os
+import select
+import shutil
+import subprocess
+import time
+
+DIALOG_TITLE = '6150 IP SET'
+APP_TITLE = 'tavrin'
+# Dialog base units of the dialog font (9 pt): 6 x 12 pixels.
+BASE_X, BASE_Y = 6, 12
+
+
+def du_x(x):
+    """Horizontal dialog units to pixels, rounding as the dialog manager does."""
+    return (x * BASE_X + 2) // 4
+
+
+def du_y(y):
+    return (y * BASE_Y + 4) // 8
+
+
+def du_centre(x, y, cx, cy):
+    return (du_x(x) + du_x(x + cx)) // 2, (du_y(y) + du_y(y + cy)) // 2
+
+
+def require(*tools):
+    missing = [t for t in tools if shutil.which(t) is None]
+    if missing:
+        raise RuntimeError('missing tools %s: run scripts/deps.sh test' % ' '.join(missing))
+
+
+class Xvfb:
+    """An X server of its own for one test run."""
+
+    def __init__(self):
+        require('Xvfb', 'xdotool', 'import')
+        for number in range(93, 140):
+            if not os.path.exists('/tmp/.X11-unix/X%d' % number) and \
+                    not os.path.exists('/tmp/.X%d-lock' % number):
+                break
+        self.display = ':%d' % number
+        self.proc = subprocess.Popen(
+            ['Xvfb', self.display, '-screen', '0', '1024x768x24', '-noreset', '-ardelay', '60000',
+             '-nolisten', 'tcp'], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        deadline = time.time() + 10
+        while not os.path.exists('/tmp/.X11-unix/X%d' % number):
+            if time.time() > deadline or self.proc.poll() is not None:
+                raise RuntimeError('Xvfb did not start on ' + self.display)
+            time.sleep(0.05)
+
+    def env(self):
+        env = dict(os.environ)
+        env['DISPLAY'] = self.display
+        env.pop('QT_QPA_PLATFORM', None)
+        env.pop('WAYLAND_DISPLAY', None)
+        return env
+
+    def xdotool(self, *args, check=True, timeout=10):
+        result = subprocess.run(['xdotool', *map(str, args)], env=self.env(), capture_output=True,
+                                text=True, timeout=timeout)
+        if check and result.returncode != 0:
+            raise RuntimeError('xdotool %s failed: %s' % (' '.join(map(str, args)),
+                                                          result.stderr.strip()))
+        return result.stdout.strip()
+
+    def find_window(self, title, timeout=10.0):
+        """The id of the visible window whose title is exactly `title`, or None."""
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            out = self.xdotool('search', '--onlyvisible', '--name', '^%s$' % title, check=False)
+            if out:
+                return out.split()[-1]
+            time.sleep(0.05)
+        return None
+
+    def screenshot(self, path):
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        subprocess.run(['import', '-window', 'root', path], env=self.env(), check=True,
+                       timeout=20)
+
+    def stop(self):
+        self.proc.terminate()
+        self.proc.wait(timeout=10)
+
+
+class Port:
+    """A pseudo-terminal: the program opens the slave, the test reads the master."""
+
+    def __init__(self):
+        self.master, self.slave = os.openpty()
+        self.path = os.ttyname(self.slave)
+
+    def read(self, count, timeout=3.0):
+        """Reads until `count` bytes have come or the time is up."""
+        data = b''
+        deadline = time.time() + timeout
+        while len(data) < count:
+            left = deadline - time.time()
+            if left <= 0:
+                break
+            ready, _, _ = select.select([self.master], [], [], left)
+            if ready:
+                try:
+                    data += os.read(self.master, 4096)
+                except OSError:
+                    time.sleep(0.01)
+        return data
+
+    def read_timed(self, count, timeout=6.0):
+        """Reads `count` bytes, returning (arrival time, byte) pairs."""
+        out = []
+        deadline = time.time() + timeout
+        while len(out) < count and time.time() < deadline:
+            ready, _, _ = select.select([self.master], [], [], max(0.0, deadline - time.time()))
+            if ready:
+                try:
+                    chunk = os.read(self.master, 4096)
+                except OSError:
+                    time.sleep(0.01)
+                    continue
+                now = time.time()
+                out.extend((now, b) for b in chunk)
+        return out
+
+    def quiet(self, timeout=0.4):
+        """True when nothing arrives within `timeout`."""
+        return self.read(1, timeout) == b''
+
+    def close(self):
+        os.close(self.master)
+        os.close(self.slave)
+
+
+class Tavrin:
+    """One run of the program in the X server."""
+
+    def __init__(self, binary, xvfb, ports, extra_env=None):
+        self.xvfb = xvfb
+        env = xvfb.env()
+        for number, port in ports.items():
+            env['TAVRIN_COM%d' % number] = port if isinstance(port, str) else port.path
+        env.update(extra_env or {})
+        self.proc = subprocess.Popen([binary], env=env, stdout=subprocess.PIPE,
+                                     stderr=subprocess.PIPE, text=True)
+        self.window = xvfb.find_window(DIALOG_TITLE, timeout=20)
+        if self.window is None:
+            self.kill()
+            raise RuntimeError('the dialog did not appear: ' + self.proc.stderr.read())
+        xvfb.xdotool('windowfocus', '--sync', self.window, check=False)
+
+    def click(self, x, y, window=None):
+        self.xvfb.xdotool('mousemove', '--window', window or self.window, x, y)
+        self.xvfb.xdotool('click', 1)
+        time.sleep(0.1)
+
+    def click_du(self, x, y, cx, cy):
+        self.click(*du_centre(x, y, cx, cy))
+
+    def type(self, text):
+        self.xvfb.xdotool('type', '--delay', 30, text)
+        time.sleep(0.05)
+
+    def key(self, *keys):
+        self.xvfb.xdotool('key', '--delay', 40, *keys)
+        time.sleep(0.1)
+
+    def holds(self, path):
+        """Whether the program has the device open."""
+        real = os.path.realpath(path)
+        fd_dir = '/proc/%d/fd' % self.proc.pid
+        try:
+            return any(os.path.realpath(os.path.join(fd_dir, fd)) == real
+                       for fd in os.listdir(fd_dir))
+        except FileNotFoundError:
+            return False
+
+    def wait_released(self, path, timeout=2.0):
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            if not self.holds(path):
+                return True
+            time.sleep(0.02)
+        return False
+
+    def wait_exit(self, timeout=10):
+        try:
+            return self.proc.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            return None
+
+    def kill(self):
+        if self.proc.poll() is None:
+            self.proc.kill()
+            self.proc.wait(timeout=10)
