@@ -1,6 +1,7 @@
 #include "dialog/LabelFonts.h"
 
 #include "platform/gdi/CDC.h"
+#include "platform/gdi/GdiBrush.h"
 #include "res/Resource.h"
 #include "res/Templates.h"
 

@@ -21,7 +21,11 @@ public:
 
 protected:
     bool event(QEvent* event) override {
-        return m_window != nullptr ? m_window->HandleEvent(event) : QBase::event(event);
+        // Until the window has taken the widget (while it is being set up) Qt handles alone.
+        if (m_window == nullptr || m_window->Widget() != this) {
+            return QBase::event(event);
+        }
+        return m_window->HandleEvent(event);
     }
 
 private:

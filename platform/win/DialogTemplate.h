@@ -24,6 +24,14 @@ struct DialogItemTemplate {
     std::vector<CString> initStrings; // combo box entries added at creation
 };
 
+// One control of a template, as the template tables list them.
+inline DialogItemTemplate DialogItem(DWORD id, CString windowClass, CString text, short x, short y,
+                                     short cx, short cy, DWORD style, DWORD exStyle = 0,
+                                     std::vector<CString> initStrings = {}) {
+    return DialogItemTemplate{id,      std::move(windowClass), std::move(text), x, y, cx, cy, style,
+                              exStyle, std::move(initStrings)};
+}
+
 struct DialogTemplate {
     DWORD style = 0;
     DWORD exStyle = 0;

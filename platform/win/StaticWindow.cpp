@@ -6,6 +6,7 @@
 #include "platform/gdi/WinGdi.h"
 #include "platform/win/BridgeWidget.h"
 
+#include <QTimer>
 #include <QWidget>
 
 namespace platform {
@@ -35,6 +36,19 @@ LRESULT StaticWindow::ClassProc(UINT message, WPARAM wParam, LPARAM lParam) {
 void StaticWindow::SetIcon(HICON icon) {
     m_icon = icon;
     Invalidate(true);
+}
+
+void StaticWindow::GrowToFit(int missing) {
+    // A label draws with its parent's clipping, so text longer than the label is not cut
+    // off: the label widens to the right (never for centred text, which stays centred).
+    const DWORD type = Style() & SS_TYPEMASK;
+    if (missing <= 0 || (type != SS_LEFT && type != SS_LEFTNOWORDWRAP)) {
+        return;
+    }
+    QWidget* widget = Widget();
+    QTimer::singleShot(0, widget, [widget, missing] {
+        widget->resize(widget->width() + missing, widget->height());
+    });
 }
 
 UINT StaticWindow::TextFormat() const {
@@ -82,6 +96,10 @@ void StaticWindow::PaintLabel() {
     } else {
         const CString text = Text();
         pDC->DrawText(text.c_str(), static_cast<int>(text.size()), &rc, TextFormat());
+        RECT needed = rc;
+        pDC->DrawText(text.c_str(), static_cast<int>(text.size()), &needed,
+                      TextFormat() | DT_CALCRECT);
+        GrowToFit(needed.right - rc.right);
     }
     EndPaint(hdc);
 }

@@ -17,6 +17,7 @@ public:
 private:
     void PaintLabel();
     UINT TextFormat() const;
+    void GrowToFit(int missing);
 
     HICON m_icon = nullptr;
 };

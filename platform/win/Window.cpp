@@ -168,10 +168,13 @@ LRESULT Window::ClassProc(UINT message, WPARAM wParam, LPARAM lParam) {
         if (HBRUSH brush = ClassBrush()) {
             RECT rc{0, 0, ClientRect().width(), ClientRect().height()};
             FillRect(hdc, &rc, brush);
-        } else {
-            QPainter clear(&m_surface);
-            clear.setCompositionMode(QPainter::CompositionMode_Clear);
-            clear.fillRect(QRect(ClientOrigin(), ClientRect().size()), Qt::transparent);
+        } else if (hdc != nullptr) {
+            // No class background: the parent's pixels show through the window.
+            QPainter& painter = hdc->Painter();
+            painter.save();
+            painter.setCompositionMode(QPainter::CompositionMode_Clear);
+            painter.fillRect(ClientRect(), Qt::transparent);
+            painter.restore();
         }
         return 1;
     }
