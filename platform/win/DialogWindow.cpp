@@ -19,6 +19,7 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QPixmap>
+#include <QShortcut>
 
 namespace platform {
 
@@ -47,6 +48,12 @@ DialogWindow::DialogWindow(const WindowParams& params)
     m_dialog->setSizeGripEnabled(false);
     SetWidget(m_dialog);
     m_dialog->setFixedSize(params.rect.size());
+    if (params.style & WS_SYSMENU) {
+        // A shortcut, so that it works whichever control has the focus.
+        auto* menuKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), m_dialog);
+        QObject::connect(menuKey, &QShortcut::activated, m_dialog,
+                         [this] { ShowSystemMenu(m_dialog->mapToGlobal(QPoint(0, 0))); });
+    }
 }
 
 DialogWindow::~DialogWindow() = default;
@@ -187,10 +194,6 @@ bool DialogWindow::HandleKey(QEvent* event) {
     }
     if (key->key() == Qt::Key_Escape && mods == Qt::NoModifier) {
         Send(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-        return true;
-    }
-    if (key->key() == Qt::Key_Space && mods == Qt::AltModifier && (Style() & WS_SYSMENU)) {
-        ShowSystemMenu(m_dialog->mapToGlobal(QPoint(0, 0)));
         return true;
     }
     return false;

@@ -4,6 +4,7 @@ import os
 import select
 import shutil
 import subprocess
+import threading
 import time
 
 DIALOG_TITLE = '6150 IP SET'
@@ -108,9 +109,9 @@ class Port:
                     time.sleep(0.01)
         return data
 
-    def read_timed(self, count, timeout=6.0):
+    def read_timed(self, count, timeout=6.0, out=None):
         """Reads `count` bytes, returning (arrival time, byte) pairs."""
-        out = []
+        out = [] if out is None else out
         deadline = time.time() + timeout
         while len(out) < count and time.time() < deadline:
             ready, _, _ = select.select([self.master], [], [], max(0.0, deadline - time.time()))
@@ -123,6 +124,13 @@ class Port:
                 now = time.time()
                 out.extend((now, b) for b in chunk)
         return out
+
+    def start_timed_read(self, count, timeout=8.0):
+        """Reads in the background from now on; join() the thread, then look at the list."""
+        arrivals = []
+        reader = threading.Thread(target=self.read_timed, args=(count, timeout, arrivals))
+        reader.start()
+        return reader, arrivals
 
     def quiet(self, timeout=0.4):
         """True when nothing arrives within `timeout`."""
@@ -142,7 +150,7 @@ class Tavrin:
         for number, port in ports.items():
             env['TAVRIN_COM%d' % number] = port if isinstance(port, str) else port.path
         env.update(extra_env or {})
-        self.proc = subprocess.Popen([binary], env=env, stdout=subprocess.PIPE,
+        self.proc = subprocess.Popen([binary], env=env, stdout=subprocess.DEVNULL,
                                      stderr=subprocess.PIPE, text=True)
         self.window = xvfb.find_window(DIALOG_TITLE, timeout=20)
         if self.window is None:
@@ -186,7 +194,8 @@ class Tavrin:
 
     def wait_exit(self, timeout=10):
         try:
-            return self.proc.wait(timeout=timeout)
+            self.proc.communicate(timeout=timeout)
+            return self.proc.returncode
         except subprocess.TimeoutExpired:
             return None
 
@@ -194,3 +203,4 @@ class Tavrin:
         if self.proc.poll() is None:
             self.proc.kill()
             self.proc.wait(timeout=10)
+        self.proc.stderr.close()
