@@ -60,7 +60,7 @@ public:
     DWORD Style() const { return m_style; }
     virtual void SetStyle(DWORD style);
     DWORD ExStyle() const { return m_exStyle; }
-    const CString& Text() const { return m_text; }
+    virtual CString Text() const { return m_text; }
     virtual void SetText(const CString& text);
     HFONT Font() const { return m_font; }
     virtual void SetFont(HFONT font);
@@ -85,17 +85,37 @@ public:
     void SetRegion(HRGN region, bool redraw);
     HRGN Region() const { return m_region; }
 
+    // The window's system menu (made on first use); revert discards the program's changes.
+    HMENU SystemMenu(bool revert);
+
     // Hover and leave tracking for _TrackMouseEvent.
     bool TrackMouse(DWORD flags, DWORD hoverTime);
 
     // Called by the bridge widget for every Qt event of this window's widget.
     bool HandleEvent(QEvent* event);
+    // The window that a Qt widget shows (walking up to the nearest bridged widget).
+    static Window* FromWidget(const QWidget* widget);
+    // Destroys this window and its children (WM_DESTROY first); top-level windows are owned
+    // by the platform, children by their parent.
+    void Destroy();
+    // Keeps a window with no parent alive until it is destroyed.
+    static Window* AdoptTopLevel(std::unique_ptr<Window> window);
+
+    // The message being handled on this thread (for CWnd::Default).
+    struct Message {
+        Window* window = nullptr;
+        UINT message = 0;
+        WPARAM wParam = 0;
+        LPARAM lParam = 0;
+    };
+    static const Message& CurrentMessage();
 
 protected:
     // Takes ownership of the widget that shows this window.
     void SetWidget(QWidget* widget);
-    // Runs the widget's own Qt handling of the event being translated.
-    bool DefaultEvent();
+    // Runs the widget's own Qt handling of the Qt event that the message being handled came
+    // from; does nothing for a message that came from elsewhere.
+    void DefaultEvent(UINT message);
     // True when the Qt widget draws its own content on top of the surface.
     virtual bool PaintsNatively() const { return false; }
     // The brush with which the default erase fills the client area (none: the parent shows).
@@ -103,9 +123,14 @@ protected:
     // Draws the classic frame in the non-client area.
     void DrawDefaultFrame();
     QEvent* CurrentEvent() const { return m_currentEvent; }
+    // Keys that reach this window unhandled by its children; true when consumed.
     virtual bool HandleKey(QEvent* event);
+    // A Qt event this class translates itself; true when consumed.
+    virtual bool HandleOtherEvent(QEvent* event);
 
 private:
+    bool Translate(QEvent* event);
+    bool Deliver(QEvent* event, UINT message, WPARAM wParam, LPARAM lParam);
     void Paint();
     void EnsureSurface();
     void HoverElapsed();
@@ -127,9 +152,13 @@ private:
     bool m_nativePaint = false;
     HRGN m_region = nullptr;
     QEvent* m_currentEvent = nullptr;
+    UINT m_eventMessage = 0;
+    bool m_defaultRan = false;
+    bool m_inPaint = false;
     bool m_trackHover = false;
     bool m_trackLeave = false;
     QTimer* m_hoverTimer = nullptr;
+    std::unique_ptr<Menu> m_systemMenu;
 };
 
 // Bridges a Qt widget class to its window: every event goes to the window first, which
@@ -137,6 +166,8 @@ private:
 class BridgeBase {
 public:
     virtual ~BridgeBase() = default;
+    virtual Window* OwnerWindow() const = 0;
+    virtual void Disown() = 0;
     virtual bool BaseEvent(QEvent* event) = 0;
 };
 

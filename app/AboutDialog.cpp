@@ -1,0 +1,9 @@
+#include "app/AboutDialog.h"
+
+#include "platform/win/MessageMapEntries.h"
+#include "res/Resource.h"
+
+BEGIN_MESSAGE_MAP(CAboutDialog, CDialog)
+END_MESSAGE_MAP()
+
+CAboutDialog::CAboutDialog() : CDialog(IDD_ABOUTBOX_DIALOG) {}

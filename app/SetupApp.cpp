@@ -1,0 +1,33 @@
+#include "app/SetupApp.h"
+
+#include "dialog/SetupDialog.h"
+#include "platform/Afx.h"
+#include "platform/ole/ControlContainer.h"
+
+#include <cstdio>
+
+BEGIN_MESSAGE_MAP(CSetupApp, CWinApp)
+ON_COMMAND(ID_HELP, CWinApp::OnHelp)
+END_MESSAGE_MAP()
+
+// The one application object.
+CSetupApp theApp;
+
+namespace {
+constexpr int kExitDialogFailed = 1;
+}
+
+BOOL CSetupApp::InitInstance() {
+    AfxEnableControlContainer();
+    Enable3dControls();
+    CSetupDialog dlg;
+    m_pMainWnd = &dlg;
+    if (dlg.DoModal() == kDoModalFailed) {
+        // Without its window the program can do nothing; say why instead of vanishing.
+        std::fprintf(stderr, "%s: 无法创建主对话框：%s\n", AfxGetAppName(),
+                     platform::LastWindowCreationError().c_str());
+        m_nExitCode = kExitDialogFailed;
+    }
+    m_pMainWnd = nullptr;
+    return FALSE;
+}

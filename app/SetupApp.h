@@ -1,0 +1,13 @@
+// The application: runs the device setup dialog as the whole life of the program.
+#pragma once
+
+#include "platform/win/CWinApp.h"
+
+class CSetupApp : public CWinApp {
+public:
+    CSetupApp() = default;
+
+    BOOL InitInstance() override;
+
+    DECLARE_MESSAGE_MAP()
+};

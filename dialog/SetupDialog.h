@@ -1,0 +1,65 @@
+// The device setup dialog: the operator's entries for the controller's four addresses and its
+// MAC address, the port choice, and the buttons that write them into the device.
+#pragma once
+
+#include "controls/GradientButton.h"
+#include "controls/HoverFrameEdit.h"
+#include "device/DeviceWriter.h"
+#include "device/MSComm.h"
+#include "dialog/LabelFonts.h"
+#include "platform/win/CComboBox.h"
+#include "platform/win/CDialog.h"
+#include "platform/win/CIPAddressCtrl.h"
+
+#include <array>
+
+class CSetupDialog : public CDialog {
+public:
+    explicit CSetupDialog(CWnd* pParent = nullptr);
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+
+    // Message handlers.
+    void OnSysCommand(UINT nID, LPARAM lParam);
+    void OnPaint();
+    HCURSOR OnQueryDragIcon();
+    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    BOOL OnEraseBkgnd(CDC* pDC);
+
+    // Command handlers.
+    void OnWriteServer();
+    void OnWriteSubnet();
+    void OnWriteCentral();
+    void OnWriteGateway();
+    void OnSelchangePort();
+    void OnWriteAll();
+    void OnWriteMac();
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    MacSource Mac();
+    AddressSources Addresses();
+
+    int m_nPort = 0;
+    CGradientButton m_btnWriteAll;
+    CGradientButton m_btnWriteMac;
+    CComboBox m_cbPort;
+    CIPAddressCtrl m_ipGateway;
+    CIPAddressCtrl m_ipSubnet;
+    CIPAddressCtrl m_ipCentral;
+    CIPAddressCtrl m_ipServer;
+    CGradientButton m_btnWriteServer;
+    CGradientButton m_btnWriteCentral;
+    CGradientButton m_btnWriteSubnet;
+    CGradientButton m_btnWriteGateway;
+    CHoverFrameEdit m_editHidden;
+    CMSComm m_comm;
+    std::array<BYTE, 6> m_mac{};
+    HICON m_hIcon = nullptr;
+    CLabelFonts m_labelFonts;
+    DeviceWriter m_writer;
+};

@@ -1,0 +1,17 @@
+// The MFC-style bitmap wrapper.
+#pragma once
+
+#include "platform/gdi/CGdiObject.h"
+
+class CBitmap : public CGdiObject {
+public:
+    CBitmap() = default;
+
+    static CBitmap* FromHandle(HBITMAP hBitmap);
+    operator HBITMAP() const;
+
+    // Loads the bitmap resource of that id; fails for an unknown id.
+    BOOL LoadBitmap(UINT nIDResource);
+    // Width and height in pixels of the bitmap, (0, 0) without one.
+    SIZE GetBitmapSize() const;
+};

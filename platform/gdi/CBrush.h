@@ -1,0 +1,23 @@
+// The MFC-style brush wrapper.
+#pragma once
+
+#include "platform/gdi/CGdiObject.h"
+
+class CBitmap;
+
+class CBrush : public CGdiObject {
+public:
+    CBrush() = default;
+    explicit CBrush(COLORREF crColor);
+    explicit CBrush(CBitmap* pBitmap);
+
+    static CBrush* FromHandle(HBRUSH hBrush);
+    operator HBRUSH() const;
+
+    // Creates a brush of one colour.
+    BOOL CreateSolidBrush(COLORREF crColor);
+    // Creates a brush that tiles the bitmap's image from the brush origin.
+    BOOL CreatePatternBrush(CBitmap* pBitmap);
+    // Wraps the system's brush of a system colour (never deleted).
+    BOOL CreateSysColorBrush(int nIndex);
+};

@@ -1,0 +1,30 @@
+// The MFC-style wrapper of a GDI handle. A wrapper that created or attached a handle owns
+// it and deletes it when destroyed.
+#pragma once
+
+#include "platform/win/WinDef.h"
+
+class CGdiObject {
+public:
+    CGdiObject() = default;
+    CGdiObject(const CGdiObject&) = delete;
+    CGdiObject& operator=(const CGdiObject&) = delete;
+    virtual ~CGdiObject();
+
+    HGDIOBJ m_hObject = nullptr;
+
+    // The wrapper for a handle: the attached one, else a temporary one that lives as long as
+    // the object itself; nullptr for a null handle.
+    static CGdiObject* FromHandle(HGDIOBJ hObject);
+    HGDIOBJ GetSafeHandle() const { return m_hObject; }
+    operator HGDIOBJ() const { return m_hObject; }
+
+    // Takes ownership of a handle; fails if this wrapper already holds one.
+    BOOL Attach(HGDIOBJ hObject);
+    // Gives up the handle without deleting it.
+    HGDIOBJ Detach();
+    // Deletes the handle (deferred while a device context has it selected).
+    BOOL DeleteObject();
+    // Wraps one of the stock objects (which are never deleted).
+    BOOL CreateStockObject(int nIndex);
+};

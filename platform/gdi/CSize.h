@@ -1,0 +1,15 @@
+// The MFC-style size: a SIZE with constructors and arithmetic.
+#pragma once
+
+#include "platform/win/WinDef.h"
+
+class CSize : public SIZE {
+public:
+    CSize() = default;
+    CSize(int initCX, int initCY) : SIZE{initCX, initCY} {}
+    CSize(SIZE initSize) : SIZE(initSize) {} // NOLINT: implicit, as in MFC
+
+    bool operator==(const SIZE& other) const { return cx == other.cx && cy == other.cy; }
+    CSize operator+(const SIZE& other) const { return {cx + other.cx, cy + other.cy}; }
+    CSize operator-(const SIZE& other) const { return {cx - other.cx, cy - other.cy}; }
+};

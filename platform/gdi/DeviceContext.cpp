@@ -1,0 +1,228 @@
+#include "platform/gdi/DeviceContext.h"
+
+#include "platform/gdi/CDC.h"
+#include "platform/gdi/ColorRef.h"
+#include "platform/gdi/GdiBitmap.h"
+#include "platform/gdi/GdiBrush.h"
+#include "platform/gdi/GdiFont.h"
+#include "platform/gdi/GdiPen.h"
+#include "platform/gdi/GdiRegion.h"
+#include "platform/gdi/WinGdi.h"
+
+#include <algorithm>
+
+namespace platform {
+
+namespace {
+constexpr COLORREF kDefaultBkColor = RGB(255, 255, 255);
+constexpr COLORREF kDefaultTextColor = RGB(0, 0, 0);
+} // namespace
+
+DeviceContext::DeviceContext(QImage& target, QPoint origin, QRect clip)
+    : m_target(target), m_origin(origin), m_deviceClip(clip & target.rect()), m_painter(&target),
+      m_wrapper(std::make_unique<CDC>()) {
+    m_wrapper->m_hDC = this;
+    m_wrapper->m_hAttribDC = this;
+    m_state.pen = static_cast<GdiPen*>(GetStockObject(BLACK_PEN));
+    m_state.brush = static_cast<GdiBrush*>(GetStockObject(WHITE_BRUSH));
+    m_state.font = static_cast<GdiFont*>(GetStockObject(SYSTEM_FONT));
+    m_state.bkMode = OPAQUE;
+    m_state.bkColor = kDefaultBkColor;
+    m_state.textColor = kDefaultTextColor;
+    Retain(m_state);
+    m_painter.setRenderHint(QPainter::Antialiasing, false);
+    m_painter.setRenderHint(QPainter::TextAntialiasing, false);
+    m_painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    m_painter.translate(m_origin);
+    m_painter.setFont(m_state.font->Font());
+    ApplyClip();
+}
+
+DeviceContext::~DeviceContext() {
+    m_painter.end();
+    m_wrapper->m_hDC = nullptr;
+    m_wrapper->m_hAttribDC = nullptr;
+    Release(m_state);
+    for (const State& saved : m_saved) {
+        Release(saved);
+    }
+    for (GdiObject* object : m_released) {
+        // Another context may have selected the object again since; it then deletes it.
+        if (!object->IsSelected()) {
+            delete object;
+        }
+    }
+}
+
+HGDIOBJ DeviceContext::Select(HGDIOBJ object) {
+    if (!object) {
+        return nullptr;
+    }
+    GdiObject* previous = nullptr;
+    switch (object->Kind()) {
+    case GdiKind::Pen:
+        previous = std::exchange(m_state.pen, static_cast<GdiPen*>(object));
+        break;
+    case GdiKind::Brush:
+        previous = std::exchange(m_state.brush, static_cast<GdiBrush*>(object));
+        break;
+    case GdiKind::Font:
+        previous = std::exchange(m_state.font, static_cast<GdiFont*>(object));
+        m_painter.setFont(m_state.font->Font());
+        break;
+    case GdiKind::Bitmap:
+        previous = std::exchange(m_state.bitmap, static_cast<GdiBitmap*>(object));
+        break;
+    case GdiKind::Region:
+        return nullptr;
+    }
+    object->AddSelection();
+    Release(previous);
+    return previous;
+}
+
+int DeviceContext::SelectClip(const std::optional<QRegion>& region) {
+    m_state.clip = region;
+    ApplyClip();
+    const QRegion visible = VisibleRegion();
+    if (visible.isEmpty()) {
+        return NULLREGION;
+    }
+    return visible.rectCount() == 1 ? SIMPLEREGION : COMPLEXREGION;
+}
+
+QRegion DeviceContext::VisibleRegion() const {
+    QRegion visible(m_deviceClip.translated(-m_origin));
+    if (m_state.clip) {
+        visible &= *m_state.clip;
+    }
+    return visible;
+}
+
+int DeviceContext::SetBkMode(int mode) {
+    if (mode != TRANSPARENT && mode != OPAQUE) {
+        return 0;
+    }
+    return std::exchange(m_state.bkMode, mode);
+}
+
+COLORREF DeviceContext::SetBkColor(COLORREF color) {
+    return std::exchange(m_state.bkColor, color);
+}
+
+COLORREF DeviceContext::SetTextColor(COLORREF color) {
+    return std::exchange(m_state.textColor, color);
+}
+
+QPoint DeviceContext::SetCurrentPosition(QPoint position) {
+    return std::exchange(m_state.position, position);
+}
+
+QPoint DeviceContext::SetBrushOrigin(QPoint origin) {
+    return std::exchange(m_state.brushOrigin, origin);
+}
+
+int DeviceContext::Save() {
+    Retain(m_state);
+    m_saved.push_back(m_state);
+    return static_cast<int>(m_saved.size());
+}
+
+BOOL DeviceContext::Restore(int level) {
+    const int count = static_cast<int>(m_saved.size());
+    const int target = level < 0 ? count + level + 1 : level;
+    if (target < 1 || target > count) {
+        return FALSE;
+    }
+    // The restored state's selections are already counted (they were counted when saved).
+    State restored = m_saved[static_cast<std::size_t>(target - 1)];
+    for (int i = target; i < count; ++i) {
+        Release(m_saved[static_cast<std::size_t>(i)]);
+    }
+    m_saved.resize(static_cast<std::size_t>(target - 1));
+    Release(m_state);
+    m_state = restored;
+    m_painter.setFont(m_state.font->Font());
+    ApplyClip();
+    return TRUE;
+}
+
+void DeviceContext::FillRegion(const QRegion& region, const GdiBrush& brush) {
+    if (brush.IsNull()) {
+        return;
+    }
+    if (brush.BrushStyle() == GdiBrush::Style::Solid) {
+        FillRegion(region, brush.Color());
+        return;
+    }
+    m_painter.save();
+    m_painter.setCompositionMode(QPainter::CompositionMode_Source);
+    m_painter.setBrushOrigin(m_state.brushOrigin);
+    const QBrush qtBrush = brush.Brush();
+    for (const QRect& rect : region) {
+        m_painter.fillRect(rect, qtBrush);
+    }
+    m_painter.restore();
+}
+
+void DeviceContext::FillRegion(const QRegion& region, COLORREF color) {
+    m_painter.save();
+    m_painter.setCompositionMode(QPainter::CompositionMode_Source);
+    const QColor qtColor = ToQColor(color);
+    for (const QRect& rect : region) {
+        m_painter.fillRect(rect, qtColor);
+    }
+    m_painter.restore();
+}
+
+void DeviceContext::InvertRegion(const QRegion& region) {
+    m_painter.save();
+    // Inverts the colour channels and keeps the pixel opaque, so inverting twice restores it.
+    m_painter.setCompositionMode(QPainter::RasterOp_NotDestination);
+    for (const QRect& rect : region) {
+        m_painter.fillRect(rect, Qt::black);
+    }
+    m_painter.restore();
+}
+
+COLORREF DeviceContext::PixelAt(QPoint point) const {
+    const QPoint device = point + m_origin;
+    if (!m_target.rect().contains(device)) {
+        return CLR_INVALID;
+    }
+    return ToColorRef(m_target.pixel(device));
+}
+
+bool DeviceContext::IsVisible(QPoint point) const {
+    return VisibleRegion().contains(point);
+}
+
+void DeviceContext::Retain(const State& state) {
+    for (GdiObject* object :
+         {static_cast<GdiObject*>(state.pen), static_cast<GdiObject*>(state.brush),
+          static_cast<GdiObject*>(state.font), static_cast<GdiObject*>(state.bitmap)}) {
+        if (object) {
+            object->AddSelection();
+        }
+    }
+}
+
+void DeviceContext::Release(const State& state) {
+    Release(state.pen);
+    Release(state.brush);
+    Release(state.font);
+    Release(state.bitmap);
+}
+
+void DeviceContext::Release(GdiObject* object) {
+    if (object && object->RemoveSelection() &&
+        std::find(m_released.begin(), m_released.end(), object) == m_released.end()) {
+        m_released.push_back(object);
+    }
+}
+
+void DeviceContext::ApplyClip() {
+    m_painter.setClipRegion(VisibleRegion());
+}
+
+} // namespace platform

@@ -1,0 +1,107 @@
+// The device context behind an HDC: a QPainter on an image plus the bookkeeping of a Win32
+// device context (selected objects, colours, background mode, current position, brush
+// origin, clipping, saved states). Logical (0, 0) lies at `origin` in the image.
+#pragma once
+
+#include "platform/win/WinDef.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QRegion>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+class CDC;
+
+namespace platform {
+
+class DeviceContext {
+public:
+    // Draws on `target` (premultiplied ARGB) with logical (0, 0) at `origin`, clipped to
+    // `clip` (image coordinates); starts with the defaults of a fresh Win32 device context.
+    DeviceContext(QImage& target, QPoint origin, QRect clip);
+    DeviceContext(const DeviceContext&) = delete;
+    DeviceContext& operator=(const DeviceContext&) = delete;
+    ~DeviceContext();
+
+    // The painter, translated to logical coordinates and clipped; no antialiasing. Code that
+    // changes its state must restore it (QPainter::save/restore).
+    QPainter& Painter() { return m_painter; }
+    // The wrapper CDC::FromHandle returns for this device context.
+    CDC* Wrapper() { return m_wrapper.get(); }
+    QImage& Target() { return m_target; }
+    QPoint Origin() const { return m_origin; }
+
+    // Selected objects.
+    GdiPen* Pen() const { return m_state.pen; }
+    GdiBrush* Brush() const { return m_state.brush; }
+    GdiFont* Font() const { return m_state.font; }
+    GdiBitmap* Bitmap() const { return m_state.bitmap; }
+    // Selects a pen, brush, font or bitmap; returns the previous one of that kind, nullptr
+    // when the object cannot be selected. Regions go through SelectClip.
+    HGDIOBJ Select(HGDIOBJ object);
+    // Replaces the clipping region (logical coordinates; nullopt: none); returns its kind.
+    int SelectClip(const std::optional<QRegion>& region);
+    // The pixels drawing may touch, in logical coordinates.
+    QRegion VisibleRegion() const;
+
+    // Attributes.
+    int BkMode() const { return m_state.bkMode; }
+    int SetBkMode(int mode);
+    COLORREF BkColor() const { return m_state.bkColor; }
+    COLORREF SetBkColor(COLORREF color);
+    COLORREF TextColor() const { return m_state.textColor; }
+    COLORREF SetTextColor(COLORREF color);
+    QPoint CurrentPosition() const { return m_state.position; }
+    QPoint SetCurrentPosition(QPoint position);
+    QPoint BrushOrigin() const { return m_state.brushOrigin; }
+    QPoint SetBrushOrigin(QPoint origin);
+
+    // Saves the whole state; returns the new save level (1 for the first save).
+    int Save();
+    // Restores the state saved at `level` (negative: relative to the last save) and drops
+    // it and every later one; FALSE for a level that was never saved.
+    BOOL Restore(int level);
+
+    // Raster primitives, in logical coordinates and within the visible region.
+    void FillRegion(const QRegion& region, const GdiBrush& brush);
+    void FillRegion(const QRegion& region, COLORREF color);
+    void InvertRegion(const QRegion& region);
+    COLORREF PixelAt(QPoint point) const;
+    bool IsVisible(QPoint point) const;
+
+private:
+    struct State {
+        GdiPen* pen = nullptr;
+        GdiBrush* brush = nullptr;
+        GdiFont* font = nullptr;
+        GdiBitmap* bitmap = nullptr;
+        int bkMode = 0;
+        COLORREF bkColor = 0;
+        COLORREF textColor = 0;
+        QPoint position;
+        QPoint brushOrigin;
+        std::optional<QRegion> clip;
+    };
+
+    // Counts the selections of a state's objects, or drops them.
+    static void Retain(const State& state);
+    void Release(const State& state);
+    void Release(GdiObject* object);
+    void ApplyClip();
+
+    QImage& m_target;
+    QPoint m_origin;
+    QRect m_deviceClip;
+    State m_state;
+    std::vector<State> m_saved;
+    // Objects whose deletion waited for this context to deselect them; destroyed with it so
+    // that wrappers SelectObject returned stay valid until then.
+    std::vector<GdiObject*> m_released;
+    QPainter m_painter;
+    std::unique_ptr<CDC> m_wrapper;
+};
+
+} // namespace platform

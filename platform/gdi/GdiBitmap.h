@@ -1,0 +1,25 @@
+// A bitmap (HBITMAP): an image held in the drawing format of device contexts.
+#pragma once
+
+#include "platform/gdi/GdiObject.h"
+
+#include <QImage>
+
+namespace platform {
+
+class GdiBitmap : public GdiObject {
+public:
+    // Takes a copy of the image, converted to premultiplied ARGB.
+    explicit GdiBitmap(const QImage& image);
+
+    GdiKind Kind() const override { return GdiKind::Bitmap; }
+    const QImage& Image() const { return m_image; }
+
+protected:
+    std::unique_ptr<CGdiObject> MakeWrapper() override;
+
+private:
+    QImage m_image;
+};
+
+} // namespace platform

@@ -1,0 +1,42 @@
+// A brush (HBRUSH): a solid colour, nothing at all (the null brush) or a bitmap pattern
+// tiled from the device context's brush origin.
+#pragma once
+
+#include "platform/gdi/GdiObject.h"
+
+#include <QBrush>
+#include <QImage>
+
+namespace platform {
+
+class GdiBrush : public GdiObject {
+public:
+    enum class Style { Solid, Null, Pattern };
+
+    // A solid brush.
+    explicit GdiBrush(COLORREF color);
+    // A pattern brush; the image is copied, so the bitmap may be deleted afterwards.
+    explicit GdiBrush(const QImage& pattern);
+    // The null (hollow) brush.
+    static std::unique_ptr<GdiBrush> MakeNull();
+
+    GdiKind Kind() const override { return GdiKind::Brush; }
+    Style BrushStyle() const { return m_style; }
+    bool IsNull() const { return m_style == Style::Null; }
+    COLORREF Color() const { return m_color; }
+    const QImage& Pattern() const { return m_pattern; }
+    // The equivalent Qt brush; pattern brushes are texture brushes.
+    QBrush Brush() const;
+
+protected:
+    std::unique_ptr<CGdiObject> MakeWrapper() override;
+
+private:
+    GdiBrush() = default;
+
+    Style m_style = Style::Null;
+    COLORREF m_color = 0;
+    QImage m_pattern;
+};
+
+} // namespace platform

@@ -1,0 +1,28 @@
+// A font (HFONT): the logical font it was made from and the Qt font that realises it.
+#pragma once
+
+#include "platform/gdi/GdiObject.h"
+#include "platform/gdi/WinGdi.h"
+
+#include <QFont>
+
+namespace platform {
+
+class GdiFont : public GdiObject {
+public:
+    explicit GdiFont(const LOGFONT& logFont);
+
+    GdiKind Kind() const override { return GdiKind::Font; }
+    const LOGFONT& LogFont() const { return m_logFont; }
+    // The Qt font: resolved family, pixel size, weight, no antialiasing.
+    QFont Font() const { return m_font; }
+
+protected:
+    std::unique_ptr<CGdiObject> MakeWrapper() override;
+
+private:
+    LOGFONT m_logFont;
+    QFont m_font;
+};
+
+} // namespace platform

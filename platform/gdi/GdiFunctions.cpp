@@ -1,0 +1,121 @@
+// The free Win32 drawing functions; each forwards to the device context's wrapper.
+#include "platform/gdi/CBrush.h"
+#include "platform/gdi/CDC.h"
+#include "platform/gdi/DeviceContext.h"
+#include "platform/gdi/GdiBrush.h"
+#include "platform/gdi/GdiPen.h"
+#include "platform/gdi/GdiRegion.h"
+#include "platform/gdi/StockObjects.h"
+#include "platform/gdi/WinGdi.h"
+#include "platform/win/WinUser.h"
+
+namespace {
+constexpr int kEdgeMetric = 2;
+constexpr int kBorderMetric = 1;
+constexpr int kIconMetric = 32;
+} // namespace
+
+int FillRect(HDC hDC, const RECT* lprc, HBRUSH hbr) {
+    if (!hDC || !lprc || !hbr) {
+        return 0;
+    }
+    CDC::FromHandle(hDC)->FillRect(lprc, CBrush::FromHandle(hbr));
+    return 1;
+}
+
+int FrameRect(HDC hDC, const RECT* lprc, HBRUSH hbr) {
+    if (!hDC || !lprc || !hbr) {
+        return 0;
+    }
+    CDC::FromHandle(hDC)->FrameRect(lprc, CBrush::FromHandle(hbr));
+    return 1;
+}
+
+BOOL DrawEdge(HDC hDC, LPRECT qrc, UINT edge, UINT grfFlags) {
+    return hDC && qrc ? CDC::FromHandle(hDC)->DrawEdge(qrc, edge, grfFlags) : FALSE;
+}
+
+BOOL DrawFocusRect(HDC hDC, const RECT* lprc) {
+    if (!hDC || !lprc) {
+        return FALSE;
+    }
+    CDC::FromHandle(hDC)->DrawFocusRect(lprc);
+    return TRUE;
+}
+
+BOOL DrawIcon(HDC hDC, int x, int y, HICON hIcon) {
+    return hDC ? CDC::FromHandle(hDC)->DrawIcon(x, y, hIcon) : FALSE;
+}
+
+int DrawText(HDC hDC, LPCTSTR lpchText, int cchText, LPRECT lprc, UINT format) {
+    return hDC ? CDC::FromHandle(hDC)->DrawText(lpchText, cchText, lprc, format) : 0;
+}
+
+BOOL GetTextExtentPoint32(HDC hDC, LPCTSTR lpString, int c, LPSIZE lpSize) {
+    if (!hDC || !lpSize) {
+        return FALSE;
+    }
+    *lpSize = CDC::FromHandle(hDC)->GetTextExtent(lpString, c);
+    return TRUE;
+}
+
+COLORREF GetSysColor(int nIndex) {
+    return platform::StockObjects::SysColor(nIndex);
+}
+
+HBRUSH GetSysColorBrush(int nIndex) {
+    return platform::StockObjects::Instance().SysColorBrush(nIndex);
+}
+
+int GetSystemMetrics(int nIndex) {
+    switch (nIndex) {
+    case SM_CXEDGE:
+    case SM_CYEDGE:
+        return kEdgeMetric;
+    case SM_CXBORDER:
+    case SM_CYBORDER:
+        return kBorderMetric;
+    case SM_CXICON:
+    case SM_CYICON:
+        return kIconMetric;
+    default:
+        return 0;
+    }
+}
+
+HGDIOBJ GetStockObject(int fnObject) {
+    return platform::StockObjects::Instance().Stock(fnObject);
+}
+
+BOOL DeleteObject(HGDIOBJ hObject) {
+    if (!hObject) {
+        return FALSE;
+    }
+    hObject->RequestDelete();
+    return TRUE;
+}
+
+HGDIOBJ SelectObject(HDC hDC, HGDIOBJ hObject) {
+    if (!hDC || !hObject) {
+        return nullptr;
+    }
+    return hDC->Select(hObject);
+}
+
+HRGN CreateRectRgn(int left, int top, int right, int bottom) {
+    return new platform::GdiRegion(
+        QRegion(QRect(QPoint(left, top), QPoint(right - 1, bottom - 1))));
+}
+
+HRGN CreateRoundRectRgn(int left, int top, int right, int bottom, int width, int height) {
+    const QRect box(QPoint(left, top), QPoint(right - 1, bottom - 1));
+    return new platform::GdiRegion(platform::GdiRegion::RoundRect(box, width, height));
+}
+
+HPEN CreatePen(int style, int width, COLORREF color) {
+    return new platform::GdiPen(style, width, color);
+}
+
+HBRUSH CreateSolidBrush(COLORREF color) {
+    return new platform::GdiBrush(color);
+}

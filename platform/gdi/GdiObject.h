@@ -1,0 +1,55 @@
+// The drawing object behind a GDI handle (HGDIOBJ): its kind, its MFC wrapper, and the
+// bookkeeping that keeps an object alive while a device context still has it selected.
+#pragma once
+
+#include "platform/gdi/CGdiObject.h"
+
+#include <memory>
+
+namespace platform {
+
+enum class GdiKind { Pen, Brush, Font, Bitmap, Region };
+
+class GdiObject {
+public:
+    GdiObject() = default;
+    GdiObject(const GdiObject&) = delete;
+    GdiObject& operator=(const GdiObject&) = delete;
+    virtual ~GdiObject();
+
+    // What kind of object this is, for SelectObject's dispatch.
+    virtual GdiKind Kind() const = 0;
+
+    // Stock objects (and system colour brushes) belong to the system: DeleteObject ignores them.
+    bool IsStock() const { return m_stock; }
+    void MarkStock() { m_stock = true; }
+
+    // The wrapper attached to this handle, else a temporary one owned by the object.
+    CGdiObject* Wrapper();
+    void SetPermanentWrapper(CGdiObject* wrapper) { m_permanent = wrapper; }
+    CGdiObject* PermanentWrapper() const { return m_permanent; }
+
+    // Device contexts count their selections (current and saved) so that a deletion requested
+    // while the object is in use waits until the last selection is gone.
+    void AddSelection() { ++m_selections; }
+    // Drops one selection; true when the object is now due for deletion.
+    bool RemoveSelection();
+    bool IsSelected() const { return m_selections > 0; }
+
+    // DeleteObject's work: destroys the object now, or once it is no longer selected.
+    void RequestDelete();
+    bool IsDeletePending() const { return m_deletePending; }
+
+protected:
+    // Makes the temporary wrapper of the right MFC class for this kind of object.
+    virtual std::unique_ptr<CGdiObject> MakeWrapper() = 0;
+
+private:
+    bool m_stock = false;
+    bool m_deletePending = false;
+    int m_selections = 0;
+    CGdiObject* m_permanent = nullptr;
+    std::unique_ptr<CGdiObject> m_temporary;
+};
+
+} // namespace platform

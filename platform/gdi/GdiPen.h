@@ -1,0 +1,33 @@
+// A pen (HPEN): style, width and colour of the lines and outlines drawn with it.
+#pragma once
+
+#include "platform/gdi/GdiObject.h"
+
+#include <QPen>
+
+namespace platform {
+
+class GdiPen : public GdiObject {
+public:
+    GdiPen(int style, int width, COLORREF color);
+
+    GdiKind Kind() const override { return GdiKind::Pen; }
+    int Style() const { return m_style; }
+    // The width in pixels; a width of 0 means one pixel, as on Win32.
+    int Width() const { return m_width; }
+    COLORREF Color() const { return m_color; }
+    bool IsNull() const;
+    bool IsInsideFrame() const;
+    // The equivalent Qt pen (aliased, square caps), for code that strokes with Qt directly.
+    QPen Pen() const;
+
+protected:
+    std::unique_ptr<CGdiObject> MakeWrapper() override;
+
+private:
+    int m_style;
+    int m_width;
+    COLORREF m_color;
+};
+
+} // namespace platform

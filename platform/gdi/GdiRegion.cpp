@@ -1,0 +1,70 @@
+#include "platform/gdi/GdiRegion.h"
+
+#include "platform/gdi/CRgn.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace platform {
+
+namespace {
+// Tolerance for pixel centres lying exactly on the ellipse.
+constexpr double kEdgeTolerance = 1e-9;
+// Ellipses narrower than this give plain rectangles.
+constexpr int kMinEllipse = 2;
+} // namespace
+
+QRegion GdiRegion::RoundRect(const QRect& box, int ellipseWidth, int ellipseHeight) {
+    if (box.isEmpty()) {
+        return {};
+    }
+    const int ew = std::min(std::abs(ellipseWidth), box.width());
+    const int eh = std::min(std::abs(ellipseHeight), box.height());
+    if (ew < kMinEllipse || eh < kMinEllipse) {
+        return QRegion(box);
+    }
+    // Pixel centres are the integer coordinates; the corner ellipses pass through the centres
+    // of the outermost pixels, so the figure spans columns left..right-1, rows top..bottom-1.
+    const double a = (ew - 1) / 2.0;
+    const double b = (eh - 1) / 2.0;
+    const double leftCentre = box.left() + a;
+    const double rightCentre = box.right() - a;
+    const double topCentre = box.top() + b;
+    const double bottomCentre = box.bottom() - b;
+    QRegion region;
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        double dy = 0.0;
+        if (y < topCentre) {
+            dy = topCentre - y;
+        } else if (y > bottomCentre) {
+            dy = y - bottomCentre;
+        }
+        const double ratio = b > 0.0 ? dy / b : 0.0;
+        const double half = a * std::sqrt(std::max(0.0, 1.0 - ratio * ratio));
+        const int first = static_cast<int>(std::ceil(leftCentre - half - kEdgeTolerance));
+        const int last = static_cast<int>(std::floor(rightCentre + half + kEdgeTolerance));
+        if (last >= first) {
+            region += QRect(first, y, last - first + 1, 1);
+        }
+    }
+    return region;
+}
+
+QRegion GdiRegion::Ellipse(const QRect& box) {
+    return RoundRect(box, box.width(), box.height());
+}
+
+QRegion GdiRegion::Erode(const QRegion& region, int steps) {
+    QRegion result = region;
+    for (int i = 0; i < steps && !result.isEmpty(); ++i) {
+        result = result & result.translated(1, 0) & result.translated(-1, 0) &
+                 result.translated(0, 1) & result.translated(0, -1);
+    }
+    return result;
+}
+
+std::unique_ptr<CGdiObject> GdiRegion::MakeWrapper() {
+    return std::make_unique<CRgn>();
+}
+
+} // namespace platform

@@ -1,0 +1,83 @@
+#include "platform/win/AfxMessageBox.h"
+
+#include "platform/win/CException.h"
+#include "platform/win/CWinApp.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace platform {
+
+namespace {
+
+MessageBoxHandler& Handler() {
+    static MessageBoxHandler handler;
+    return handler;
+}
+
+QMessageBox::Icon IconFor(UINT type) {
+    switch (type & 0xF0) {
+    case MB_ICONERROR:
+        return QMessageBox::Critical;
+    case MB_ICONQUESTION:
+        return QMessageBox::Question;
+    case MB_ICONINFORMATION:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::Warning;
+    }
+}
+
+int ShowQtMessageBox(const CString& text, const CString& caption, UINT type) {
+    QMessageBox box(IconFor(type), QString::fromStdString(caption), QString::fromStdString(text),
+                    QMessageBox::NoButton, QApplication::activeWindow());
+    switch (type & 0x0F) {
+    case MB_OKCANCEL:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
+    case MB_YESNO:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
+    default:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    }
+    box.setButtonText(QMessageBox::Ok, "确定");
+    box.setButtonText(QMessageBox::Cancel, "取消");
+    box.setButtonText(QMessageBox::Yes, "是(&Y)");
+    box.setButtonText(QMessageBox::No, "否(&N)");
+    switch (box.exec()) {
+    case QMessageBox::Cancel:
+        return IDCANCEL;
+    case QMessageBox::Yes:
+        return IDYES;
+    case QMessageBox::No:
+        return IDNO;
+    default:
+        return IDOK;
+    }
+}
+
+} // namespace
+
+MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler) {
+    MessageBoxHandler previous = std::move(Handler());
+    Handler() = std::move(handler);
+    return previous;
+}
+
+} // namespace platform
+
+int AfxMessageBox(LPCTSTR lpszText, UINT nType, UINT) {
+    if ((nType & 0xF0) == 0) {
+        nType |= MB_ICONEXCLAMATION;
+    }
+    const CString text = lpszText != nullptr ? lpszText : "";
+    const CString caption = AfxGetAppName();
+    if (platform::Handler()) {
+        return platform::Handler()(text, caption, nType);
+    }
+    return platform::ShowQtMessageBox(text, caption, nType);
+}
+
+int CException::ReportError(UINT nType) const { return AfxMessageBox(GetErrorMessage().c_str(), nType); }

@@ -1,0 +1,15 @@
+// The framework's message box, titled with the application name. Tests may replace it.
+#pragma once
+
+#include "platform/win/WinUser.h"
+
+#include <functional>
+
+int AfxMessageBox(LPCTSTR lpszText, UINT nType = MB_OK, UINT nIDHelp = 0);
+
+namespace platform {
+using MessageBoxHandler =
+    std::function<int(const CString& text, const CString& caption, UINT type)>;
+// Replaces the message box (an empty handler restores it); returns the previous handler.
+MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler);
+} // namespace platform

@@ -1,0 +1,31 @@
+// A Qt widget class whose events go to the window it shows before the widget sees them.
+#pragma once
+
+#include "platform/win/Window.h"
+
+#include <QEvent>
+#include <utility>
+
+namespace platform {
+
+template <class QBase>
+class BridgeWidget : public QBase, public BridgeBase {
+public:
+    template <class... Args>
+    explicit BridgeWidget(Window* window, Args&&... args)
+        : QBase(std::forward<Args>(args)...), m_window(window) {}
+
+    Window* OwnerWindow() const override { return m_window; }
+    void Disown() override { m_window = nullptr; }
+    bool BaseEvent(QEvent* event) override { return QBase::event(event); }
+
+protected:
+    bool event(QEvent* event) override {
+        return m_window != nullptr ? m_window->HandleEvent(event) : QBase::event(event);
+    }
+
+private:
+    Window* m_window;
+};
+
+} // namespace platform

@@ -1,0 +1,34 @@
+#include "platform/win/CComboBox.h"
+
+#include "platform/win/ComboBoxWindow.h"
+
+IMPLEMENT_DYNAMIC(CComboBox, CWnd)
+
+namespace {
+platform::ComboBoxWindow* Combo(HWND hWnd) { return dynamic_cast<platform::ComboBoxWindow*>(hWnd); }
+} // namespace
+
+int CComboBox::AddString(LPCTSTR lpszString) {
+    auto* combo = Combo(m_hWnd);
+    return combo != nullptr ? combo->AddString(lpszString != nullptr ? lpszString : "") : CB_ERR;
+}
+
+int CComboBox::GetCount() const {
+    auto* combo = Combo(m_hWnd);
+    return combo != nullptr ? combo->GetCount() : 0;
+}
+
+int CComboBox::GetCurSel() const {
+    auto* combo = Combo(m_hWnd);
+    return combo != nullptr ? combo->GetCurSel() : CB_ERR;
+}
+
+int CComboBox::SetCurSel(int nSelect) {
+    auto* combo = Combo(m_hWnd);
+    return combo != nullptr ? combo->SetCurSel(nSelect) : CB_ERR;
+}
+
+void CComboBox::GetLBText(int nIndex, CString& rString) const {
+    auto* combo = Combo(m_hWnd);
+    rString = combo != nullptr ? combo->GetLBText(nIndex) : CString();
+}

@@ -1,0 +1,110 @@
+#include "platform/win/CDialog.h"
+
+#include "platform/win/DialogWindow.h"
+#include "platform/win/MessageMapEntries.h"
+#include "platform/win/Resources.h"
+
+#include <QWidget>
+
+IMPLEMENT_DYNAMIC(CDialog, CWnd)
+
+BEGIN_MESSAGE_MAP(CDialog, CWnd)
+ON_COMMAND(IDOK, OnOK)
+ON_COMMAND(IDCANCEL, OnCancel)
+ON_MESSAGE(WM_INITDIALOG, HandleInitDialog)
+END_MESSAGE_MAP()
+
+namespace platform {
+
+namespace {
+CString g_creationError;
+}
+
+const CString& LastWindowCreationError() { return g_creationError; }
+
+void SetWindowCreationError(const CString& reason) { g_creationError = reason; }
+
+} // namespace platform
+
+namespace {
+
+// Creates the dialog window of a template attached to pDialog; nullptr when refused.
+platform::DialogWindow* CreateDialogWindow(const platform::DialogTemplate& t, CWnd* pParent,
+                                           CDialog* pDialog) {
+    const platform::DialogBaseUnits units = platform::BaseUnitsForFont(t.fontFace, t.pointSize);
+    const RECT px = platform::MapDialogRect(RECT{0, 0, t.cx, t.cy}, units);
+    platform::WindowParams params;
+    params.parent = nullptr;
+    params.style = t.style;
+    params.exStyle = t.exStyle;
+    params.rect = QRect(0, 0, px.right, px.bottom);
+    params.text = t.caption;
+    auto owned = std::make_unique<platform::DialogWindow>(params);
+    if (pParent != nullptr && pParent->m_hWnd != nullptr && pParent->m_hWnd->Widget()) {
+        owned->Widget()->setParent(pParent->m_hWnd->Widget(), owned->Widget()->windowFlags());
+    }
+    auto* window = static_cast<platform::DialogWindow*>(
+        platform::Window::AdoptTopLevel(std::move(owned)));
+    pDialog->Attach(window);
+    CREATESTRUCT cs;
+    cs.cx = px.right;
+    cs.cy = px.bottom;
+    cs.style = static_cast<LONG>(t.style);
+    cs.lpszName = t.caption.c_str();
+    cs.dwExStyle = t.exStyle;
+    if (pDialog->SendMessage(WM_CREATE, 0, reinterpret_cast<LPARAM>(&cs)) == -1) {
+        platform::SetWindowCreationError("窗口拒绝了创建请求。");
+        pDialog->DestroyWindow();
+        return nullptr;
+    }
+    if (!window->CreateControls(t)) {
+        pDialog->DestroyWindow();
+        return nullptr;
+    }
+    return window;
+}
+
+} // namespace
+
+CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
+    : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd) {}
+
+intptr_t CDialog::DoModal() {
+    platform::SetWindowCreationError({});
+    const platform::DialogTemplate* t = platform::FindDialogTemplate(m_nIDTemplate);
+    if (t == nullptr) {
+        platform::SetWindowCreationError("没有对话框模板 " + std::to_string(m_nIDTemplate) + "。");
+        return kDoModalFailed;
+    }
+    platform::DialogWindow* window = CreateDialogWindow(*t, m_pParentWnd, this);
+    if (window == nullptr) {
+        return kDoModalFailed;
+    }
+    if (SendMessage(WM_INITDIALOG, 0, 0) != FALSE) {
+        window->FocusFirstTabStop();
+    }
+    const int result = window->RunModal();
+    DestroyWindow();
+    return result;
+}
+
+void CDialog::EndDialog(int nResult) {
+    if (auto* window = dynamic_cast<platform::DialogWindow*>(m_hWnd)) {
+        window->EndModal(nResult);
+    }
+}
+
+BOOL CDialog::OnInitDialog() {
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+void CDialog::OnOK() {
+    if (UpdateData(TRUE)) {
+        EndDialog(IDOK);
+    }
+}
+
+void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+
+LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM) { return OnInitDialog(); }

@@ -1,0 +1,35 @@
+// The dialog object: a window made from a dialog template and run modally. OK runs the data
+// exchange in the saving direction and ends the dialog only if it succeeds.
+#pragma once
+
+#include "platform/win/CWnd.h"
+
+constexpr int kDoModalFailed = -1;
+
+namespace platform {
+// Why the last dialog window could not be created (empty if it could).
+const CString& LastWindowCreationError();
+void SetWindowCreationError(const CString& reason);
+} // namespace platform
+
+class CDialog : public CWnd {
+    DECLARE_DYNAMIC(CDialog)
+public:
+    explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
+
+    // Creates the dialog window, runs it until it ends and destroys it; returns the result
+    // given to EndDialog, or -1 when the window could not be created.
+    virtual intptr_t DoModal();
+    void EndDialog(int nResult);
+    virtual BOOL OnInitDialog();
+
+protected:
+    virtual void OnOK();
+    virtual void OnCancel();
+    LRESULT HandleInitDialog(WPARAM wParam, LPARAM lParam);
+
+    UINT m_nIDTemplate;
+    CWnd* m_pParentWnd;
+
+    DECLARE_MESSAGE_MAP()
+};

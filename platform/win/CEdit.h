@@ -1,0 +1,11 @@
+// The edit control object.
+#pragma once
+
+#include "platform/win/CWnd.h"
+
+class CEdit : public CWnd {
+    DECLARE_DYNAMIC(CEdit)
+public:
+    // Selects characters [nStartChar, nEndChar); -1 as the end selects to the end.
+    void SetSel(int nStartChar, int nEndChar);
+};

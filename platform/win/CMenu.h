@@ -1,0 +1,13 @@
+// The menu object: a wrapper of a menu handle.
+#pragma once
+
+#include "platform/win/WinUser.h"
+
+class CMenu {
+public:
+    HMENU m_hMenu = nullptr;
+
+    static CMenu* FromHandle(HMENU hMenu);
+    BOOL AppendMenu(UINT nFlags, UINT nIDNewItem = 0, LPCTSTR lpszNewItem = nullptr);
+    UINT GetMenuItemCount() const;
+};

@@ -1,0 +1,66 @@
+#include "platform/win/CWinApp.h"
+
+#include "platform/gdi/ImageResources.h"
+#include "platform/win/MessageMapEntries.h"
+
+#include <QApplication>
+#include <QFileInfo>
+
+namespace {
+CWinApp* g_pApp = nullptr;
+}
+
+BEGIN_MESSAGE_MAP(CWinApp, CCmdTarget)
+END_MESSAGE_MAP()
+
+CWinApp::CWinApp(LPCTSTR lpszAppName) {
+    if (lpszAppName != nullptr) {
+        m_pszAppName = lpszAppName;
+    }
+    g_pApp = this;
+}
+
+CWinApp::~CWinApp() {
+    if (g_pApp == this) {
+        g_pApp = nullptr;
+    }
+}
+
+int CWinApp::Run() {
+    QApplication::exec();
+    return ExitInstance();
+}
+
+HICON CWinApp::LoadIcon(UINT nIDResource) const { return platform::LoadIconResource(nIDResource); }
+
+CWinApp* AfxGetApp() { return g_pApp; }
+
+LPCTSTR AfxGetAppName() {
+    static CString fallback;
+    if (g_pApp != nullptr && !g_pApp->m_pszAppName.empty()) {
+        return g_pApp->m_pszAppName.c_str();
+    }
+    fallback = QCoreApplication::instance() != nullptr
+                   ? QCoreApplication::applicationName().toStdString()
+                   : CString();
+    return fallback.c_str();
+}
+
+int AfxWinMain(int argc, char** argv) {
+    QApplication application(argc, argv);
+    CWinApp* pApp = AfxGetApp();
+    if (pApp == nullptr) {
+        return 1;
+    }
+    if (pApp->m_pszAppName.empty()) {
+        pApp->m_pszAppName = QFileInfo(QCoreApplication::applicationFilePath())
+                                 .completeBaseName()
+                                 .toStdString();
+    }
+    QApplication::setApplicationName(QString::fromStdString(pApp->m_pszAppName));
+    QApplication::setQuitOnLastWindowClosed(false);
+    if (!pApp->InitInstance()) {
+        return pApp->ExitInstance();
+    }
+    return pApp->Run();
+}

@@ -1,0 +1,40 @@
+// The application object: exactly one, constructed before the program starts; the framework's
+// entry point runs its InitInstance and, if that returns TRUE, a message loop.
+#pragma once
+
+#include "platform/win/MessageMap.h"
+
+class CWnd;
+
+class CWinApp : public CCmdTarget {
+public:
+    explicit CWinApp(LPCTSTR lpszAppName = nullptr);
+    ~CWinApp() override;
+
+    CWnd* m_pMainWnd = nullptr;
+    CString m_pszAppName; // set from the executable's base name when none is given
+
+    virtual BOOL InitInstance() { return TRUE; }
+    // Runs the message loop; returns the exit code.
+    virtual int Run();
+    // Called at the end; its result is the process's exit status.
+    virtual int ExitInstance() { return m_nExitCode; }
+
+    HICON LoadIcon(UINT nIDResource) const;
+    // Three-dimensional control drawing is the only look here; kept for the program's sake.
+    BOOL Enable3dControls() { return TRUE; }
+
+    // Handler of the standard help command.
+    void OnHelp() {}
+
+protected:
+    int m_nExitCode = 0;
+
+    DECLARE_MESSAGE_MAP()
+};
+
+CWinApp* AfxGetApp();
+LPCTSTR AfxGetAppName();
+
+// The framework's entry point: sets up the toolkit, then runs the application object.
+int AfxWinMain(int argc, char** argv);

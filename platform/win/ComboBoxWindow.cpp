@@ -1,0 +1,71 @@
+#include "platform/win/ComboBoxWindow.h"
+
+#include "platform/win/BridgeWidget.h"
+
+#include <QComboBox>
+
+namespace platform {
+
+ComboBoxWindow::ComboBoxWindow(const WindowParams& params)
+    : Window(params), m_combo(new BridgeWidget<QComboBox>(this)) {
+    SetWidget(m_combo);
+    FitHeight();
+    // A user's choice, by mouse or keyboard, is a selection change; a program's is not.
+    QObject::connect(m_combo, &QComboBox::activated, m_combo, [this] {
+        if (Parent() != nullptr) {
+            Parent()->Send(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(Id()), CBN_SELCHANGE),
+                           reinterpret_cast<LPARAM>(this));
+        }
+    });
+}
+
+CString ComboBoxWindow::Text() const { return m_combo->currentText().toStdString(); }
+
+void ComboBoxWindow::SetFont(HFONT font) {
+    Window::SetFont(font);
+    FitHeight();
+}
+
+int ComboBoxWindow::AddString(const CString& text) {
+    const QString item = QString::fromStdString(text);
+    int index = m_combo->count();
+    if (Style() & CBS_SORT) {
+        index = 0;
+        while (index < m_combo->count() &&
+               QString::compare(m_combo->itemText(index), item, Qt::CaseInsensitive) <= 0) {
+            ++index;
+        }
+    }
+    const int selected = m_combo->currentIndex();
+    m_combo->insertItem(index, item);
+    // Inserting never selects anything by itself: a list starts with no selection.
+    m_combo->setCurrentIndex(selected >= index && selected >= 0 ? selected + 1 : selected);
+    return index;
+}
+
+int ComboBoxWindow::GetCount() const { return m_combo->count(); }
+
+int ComboBoxWindow::GetCurSel() const {
+    return m_combo->currentIndex() >= 0 ? m_combo->currentIndex() : CB_ERR;
+}
+
+int ComboBoxWindow::SetCurSel(int index) {
+    if (index < 0 || index >= m_combo->count()) {
+        m_combo->setCurrentIndex(-1);
+        return CB_ERR;
+    }
+    m_combo->setCurrentIndex(index);
+    return index;
+}
+
+CString ComboBoxWindow::GetLBText(int index) const {
+    return m_combo->itemText(index).toStdString();
+}
+
+void ComboBoxWindow::FitHeight() {
+    QRect rect = m_combo->geometry();
+    rect.setHeight(m_combo->sizeHint().height());
+    m_combo->setGeometry(rect);
+}
+
+} // namespace platform

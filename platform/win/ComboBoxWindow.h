@@ -1,0 +1,32 @@
+// The drop-down list combo box window class, over a Qt combo box.
+#pragma once
+
+#include "platform/win/Window.h"
+
+class QComboBox;
+
+namespace platform {
+
+class ComboBoxWindow : public Window {
+public:
+    explicit ComboBoxWindow(const WindowParams& params);
+
+    CString Text() const override;
+    void SetFont(HFONT font) override;
+    // Adds a string (in order when the list is sorted); returns its index.
+    int AddString(const CString& text);
+    int GetCount() const;
+    int GetCurSel() const;
+    int SetCurSel(int index);
+    CString GetLBText(int index) const;
+
+protected:
+    bool PaintsNatively() const override { return true; }
+
+private:
+    void FitHeight();
+
+    QComboBox* m_combo;
+};
+
+} // namespace platform

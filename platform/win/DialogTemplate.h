@@ -1,0 +1,52 @@
+// Dialog templates as typed data: the dialog's style, size in dialog units, font and caption,
+// and per control its id, window class, text, rectangle and styles.
+#pragma once
+
+#include "platform/win/WinUser.h"
+
+#include <vector>
+
+namespace platform {
+
+// The id of a control that the program never addresses, stored as 32 bits.
+constexpr DWORD kUnnamedControlId = 0xFFFFFFFF;
+
+struct DialogItemTemplate {
+    DWORD id = kUnnamedControlId;
+    CString windowClass; // "button", "static", "edit", "combobox", "SysIPAddress32" or a CLSID
+    CString text;        // for an icon static: the icon's resource id in decimal
+    short x = 0;
+    short y = 0;
+    short cx = 0;
+    short cy = 0;
+    DWORD style = 0;
+    DWORD exStyle = 0;
+    std::vector<CString> initStrings; // combo box entries added at creation
+};
+
+struct DialogTemplate {
+    DWORD style = 0;
+    DWORD exStyle = 0;
+    short x = 0;
+    short y = 0;
+    short cx = 0;
+    short cy = 0;
+    CString caption;
+    CString fontFace;
+    WORD pointSize = 0;
+    WORD weight = 400;
+    bool italic = false;
+    BYTE charset = 1;
+    std::vector<DialogItemTemplate> items;
+};
+
+// Dialog base units of a template font: the average character width and the height.
+struct DialogBaseUnits {
+    int x = 0;
+    int y = 0;
+};
+DialogBaseUnits BaseUnitsForFont(const CString& face, WORD pointSize);
+// Converts a rectangle in dialog units to pixels, each edge on its own, rounding.
+RECT MapDialogRect(const RECT& dialogUnits, DialogBaseUnits units);
+
+} // namespace platform

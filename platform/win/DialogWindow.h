@@ -1,0 +1,50 @@
+// The dialog window class: a top-level Qt dialog built from a template, with the dialog
+// manager's keys (Enter is OK, Esc is Cancel), its own system menu (Alt+Space, or a right
+// click on the dialog's empty area) and the modal run.
+#pragma once
+
+#include "platform/win/DialogTemplate.h"
+#include "platform/win/Window.h"
+
+class CFont;
+class QDialog;
+
+namespace platform {
+
+class DialogWindow : public Window {
+public:
+    explicit DialogWindow(const WindowParams& params);
+    ~DialogWindow() override;
+
+    LRESULT ClassProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void SetText(const CString& text) override;
+
+    // Makes the controls of a template (in template order, which is the tab order); false
+    // when one of them cannot be made.
+    bool CreateControls(const DialogTemplate& dialogTemplate);
+    // Puts the focus on the first visible, enabled control with a tab stop.
+    void FocusFirstTabStop();
+    // Shows the dialog and runs it until EndModal; returns the result given there.
+    int RunModal();
+    void EndModal(int result);
+    // Shows the system menu at a screen position and sends the command chosen.
+    void ShowSystemMenu(const QPoint& globalPos);
+
+protected:
+    HBRUSH ClassBrush() const override;
+    bool HandleKey(QEvent* event) override;
+    bool HandleOtherEvent(QEvent* event) override;
+
+private:
+    std::unique_ptr<Window> CreateItem(const DialogItemTemplate& item, DialogBaseUnits units);
+    HICON SetIcon(WPARAM kind, HICON icon);
+
+    QDialog* m_dialog;
+    std::unique_ptr<CFont> m_font;
+    HICON m_bigIcon = nullptr;
+    HICON m_smallIcon = nullptr;
+    bool m_ended = false;
+    int m_result = 0;
+};
+
+} // namespace platform

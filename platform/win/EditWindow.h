@@ -1,0 +1,30 @@
+// The single-line edit window class: a Qt line edit for typing, selection and the clipboard,
+// drawn over the edit's own surface, whose frame a window class may paint itself.
+#pragma once
+
+#include "platform/win/Window.h"
+
+class QLineEdit;
+
+namespace platform {
+
+class EditWindow : public Window {
+public:
+    explicit EditWindow(const WindowParams& params);
+
+    LRESULT ClassProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    CString Text() const override;
+    void SetText(const CString& text) override;
+    // Selects characters [start, end) of the text; end -1 selects to the end.
+    void SetSel(int start, int end);
+
+protected:
+    bool PaintsNatively() const override { return true; }
+
+private:
+    void FillBackground();
+
+    QLineEdit* m_edit;
+};
+
+} // namespace platform

@@ -1,0 +1,41 @@
+// A menu (what an HMENU points to): its items, and showing it as a popup.
+#pragma once
+
+#include "platform/win/WinUser.h"
+
+#include <memory>
+#include <vector>
+
+class QPoint;
+class QWidget;
+class CMenu;
+
+namespace platform {
+
+class Menu {
+public:
+    struct Item {
+        UINT flags = MF_STRING;
+        UINT id = 0;
+        CString text; // '&' marks the mnemonic, a tab the start of the shortcut text
+    };
+
+    Menu();
+    ~Menu();
+    Menu(const Menu&) = delete;
+    Menu& operator=(const Menu&) = delete;
+
+    void Append(const Item& item) { m_items.push_back(item); }
+    const std::vector<Item>& Items() const { return m_items; }
+    void Clear() { m_items.clear(); }
+    CMenu* Wrapper();
+
+    // Shows the menu at a screen position and returns the chosen item's id, 0 if none.
+    UINT Popup(QWidget* parent, const QPoint& globalPos) const;
+
+private:
+    std::vector<Item> m_items;
+    std::unique_ptr<CMenu> m_wrapper;
+};
+
+} // namespace platform

@@ -1,0 +1,41 @@
+// Makes the program's resources known to the framework when the program is loaded.
+#include "platform/gdi/ImageResources.h"
+#include "platform/gdi/WinGdi.h"
+#include "platform/win/Resources.h"
+#include "res/Resource.h"
+#include "res/Templates.h"
+
+namespace {
+
+const platform::VersionInfo kVersion = {
+    {1, 0, 0, 1},
+    {1, 0, 0, 1},
+    0x0804, // Chinese (Simplified, PRC)
+    1200,   // Unicode
+    {
+        {"CompanyName", ""},
+        {"FileDescription", "tavrin Microsoft 基础类应用程序"},
+        {"FileVersion", "1, 0, 0, 1"},
+        {"InternalName", "tavrin"},
+        {"LegalCopyright", ""},
+        {"OriginalFilename", "tavrin.EXE"},
+        {"ProductName", "tavrin 应用程序"},
+        {"ProductVersion", "1, 0, 0, 1"},
+    },
+};
+
+struct ResourceTable {
+    ResourceTable() {
+        platform::RegisterDialogTemplate(IDD_ABOUTBOX_DIALOG, &res::AboutDialogTemplate());
+        platform::RegisterDialogTemplate(IDD_SETUP_DIALOG, &res::SetupDialogTemplate());
+        platform::RegisterString(IDS_ABOUT, "关于 tavrin(&A)...");
+        platform::RegisterImageResource(RT_GROUP_ICON, IDI_MAINFRAME, ":/res/app.ico");
+        platform::RegisterImageResource(RT_BITMAP, IDB_BACKGROUND, ":/res/background.bmp");
+        platform::RegisterImageResource(RT_GROUP_ICON, IDI_DIALOG_ICON, ":/res/dialog.ico");
+        platform::RegisterVersionInfo(&kVersion);
+    }
+};
+
+const ResourceTable g_resourceTable;
+
+} // namespace
