@@ -1,8 +1,6 @@
 // Hosted control windows.
 #include "platform/ole/HostWindow.h"
 
-#include "platform/ole/ControlRegistry.h"
-
 #include <QWidget>
 
 namespace platform {
@@ -22,22 +20,6 @@ HostWindow::~HostWindow() {
 void HostWindow::SetStyle(DWORD style) {
     Window::SetStyle(style);
     Widget()->setVisible(false);
-}
-
-std::unique_ptr<Window> CreateHostedControl(const CString& clsidText, const WindowParams& params) {
-    const std::optional<GUID> clsid = ParseGuid(clsidText);
-    if (!clsid) {
-        return nullptr;
-    }
-    return CreateHostedControl(*clsid, params);
-}
-
-std::unique_ptr<Window> CreateHostedControl(const CLSID& clsid, const WindowParams& params) {
-    std::unique_ptr<DispatchControl> control = CreateControlInstance(clsid);
-    if (!control) {
-        return nullptr;
-    }
-    return std::make_unique<HostWindow>(params, std::move(control));
 }
 
 } // namespace platform

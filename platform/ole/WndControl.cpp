@@ -7,8 +7,8 @@
 //   VT_VARIANT a const VARIANT* (or COleVariant*), passed on as it is
 // GetProperty writes a short, long, BOOL, CString or VARIANT to pvProp for the same types.
 #include "platform/ole/COleDispatchException.h"
+#include "platform/ole/ControlHost.h"
 #include "platform/ole/DispatchControl.h"
-#include "platform/ole/HostWindow.h"
 #include "platform/win/CWnd.h"
 
 #include <cstdarg>
