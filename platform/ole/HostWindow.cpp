@@ -7,6 +7,7 @@ namespace platform {
 
 HostWindow::HostWindow(const WindowParams& params, std::unique_ptr<DispatchControl> control)
     : Window(params), m_control(std::move(control)) {
+    // The control has no face on this platform: the widget stays hidden whatever the style.
     SetWidget(new QWidget);
     Widget()->setVisible(false);
 }
@@ -15,11 +16,6 @@ HostWindow::HostWindow(const WindowParams& params, std::unique_ptr<DispatchContr
 // still exists.
 HostWindow::~HostWindow() {
     m_control.reset();
-}
-
-void HostWindow::SetStyle(DWORD style) {
-    Window::SetStyle(style);
-    Widget()->setVisible(false);
 }
 
 } // namespace platform

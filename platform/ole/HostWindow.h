@@ -14,8 +14,6 @@ public:
     ~HostWindow() override;
 
     DispatchControl* Control() override { return m_control.get(); }
-    // The control has no face on this platform, so the window stays hidden whatever its style.
-    void SetStyle(DWORD style) override;
 
 private:
     std::unique_ptr<DispatchControl> m_control;
