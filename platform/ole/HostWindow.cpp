@@ -1,14 +1,13 @@
 // Hosted control windows.
 #include "platform/ole/HostWindow.h"
 
-#include "platform/ole/ControlRegistry.h"
-
 #include <QWidget>
 
 namespace platform {
 
 HostWindow::HostWindow(const WindowParams& params, std::unique_ptr<DispatchControl> control)
     : Window(params), m_control(std::move(control)) {
+    // The control has no face on this platform: the widget stays hidden whatever the style.
     SetWidget(new QWidget);
     Widget()->setVisible(false);
 }
@@ -17,27 +16,6 @@ HostWindow::HostWindow(const WindowParams& params, std::unique_ptr<DispatchContr
 // still exists.
 HostWindow::~HostWindow() {
     m_control.reset();
-}
-
-void HostWindow::SetStyle(DWORD style) {
-    Window::SetStyle(style);
-    Widget()->setVisible(false);
-}
-
-std::unique_ptr<Window> CreateHostedControl(const CString& clsidText, const WindowParams& params) {
-    const std::optional<GUID> clsid = ParseGuid(clsidText);
-    if (!clsid) {
-        return nullptr;
-    }
-    return CreateHostedControl(*clsid, params);
-}
-
-std::unique_ptr<Window> CreateHostedControl(const CLSID& clsid, const WindowParams& params) {
-    std::unique_ptr<DispatchControl> control = CreateControlInstance(clsid);
-    if (!control) {
-        return nullptr;
-    }
-    return std::make_unique<HostWindow>(params, std::move(control));
 }
 
 } // namespace platform

@@ -1,9 +1,7 @@
-// The window of a hosted control: it owns the control and shows nothing. The dialog
-// template engine creates it for a control entry by class identifier.
+// The window of a hosted control: it owns the control and shows nothing.
 #pragma once
 
 #include "platform/ole/DispatchControl.h"
-#include "platform/ole/Guid.h"
 #include "platform/win/Window.h"
 
 #include <memory>
@@ -16,17 +14,9 @@ public:
     ~HostWindow() override;
 
     DispatchControl* Control() override { return m_control.get(); }
-    // The control has no face on this platform, so the window stays hidden whatever its style.
-    void SetStyle(DWORD style) override;
 
 private:
     std::unique_ptr<DispatchControl> m_control;
 };
-
-// A hosted control's window for the class named by clsidText ("{...}"); nullptr when the
-// text is no class identifier or no such class is registered.
-std::unique_ptr<Window> CreateHostedControl(const CString& clsidText, const WindowParams& params);
-// The same by class identifier.
-std::unique_ptr<Window> CreateHostedControl(const CLSID& clsid, const WindowParams& params);
 
 } // namespace platform

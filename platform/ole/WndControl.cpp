@@ -7,8 +7,8 @@
 //   VT_VARIANT a const VARIANT* (or COleVariant*), passed on as it is
 // GetProperty writes a short, long, BOOL, CString or VARIANT to pvProp for the same types.
 #include "platform/ole/COleDispatchException.h"
+#include "platform/ole/ControlHost.h"
 #include "platform/ole/DispatchControl.h"
-#include "platform/ole/HostWindow.h"
 #include "platform/win/CWnd.h"
 
 #include <cstdarg>
@@ -42,11 +42,11 @@ long NumberOf(const VARIANT& value, DISPID dispid) {
 
 BOOL CWnd::CreateControl(const CLSID& clsid, LPCTSTR lpszWindowName, DWORD dwStyle,
                          const RECT& rect, CWnd* pParentWnd, UINT nID) {
-    if (pParentWnd == nullptr || pParentWnd->m_hWnd == nullptr || m_hWnd != nullptr) {
+    if (m_hWnd != nullptr) {
         return FALSE;
     }
     platform::WindowParams params;
-    params.parent = pParentWnd->m_hWnd;
+    params.parent = pParentWnd != nullptr ? pParentWnd->m_hWnd : nullptr;
     params.id = nID;
     params.style = dwStyle;
     params.rect = QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
@@ -55,7 +55,8 @@ BOOL CWnd::CreateControl(const CLSID& clsid, LPCTSTR lpszWindowName, DWORD dwSty
     if (!window) {
         return FALSE;
     }
-    return Attach(pParentWnd->m_hWnd->AddChild(std::move(window)));
+    return Attach(params.parent != nullptr ? params.parent->AddChild(std::move(window))
+                                           : platform::Window::AdoptTopLevel(std::move(window)));
 }
 
 void CWnd::GetProperty(DISPID dwDispID, VARTYPE vtProp, void* pvProp) const {

@@ -1,0 +1,222 @@
+// The communications control's errors: each cause gives its own clear error, the control
+// stays usable afterwards, and nothing blocks beyond the deadline or spins.
+#include "CommDriver.h"
+#include "PseudoTerminal.h"
+#include "platform/comm/CommDevice.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <unistd.h>
+
+namespace {
+
+using namespace std::chrono_literals;
+using test::CommDriver;
+using test::CommError;
+using test::ErrorFrom;
+using test::PseudoTerminal;
+using test::ScopedEnv;
+
+const std::vector<BYTE> kFrame = {0x53, 0x45, 0x54, 0xFF, 0xFF, 0xFF, 0x00};
+
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+// A scratch directory for links to devices, removed at the end of the test.
+class ScratchDir {
+public:
+    ScratchDir() {
+        char pattern[] = "/tmp/tavrin-comm-XXXXXX";
+        path = ::mkdtemp(pattern);
+    }
+    ~ScratchDir() { std::filesystem::remove_all(path); }
+    std::filesystem::path path;
+};
+
+TEST(CommErrors, MissingDeviceNamesPortPathAndCause) {
+    ScratchDir dir;
+    const std::string missing = (dir.path / "ttyUSB9").string();
+    ScopedEnv com1("TAVRIN_COM1", missing);
+    CommDriver comm;
+    std::string message = ErrorFrom([&] { comm.Open(); }, CommError::NoSuchDevice);
+    EXPECT_TRUE(Contains(message, "COM1")) << message;
+    EXPECT_TRUE(Contains(message, missing)) << message;
+    EXPECT_TRUE(Contains(message, "设备不存在")) << message;
+    EXPECT_FALSE(comm.IsOpen());
+
+    // A link whose device has gone is missing too; the default name says how to choose one.
+    std::filesystem::create_symlink(missing, dir.path / "com1");
+    ScopedEnv link("TAVRIN_COM1", (dir.path / "com1").string());
+    ErrorFrom([&] { comm.Open(); }, CommError::NoSuchDevice);
+    ::unsetenv("TAVRIN_COM200");
+    comm.SetPort(200);
+    message = ErrorFrom([&] { comm.Open(); }, CommError::NoSuchDevice);
+    EXPECT_TRUE(Contains(message, "/dev/ttyS199")) << message;
+    EXPECT_TRUE(Contains(message, "TAVRIN_COM200")) << message;
+}
+
+TEST(CommErrors, PortHeldByAnotherOpenIsBusyUnderAnyOfItsNames) {
+    PseudoTerminal pty;
+    ScratchDir dir;
+    const auto link = dir.path / "com2";
+    std::filesystem::create_symlink(pty.SlavePath(), link);
+    ScopedEnv com1("TAVRIN_COM1", pty.SlavePath());
+    CommDriver holder;
+    holder.Open();
+
+    CommDriver second;
+    second.SetPort(2);
+    for (const std::string& name : {pty.SlavePath(), link.string()}) {
+        ScopedEnv com2("TAVRIN_COM2", name);
+        const std::string message = ErrorFrom([&] { second.Open(); }, CommError::PortBusy);
+        EXPECT_TRUE(Contains(message, "COM2")) << message;
+        EXPECT_TRUE(Contains(message, pty.SlavePath())) << message;
+        EXPECT_TRUE(Contains(message, "占用")) << message;
+        EXPECT_TRUE(Contains(message, "进程 " + std::to_string(::getpid()))) << message;
+        EXPECT_FALSE(second.IsOpen());
+    }
+    EXPECT_TRUE(holder.IsOpen());
+    holder.Send(kFrame);
+    EXPECT_EQ(pty.Read(kFrame.size()), kFrame);
+
+    holder.Close();
+    ScopedEnv com2("TAVRIN_COM2", link.string());
+    second.Open();
+    second.Send(kFrame);
+    EXPECT_EQ(pty.Read(kFrame.size()), kFrame);
+}
+
+TEST(CommErrors, HangupWhileOpenFailsOnceQuicklyAndTheNextDeviceWorks) {
+    auto pty = std::make_unique<PseudoTerminal>();
+    auto com1 = std::make_unique<ScopedEnv>("TAVRIN_COM1", pty->SlavePath());
+    CommDriver comm;
+    comm.Open();
+    comm.Send(kFrame);
+    EXPECT_EQ(pty->Read(kFrame.size()), kFrame);
+
+    pty->Hangup();
+    const auto cpuBefore = test::ProcessCpuTime();
+    test::RunEventLoop(300ms); // an open, dead line must not keep the loop busy
+    EXPECT_LT(test::ProcessCpuTime() - cpuBefore, 100ms);
+
+    const auto start = std::chrono::steady_clock::now();
+    const std::string message = ErrorFrom([&] { comm.Send(kFrame); }, CommError::DeviceGone);
+    EXPECT_LT(std::chrono::steady_clock::now() - start,
+              platform::comm::CommDevice::kTransmitDeadline);
+    EXPECT_TRUE(Contains(message, "COM1")) << message;
+    EXPECT_TRUE(Contains(message, "断开")) << message;
+    EXPECT_FALSE(comm.IsOpen());
+    // Reported once: the port now counts as closed.
+    ErrorFrom([&] { comm.Send(kFrame); }, CommError::PortNotOpen);
+
+    // The adapter comes back (as a new device node): the next write goes through.
+    com1.reset();
+    pty = std::make_unique<PseudoTerminal>();
+    com1 = std::make_unique<ScopedEnv>("TAVRIN_COM1", pty->SlavePath());
+    comm.Open();
+    comm.Send(kFrame);
+    EXPECT_EQ(pty->Read(kFrame.size()), kFrame);
+}
+
+TEST(CommErrors, ClosingAfterAnIdleHangupLosesNothingAndReportsNothing) {
+    PseudoTerminal pty;
+    ScopedEnv com1("TAVRIN_COM1", pty.SlavePath());
+    CommDriver comm;
+    comm.Open();
+    pty.Hangup();
+    comm.Close();
+    EXPECT_FALSE(comm.IsOpen());
+}
+
+TEST(CommErrors, LineThatTakesNothingTimesOutAtTheDeadlineWithoutSpinning) {
+    PseudoTerminal pty; // nobody reads the master, so the line fills up
+    ScopedEnv com1("TAVRIN_COM1", pty.SlavePath());
+    CommDriver comm;
+    comm.Open();
+    const std::vector<BYTE> flood(1 << 20, 0x55);
+    const auto start = std::chrono::steady_clock::now();
+    const auto cpuBefore = test::ProcessCpuTime();
+    const std::string message = ErrorFrom([&] { comm.Send(flood); }, CommError::TransmitTimeout);
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    EXPECT_GE(elapsed, platform::comm::CommDevice::kTransmitDeadline - 50ms);
+    EXPECT_LT(elapsed, platform::comm::CommDevice::kTransmitDeadline + 1s);
+    EXPECT_LT(test::ProcessCpuTime() - cpuBefore, 300ms);
+    EXPECT_TRUE(Contains(message, "超时")) << message;
+    EXPECT_TRUE(Contains(message, "未发出")) << message;
+    EXPECT_FALSE(comm.IsOpen());
+}
+
+TEST(CommErrors, MalformedOrUnsupportedSettingsKeepTheOldOnes) {
+    PseudoTerminal pty;
+    ScopedEnv com1("TAVRIN_COM1", pty.SlavePath());
+    CommDriver comm;
+    ErrorFrom([&] { comm.SetSettings("9600,x,8,1"); }, CommError::InvalidSettings);
+    EXPECT_EQ(comm.control.GetProperty(platform::comm::kDispSettings).bstrVal, "9600,n,8,1");
+
+    // Well-formed but impossible on a line: fails on opening, which leaves the port free.
+    comm.SetSettings("9600,n,8,1.5");
+    const std::string message = ErrorFrom([&] { comm.Open(); }, CommError::UnsupportedSettings);
+    EXPECT_TRUE(Contains(message, "1.5")) << message;
+    EXPECT_FALSE(comm.IsOpen());
+
+    comm.SetSettings("9600,n,8,1");
+    comm.Open();
+    ErrorFrom([&] { comm.SetSettings("9600,n,5,2"); }, CommError::UnsupportedSettings);
+    ErrorFrom([&] { comm.SetSettings("fast"); }, CommError::InvalidSettings);
+    EXPECT_EQ(comm.control.GetProperty(platform::comm::kDispSettings).bstrVal, "9600,n,8,1");
+    comm.Send(kFrame);
+    EXPECT_EQ(pty.Read(kFrame.size()), kFrame);
+}
+
+TEST(CommErrors, OutputWhileClosedAndPortChangesWhileOpenAreRefused) {
+    PseudoTerminal pty;
+    ScopedEnv com1("TAVRIN_COM1", pty.SlavePath());
+    CommDriver comm;
+    std::string message = ErrorFrom([&] { comm.Send(kFrame); }, CommError::PortNotOpen);
+    EXPECT_TRUE(Contains(message, "COM1")) << message;
+    EXPECT_TRUE(pty.Idle());
+
+    comm.Open();
+    message = ErrorFrom([&] { comm.SetPort(2); }, CommError::PortAlreadyOpen);
+    EXPECT_TRUE(Contains(message, "COM1")) << message;
+    EXPECT_EQ(comm.control.GetProperty(platform::comm::kDispCommPort).iVal, 1);
+    ErrorFrom([&] { comm.Open(); }, CommError::PortAlreadyOpen);
+    comm.Send(kFrame);
+    EXPECT_EQ(pty.Read(kFrame.size()), kFrame);
+
+    comm.Close();
+    comm.Close(); // closing a closed port is no error
+    ErrorFrom([&] { comm.SetPort(0); }, CommError::InvalidPortNumber);
+    ErrorFrom([&] { comm.SetPort(256); }, CommError::InvalidPortNumber);
+    comm.SetPort(2);
+    EXPECT_EQ(comm.control.GetProperty(platform::comm::kDispCommPort).iVal, 2);
+}
+
+TEST(CommErrors, PropertiesRejectWrongIdsTypesAndValues) {
+    CommDriver comm;
+    using platform::comm::kDispInputMode;
+    using platform::comm::kDispOutput;
+    const auto code = [&](const std::function<void()>& action) -> int {
+        try {
+            action();
+        } catch (const COleDispatchException& e) {
+            return e.m_wCode;
+        }
+        return -1;
+    };
+    EXPECT_EQ(code([&] { comm.control.GetProperty(99); }), platform::kDispMemberNotFound);
+    EXPECT_EQ(code([&] { comm.control.PutProperty(99, COleVariant(1)); }),
+              platform::kDispMemberNotFound);
+    EXPECT_EQ(code([&] { comm.control.PutProperty(kDispOutput, COleVariant(1)); }),
+              platform::kDispTypeMismatch);
+    EXPECT_EQ(code([&] { comm.control.GetProperty(kDispOutput); }),
+              static_cast<int>(CommError::WriteOnlyProperty));
+    EXPECT_EQ(code([&] { comm.control.PutProperty(kDispInputMode, COleVariant(2)); }),
+              static_cast<int>(CommError::InvalidPropertyValue));
+    comm.control.PutProperty(kDispInputMode, COleVariant(1));
+    EXPECT_EQ(comm.control.GetProperty(kDispInputMode).lVal, 1);
+}
+
+} // namespace

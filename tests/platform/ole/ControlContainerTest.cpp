@@ -1,0 +1,36 @@
+// Enabling the control container: the communications control can be hosted only after it.
+// (Kept in the first test file, since registration lasts for the whole program.)
+#include "platform/ole/ControlContainer.h"
+#include "platform/comm/CommControl.h"
+#include "platform/ole/ControlHost.h"
+#include "platform/ole/ControlRegistry.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr const char* kCommClsidText = "{648A5600-2C6E-101B-82B6-000000000014}";
+
+TEST(ControlContainer, CommControlIsHostableOnlyOnceEnabled) {
+    EXPECT_EQ(platform::CreateHostedControl(kCommClsidText, {}), nullptr);
+    EXPECT_EQ(platform::CreateControlInstance(platform::kCommControlClsid), nullptr);
+
+    AfxEnableControlContainer();
+    std::unique_ptr<platform::Window> window = platform::CreateHostedControl(kCommClsidText, {});
+    ASSERT_NE(window, nullptr);
+    platform::DispatchControl* control = window->Control();
+    ASSERT_NE(control, nullptr);
+    EXPECT_NE(dynamic_cast<platform::comm::CommControl*>(control), nullptr);
+    // Its start-up state: port 1, closed, 9600 8N1.
+    EXPECT_EQ(control->GetProperty(platform::comm::kDispCommPort).iVal, 1);
+    EXPECT_EQ(control->GetProperty(platform::comm::kDispPortOpen).boolVal, VARIANT_FALSE);
+    EXPECT_EQ(control->GetProperty(platform::comm::kDispSettings).bstrVal, "9600,n,8,1");
+}
+
+TEST(ControlContainer, UnknownOrMalformedClassesGiveNoWindow) {
+    EXPECT_EQ(platform::CreateHostedControl("{00000000-0000-0000-0000-000000000001}", {}), nullptr);
+    EXPECT_EQ(platform::CreateHostedControl("648A5600-2C6E-101B-82B6-000000000014", {}), nullptr);
+    EXPECT_EQ(platform::CreateHostedControl("", {}), nullptr);
+}
+
+} // namespace
