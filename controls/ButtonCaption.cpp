@@ -1,0 +1,31 @@
+#include "controls/ButtonCaption.h"
+
+namespace caption {
+
+namespace {
+
+// Continuation bytes of a UTF-8 sequence look like 10xxxxxx.
+constexpr unsigned char kContinuationMask = 0xC0;
+constexpr unsigned char kContinuationBits = 0x80;
+
+bool IsContinuation(char byte) {
+    return (static_cast<unsigned char>(byte) & kContinuationMask) == kContinuationBits;
+}
+
+} // namespace
+
+CString FirstCharacters(const CString& text, int maxCharacters) {
+    int characters = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (IsContinuation(text[i])) {
+            continue;
+        }
+        if (characters == maxCharacters) {
+            return text.substr(0, i);
+        }
+        ++characters;
+    }
+    return text;
+}
+
+} // namespace caption
