@@ -6,7 +6,7 @@
 #include "platform/gdi/Icon.h"
 #include "platform/gdi/ImageResources.h"
 #include "platform/gdi/WinGdi.h"
-#include "platform/ole/HostWindow.h"
+#include "platform/ole/ControlHost.h"
 #include "platform/win/BridgeWidget.h"
 #include "platform/win/CDialog.h"
 #include "platform/win/ComboBoxWindow.h"
