@@ -1,10 +1,12 @@
 #!/usr/bin/env python3
-"""Draws the program's icons and background texture and writes them as .ico and .bmp files.
+"""Draws the program's icons and background texture and writes them as .ico and .bmp files,
+and the desktop icon (the dialog's icon) as PNG files for the icon theme.
 
-Run from anywhere; writes next to this script. The output files are committed, so this only
+Run from anywhere; writes next to this script (the PNGs into icons/). The output files are committed, so this only
 needs running again after a change of design."""
 import os
 import struct
+import zlib
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
@@ -124,7 +126,27 @@ def write_bmp(path, rows):
         f.write(header + info + pixels)
 
 
+def write_png(path, px):
+    """An 8-bit RGBA PNG of rows of (r, g, b) or None, transparent where None."""
+    def chunk(kind, data):
+        return struct.pack('>I', len(data)) + kind + data + struct.pack(
+            '>I', zlib.crc32(kind + data) & 0xFFFFFFFF)
+    size = len(px)
+    raw = b''.join(b'\0' + b''.join(bytes(c) + b'\xff' if c else b'\0\0\0\0' for c in row)
+                   for row in px)
+    header = struct.pack('>IIBBBBB', size, size, 8, 6, 0, 0, 0)
+    with open(path, 'wb') as f:
+        f.write(b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', header) +
+                chunk(b'IDAT', zlib.compress(raw, 9)) + chunk(b'IEND', b''))
+
+
+# Sizes of the desktop icon; the 32 x 32 one has the very pixels of dialog.ico.
+ICON_SIZES = (16, 32, 48, 64, 128)
+
 if __name__ == '__main__':
     write_ico(os.path.join(HERE, 'app.ico'), [(controller(32), 4), (controller(16), 4)])
     write_ico(os.path.join(HERE, 'dialog.ico'), [(controller(32), 24)])
     write_bmp(os.path.join(HERE, 'background.bmp'), texture())
+    os.makedirs(os.path.join(HERE, 'icons'), exist_ok=True)
+    for size in ICON_SIZES:
+        write_png(os.path.join(HERE, 'icons', 'tavrin-%d.png' % size), controller(size))
