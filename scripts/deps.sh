@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building (and, with "test", testing) tavrin needs.
+# Installs the Debian packages that building (and, with "test", testing, with "bench",
+# benchmarking) tavrin needs.
 # Idempotent: asks dpkg first and calls apt-get only for what is missing.
 set -euo pipefail
 
@@ -7,11 +8,13 @@ build_pkgs=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-serialport-dev qt6
   libgl-dev fonts-arphic-uming)
 test_pkgs=(libgtest-dev xvfb xauth xdotool x11-utils imagemagick procps util-linux
   desktop-file-utils appstream dpkg-dev file python3)
+bench_pkgs=(libxcb1-dev libxcb-xtest0-dev xvfb xauth xdotool imagemagick python3)
 
 want=("${build_pkgs[@]}")
-if [ "${1:-}" = test ]; then
-  want+=("${test_pkgs[@]}")
-fi
+case "${1:-}" in
+  test) want+=("${test_pkgs[@]}") ;;
+  bench) want+=("${bench_pkgs[@]}") ;;
+esac
 
 missing=()
 for p in "${want[@]}"; do
