@@ -30,7 +30,7 @@ def main():
             app.key('ctrl+a')
             app.type(str(text))
         x.xdotool('mousemove', 0, 0)
-        time.sleep(0.6)  # the hover frame fades
+        time.sleep(0.6)  # the pointer has left: no hover frame in the picture
         x.screenshot('/tmp/tavrin-screen.png')
         subprocess.run(['convert', '/tmp/tavrin-screen.png', '-crop', DIALOG_SIZE, '+repage',
                         '-strip', os.path.join(ROOT, 'docs', 'tavrin.png')], check=True)
