@@ -190,6 +190,17 @@ int GetSystemMetrics(int nIndex);
 HGDIOBJ GetStockObject(int fnObject);
 BOOL DeleteObject(HGDIOBJ hObject);
 HGDIOBJ SelectObject(HDC hDC, HGDIOBJ hObject);
+// Typed handles convert to HGDIOBJ only where their classes are complete; these overloads
+// let code that sees only the handle types delete and select them as on Win32.
+BOOL DeleteObject(HPEN hPen);
+BOOL DeleteObject(HBRUSH hBrush);
+BOOL DeleteObject(HFONT hFont);
+BOOL DeleteObject(HBITMAP hBitmap);
+BOOL DeleteObject(HRGN hRgn);
+HGDIOBJ SelectObject(HDC hDC, HPEN hPen);
+HGDIOBJ SelectObject(HDC hDC, HBRUSH hBrush);
+HGDIOBJ SelectObject(HDC hDC, HFONT hFont);
+HGDIOBJ SelectObject(HDC hDC, HBITMAP hBitmap);
 HRGN CreateRectRgn(int left, int top, int right, int bottom);
 HRGN CreateRoundRectRgn(int left, int top, int right, int bottom, int width, int height);
 HPEN CreatePen(int style, int width, COLORREF color);
