@@ -15,7 +15,7 @@ namespace gdi_test {
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
-constexpr COLORREF kPaper = RGB(1, 2, 3); // a background no operation draws by itself
+constexpr COLORREF kPaper = RGB(250, 249, 240); // a background no operation draws by itself
 
 class Canvas {
 public:
