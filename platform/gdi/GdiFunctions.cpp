@@ -61,6 +61,10 @@ BOOL GetTextExtentPoint32(HDC hDC, LPCTSTR lpString, int c, LPSIZE lpSize) {
     return TRUE;
 }
 
+BOOL GetTextMetrics(HDC hDC, LPTEXTMETRIC lptm) {
+    return hDC ? CDC::FromHandle(hDC)->GetTextMetrics(lptm) : FALSE;
+}
+
 COLORREF GetSysColor(int nIndex) {
     return platform::StockObjects::SysColor(nIndex);
 }

@@ -325,3 +325,23 @@ TEST(Metrics, ClassicSystemMetricsAndColours) {
     EXPECT_EQ(GetSysColor(COLOR_GRAYTEXT), RGB(128, 128, 128));
     EXPECT_EQ(GetSysColorBrush(99), nullptr);
 }
+
+TEST(Regions, SelectedClipRegionLimitsDrawingAndIsSavedWithTheDc) {
+    Canvas canvas(20, 12, kPaper);
+    CDC& dc = canvas.Dc();
+    CRgn round;
+    ASSERT_TRUE(round.CreateRoundRectRgn(0, 0, 20, 12, 5, 5));
+    const int saved = dc.SaveDC();
+    EXPECT_EQ(dc.SelectClipRgn(&round), COMPLEXREGION);
+    CBrush red(kRed);
+    dc.FillRect(CRect(0, 0, 20, 12), &red);
+    EXPECT_EQ(canvas.At(0, 0), kPaper);
+    EXPECT_EQ(canvas.At(10, 6), kRed);
+    EXPECT_EQ(dc.GetPixel(0, 0), CLR_INVALID); // outside the clip
+    round.DeleteObject();                      // the context holds its own copy
+    dc.FillRect(CRect(0, 0, 20, 12), &red);
+    EXPECT_EQ(canvas.At(19, 11), kPaper);
+    dc.RestoreDC(saved);
+    dc.FillRect(CRect(0, 0, 20, 12), &red);
+    EXPECT_EQ(canvas.Count(kRed), 20 * 12);
+}

@@ -203,3 +203,19 @@ TEST(DrawText, CalcRectMeasuresAndWordBreakWraps) {
     CRect cjk(0, 0, twoChars, 100);
     EXPECT_EQ(dc.DrawText("中控中控中控", -1, cjk, DT_WORDBREAK | DT_CALCRECT), 3 * lineHeight);
 }
+
+TEST(Text, MetricsDescribeTheSelectedFont) {
+    Canvas canvas(4, 4);
+    CDC& dc = canvas.Dc();
+    TEXTMETRIC small;
+    ASSERT_TRUE(dc.GetTextMetrics(&small));
+    EXPECT_EQ(small.tmHeight, small.tmAscent + small.tmDescent);
+    EXPECT_EQ(small.tmHeight, dc.GetTextExtent("x", 1).cy);
+    EXPECT_GT(small.tmAveCharWidth, 0);
+    CFont big;
+    big.CreatePointFont(180, "宋体");
+    dc.SelectObject(&big);
+    TEXTMETRIC large;
+    ASSERT_TRUE(GetTextMetrics(canvas.Handle(), &large));
+    EXPECT_GT(large.tmHeight, small.tmHeight);
+}

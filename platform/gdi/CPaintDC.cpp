@@ -1,0 +1,21 @@
+#include "platform/gdi/CPaintDC.h"
+
+#include "platform/gdi/WindowSurfaces.h"
+#include "platform/win/CWnd.h"
+
+CPaintDC::CPaintDC(CWnd* pWnd) : CPaintDC(pWnd ? pWnd->m_hWnd : nullptr) {}
+
+CPaintDC::CPaintDC(HWND hWnd) : m_hWnd(hWnd) {
+    platform::WindowSurfaces* surfaces = platform::WindowSurfaces::Installed();
+    if (surfaces && hWnd) {
+        Attach(surfaces->BeginPaint(hWnd, m_ps));
+        m_ps.hdc = m_hDC;
+    }
+}
+
+CPaintDC::~CPaintDC() {
+    platform::WindowSurfaces* surfaces = platform::WindowSurfaces::Installed();
+    if (Detach() && surfaces) {
+        surfaces->EndPaint(m_hWnd, m_ps);
+    }
+}
