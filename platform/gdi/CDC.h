@@ -1,4 +1,4 @@
-// The MFC-style device context wrapper: Win32 drawing operations on an HDC.
+// The framework's device context wrapper: Win32 drawing operations on an HDC.
 #pragma once
 
 #include "platform/gdi/CRect.h"
