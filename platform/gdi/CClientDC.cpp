@@ -1,9 +1,6 @@
 #include "platform/gdi/CClientDC.h"
 
 #include "platform/gdi/WindowSurfaces.h"
-#include "platform/win/CWnd.h"
-
-CClientDC::CClientDC(CWnd* pWnd) : CClientDC(pWnd ? pWnd->m_hWnd : nullptr) {}
 
 CClientDC::CClientDC(HWND hWnd) : m_hWnd(hWnd) {
     platform::WindowSurfaces* surfaces = platform::WindowSurfaces::Installed();

@@ -2,12 +2,11 @@
 #pragma once
 
 #include "platform/gdi/CDC.h"
-
-class CWnd;
+#include "platform/win/CWnd.h"
 
 class CClientDC : public CDC {
 public:
-    explicit CClientDC(CWnd* pWnd);
+    explicit CClientDC(CWnd* pWnd) : CClientDC(pWnd ? pWnd->m_hWnd : nullptr) {}
     explicit CClientDC(HWND hWnd);
     ~CClientDC() override;
 

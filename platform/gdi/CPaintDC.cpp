@@ -1,9 +1,6 @@
 #include "platform/gdi/CPaintDC.h"
 
 #include "platform/gdi/WindowSurfaces.h"
-#include "platform/win/CWnd.h"
-
-CPaintDC::CPaintDC(CWnd* pWnd) : CPaintDC(pWnd ? pWnd->m_hWnd : nullptr) {}
 
 CPaintDC::CPaintDC(HWND hWnd) : m_hWnd(hWnd) {
     platform::WindowSurfaces* surfaces = platform::WindowSurfaces::Installed();

@@ -3,12 +3,11 @@
 #pragma once
 
 #include "platform/gdi/CDC.h"
-
-class CWnd;
+#include "platform/win/CWnd.h"
 
 class CPaintDC : public CDC {
 public:
-    explicit CPaintDC(CWnd* pWnd);
+    explicit CPaintDC(CWnd* pWnd) : CPaintDC(pWnd ? pWnd->m_hWnd : nullptr) {}
     explicit CPaintDC(HWND hWnd);
     ~CPaintDC() override;
 

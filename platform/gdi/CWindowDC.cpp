@@ -1,9 +1,6 @@
 #include "platform/gdi/CWindowDC.h"
 
 #include "platform/gdi/WindowSurfaces.h"
-#include "platform/win/CWnd.h"
-
-CWindowDC::CWindowDC(CWnd* pWnd) : CWindowDC(pWnd ? pWnd->m_hWnd : nullptr) {}
 
 CWindowDC::CWindowDC(HWND hWnd) : m_hWnd(hWnd) {
     platform::WindowSurfaces* surfaces = platform::WindowSurfaces::Installed();

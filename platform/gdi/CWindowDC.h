@@ -3,12 +3,11 @@
 #pragma once
 
 #include "platform/gdi/CDC.h"
-
-class CWnd;
+#include "platform/win/CWnd.h"
 
 class CWindowDC : public CDC {
 public:
-    explicit CWindowDC(CWnd* pWnd);
+    explicit CWindowDC(CWnd* pWnd) : CWindowDC(pWnd ? pWnd->m_hWnd : nullptr) {}
     explicit CWindowDC(HWND hWnd);
     ~CWindowDC() override;
 

@@ -79,6 +79,11 @@ TEST(Fills, PatternBrushTilesFromTheBrushOrigin) {
         }
     }
     canvas.Keep("pattern-brush", 2);
+    // A brush origin moves the tile's corner there.
+    canvas.Dc().SetBrushOrg(5, 3);
+    canvas.Dc().FillRect(CRect(0, 0, 60, 30), &pattern);
+    EXPECT_EQ(canvas.At(7 + 5, 5 + 3), platform::ToColorRef(tile.pixel(0, 0)));
+    EXPECT_EQ(canvas.At(7 + 4, 5 + 2), platform::ToColorRef(tile.pixel(52, 19)));
 }
 
 TEST(Fills, FillSolidRectKeepsItsColourAsBackgroundColour) {
