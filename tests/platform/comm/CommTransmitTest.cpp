@@ -120,6 +120,10 @@ TEST(CommPortMapping, EnvironmentNamesTheDeviceElseTtyS) {
         ScopedEnv com2("TAVRIN_COM2", "/dev/ttyUSB0");
         EXPECT_EQ(DevicePathForPort(2), "/dev/ttyUSB0");
     }
+    {
+        ScopedEnv bare("TAVRIN_COM2", "ttyACM0");
+        EXPECT_EQ(DevicePathForPort(2), "/dev/ttyACM0");
+    }
     ScopedEnv empty("TAVRIN_COM1", "");
     EXPECT_EQ(DevicePathForPort(1), "/dev/ttyS0");
     ::unsetenv("TAVRIN_COM12");
