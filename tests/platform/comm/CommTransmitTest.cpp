@@ -34,12 +34,6 @@ TEST_F(CommTransmit, FramesArriveWholeAndUnchanged) {
     EXPECT_TRUE(pty.Idle());
 }
 
-TEST_F(CommTransmit, TextOutputGoesOutAsItsBytes) {
-    comm.Open();
-    comm.control.PutProperty(platform::comm::kDispOutput, COleVariant("SE\r\n"));
-    EXPECT_EQ(pty.Read(4), (std::vector<BYTE>{'S', 'E', '\r', '\n'}));
-}
-
 TEST_F(CommTransmit, LineIs9600EightNoneOneRawWithoutFlowControl) {
     comm.SetSettings("9600,n,8,1");
     comm.Open();
