@@ -42,7 +42,9 @@ CString PortName(long port) {
 CString DevicePathForPort(long port) {
     const CString variable = kPortVariablePrefix + std::to_string(port);
     if (const char* path = std::getenv(variable.c_str()); path != nullptr && *path != '\0') {
-        return path;
+        // A bare name such as "ttyUSB0" is a device under /dev, as in the usual port names.
+        const CString value = path;
+        return value.find('/') == CString::npos ? kDeviceDirectory + value : value;
     }
     return kDefaultDevicePrefix + std::to_string(port - 1);
 }

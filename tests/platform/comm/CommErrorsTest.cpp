@@ -194,29 +194,4 @@ TEST(CommErrors, OutputWhileClosedAndPortChangesWhileOpenAreRefused) {
     EXPECT_EQ(comm.control.GetProperty(platform::comm::kDispCommPort).iVal, 2);
 }
 
-TEST(CommErrors, PropertiesRejectWrongIdsTypesAndValues) {
-    CommDriver comm;
-    using platform::comm::kDispInputMode;
-    using platform::comm::kDispOutput;
-    const auto code = [&](const std::function<void()>& action) -> int {
-        try {
-            action();
-        } catch (const COleDispatchException& e) {
-            return e.m_wCode;
-        }
-        return -1;
-    };
-    EXPECT_EQ(code([&] { comm.control.GetProperty(99); }), platform::kDispMemberNotFound);
-    EXPECT_EQ(code([&] { comm.control.PutProperty(99, COleVariant(1)); }),
-              platform::kDispMemberNotFound);
-    EXPECT_EQ(code([&] { comm.control.PutProperty(kDispOutput, COleVariant(1)); }),
-              platform::kDispTypeMismatch);
-    EXPECT_EQ(code([&] { comm.control.GetProperty(kDispOutput); }),
-              static_cast<int>(CommError::WriteOnlyProperty));
-    EXPECT_EQ(code([&] { comm.control.PutProperty(kDispInputMode, COleVariant(2)); }),
-              static_cast<int>(CommError::InvalidPropertyValue));
-    comm.control.PutProperty(kDispInputMode, COleVariant(1));
-    EXPECT_EQ(comm.control.GetProperty(kDispInputMode).lVal, 1);
-}
-
 } // namespace

@@ -34,12 +34,6 @@ TEST_F(CommTransmit, FramesArriveWholeAndUnchanged) {
     EXPECT_TRUE(pty.Idle());
 }
 
-TEST_F(CommTransmit, TextOutputGoesOutAsItsBytes) {
-    comm.Open();
-    comm.control.PutProperty(platform::comm::kDispOutput, COleVariant("SE\r\n"));
-    EXPECT_EQ(pty.Read(4), (std::vector<BYTE>{'S', 'E', '\r', '\n'}));
-}
-
 TEST_F(CommTransmit, LineIs9600EightNoneOneRawWithoutFlowControl) {
     comm.SetSettings("9600,n,8,1");
     comm.Open();
@@ -119,6 +113,10 @@ TEST(CommPortMapping, EnvironmentNamesTheDeviceElseTtyS) {
     {
         ScopedEnv com2("TAVRIN_COM2", "/dev/ttyUSB0");
         EXPECT_EQ(DevicePathForPort(2), "/dev/ttyUSB0");
+    }
+    {
+        ScopedEnv bare("TAVRIN_COM2", "ttyACM0");
+        EXPECT_EQ(DevicePathForPort(2), "/dev/ttyACM0");
     }
     ScopedEnv empty("TAVRIN_COM1", "");
     EXPECT_EQ(DevicePathForPort(1), "/dev/ttyS0");
