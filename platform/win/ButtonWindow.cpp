@@ -59,8 +59,8 @@ UINT ButtonWindow::ItemState() const {
 
 void ButtonWindow::EraseWithParentBrush(HDC hdc) {
     Window* owner = Parent() != nullptr ? Parent() : this;
-    auto brush = reinterpret_cast<HBRUSH>(owner->Send(WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(hdc),
-                                                      reinterpret_cast<LPARAM>(this)));
+    auto brush = reinterpret_cast<HBRUSH>(
+        owner->Send(WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(hdc), reinterpret_cast<LPARAM>(this)));
     if (brush == nullptr) {
         brush = GetSysColorBrush(COLOR_3DFACE);
     }

@@ -82,11 +82,12 @@ IpAddressWindow::IpAddressWindow(const WindowParams& params)
         palette.setColor(QPalette::Base, Qt::transparent);
         field->setPalette(palette);
         field->setFocusPolicy(Qt::ClickFocus);
-        field->setAccessibleName(QStringLiteral("%1 %2").arg(QString::fromStdString(params.text)).arg(i + 1));
+        field->setAccessibleName(
+            QStringLiteral("%1 %2").arg(QString::fromStdString(params.text)).arg(i + 1));
         field->installEventFilter(m_filter.get());
         QObject::connect(field, &QLineEdit::textEdited, field, [this, i] {
-            if (m_fields[i]->text().size() == kDigitsPerField && m_fields[i]->cursorPosition() ==
-                                                                     kDigitsPerField) {
+            if (m_fields[i]->text().size() == kDigitsPerField &&
+                m_fields[i]->cursorPosition() == kDigitsPerField) {
                 ClampField(i);
                 if (i + 1 < kFields) {
                     FocusField(i + 1);

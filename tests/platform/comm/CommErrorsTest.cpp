@@ -1,7 +1,7 @@
 // The communications control's errors: each cause gives its own clear error, the control
 // stays usable afterwards, and nothing blocks beyond the deadline or spins.
 #include "CommDriver.h"
-#include "PseudoTerminal.h"
+#include "support/PseudoTerminal.h"
 #include "platform/comm/CommDevice.h"
 
 #include <gtest/gtest.h>

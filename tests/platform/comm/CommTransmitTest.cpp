@@ -1,7 +1,7 @@
 // The communications control against a real pseudo-terminal: what arrives on the line and
 // how the line is set.
 #include "CommDriver.h"
-#include "PseudoTerminal.h"
+#include "support/PseudoTerminal.h"
 #include "platform/comm/SerialLock.h"
 
 #include <QFile>
