@@ -20,8 +20,11 @@ public:
     bool BaseEvent(QEvent* event) override { return QBase::event(event); }
 
 protected:
+    // Events that come before the window has taken the widget (while the window class is
+    // still setting it up) get the widget's own handling.
     bool event(QEvent* event) override {
-        return m_window != nullptr ? m_window->HandleEvent(event) : QBase::event(event);
+        const bool bridged = m_window != nullptr && m_window->Widget() == this;
+        return bridged ? m_window->HandleEvent(event) : QBase::event(event);
     }
 
 private:
