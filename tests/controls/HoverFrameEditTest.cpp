@@ -6,6 +6,7 @@
 #include "platform/win/Window.h"
 
 #include <QCoreApplication>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 namespace {
@@ -21,6 +22,11 @@ protected:
                     1017);
     }
     void TearDown() override { platform::SetTrackMouseEventFailure(false); }
+
+    // Keeps what the widget shows: the frame on the surface and the text over it.
+    void KeepShown(const QString& name) {
+        test::KeepImage(edit.m_hWnd->Widget()->grab().toImage(), name);
+    }
 
     LRESULT Move() { return edit.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(5, 5)); }
 
@@ -86,14 +92,14 @@ TEST_F(HoverFrameEdit, HoverAndLeaveCallTheirOperationsOnce) {
 TEST_F(HoverFrameEdit, FrameIsFlatThenGreenWhileHovered) {
     const QImage idle = test::Repaint(edit);
     ExpectFlatEdge(idle);
-    test::KeepImage(idle, "edit_normal");
+    KeepShown("edit_normal");
 
     Move();
     edit.SendMessage(WM_MOUSEHOVER);
     const QImage hovered = test::Repaint(edit);
     ExpectRing(hovered, 0, kBlack);
     ExpectRing(hovered, 1, kHoverGreen);
-    test::KeepImage(hovered, "edit_hovered");
+    KeepShown("edit_hovered");
 
     // Moving about inside keeps the hover frame.
     Move();
