@@ -20,8 +20,11 @@ public:
     bool BaseEvent(QEvent* event) override { return QBase::event(event); }
 
 protected:
+    // Until the window has taken the widget (its constructor is still setting it up), and
+    // after it has let it go, the widget handles its events alone.
     bool event(QEvent* event) override {
-        return m_window != nullptr ? m_window->HandleEvent(event) : QBase::event(event);
+        const bool bridged = m_window != nullptr && m_window->Widget() == this;
+        return bridged ? m_window->HandleEvent(event) : QBase::event(event);
     }
 
 private:
