@@ -191,6 +191,13 @@ TEST(StaticColours, EachPaintAsksTheParentAndUsesWhatComesBack) {
         EXPECT_GT(CountColour(image, clear, kGreen), clear.width() * clear.height() / 2);
         EXPECT_EQ(CountColour(image, clear, kRed), 0);
         EXPECT_GT(CountColour(image, clear, kBlue), 0);
+
+        // A new text erases the old one, also where the label has no brush of its own.
+        dialog.GetDlgItem(kClearLabelId)->SetWindowText("");
+        wintest::Flush();
+        const QImage after = wintest::WidgetOf(dialog)->grab().toImage();
+        EXPECT_EQ(CountColour(after, clear, kBlue), 0);
+        EXPECT_EQ(CountColour(after, clear, kGreen), clear.width() * clear.height());
     });
 }
 
