@@ -168,10 +168,13 @@ LRESULT Window::ClassProc(UINT message, WPARAM wParam, LPARAM lParam) {
         if (HBRUSH brush = ClassBrush()) {
             RECT rc{0, 0, ClientRect().width(), ClientRect().height()};
             FillRect(hdc, &rc, brush);
-        } else {
-            QPainter clear(&m_surface);
+        } else if (hdc != nullptr) {
+            // The device context already paints on the surface: clear through its painter.
+            QPainter& clear = hdc->Painter();
+            clear.save();
             clear.setCompositionMode(QPainter::CompositionMode_Clear);
-            clear.fillRect(QRect(ClientOrigin(), ClientRect().size()), Qt::transparent);
+            clear.fillRect(QRect(QPoint(0, 0), ClientRect().size()), Qt::transparent);
+            clear.restore();
         }
         return 1;
     }
