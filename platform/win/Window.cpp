@@ -281,6 +281,9 @@ QRect Window::ScreenRect() const {
 }
 
 int Window::FrameWidth() const {
+    if (m_parent == nullptr) {
+        return 0; // a top-level window's frame and caption are the window manager's
+    }
     if (m_exStyle & WS_EX_CLIENTEDGE) {
         return GetSystemMetrics(SM_CXEDGE);
     }
