@@ -8,6 +8,7 @@
 #include "platform/gdi/WinGdi.h"
 #include "platform/ole/HostWindow.h"
 #include "platform/win/BridgeWidget.h"
+#include "platform/win/ButtonWindow.h"
 #include "platform/win/CDialog.h"
 #include "platform/win/ComboBoxWindow.h"
 #include "platform/win/Menu.h"
@@ -178,10 +179,14 @@ void DialogWindow::ShowSystemMenu(const QPoint& globalPos) {
     }
 }
 
-bool DialogWindow::HandleKey(QEvent* event) {
+bool DialogWindow::DialogKey(QEvent* event, Window* focus) {
     auto* key = static_cast<QKeyEvent*>(event);
     const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
     if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && mods == Qt::NoModifier) {
+        // A focused push button takes Enter itself; an owner-drawn one never does.
+        if (auto* button = dynamic_cast<ButtonWindow*>(focus); button && !button->IsOwnerDraw()) {
+            return false;
+        }
         Send(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
         return true;
     }
@@ -191,6 +196,10 @@ bool DialogWindow::HandleKey(QEvent* event) {
     }
     if (key->key() == Qt::Key_Space && mods == Qt::AltModifier && (Style() & WS_SYSMENU)) {
         ShowSystemMenu(m_dialog->mapToGlobal(QPoint(0, 0)));
+        return true;
+    }
+    if (key->key() == Qt::Key_F4 && mods == Qt::AltModifier && (Style() & WS_SYSMENU)) {
+        Send(WM_SYSCOMMAND, SC_CLOSE, 0);
         return true;
     }
     return false;

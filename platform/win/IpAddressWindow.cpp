@@ -185,6 +185,9 @@ bool IpAddressWindow::FieldKey(int index, QObject*, QEvent* event) {
     if (event->type() != QEvent::KeyPress) {
         return false;
     }
+    if (TranslateDialogKey(event)) {
+        return true;
+    }
     auto* key = static_cast<QKeyEvent*>(event);
     QLineEdit* field = m_fields[index];
     if (key->matches(QKeySequence::Paste)) {

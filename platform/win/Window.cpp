@@ -451,7 +451,15 @@ void Window::DrawDefaultFrame() {
     delete hdc;
 }
 
-bool Window::HandleKey(QEvent*) { return false; }
+bool Window::TranslateDialogKey(QEvent* event) {
+    Window* top = this;
+    while (top->m_parent != nullptr) {
+        top = top->m_parent;
+    }
+    return top->DialogKey(event, this);
+}
+
+bool Window::DialogKey(QEvent*, Window*) { return false; }
 
 bool Window::HandleOtherEvent(QEvent*) { return false; }
 
@@ -526,7 +534,7 @@ bool Window::Translate(QEvent* event) {
         Send(WM_SYSCOMMAND, SC_CLOSE, 0);
         return true;
     case QEvent::KeyPress:
-        if (HandleKey(event)) {
+        if (TranslateDialogKey(event)) {
             return true;
         }
         return bridge->BaseEvent(event);
