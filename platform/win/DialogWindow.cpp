@@ -161,8 +161,7 @@ int DialogWindow::RunModal() {
     if (m_ended) {
         return m_result;
     }
-    m_dialog->show();
-    m_dialog->exec();
+    m_dialog->exec(); // shows the dialog application-modal; showing it first would not
     return m_result;
 }
 
