@@ -395,8 +395,9 @@ void Window::HoverElapsed() {
         return;
     }
     m_trackHover = false;
-    const QPoint pos = m_widget->mapFromGlobal(QCursor::pos()) - ClientOrigin();
-    Send(WM_MOUSEHOVER, 0, MAKELPARAM(static_cast<WORD>(pos.x()), static_cast<WORD>(pos.y())));
+    // The pointer has rested where the last move left it (a move restarts the timer).
+    Send(WM_MOUSEHOVER, 0,
+         MAKELPARAM(static_cast<WORD>(m_lastMouse.x()), static_cast<WORD>(m_lastMouse.y())));
 }
 
 Window* Window::FromWidget(const QWidget* widget) {
@@ -501,6 +502,7 @@ bool Window::Translate(QEvent* event) {
             m_hoverTimer->start();
         }
         const QPoint pos = me->position().toPoint() - ClientOrigin();
+        m_lastMouse = pos;
         return Deliver(event, WM_MOUSEMOVE, MouseKeyFlags(me),
                        MAKELPARAM(static_cast<WORD>(pos.x()), static_cast<WORD>(pos.y())));
     }

@@ -162,6 +162,7 @@ private:
     bool m_trackHover = false;
     bool m_trackLeave = false;
     QTimer* m_hoverTimer = nullptr;
+    QPoint m_lastMouse; // client coordinates of the last mouse move
     std::unique_ptr<Menu> m_systemMenu;
 };
 

@@ -89,7 +89,7 @@ TEST(MouseTracking, HoverOnceAfterRestingThenLeave) {
         EXPECT_EQ(button.hovers, 1) << "hover tracking ends with its notification";
         EXPECT_EQ(button.leaves, 0);
 
-        wintest::MouseMove(wintest::WidgetOf(dialog), QPoint(300, 5));
+        wintest::MouseMove(wintest::WidgetOf(dialog), QPoint(250, 5));
         QTRY_COMPARE_WITH_TIMEOUT(button.leaves, 1, kWaitMs);
         QTest::qWait(kHoverMs);
         EXPECT_EQ(button.leaves, 1);
@@ -98,7 +98,7 @@ TEST(MouseTracking, HoverOnceAfterRestingThenLeave) {
         // Tracking again after the leave works the same way.
         wintest::MouseMove(widget, QPoint(10, 10));
         QTRY_COMPARE_WITH_TIMEOUT(button.hovers, 2, kWaitMs);
-        wintest::MouseMove(wintest::WidgetOf(dialog), QPoint(300, 5));
+        wintest::MouseMove(wintest::WidgetOf(dialog), QPoint(250, 5));
         QTRY_COMPARE_WITH_TIMEOUT(button.leaves, 2, kWaitMs);
     });
 }
@@ -108,7 +108,7 @@ TEST(MouseTracking, LeavingBeforeTheHoverTimeGivesOnlyTheLeave) {
     wintest::RunModal(dialog, [&] {
         CTrackedButton& button = dialog.m_button;
         wintest::MouseMove(wintest::WidgetOf(button), QPoint(5, 5));
-        wintest::MouseMove(wintest::WidgetOf(dialog), QPoint(300, 5));
+        wintest::MouseMove(wintest::WidgetOf(dialog), QPoint(250, 5));
         QTRY_COMPARE_WITH_TIMEOUT(button.leaves, 1, kWaitMs);
         QTest::qWait(3 * kHoverMs);
         EXPECT_EQ(button.hovers, 0);
