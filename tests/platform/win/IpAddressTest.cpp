@@ -194,3 +194,17 @@ TEST(IpAddress, SetAndClearAddress) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(IpAddress, DestroyingTheControlWhileAFieldHasTheFocus) {
+    WithAddress([](CAddressDialog& d) {
+        wintest::Type("12");
+        ASSERT_EQ(FocusedField(d.m_address), 0);
+        EXPECT_TRUE(d.m_address.DestroyWindow());
+        QCoreApplication::processEvents();
+        EXPECT_EQ(d.GetDlgItem(kAddressId), nullptr);
+    });
+}
+
+} // namespace
