@@ -84,7 +84,10 @@ IpAddressWindow::IpAddressWindow(const WindowParams& params)
         field->setFocusPolicy(Qt::ClickFocus);
         field->setAccessibleName(QStringLiteral("%1 %2").arg(QString::fromStdString(params.text)).arg(i + 1));
         field->installEventFilter(m_filter.get());
-        QObject::connect(field, &QLineEdit::textEdited, field, [this, i] {
+        // The filter, which dies with this window, is the context of the connections: the
+        // fields outlive the window part of the object while Window's destructor hides and
+        // deletes them, and a field losing the focus then must not call back into it.
+        QObject::connect(field, &QLineEdit::textEdited, m_filter.get(), [this, i] {
             if (m_fields[i]->text().size() == kDigitsPerField && m_fields[i]->cursorPosition() ==
                                                                      kDigitsPerField) {
                 ClampField(i);
@@ -94,7 +97,8 @@ IpAddressWindow::IpAddressWindow(const WindowParams& params)
             }
             NotifyChange();
         });
-        QObject::connect(field, &QLineEdit::editingFinished, field, [this, i] { ClampField(i); });
+        QObject::connect(field, &QLineEdit::editingFinished, m_filter.get(),
+                         [this, i] { ClampField(i); });
         m_fields[i] = field;
     }
     container->setFocusProxy(m_fields[0]);
