@@ -8,8 +8,7 @@
 
 namespace platform {
 
-template <class QBase>
-class BridgeWidget : public QBase, public BridgeBase {
+template <class QBase> class BridgeWidget : public QBase, public BridgeBase {
 public:
     template <class... Args>
     explicit BridgeWidget(Window* window, Args&&... args)

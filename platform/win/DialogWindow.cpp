@@ -55,8 +55,8 @@ DialogWindow::~DialogWindow() = default;
 LRESULT DialogWindow::ClassProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_ERASEBKGND: {
-        auto brush = reinterpret_cast<HBRUSH>(Send(WM_CTLCOLORDLG, wParam,
-                                                   reinterpret_cast<LPARAM>(this)));
+        auto brush =
+            reinterpret_cast<HBRUSH>(Send(WM_CTLCOLORDLG, wParam, reinterpret_cast<LPARAM>(this)));
         RECT rc{0, 0, ClientRect().width(), ClientRect().height()};
         FillRect(reinterpret_cast<HDC>(wParam), &rc,
                  brush != nullptr ? brush : GetSysColorBrush(COLOR_3DFACE));
@@ -81,7 +81,9 @@ void DialogWindow::SetText(const CString& text) {
     m_dialog->setWindowTitle(QString::fromStdString(text));
 }
 
-HBRUSH DialogWindow::ClassBrush() const { return GetSysColorBrush(COLOR_3DFACE); }
+HBRUSH DialogWindow::ClassBrush() const {
+    return GetSysColorBrush(COLOR_3DFACE);
+}
 
 HICON DialogWindow::SetIcon(WPARAM kind, HICON icon) {
     HICON& slot = kind == ICON_BIG ? m_bigIcon : m_smallIcon;

@@ -82,14 +82,15 @@ IpAddressWindow::IpAddressWindow(const WindowParams& params)
         palette.setColor(QPalette::Base, Qt::transparent);
         field->setPalette(palette);
         field->setFocusPolicy(Qt::ClickFocus);
-        field->setAccessibleName(QStringLiteral("%1 %2").arg(QString::fromStdString(params.text)).arg(i + 1));
+        field->setAccessibleName(
+            QStringLiteral("%1 %2").arg(QString::fromStdString(params.text)).arg(i + 1));
         field->installEventFilter(m_filter.get());
         // The filter, which dies with this window, is the context of the connections: the
         // fields outlive the window part of the object while Window's destructor hides and
         // deletes them, and a field losing the focus then must not call back into it.
         QObject::connect(field, &QLineEdit::textEdited, m_filter.get(), [this, i] {
-            if (m_fields[i]->text().size() == kDigitsPerField && m_fields[i]->cursorPosition() ==
-                                                                     kDigitsPerField) {
+            if (m_fields[i]->text().size() == kDigitsPerField &&
+                m_fields[i]->cursorPosition() == kDigitsPerField) {
                 ClampField(i);
                 if (i + 1 < kFields) {
                     FocusField(i + 1);

@@ -81,8 +81,8 @@ WPARAM MouseKeyFlags(const QMouseEvent* event) {
 } // namespace
 
 Window::Window(const WindowParams& params)
-    : m_parent(params.parent), m_id(params.id), m_style(params.style),
-      m_exStyle(params.exStyle), m_text(params.text), m_rect(params.rect) {
+    : m_parent(params.parent), m_id(params.id), m_style(params.style), m_exStyle(params.exStyle),
+      m_text(params.text), m_rect(params.rect) {
     LiveWindows().insert(this);
 }
 
@@ -126,16 +126,17 @@ void Window::Destroy() {
     }
     Send(WM_NCDESTROY);
     auto& owners = m_parent != nullptr ? m_parent->m_children : TopLevelWindows();
-    auto it = std::find_if(owners.begin(), owners.end(), [this](const auto& p) {
-        return p.get() == this;
-    });
+    auto it = std::find_if(owners.begin(), owners.end(),
+                           [this](const auto& p) { return p.get() == this; });
     if (it != owners.end()) {
         std::unique_ptr<Window> doomed = std::move(*it);
         owners.erase(it);
     }
 }
 
-const Window::Message& Window::CurrentMessage() { return t_currentMessage; }
+const Window::Message& Window::CurrentMessage() {
+    return t_currentMessage;
+}
 
 LRESULT Window::Send(UINT message, WPARAM wParam, LPARAM lParam) {
     MessageScope scope({this, message, wParam, lParam});
@@ -314,9 +315,13 @@ void Window::InvalidateFrame() {
     }
 }
 
-HDC Window::BeginPaint() { return GetDC(false); }
+HDC Window::BeginPaint() {
+    return GetDC(false);
+}
 
-void Window::EndPaint(HDC hdc) { delete hdc; }
+void Window::EndPaint(HDC hdc) {
+    delete hdc;
+}
 
 HDC Window::GetDC(bool wholeWindow) {
     EnsureSurface();
@@ -384,8 +389,8 @@ bool Window::TrackMouse(DWORD flags, DWORD hoverTime) {
         }
         m_trackHover = true;
         constexpr DWORD kDefaultHoverMs = 400;
-        m_hoverTimer->start(static_cast<int>(hoverTime == HOVER_DEFAULT ? kDefaultHoverMs
-                                                                        : hoverTime));
+        m_hoverTimer->start(
+            static_cast<int>(hoverTime == HOVER_DEFAULT ? kDefaultHoverMs : hoverTime));
     }
     return true;
 }
@@ -460,9 +465,13 @@ bool Window::TranslateDialogKey(QEvent* event) {
     return top->DialogKey(event, this);
 }
 
-bool Window::DialogKey(QEvent*, Window*) { return false; }
+bool Window::DialogKey(QEvent*, Window*) {
+    return false;
+}
 
-bool Window::HandleOtherEvent(QEvent*) { return false; }
+bool Window::HandleOtherEvent(QEvent*) {
+    return false;
+}
 
 bool Window::HandleEvent(QEvent* event) {
     QEvent* savedEvent = m_currentEvent;

@@ -29,11 +29,13 @@ TEST(ByteExchange, AcceptsExactlyBlankPaddedDecimalBytes) {
         {"7a", std::nullopt},
         {"7 7", std::nullopt},
         {"0x10", std::nullopt},
-        {"4294967303", std::nullopt}, // 2^32 + 7: must not wrap round to 7
+        {"4294967303", std::nullopt},   // 2^32 + 7: must not wrap round to 7
         {"\xEF\xBC\x97", std::nullopt}, // full-width digit seven
         {"\xEF\xBC\x91\xEF\xBC\x92", std::nullopt},
         {"7\n", std::nullopt},
-        {"\xC2\xA0" "7", std::nullopt}, // no-break space is not a blank
+        {"\xC2\xA0"
+         "7",
+         std::nullopt}, // no-break space is not a blank
     };
     for (const ByteCase& c : cases) {
         const std::optional<BYTE> parsed = platform::ParseByteText(c.text);
@@ -70,8 +72,10 @@ std::optional<int> Reference(const std::string& text) {
 
 TEST(ByteExchange, RandomTextsFollowTheRule) {
     // Characters that matter to the rule, and some that merely look like they might.
-    const std::string alphabet[] = {"0", "1", "2", "5", "6", "9", " ", "\t", "-", "+", "x",
-                                    "a", ".", "\n", "\xEF\xBC\x97", "\xC2\xA0", "00", "255"};
+    const std::string alphabet[] = {"0",        "1",  "2",  "5",  "6",
+                                    "9",        " ",  "\t", "-",  "+",
+                                    "x",        "a",  ".",  "\n", "\xEF\xBC\x97",
+                                    "\xC2\xA0", "00", "255"};
     std::mt19937 random(20240611);
     std::uniform_int_distribution<size_t> pick(0, std::size(alphabet) - 1);
     std::uniform_int_distribution<int> length(0, 12);

@@ -84,8 +84,8 @@ UINT TabOrderTemplate() {
         wintest::Item(kLabel, "static", "标签", 10, 30, 40, 10, SS_LEFT | WS_VISIBLE),
         wintest::Item(kHiddenEdit, "edit", "", 60, 30, 40, 12, WS_BORDER | WS_TABSTOP),
         wintest::Item(kAddress, "SysIPAddress32", "", 10, 50, 95, 15, kTab),
-        wintest::Item(kCombo, "combobox", "", 110, 50, 45, 40, CBS_DROPDOWNLIST | CBS_SORT | kTab, 0,
-         {"COM2", "COM1"}),
+        wintest::Item(kCombo, "combobox", "", 110, 50, 45, 40, CBS_DROPDOWNLIST | CBS_SORT | kTab,
+                      0, {"COM2", "COM1"}),
         wintest::Item(kLastButton, "button", "最后", 10, 80, 59, 18, kTab),
     }));
     return id;
@@ -141,13 +141,15 @@ TEST(TabOrder, FirstFocusSkipsDisabledControlsAndIsLeftAloneOnFalse) {
         wintest::Item(kLastButton, "button", "最后", 10, 80, 59, 18, kTab),
     }));
     CKeysDialog dialog(id);
-    wintest::RunModal(dialog, [&] { EXPECT_EQ(wintest::FocusedId(), static_cast<int>(kLastButton)); });
+    wintest::RunModal(dialog,
+                      [&] { EXPECT_EQ(wintest::FocusedId(), static_cast<int>(kLastButton)); });
 }
 
 UINT KeysTemplate() {
     static const UINT id = wintest::Register(wintest::MakeTemplate({
         wintest::Item(kByteEdit, "edit", "", 10, 10, 21, 13, WS_BORDER | ES_AUTOHSCROLL | kTab),
-        wintest::Item(kCombo, "combobox", "", 40, 10, 45, 40, CBS_DROPDOWNLIST | kTab, 0, {"COM1", "COM2"}),
+        wintest::Item(kCombo, "combobox", "", 40, 10, 45, 40, CBS_DROPDOWNLIST | kTab, 0,
+                      {"COM1", "COM2"}),
         wintest::Item(kLastButton, "button", "按钮", 10, 40, 59, 18, kTab),
         wintest::Item(kOwnerDrawn, "button", "自绘", 80, 40, 59, 18, BS_OWNERDRAW | kTab),
     }));
@@ -301,7 +303,8 @@ TEST(SystemMenu, RightClickOnTheEmptyAreaAndCloseEntry) {
 
 TEST(SystemMenu, AltF4Closes) {
     CKeysDialog dialog(KeysTemplate());
-    const intptr_t result = wintest::RunModal(dialog, [&] { wintest::Key(Qt::Key_F4, Qt::AltModifier); });
+    const intptr_t result =
+        wintest::RunModal(dialog, [&] { wintest::Key(Qt::Key_F4, Qt::AltModifier); });
     EXPECT_EQ(result, IDCANCEL);
     EXPECT_EQ(dialog.sysCommands, std::vector<UINT>{SC_CLOSE});
 }
@@ -312,9 +315,8 @@ TEST(ModalRun, TheDialogIsModalWhileItRunsAndMissingTemplatesFail) {
         EXPECT_EQ(QApplication::activeModalWidget(), wintest::WidgetOf(dialog));
         // A dialog run from inside another blocks its owner.
         CKeysDialog inner(KeysTemplate());
-        wintest::RunModal(inner, [&] {
-            EXPECT_EQ(QApplication::activeModalWidget(), wintest::WidgetOf(inner));
-        });
+        wintest::RunModal(
+            inner, [&] { EXPECT_EQ(QApplication::activeModalWidget(), wintest::WidgetOf(inner)); });
     });
     EXPECT_EQ(dialog.m_hWnd, nullptr) << "the window is destroyed when the run ends";
 

@@ -29,7 +29,9 @@ constexpr COLORREF kGreen = RGB(0, 255, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 constexpr COLORREF kMagenta = RGB(255, 0, 255);
 
-QRgb Qt(COLORREF c) { return qRgb(GetRValue(c), GetGValue(c), GetBValue(c)); }
+QRgb Qt(COLORREF c) {
+    return qRgb(GetRValue(c), GetGValue(c), GetBValue(c));
+}
 
 // Counts the pixels of a colour in a part of an image.
 int CountColour(const QImage& image, const QRect& area, COLORREF colour) {
@@ -88,7 +90,8 @@ protected:
 
 TEST(PaintOrder, EraseOnlyWhenPendingThenFrameThenClient) {
     const UINT id = wintest::Register(wintest::MakeTemplate({
-        wintest::Item(kEditId, "edit", "", 10, 10, 60, 14, WS_BORDER | ES_AUTOHSCROLL | WS_TABSTOP | WS_VISIBLE),
+        wintest::Item(kEditId, "edit", "", 10, 10, 60, 14,
+                      WS_BORDER | ES_AUTOHSCROLL | WS_TABSTOP | WS_VISIBLE),
     }));
     CRecordingDialog dialog(id);
     wintest::RunModal(dialog, [&] {
@@ -172,7 +175,8 @@ TEST(StaticColours, EachPaintAsksTheParentAndUsesWhatComesBack) {
     wintest::RunModal(dialog, [&] {
         wintest::Flush();
         const QImage image = wintest::WidgetOf(dialog)->grab().toImage();
-        const QRect filled = wintest::WidgetOf(dialog.GetDlgItem(kFilledLabelId)->m_hWnd)->geometry();
+        const QRect filled =
+            wintest::WidgetOf(dialog.GetDlgItem(kFilledLabelId)->m_hWnd)->geometry();
         const QRect clear = wintest::WidgetOf(dialog.GetDlgItem(kClearLabelId)->m_hWnd)->geometry();
 
         EXPECT_NE(std::find(dialog.askedBy.begin(), dialog.askedBy.end(), kFilledLabelId),
@@ -236,7 +240,8 @@ END_MESSAGE_MAP()
 
 TEST(OwnerDraw, DrawItemGetsTheButtonsStatesAndDrawsEveryPixel) {
     const UINT id = wintest::Register(wintest::MakeTemplate({
-        wintest::Item(kButtonId, "button", "按钮", 10, 10, 59, 18, BS_PUSHBUTTON | WS_TABSTOP | WS_VISIBLE),
+        wintest::Item(kButtonId, "button", "按钮", 10, 10, 59, 18,
+                      BS_PUSHBUTTON | WS_TABSTOP | WS_VISIBLE),
         wintest::Item(kOtherId, "edit", "", 10, 40, 59, 14, WS_BORDER | WS_TABSTOP | WS_VISIBLE),
     }));
     COwnerDrawDialog dialog(id);

@@ -75,7 +75,9 @@ intptr_t RunModal(CDialog& dialog, const std::function<void()>& body) {
     return dialog.DoModal();
 }
 
-QWidget* WidgetOf(const CWnd& wnd) { return WidgetOf(wnd.m_hWnd); }
+QWidget* WidgetOf(const CWnd& wnd) {
+    return WidgetOf(wnd.m_hWnd);
+}
 
 QWidget* WidgetOf(HWND hWnd) {
     return platform::Window::IsWindow(hWnd) ? hWnd->Widget() : nullptr;
@@ -129,6 +131,8 @@ MessageBoxRecorder::MessageBoxRecorder() {
     });
 }
 
-MessageBoxRecorder::~MessageBoxRecorder() { platform::SetMessageBoxHandler({}); }
+MessageBoxRecorder::~MessageBoxRecorder() {
+    platform::SetMessageBoxHandler({});
+}
 
 } // namespace wintest

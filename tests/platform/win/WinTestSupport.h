@@ -18,8 +18,8 @@ namespace wintest {
 constexpr UINT kFirstTestTemplateId = 9000;
 
 // The dialog style of the program's dialogs.
-constexpr DWORD kDialogStyle = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME |
-                               DS_SETFONT;
+constexpr DWORD kDialogStyle =
+    WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
 
 // A template with the program's dialog font (9-point) and the given controls.
 platform::DialogTemplate MakeTemplate(std::vector<platform::DialogItemTemplate> items,

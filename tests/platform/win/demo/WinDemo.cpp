@@ -63,7 +63,8 @@ const platform::DialogTemplate& DemoTemplate() {
         d.fontFace = "宋体";
         d.pointSize = 9;
         d.items = {
-            Item(kIcon, "static", std::to_string(IDI_MAINFRAME), 8, 8, 20, 20, SS_ICON | WS_VISIBLE),
+            Item(kIcon, "static", std::to_string(IDI_MAINFRAME), 8, 8, 20, 20,
+                 SS_ICON | WS_VISIBLE),
             Item(kLabel, "static", "串口选择", 36, 10, 34, 12,
                  SS_LEFT | SS_CENTERIMAGE | WS_GROUP | WS_VISIBLE),
             Item(kCombo, "combobox", "", 74, 10, 45, 39,
@@ -138,7 +139,11 @@ protected:
         return TRUE;
     }
     void OnOK() override {
-        CDialog::OnOK();
+        if (!UpdateData(TRUE)) {
+            Log("ok refused");
+            return;
+        }
+        EndDialog(IDOK);
         BYTE f[4];
         const int filled = m_address.GetAddress(f[0], f[1], f[2], f[3]);
         Log("ok byte=" + std::to_string(m_byte) + " address=" + std::to_string(f[0]) + "." +
@@ -200,4 +205,6 @@ CDemoApp theApp;
 
 } // namespace
 
-int main(int argc, char** argv) { return AfxWinMain(argc, argv); }
+int main(int argc, char** argv) {
+    return AfxWinMain(argc, argv);
+}
