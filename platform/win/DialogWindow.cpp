@@ -8,6 +8,7 @@
 #include "platform/gdi/WinGdi.h"
 #include "platform/ole/ControlHost.h"
 #include "platform/win/BridgeWidget.h"
+#include "platform/win/ButtonWindow.h"
 #include "platform/win/CDialog.h"
 #include "platform/win/ComboBoxWindow.h"
 #include "platform/win/Menu.h"
@@ -19,7 +20,6 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QPixmap>
-#include <QShortcut>
 
 namespace platform {
 
@@ -48,12 +48,6 @@ DialogWindow::DialogWindow(const WindowParams& params)
     m_dialog->setSizeGripEnabled(false);
     SetWidget(m_dialog);
     m_dialog->setFixedSize(params.rect.size());
-    if (params.style & WS_SYSMENU) {
-        // A shortcut, so that it works whichever control has the focus.
-        auto* menuKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), m_dialog);
-        QObject::connect(menuKey, &QShortcut::activated, m_dialog,
-                         [this] { ShowSystemMenu(m_dialog->mapToGlobal(QPoint(0, 0))); });
-    }
 }
 
 DialogWindow::~DialogWindow() = default;
@@ -169,8 +163,7 @@ int DialogWindow::RunModal() {
     if (m_ended) {
         return m_result;
     }
-    m_dialog->show();
-    m_dialog->exec();
+    m_dialog->exec(); // shows the dialog application-modal; showing it first would not
     return m_result;
 }
 
@@ -187,15 +180,27 @@ void DialogWindow::ShowSystemMenu(const QPoint& globalPos) {
     }
 }
 
-bool DialogWindow::HandleKey(QEvent* event) {
+bool DialogWindow::DialogKey(QEvent* event, Window* focus) {
     auto* key = static_cast<QKeyEvent*>(event);
     const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
     if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && mods == Qt::NoModifier) {
+        // A focused push button takes Enter itself; an owner-drawn one never does.
+        if (auto* button = dynamic_cast<ButtonWindow*>(focus); button && !button->IsOwnerDraw()) {
+            return false;
+        }
         Send(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
         return true;
     }
     if (key->key() == Qt::Key_Escape && mods == Qt::NoModifier) {
         Send(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        return true;
+    }
+    if (key->key() == Qt::Key_Space && mods == Qt::AltModifier && (Style() & WS_SYSMENU)) {
+        ShowSystemMenu(m_dialog->mapToGlobal(QPoint(0, 0)));
+        return true;
+    }
+    if (key->key() == Qt::Key_F4 && mods == Qt::AltModifier && (Style() & WS_SYSMENU)) {
+        Send(WM_SYSCOMMAND, SC_CLOSE, 0);
         return true;
     }
     return false;

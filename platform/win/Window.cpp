@@ -170,12 +170,12 @@ LRESULT Window::ClassProc(UINT message, WPARAM wParam, LPARAM lParam) {
             RECT rc{0, 0, ClientRect().width(), ClientRect().height()};
             FillRect(hdc, &rc, brush);
         } else if (hdc != nullptr) {
-            // No class background: the parent's pixels show through the window.
-            QPainter& painter = hdc->Painter();
-            painter.save();
-            painter.setCompositionMode(QPainter::CompositionMode_Clear);
-            painter.fillRect(ClientRect(), Qt::transparent);
-            painter.restore();
+            // The device context already paints on the surface: clear through its painter.
+            QPainter& clear = hdc->Painter();
+            clear.save();
+            clear.setCompositionMode(QPainter::CompositionMode_Clear);
+            clear.fillRect(QRect(QPoint(0, 0), ClientRect().size()), Qt::transparent);
+            clear.restore();
         }
         return 1;
     }
@@ -283,7 +283,7 @@ QRect Window::ScreenRect() const {
 
 int Window::FrameWidth() const {
     if (m_parent == nullptr) {
-        return 0; // a top-level window's frame is the window manager's
+        return 0; // a top-level window's frame and caption are the window manager's
     }
     if (m_exStyle & WS_EX_CLIENTEDGE) {
         return GetSystemMetrics(SM_CXEDGE);
@@ -400,8 +400,9 @@ void Window::HoverElapsed() {
         return;
     }
     m_trackHover = false;
-    const QPoint pos = m_widget->mapFromGlobal(QCursor::pos()) - ClientOrigin();
-    Send(WM_MOUSEHOVER, 0, MAKELPARAM(static_cast<WORD>(pos.x()), static_cast<WORD>(pos.y())));
+    // The pointer has rested where the last move left it (a move restarts the timer).
+    Send(WM_MOUSEHOVER, 0,
+         MAKELPARAM(static_cast<WORD>(m_lastMouse.x()), static_cast<WORD>(m_lastMouse.y())));
 }
 
 Window* Window::FromWidget(const QWidget* widget) {
@@ -456,7 +457,15 @@ void Window::DrawDefaultFrame() {
     delete hdc;
 }
 
-bool Window::HandleKey(QEvent*) {
+bool Window::TranslateDialogKey(QEvent* event) {
+    Window* top = this;
+    while (top->m_parent != nullptr) {
+        top = top->m_parent;
+    }
+    return top->DialogKey(event, this);
+}
+
+bool Window::DialogKey(QEvent*, Window*) {
     return false;
 }
 
@@ -502,6 +511,7 @@ bool Window::Translate(QEvent* event) {
             m_hoverTimer->start();
         }
         const QPoint pos = me->position().toPoint() - ClientOrigin();
+        m_lastMouse = pos;
         return Deliver(event, WM_MOUSEMOVE, MouseKeyFlags(me),
                        MAKELPARAM(static_cast<WORD>(pos.x()), static_cast<WORD>(pos.y())));
     }
@@ -535,7 +545,7 @@ bool Window::Translate(QEvent* event) {
         Send(WM_SYSCOMMAND, SC_CLOSE, 0);
         return true;
     case QEvent::KeyPress:
-        if (HandleKey(event)) {
+        if (TranslateDialogKey(event)) {
             return true;
         }
         return bridge->BaseEvent(event);
