@@ -51,7 +51,9 @@ UINT ButtonWindow::ItemState() const {
     if (!m_button->isEnabled()) {
         state |= ODS_DISABLED;
     }
-    if (m_button->isDefault()) {
+    // The dialog manager cannot make an owner-drawn button its default push button (the
+    // style's type bits are taken), so only a push button made default says so.
+    if (!IsOwnerDraw() && m_button->isDefault()) {
         state |= ODS_DEFAULT;
     }
     return state;

@@ -141,11 +141,9 @@ const Window::Message& Window::CurrentMessage() {
 LRESULT Window::Send(UINT message, WPARAM wParam, LPARAM lParam) {
     MessageScope scope({this, message, wParam, lParam});
     CWnd* target = m_permanent;
-    if (target == nullptr) {
-        return ClassProc(message, wParam, lParam);
-    }
     try {
-        return target->WindowProc(message, wParam, lParam);
+        return target != nullptr ? target->WindowProc(message, wParam, lParam)
+                                 : ClassProc(message, wParam, lParam);
     } catch (const CException& e) {
         e.ReportError();
     } catch (const std::exception& e) {
@@ -303,14 +301,22 @@ QRect Window::ClientRect() const {
 
 void Window::Invalidate(bool erase) {
     m_erasePending = m_erasePending || erase;
-    if (m_widget != nullptr && !m_inPaint) {
-        m_widget->update();
-    }
+    ScheduleRepaint();
 }
 
 void Window::InvalidateFrame() {
     m_framePending = true;
-    if (m_widget != nullptr && !m_inPaint) {
+    ScheduleRepaint();
+}
+
+void Window::ScheduleRepaint() {
+    if (m_widget == nullptr) {
+        return;
+    }
+    if (m_inPaint) {
+        // Qt drops an update asked for during the paint itself: ask again once it is over.
+        QMetaObject::invokeMethod(m_widget, qOverload<>(&QWidget::update), Qt::QueuedConnection);
+    } else {
         m_widget->update();
     }
 }

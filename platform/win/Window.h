@@ -78,6 +78,7 @@ public:
     QImage& Surface() { return m_surface; }
     void Invalidate(bool erase);
     void InvalidateFrame();
+    void ScheduleRepaint();
     HDC BeginPaint();
     void EndPaint(HDC hdc);
     HDC GetDC(bool wholeWindow);
