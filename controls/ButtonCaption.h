@@ -1,8 +1,7 @@
-// Caption text of the gradient button: the window text, cut to the length its drawing
-// buffer holds.
+// The caption of the gradient button: how much of the window text is drawn and where.
 #pragma once
 
-#include "platform/win/WinDef.h"
+#include "platform/gdi/CRect.h"
 
 namespace caption {
 
@@ -11,5 +10,9 @@ constexpr int kMaxCharacters = 259;
 
 // The first `maxCharacters` characters of UTF-8 text, never cutting a character in half.
 CString FirstCharacters(const CString& text, int maxCharacters);
+
+// Where a caption of `extent` starts when centred on `rect`: each halving truncates toward
+// zero; a pressed button shows it one pixel further right and down.
+CPoint CenteredOrigin(const CRect& rect, CSize extent, BOOL bPressed);
 
 } // namespace caption

@@ -103,15 +103,10 @@ void CGradientButton::DrawCaption(CDC* pDC, const CRect& rect, const CString& te
     CFont* pFont = GetFont();
     CFont* pOldFont = pFont != nullptr ? pDC->SelectObject(pFont) : nullptr;
     const CSize extent = pDC->GetTextExtent(text);
-    int x = (rect.left + rect.right) / 2 - extent.cx / 2;
-    int y = (rect.top + rect.bottom) / 2 - extent.cy / 2;
-    if (bPressed) {
-        ++x;
-        ++y;
-    }
+    const CPoint origin = caption::CenteredOrigin(rect, extent, bPressed);
     const int nOldMode = pDC->SetBkMode(TRANSPARENT);
     const UINT flags = DST_PREFIXTEXT | (bDisabled ? DSS_DISABLED : DSS_NORMAL);
-    pDC->DrawState(CPoint(x, y), extent, text.c_str(), flags, TRUE, 0, nullptr);
+    pDC->DrawState(origin, extent, text.c_str(), flags, TRUE, 0, nullptr);
     if (pOldFont != nullptr) {
         pDC->SelectObject(pOldFont);
     }

@@ -100,7 +100,9 @@ void CSetupDialog::OnPaint() {
     }
 }
 
-HCURSOR CSetupDialog::OnQueryDragIcon() { return m_hIcon; }
+HCURSOR CSetupDialog::OnQueryDragIcon() {
+    return m_hIcon;
+}
 
 HBRUSH CSetupDialog::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
     HBRUSH hbr = CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
@@ -144,9 +146,13 @@ void CSetupDialog::OnSelchangePort() {
     SwitchSerialPort(m_comm, strPort, m_nPort);
 }
 
-void CSetupDialog::OnWriteAll() { m_writer.WriteAll(Addresses(), Mac()); }
+void CSetupDialog::OnWriteAll() {
+    m_writer.WriteAll(Addresses(), Mac());
+}
 
-void CSetupDialog::OnWriteMac() { m_writer.WriteMac(Mac()); }
+void CSetupDialog::OnWriteMac() {
+    m_writer.WriteMac(Mac());
+}
 
 MacSource CSetupDialog::Mac() {
     return MacSource{[this] { return UpdateData(TRUE); }, std::span<const BYTE, 6>(m_mac)};

@@ -17,24 +17,6 @@ void RegisterCommControl() {
 
 namespace comm {
 
-namespace {
-
-// The integer in an integer or boolean value; anything else is a type mismatch.
-long IntegerOf(DISPID dispid, const VARIANT& value) {
-    switch (value.vt) {
-    case VT_I2:
-        return value.iVal;
-    case VT_I4:
-        return value.lVal;
-    case VT_BOOL:
-        return value.boolVal;
-    default:
-        ThrowTypeMismatch(dispid, value.vt);
-    }
-}
-
-} // namespace
-
 CString PortName(long port) {
     return "COM" + std::to_string(port);
 }
@@ -42,7 +24,9 @@ CString PortName(long port) {
 CString DevicePathForPort(long port) {
     const CString variable = kPortVariablePrefix + std::to_string(port);
     if (const char* path = std::getenv(variable.c_str()); path != nullptr && *path != '\0') {
-        return path;
+        // A bare name such as "ttyUSB0" is a device under /dev, as in the usual port names.
+        const CString value = path;
+        return value.find('/') == CString::npos ? kDeviceDirectory + value : value;
     }
     return kDefaultDevicePrefix + std::to_string(port - 1);
 }
@@ -87,7 +71,7 @@ void CommControl::PutProperty(DISPID dispid, const VARIANT& value) {
 }
 
 void CommControl::PutCommPort(const VARIANT& value) {
-    const long port = IntegerOf(kDispCommPort, value);
+    const long port = IntegerValue(value, kDispCommPort);
     if (port < kMinPort || port > kMaxPort) {
         ThrowInvalidPortNumber(port);
     }
@@ -98,7 +82,7 @@ void CommControl::PutCommPort(const VARIANT& value) {
 }
 
 void CommControl::PutPortOpen(const VARIANT& value) {
-    const bool open = IntegerOf(kDispPortOpen, value) != 0;
+    const bool open = IntegerValue(value, kDispPortOpen) != 0;
     if (!open) {
         m_device->Close();
         return;
@@ -137,7 +121,7 @@ void CommControl::PutOutput(const VARIANT& value) {
 }
 
 void CommControl::PutInputMode(const VARIANT& value) {
-    const long mode = IntegerOf(kDispInputMode, value);
+    const long mode = IntegerValue(value, kDispInputMode);
     if (mode != kInputModeText && mode != kInputModeBinary) {
         ThrowCommError(CommError::InvalidPropertyValue,
                        "串口控件的 InputMode 只能是 0（文本）或 1（二进制），不能是 " +

@@ -34,11 +34,13 @@ constexpr long kInputModeText = 0;
 constexpr long kInputModeBinary = 1;
 constexpr const char* kDefaultSettings = "9600,n,8,1";
 constexpr const char* kPortVariablePrefix = "TAVRIN_COM";
+constexpr const char* kDeviceDirectory = "/dev/";
 constexpr const char* kDefaultDevicePrefix = "/dev/ttyS";
 
 // "COM<n>".
 CString PortName(long port);
-// The device of port n: $TAVRIN_COM<n> when set and not empty, else /dev/ttyS<n-1>.
+// The device of port n: $TAVRIN_COM<n> when set and not empty (a name without a slash is
+// taken under /dev), else /dev/ttyS<n-1>.
 CString DevicePathForPort(long port);
 
 class CommControl : public DispatchControl {

@@ -1,4 +1,4 @@
-// The MFC-style bitmap wrapper.
+// The framework's bitmap wrapper.
 #pragma once
 
 #include "platform/gdi/CGdiObject.h"

@@ -1,4 +1,4 @@
-// The MFC-style brush wrapper.
+// The framework's brush wrapper.
 #pragma once
 
 #include "platform/gdi/CGdiObject.h"

@@ -1,4 +1,4 @@
-// The MFC-style device context wrapper: Win32 drawing operations on an HDC.
+// The framework's device context wrapper: Win32 drawing operations on an HDC.
 #pragma once
 
 #include "platform/gdi/CRect.h"
@@ -82,6 +82,7 @@ public:
     // Text and images (CDCText.cpp).
     CSize GetTextExtent(LPCTSTR lpszString, int nCount) const;
     CSize GetTextExtent(const CString& str) const;
+    BOOL GetTextMetrics(LPTEXTMETRIC lpMetrics) const;
     BOOL TextOut(int x, int y, LPCTSTR lpszString, int nCount);
     BOOL TextOut(int x, int y, const CString& str);
     int DrawText(LPCTSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat);

@@ -92,6 +92,23 @@ CSize CDC::GetTextExtent(const CString& str) const {
     return GetTextExtent(str.c_str(), static_cast<int>(str.size()));
 }
 
+BOOL CDC::GetTextMetrics(LPTEXTMETRIC lpMetrics) const {
+    if (!m_hDC || !lpMetrics) {
+        return FALSE;
+    }
+    const QFontMetrics metrics = Metrics(*m_hDC);
+    lpMetrics->tmAscent = metrics.ascent();
+    lpMetrics->tmDescent = metrics.descent();
+    lpMetrics->tmHeight = metrics.ascent() + metrics.descent();
+    lpMetrics->tmInternalLeading =
+        std::max(0, lpMetrics->tmHeight - m_hDC->Font()->Font().pixelSize());
+    lpMetrics->tmExternalLeading = std::max(0, metrics.leading());
+    lpMetrics->tmAveCharWidth = metrics.averageCharWidth();
+    lpMetrics->tmMaxCharWidth = metrics.maxWidth();
+    lpMetrics->tmWeight = m_hDC->Font()->Font().weight();
+    return TRUE;
+}
+
 BOOL CDC::TextOut(int x, int y, LPCTSTR lpszString, int nCount) {
     if (!m_hDC) {
         return FALSE;

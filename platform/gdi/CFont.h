@@ -1,4 +1,4 @@
-// The MFC-style font wrapper.
+// The framework's font wrapper.
 #pragma once
 
 #include "platform/gdi/CGdiObject.h"

@@ -1,4 +1,4 @@
-// The MFC-style wrapper of a GDI handle. A wrapper that created or attached a handle owns
+// The framework's wrapper of a GDI handle. A wrapper that created or attached a handle owns
 // it and deletes it when destroyed.
 #pragma once
 

@@ -1,4 +1,4 @@
-// The MFC-style pen wrapper.
+// The framework's pen wrapper.
 #pragma once
 
 #include "platform/gdi/CGdiObject.h"

@@ -1,4 +1,4 @@
-// The MFC-style point: a POINT with constructors and arithmetic.
+// The framework's point: a POINT with constructors and arithmetic.
 #pragma once
 
 #include "platform/win/WinDef.h"
@@ -9,7 +9,7 @@ class CPoint : public POINT {
 public:
     CPoint() = default;
     CPoint(int initX, int initY) : POINT{initX, initY} {}
-    CPoint(POINT initPt) : POINT(initPt) {} // NOLINT: implicit, as in MFC
+    CPoint(POINT initPt) : POINT(initPt) {} // NOLINT: implicit, as the framework has it
     // A point from a packed LPARAM-style value (x in the low word, y in the high word).
     explicit CPoint(DWORD dwPoint);
 

@@ -1,4 +1,4 @@
-// The MFC-style rectangle: a RECT (right column and bottom row excluded) with operations.
+// The framework's rectangle: a RECT (right column and bottom row excluded) with operations.
 #pragma once
 
 #include "platform/gdi/CPoint.h"
@@ -8,8 +8,8 @@ class CRect : public RECT {
 public:
     CRect() = default;
     CRect(int l, int t, int r, int b) : RECT{l, t, r, b} {}
-    CRect(const RECT& srcRect) : RECT(srcRect) {} // NOLINT: implicit, as in MFC
-    CRect(LPCRECT lpSrcRect);                     // NOLINT: implicit, as in MFC
+    CRect(const RECT& srcRect) : RECT(srcRect) {} // NOLINT: implicit, as the framework has it
+    CRect(LPCRECT lpSrcRect);                     // NOLINT: implicit, as the framework has it
     CRect(POINT point, SIZE size) : RECT{point.x, point.y, point.x + size.cx, point.y + size.cy} {}
     CRect(POINT topLeft, POINT bottomRight)
         : RECT{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y} {}
@@ -19,7 +19,7 @@ public:
     CSize Size() const { return {Width(), Height()}; }
     CPoint TopLeft() const { return {left, top}; }
     CPoint BottomRight() const { return {right, bottom}; }
-    // The centre, halving with truncation as MFC does.
+    // The centre, halving with truncation as the framework does.
     CPoint CenterPoint() const { return {(left + right) / 2, (top + bottom) / 2}; }
     BOOL IsRectEmpty() const { return right <= left || bottom <= top; }
     BOOL IsRectNull() const { return left == 0 && top == 0 && right == 0 && bottom == 0; }

@@ -1,4 +1,4 @@
-// The MFC-style region wrapper.
+// The framework's region wrapper.
 #pragma once
 
 #include "platform/gdi/CGdiObject.h"

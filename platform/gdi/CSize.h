@@ -1,4 +1,4 @@
-// The MFC-style size: a SIZE with constructors and arithmetic.
+// The framework's size: a SIZE with constructors and arithmetic.
 #pragma once
 
 #include "platform/win/WinDef.h"
@@ -7,7 +7,7 @@ class CSize : public SIZE {
 public:
     CSize() = default;
     CSize(int initCX, int initCY) : SIZE{initCX, initCY} {}
-    CSize(SIZE initSize) : SIZE(initSize) {} // NOLINT: implicit, as in MFC
+    CSize(SIZE initSize) : SIZE(initSize) {} // NOLINT: implicit, as the framework has it
 
     bool operator==(const SIZE& other) const { return cx == other.cx && cy == other.cy; }
     CSize operator+(const SIZE& other) const { return {cx + other.cx, cy + other.cy}; }

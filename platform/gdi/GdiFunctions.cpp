@@ -2,7 +2,9 @@
 #include "platform/gdi/CBrush.h"
 #include "platform/gdi/CDC.h"
 #include "platform/gdi/DeviceContext.h"
+#include "platform/gdi/GdiBitmap.h"
 #include "platform/gdi/GdiBrush.h"
+#include "platform/gdi/GdiFont.h"
 #include "platform/gdi/GdiPen.h"
 #include "platform/gdi/GdiRegion.h"
 #include "platform/gdi/StockObjects.h"
@@ -59,6 +61,10 @@ BOOL GetTextExtentPoint32(HDC hDC, LPCTSTR lpString, int c, LPSIZE lpSize) {
     return TRUE;
 }
 
+BOOL GetTextMetrics(HDC hDC, LPTEXTMETRIC lptm) {
+    return hDC ? CDC::FromHandle(hDC)->GetTextMetrics(lptm) : FALSE;
+}
+
 COLORREF GetSysColor(int nIndex) {
     return platform::StockObjects::SysColor(nIndex);
 }
@@ -100,6 +106,42 @@ HGDIOBJ SelectObject(HDC hDC, HGDIOBJ hObject) {
         return nullptr;
     }
     return hDC->Select(hObject);
+}
+
+BOOL DeleteObject(HPEN hPen) {
+    return DeleteObject(static_cast<HGDIOBJ>(hPen));
+}
+
+BOOL DeleteObject(HBRUSH hBrush) {
+    return DeleteObject(static_cast<HGDIOBJ>(hBrush));
+}
+
+BOOL DeleteObject(HFONT hFont) {
+    return DeleteObject(static_cast<HGDIOBJ>(hFont));
+}
+
+BOOL DeleteObject(HBITMAP hBitmap) {
+    return DeleteObject(static_cast<HGDIOBJ>(hBitmap));
+}
+
+BOOL DeleteObject(HRGN hRgn) {
+    return DeleteObject(static_cast<HGDIOBJ>(hRgn));
+}
+
+HGDIOBJ SelectObject(HDC hDC, HPEN hPen) {
+    return SelectObject(hDC, static_cast<HGDIOBJ>(hPen));
+}
+
+HGDIOBJ SelectObject(HDC hDC, HBRUSH hBrush) {
+    return SelectObject(hDC, static_cast<HGDIOBJ>(hBrush));
+}
+
+HGDIOBJ SelectObject(HDC hDC, HFONT hFont) {
+    return SelectObject(hDC, static_cast<HGDIOBJ>(hFont));
+}
+
+HGDIOBJ SelectObject(HDC hDC, HBITMAP hBitmap) {
+    return SelectObject(hDC, static_cast<HGDIOBJ>(hBitmap));
 }
 
 HRGN CreateRectRgn(int left, int top, int right, int bottom) {

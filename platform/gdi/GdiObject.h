@@ -1,4 +1,4 @@
-// The drawing object behind a GDI handle (HGDIOBJ): its kind, its MFC wrapper, and the
+// The drawing object behind a GDI handle (HGDIOBJ): its kind, its framework wrapper, and the
 // bookkeeping that keeps an object alive while a device context still has it selected.
 #pragma once
 
@@ -41,7 +41,7 @@ public:
     bool IsDeletePending() const { return m_deletePending; }
 
 protected:
-    // Makes the temporary wrapper of the right MFC class for this kind of object.
+    // Makes the temporary wrapper of the right framework class for this kind of object.
     virtual std::unique_ptr<CGdiObject> MakeWrapper() = 0;
 
 private:

@@ -176,6 +176,29 @@ struct LOGFONT {
 };
 using LPLOGFONT = LOGFONT*;
 
+// Font measurements of a device context's current font, in pixels.
+struct TEXTMETRIC {
+    LONG tmHeight = 0;
+    LONG tmAscent = 0;
+    LONG tmDescent = 0;
+    LONG tmInternalLeading = 0;
+    LONG tmExternalLeading = 0;
+    LONG tmAveCharWidth = 0;
+    LONG tmMaxCharWidth = 0;
+    LONG tmWeight = 0;
+};
+using LPTEXTMETRIC = TEXTMETRIC*;
+
+// What BeginPaint hands out: the device context and the part of the window to repaint.
+struct PAINTSTRUCT {
+    HDC hdc = nullptr;
+    BOOL fErase = FALSE;
+    RECT rcPaint;
+    BOOL fRestore = FALSE;
+    BOOL fIncUpdate = FALSE;
+};
+using LPPAINTSTRUCT = PAINTSTRUCT*;
+
 // Free GDI functions; HDC arguments may be null, which makes them fail.
 int FillRect(HDC hDC, const RECT* lprc, HBRUSH hbr);
 int FrameRect(HDC hDC, const RECT* lprc, HBRUSH hbr);
@@ -184,12 +207,24 @@ BOOL DrawFocusRect(HDC hDC, const RECT* lprc);
 BOOL DrawIcon(HDC hDC, int x, int y, HICON hIcon);
 int DrawText(HDC hDC, LPCTSTR lpchText, int cchText, LPRECT lprc, UINT format);
 BOOL GetTextExtentPoint32(HDC hDC, LPCTSTR lpString, int c, LPSIZE lpSize);
+BOOL GetTextMetrics(HDC hDC, LPTEXTMETRIC lptm);
 COLORREF GetSysColor(int nIndex);
 HBRUSH GetSysColorBrush(int nIndex);
 int GetSystemMetrics(int nIndex);
 HGDIOBJ GetStockObject(int fnObject);
 BOOL DeleteObject(HGDIOBJ hObject);
 HGDIOBJ SelectObject(HDC hDC, HGDIOBJ hObject);
+// Typed handles convert to HGDIOBJ only where their classes are complete; these overloads
+// let code that sees only the handle types delete and select them as on Win32.
+BOOL DeleteObject(HPEN hPen);
+BOOL DeleteObject(HBRUSH hBrush);
+BOOL DeleteObject(HFONT hFont);
+BOOL DeleteObject(HBITMAP hBitmap);
+BOOL DeleteObject(HRGN hRgn);
+HGDIOBJ SelectObject(HDC hDC, HPEN hPen);
+HGDIOBJ SelectObject(HDC hDC, HBRUSH hBrush);
+HGDIOBJ SelectObject(HDC hDC, HFONT hFont);
+HGDIOBJ SelectObject(HDC hDC, HBITMAP hBitmap);
 HRGN CreateRectRgn(int left, int top, int right, int bottom);
 HRGN CreateRoundRectRgn(int left, int top, int right, int bottom, int width, int height);
 HPEN CreatePen(int style, int width, COLORREF color);

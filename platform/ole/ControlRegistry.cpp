@@ -47,6 +47,19 @@ void ThrowMemberNotFound(DISPID dispid) {
                                  "控件没有编号为 " + std::to_string(dispid) + " 的属性。");
 }
 
+long IntegerValue(const VARIANT& value, DISPID dispid) {
+    switch (value.vt) {
+    case VT_I2:
+        return value.iVal;
+    case VT_I4:
+        return value.lVal;
+    case VT_BOOL:
+        return value.boolVal;
+    default:
+        ThrowTypeMismatch(dispid, value.vt);
+    }
+}
+
 void ThrowTypeMismatch(DISPID dispid, VARTYPE vt) {
     AfxThrowOleDispatchException(kDispTypeMismatch, "控件属性 " + std::to_string(dispid) +
                                                         " 不接受类型为 " + std::to_string(vt) +

@@ -26,5 +26,7 @@ public:
 [[noreturn]] void ThrowMemberNotFound(DISPID dispid);
 // Throws the container's error for a value of a type the property does not take.
 [[noreturn]] void ThrowTypeMismatch(DISPID dispid, VARTYPE vt);
+// The number in an integer or boolean value (VT_BOOL true is -1); other types are a mismatch.
+long IntegerValue(const VARIANT& value, DISPID dispid);
 
 } // namespace platform

@@ -24,20 +24,6 @@ platform::DispatchControl& ControlOf(const CWnd& wnd) {
     return *control;
 }
 
-// The numeric value of an integer or boolean automation value (VT_BOOL true is -1).
-long NumberOf(const VARIANT& value, DISPID dispid) {
-    switch (value.vt) {
-    case VT_I2:
-        return value.iVal;
-    case VT_I4:
-        return value.lVal;
-    case VT_BOOL:
-        return value.boolVal;
-    default:
-        platform::ThrowTypeMismatch(dispid, value.vt);
-    }
-}
-
 } // namespace
 
 BOOL CWnd::CreateControl(const CLSID& clsid, LPCTSTR lpszWindowName, DWORD dwStyle,
@@ -63,13 +49,13 @@ void CWnd::GetProperty(DISPID dwDispID, VARTYPE vtProp, void* pvProp) const {
     const COleVariant value = ControlOf(*this).GetProperty(dwDispID);
     switch (vtProp) {
     case VT_I2:
-        *static_cast<short*>(pvProp) = static_cast<short>(NumberOf(value, dwDispID));
+        *static_cast<short*>(pvProp) = static_cast<short>(platform::IntegerValue(value, dwDispID));
         break;
     case VT_I4:
-        *static_cast<long*>(pvProp) = NumberOf(value, dwDispID);
+        *static_cast<long*>(pvProp) = platform::IntegerValue(value, dwDispID);
         break;
     case VT_BOOL:
-        *static_cast<BOOL*>(pvProp) = NumberOf(value, dwDispID) != 0 ? TRUE : FALSE;
+        *static_cast<BOOL*>(pvProp) = platform::IntegerValue(value, dwDispID) != 0 ? TRUE : FALSE;
         break;
     case VT_BSTR:
         if (value.vt != VT_BSTR) {

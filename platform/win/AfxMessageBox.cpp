@@ -3,8 +3,8 @@
 #include "platform/win/CException.h"
 #include "platform/win/CWinApp.h"
 
-#include <QApplication>
 #include <QAbstractButton>
+#include <QApplication>
 #include <QMessageBox>
 #include <utility>
 
@@ -45,8 +45,10 @@ int ShowQtMessageBox(const CString& text, const CString& caption, UINT type) {
         break;
     }
     const std::pair<QMessageBox::StandardButton, const char*> captions[] = {
-        {QMessageBox::Ok, "确定"}, {QMessageBox::Cancel, "取消"},
-        {QMessageBox::Yes, "是(&Y)"}, {QMessageBox::No, "否(&N)"}};
+        {QMessageBox::Ok, "确定"},
+        {QMessageBox::Cancel, "取消"},
+        {QMessageBox::Yes, "是(&Y)"},
+        {QMessageBox::No, "否(&N)"}};
     for (const auto& [which, caption] : captions) {
         if (QAbstractButton* button = box.button(which)) {
             button->setText(QString::fromUtf8(caption));
@@ -86,4 +88,6 @@ int AfxMessageBox(LPCTSTR lpszText, UINT nType, UINT) {
     return platform::ShowQtMessageBox(text, caption, nType);
 }
 
-int CException::ReportError(UINT nType) const { return AfxMessageBox(GetErrorMessage().c_str(), nType); }
+int CException::ReportError(UINT nType) const {
+    return AfxMessageBox(GetErrorMessage().c_str(), nType);
+}

@@ -8,8 +8,7 @@
 
 namespace platform {
 
-template <class QBase>
-class BridgeWidget : public QBase, public BridgeBase {
+template <class QBase> class BridgeWidget : public QBase, public BridgeBase {
 public:
     template <class... Args>
     explicit BridgeWidget(Window* window, Args&&... args)
@@ -20,12 +19,11 @@ public:
     bool BaseEvent(QEvent* event) override { return QBase::event(event); }
 
 protected:
+    // Until the window has taken the widget (its constructor is still setting it up), and
+    // after it has let it go, the widget handles its events alone.
     bool event(QEvent* event) override {
-        // Until the window has taken the widget (while it is being set up) Qt handles alone.
-        if (m_window == nullptr || m_window->Widget() != this) {
-            return QBase::event(event);
-        }
-        return m_window->HandleEvent(event);
+        const bool bridged = m_window != nullptr && m_window->Widget() == this;
+        return bridged ? m_window->HandleEvent(event) : QBase::event(event);
     }
 
 private:

@@ -51,7 +51,9 @@ UINT ButtonWindow::ItemState() const {
     if (!m_button->isEnabled()) {
         state |= ODS_DISABLED;
     }
-    if (m_button->isDefault()) {
+    // The dialog manager cannot make an owner-drawn button its default push button (the
+    // style's type bits are taken), so only a push button made default says so.
+    if (!IsOwnerDraw() && m_button->isDefault()) {
         state |= ODS_DEFAULT;
     }
     return state;
@@ -59,8 +61,8 @@ UINT ButtonWindow::ItemState() const {
 
 void ButtonWindow::EraseWithParentBrush(HDC hdc) {
     Window* owner = Parent() != nullptr ? Parent() : this;
-    auto brush = reinterpret_cast<HBRUSH>(owner->Send(WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(hdc),
-                                                      reinterpret_cast<LPARAM>(this)));
+    auto brush = reinterpret_cast<HBRUSH>(
+        owner->Send(WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(hdc), reinterpret_cast<LPARAM>(this)));
     if (brush == nullptr) {
         brush = GetSysColorBrush(COLOR_3DFACE);
     }

@@ -5,7 +5,9 @@
 IMPLEMENT_DYNAMIC(CComboBox, CWnd)
 
 namespace {
-platform::ComboBoxWindow* Combo(HWND hWnd) { return dynamic_cast<platform::ComboBoxWindow*>(hWnd); }
+platform::ComboBoxWindow* Combo(HWND hWnd) {
+    return dynamic_cast<platform::ComboBoxWindow*>(hWnd);
+}
 } // namespace
 
 int CComboBox::AddString(LPCTSTR lpszString) {

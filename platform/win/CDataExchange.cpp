@@ -111,8 +111,8 @@ void DDV_MinMaxByte(CDataExchange* pDX, BYTE value, BYTE minVal, BYTE maxVal) {
     if (!pDX->m_bSaveAndValidate || (value >= minVal && value <= maxVal)) {
         return;
     }
-    AfxMessageBox(("请输入一个 " + std::to_string(minVal) + " 到 " + std::to_string(maxVal) +
-                   " 之间的整数。")
-                      .c_str());
+    AfxMessageBox(
+        ("请输入一个 " + std::to_string(minVal) + " 到 " + std::to_string(maxVal) + " 之间的整数。")
+            .c_str());
     pDX->Fail();
 }

@@ -20,9 +20,13 @@ namespace {
 CString g_creationError;
 }
 
-const CString& LastWindowCreationError() { return g_creationError; }
+const CString& LastWindowCreationError() {
+    return g_creationError;
+}
 
-void SetWindowCreationError(const CString& reason) { g_creationError = reason; }
+void SetWindowCreationError(const CString& reason) {
+    g_creationError = reason;
+}
 
 } // namespace platform
 
@@ -43,8 +47,8 @@ platform::DialogWindow* CreateDialogWindow(const platform::DialogTemplate& t, CW
     if (pParent != nullptr && pParent->m_hWnd != nullptr && pParent->m_hWnd->Widget()) {
         owned->Widget()->setParent(pParent->m_hWnd->Widget(), owned->Widget()->windowFlags());
     }
-    auto* window = static_cast<platform::DialogWindow*>(
-        platform::Window::AdoptTopLevel(std::move(owned)));
+    auto* window =
+        static_cast<platform::DialogWindow*>(platform::Window::AdoptTopLevel(std::move(owned)));
     pDialog->Attach(window);
     CREATESTRUCT cs;
     cs.cx = px.right;
@@ -105,6 +109,10 @@ void CDialog::OnOK() {
     }
 }
 
-void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+void CDialog::OnCancel() {
+    EndDialog(IDCANCEL);
+}
 
-LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM) { return OnInitDialog(); }
+LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM) {
+    return OnInitDialog();
+}

@@ -11,7 +11,9 @@ bool CRuntimeClass::IsDerivedFrom(const CRuntimeClass* pBaseClass) const {
     return false;
 }
 
-const CRuntimeClass* CObject::GetRuntimeClass() const { return &classCObject; }
+const CRuntimeClass* CObject::GetRuntimeClass() const {
+    return &classCObject;
+}
 
 bool CObject::IsKindOf(const CRuntimeClass* pClass) const {
     return GetRuntimeClass()->IsDerivedFrom(pClass);

@@ -31,9 +31,13 @@ int CWinApp::Run() {
     return ExitInstance();
 }
 
-HICON CWinApp::LoadIcon(UINT nIDResource) const { return platform::LoadIconResource(nIDResource); }
+HICON CWinApp::LoadIcon(UINT nIDResource) const {
+    return platform::LoadIconResource(nIDResource);
+}
 
-CWinApp* AfxGetApp() { return g_pApp; }
+CWinApp* AfxGetApp() {
+    return g_pApp;
+}
 
 LPCTSTR AfxGetAppName() {
     static CString fallback;
@@ -53,9 +57,8 @@ int AfxWinMain(int argc, char** argv) {
         return 1;
     }
     if (pApp->m_pszAppName.empty()) {
-        pApp->m_pszAppName = QFileInfo(QCoreApplication::applicationFilePath())
-                                 .completeBaseName()
-                                 .toStdString();
+        pApp->m_pszAppName =
+            QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName().toStdString();
     }
     QApplication::setApplicationName(QString::fromStdString(pApp->m_pszAppName));
     QApplication::setQuitOnLastWindowClosed(false);

@@ -145,7 +145,9 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
     return TRUE;
 }
 
-BOOL CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*) { return FALSE; }
+BOOL CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*) {
+    return FALSE;
+}
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return platform::Window::IsWindow(m_hWnd) ? m_hWnd->ClassProc(message, wParam, lParam) : 0;
@@ -225,13 +227,18 @@ int CWnd::GetWindowTextLength() const {
 
 void CWnd::SetWindowText(LPCTSTR lpszString) {
     if (m_hWnd != nullptr) {
-        m_hWnd->Send(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(lpszString != nullptr ? lpszString : ""));
+        m_hWnd->Send(WM_SETTEXT, 0,
+                     reinterpret_cast<LPARAM>(lpszString != nullptr ? lpszString : ""));
     }
 }
 
-DWORD CWnd::GetStyle() const { return m_hWnd != nullptr ? m_hWnd->Style() : 0; }
+DWORD CWnd::GetStyle() const {
+    return m_hWnd != nullptr ? m_hWnd->Style() : 0;
+}
 
-DWORD CWnd::GetExStyle() const { return m_hWnd != nullptr ? m_hWnd->ExStyle() : 0; }
+DWORD CWnd::GetExStyle() const {
+    return m_hWnd != nullptr ? m_hWnd->ExStyle() : 0;
+}
 
 BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT) {
     if (m_hWnd == nullptr) {
@@ -271,7 +278,9 @@ BOOL CWnd::IsWindowVisible() const {
     return m_hWnd != nullptr && m_hWnd->Widget() != nullptr && m_hWnd->Widget()->isVisible();
 }
 
-BOOL CWnd::IsWindowEnabled() const { return m_hWnd != nullptr && !(GetStyle() & WS_DISABLED); }
+BOOL CWnd::IsWindowEnabled() const {
+    return m_hWnd != nullptr && !(GetStyle() & WS_DISABLED);
+}
 
 BOOL CWnd::EnableWindow(BOOL bEnable) {
     const BOOL wasDisabled = !IsWindowEnabled();
@@ -309,8 +318,8 @@ CFont* CWnd::GetFont() const {
 }
 
 HICON CWnd::SetIcon(HICON hIcon, BOOL bBigIcon) {
-    return reinterpret_cast<HICON>(SendMessage(WM_SETICON, bBigIcon ? ICON_BIG : ICON_SMALL,
-                                               reinterpret_cast<LPARAM>(hIcon)));
+    return reinterpret_cast<HICON>(
+        SendMessage(WM_SETICON, bBigIcon ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(hIcon)));
 }
 
 int CWnd::SetWindowRgn(HRGN hRgn, BOOL bRedraw) {
@@ -327,7 +336,9 @@ void CWnd::Invalidate(BOOL bErase) {
     }
 }
 
-void CWnd::InvalidateRect(LPCRECT, BOOL bErase) { Invalidate(bErase); }
+void CWnd::InvalidateRect(LPCRECT, BOOL bErase) {
+    Invalidate(bErase);
+}
 
 void CWnd::UpdateWindow() {
     if (m_hWnd != nullptr && m_hWnd->Widget() != nullptr) {
@@ -368,29 +379,45 @@ BOOL CWnd::UpdateData(BOOL bSaveAndValidate) {
     return TRUE;
 }
 
-void CWnd::OnPaint() { Default(); }
+void CWnd::OnPaint() {
+    Default();
+}
 
-BOOL CWnd::OnEraseBkgnd(CDC*) { return static_cast<BOOL>(Default()); }
+BOOL CWnd::OnEraseBkgnd(CDC*) {
+    return static_cast<BOOL>(Default());
+}
 
-HBRUSH CWnd::OnCtlColor(CDC*, CWnd*, UINT) { return reinterpret_cast<HBRUSH>(Default()); }
+HBRUSH CWnd::OnCtlColor(CDC*, CWnd*, UINT) {
+    return reinterpret_cast<HBRUSH>(Default());
+}
 
-int CWnd::OnCreate(LPCREATESTRUCT) { return static_cast<int>(Default()); }
+int CWnd::OnCreate(LPCREATESTRUCT) {
+    return static_cast<int>(Default());
+}
 
-void CWnd::OnSysCommand(UINT, LPARAM) { Default(); }
+void CWnd::OnSysCommand(UINT, LPARAM) {
+    Default();
+}
 
-HCURSOR CWnd::OnQueryDragIcon() { return reinterpret_cast<HCURSOR>(Default()); }
+HCURSOR CWnd::OnQueryDragIcon() {
+    return reinterpret_cast<HCURSOR>(Default());
+}
 
-void CWnd::OnMouseMove(UINT, CPoint) { Default(); }
+void CWnd::OnMouseMove(UINT, CPoint) {
+    Default();
+}
 
-void CWnd::OnNcPaint() { Default(); }
+void CWnd::OnNcPaint() {
+    Default();
+}
 
 void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT lpDrawItemStruct) {
-    CWnd* pChild = lpDrawItemStruct != nullptr ? FromHandlePermanent(lpDrawItemStruct->hwndItem)
-                                               : nullptr;
+    CWnd* pChild =
+        lpDrawItemStruct != nullptr ? FromHandlePermanent(lpDrawItemStruct->hwndItem) : nullptr;
     LRESULT result = 0;
-    if (pChild != nullptr && pChild->OnChildNotify(WM_DRAWITEM, 0,
-                                                   reinterpret_cast<LPARAM>(lpDrawItemStruct),
-                                                   &result)) {
+    if (pChild != nullptr &&
+        pChild->OnChildNotify(WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(lpDrawItemStruct),
+                              &result)) {
         return;
     }
     Default();

@@ -19,7 +19,9 @@ ComboBoxWindow::ComboBoxWindow(const WindowParams& params)
     });
 }
 
-CString ComboBoxWindow::Text() const { return m_combo->currentText().toStdString(); }
+CString ComboBoxWindow::Text() const {
+    return m_combo->currentText().toStdString();
+}
 
 void ComboBoxWindow::SetFont(HFONT font) {
     Window::SetFont(font);
@@ -43,7 +45,9 @@ int ComboBoxWindow::AddString(const CString& text) {
     return index;
 }
 
-int ComboBoxWindow::GetCount() const { return m_combo->count(); }
+int ComboBoxWindow::GetCount() const {
+    return m_combo->count();
+}
 
 int ComboBoxWindow::GetCurSel() const {
     return m_combo->currentIndex() >= 0 ? m_combo->currentIndex() : CB_ERR;

@@ -21,7 +21,7 @@ struct DialogItemTemplate {
     short cy = 0;
     DWORD style = 0;
     DWORD exStyle = 0;
-    std::vector<CString> initStrings; // combo box entries added at creation
+    std::vector<CString> initStrings = {}; // combo box entries added at creation
 };
 
 // One control of a template, as the template tables list them.

@@ -8,6 +8,7 @@
 #include "platform/gdi/WinGdi.h"
 #include "platform/ole/ControlHost.h"
 #include "platform/win/BridgeWidget.h"
+#include "platform/win/ButtonWindow.h"
 #include "platform/win/CDialog.h"
 #include "platform/win/ComboBoxWindow.h"
 #include "platform/win/EditWindow.h"
@@ -22,7 +23,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPixmap>
-#include <QShortcut>
 #include <map>
 
 namespace platform {
@@ -84,12 +84,6 @@ DialogWindow::DialogWindow(const WindowParams& params)
     m_dialog->setSizeGripEnabled(false);
     SetWidget(m_dialog);
     m_dialog->setFixedSize(params.rect.size());
-    if (params.style & WS_SYSMENU) {
-        // A shortcut, so that it works whichever control has the focus.
-        auto* menuKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), m_dialog);
-        QObject::connect(menuKey, &QShortcut::activated, m_dialog,
-                         [this] { ShowSystemMenu(m_dialog->mapToGlobal(QPoint(0, 0))); });
-    }
 }
 
 DialogWindow::~DialogWindow() = default;
@@ -97,8 +91,8 @@ DialogWindow::~DialogWindow() = default;
 LRESULT DialogWindow::ClassProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_ERASEBKGND: {
-        auto brush = reinterpret_cast<HBRUSH>(Send(WM_CTLCOLORDLG, wParam,
-                                                   reinterpret_cast<LPARAM>(this)));
+        auto brush =
+            reinterpret_cast<HBRUSH>(Send(WM_CTLCOLORDLG, wParam, reinterpret_cast<LPARAM>(this)));
         RECT rc{0, 0, ClientRect().width(), ClientRect().height()};
         FillRect(reinterpret_cast<HDC>(wParam), &rc,
                  brush != nullptr ? brush : GetSysColorBrush(COLOR_3DFACE));
@@ -123,7 +117,9 @@ void DialogWindow::SetText(const CString& text) {
     m_dialog->setWindowTitle(QString::fromStdString(text));
 }
 
-HBRUSH DialogWindow::ClassBrush() const { return GetSysColorBrush(COLOR_3DFACE); }
+HBRUSH DialogWindow::ClassBrush() const {
+    return GetSysColorBrush(COLOR_3DFACE);
+}
 
 HICON DialogWindow::SetIcon(WPARAM kind, HICON icon) {
     HICON& slot = kind == ICON_BIG ? m_bigIcon : m_smallIcon;
@@ -249,8 +245,7 @@ int DialogWindow::RunModal() {
     if (m_ended) {
         return m_result;
     }
-    m_dialog->show();
-    m_dialog->exec();
+    m_dialog->exec(); // shows the dialog application-modal; showing it first would not
     return m_result;
 }
 
@@ -267,15 +262,27 @@ void DialogWindow::ShowSystemMenu(const QPoint& globalPos) {
     }
 }
 
-bool DialogWindow::HandleKey(QEvent* event) {
+bool DialogWindow::DialogKey(QEvent* event, Window* focus) {
     auto* key = static_cast<QKeyEvent*>(event);
     const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
     if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && mods == Qt::NoModifier) {
+        // A focused push button takes Enter itself; an owner-drawn one never does.
+        if (auto* button = dynamic_cast<ButtonWindow*>(focus); button && !button->IsOwnerDraw()) {
+            return false;
+        }
         Send(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
         return true;
     }
     if (key->key() == Qt::Key_Escape && mods == Qt::NoModifier) {
         Send(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        return true;
+    }
+    if (key->key() == Qt::Key_Space && mods == Qt::AltModifier && (Style() & WS_SYSMENU)) {
+        ShowSystemMenu(m_dialog->mapToGlobal(QPoint(0, 0)));
+        return true;
+    }
+    if (key->key() == Qt::Key_F4 && mods == Qt::AltModifier && (Style() & WS_SYSMENU)) {
+        Send(WM_SYSCOMMAND, SC_CLOSE, 0);
         return true;
     }
     return false;

@@ -32,7 +32,7 @@ public:
 
 protected:
     HBRUSH ClassBrush() const override;
-    bool HandleKey(QEvent* event) override;
+    bool DialogKey(QEvent* event, Window* focus) override;
     bool HandleOtherEvent(QEvent* event) override;
 
 private:

@@ -41,7 +41,9 @@ LRESULT EditWindow::ClassProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return Window::ClassProc(message, wParam, lParam);
 }
 
-CString EditWindow::Text() const { return m_edit->text().toStdString(); }
+CString EditWindow::Text() const {
+    return m_edit->text().toStdString();
+}
 
 void EditWindow::SetText(const CString& text) {
     m_edit->setText(QString::fromStdString(text));

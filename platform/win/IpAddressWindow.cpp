@@ -82,11 +82,15 @@ IpAddressWindow::IpAddressWindow(const WindowParams& params)
         palette.setColor(QPalette::Base, Qt::transparent);
         field->setPalette(palette);
         field->setFocusPolicy(Qt::ClickFocus);
-        field->setAccessibleName(QStringLiteral("%1 %2").arg(QString::fromStdString(params.text)).arg(i + 1));
+        field->setAccessibleName(
+            QStringLiteral("%1 %2").arg(QString::fromStdString(params.text)).arg(i + 1));
         field->installEventFilter(m_filter.get());
-        QObject::connect(field, &QLineEdit::textEdited, field, [this, i] {
-            if (m_fields[i]->text().size() == kDigitsPerField && m_fields[i]->cursorPosition() ==
-                                                                     kDigitsPerField) {
+        // The filter, which dies with this window, is the context of the connections: the
+        // fields outlive the window part of the object while Window's destructor hides and
+        // deletes them, and a field losing the focus then must not call back into it.
+        QObject::connect(field, &QLineEdit::textEdited, m_filter.get(), [this, i] {
+            if (m_fields[i]->text().size() == kDigitsPerField &&
+                m_fields[i]->cursorPosition() == kDigitsPerField) {
                 ClampField(i);
                 if (i + 1 < kFields) {
                     FocusField(i + 1);
@@ -94,7 +98,8 @@ IpAddressWindow::IpAddressWindow(const WindowParams& params)
             }
             NotifyChange();
         });
-        QObject::connect(field, &QLineEdit::editingFinished, field, [this, i] { ClampField(i); });
+        QObject::connect(field, &QLineEdit::editingFinished, m_filter.get(),
+                         [this, i] { ClampField(i); });
         m_fields[i] = field;
     }
     container->setFocusProxy(m_fields[0]);
@@ -184,6 +189,9 @@ bool IpAddressWindow::FieldKey(int index, QObject*, QEvent* event) {
     }
     if (event->type() != QEvent::KeyPress) {
         return false;
+    }
+    if (TranslateDialogKey(event)) {
+        return true;
     }
     auto* key = static_cast<QKeyEvent*>(event);
     QLineEdit* field = m_fields[index];

@@ -37,7 +37,9 @@ UINT Menu::Popup(QWidget* parent, const QPoint& globalPos) const {
 
 } // namespace platform
 
-CMenu* CMenu::FromHandle(HMENU hMenu) { return hMenu != nullptr ? hMenu->Wrapper() : nullptr; }
+CMenu* CMenu::FromHandle(HMENU hMenu) {
+    return hMenu != nullptr ? hMenu->Wrapper() : nullptr;
+}
 
 BOOL CMenu::AppendMenu(UINT nFlags, UINT nIDNewItem, LPCTSTR lpszNewItem) {
     if (m_hMenu == nullptr) {

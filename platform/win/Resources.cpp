@@ -30,11 +30,17 @@ const DialogTemplate* FindDialogTemplate(UINT id) {
     return it != Dialogs().end() ? it->second : nullptr;
 }
 
-void RegisterString(UINT id, const CString& text) { Strings()[id] = text; }
+void RegisterString(UINT id, const CString& text) {
+    Strings()[id] = text;
+}
 
-void RegisterVersionInfo(const VersionInfo* pInfo) { Version() = pInfo; }
+void RegisterVersionInfo(const VersionInfo* pInfo) {
+    Version() = pInfo;
+}
 
-const VersionInfo* FindVersionInfo() { return Version(); }
+const VersionInfo* FindVersionInfo() {
+    return Version();
+}
 
 } // namespace platform
 

@@ -27,7 +27,9 @@ SleepHandler SetSleepHandler(SleepHandler handler) {
     return previous;
 }
 
-void SetTrackMouseEventFailure(bool fail) { TrackingFails() = fail; }
+void SetTrackMouseEventFailure(bool fail) {
+    TrackingFails() = fail;
+}
 
 } // namespace platform
 

@@ -81,8 +81,8 @@ WPARAM MouseKeyFlags(const QMouseEvent* event) {
 } // namespace
 
 Window::Window(const WindowParams& params)
-    : m_parent(params.parent), m_id(params.id), m_style(params.style),
-      m_exStyle(params.exStyle), m_text(params.text), m_rect(params.rect) {
+    : m_parent(params.parent), m_id(params.id), m_style(params.style), m_exStyle(params.exStyle),
+      m_text(params.text), m_rect(params.rect) {
     LiveWindows().insert(this);
 }
 
@@ -126,25 +126,24 @@ void Window::Destroy() {
     }
     Send(WM_NCDESTROY);
     auto& owners = m_parent != nullptr ? m_parent->m_children : TopLevelWindows();
-    auto it = std::find_if(owners.begin(), owners.end(), [this](const auto& p) {
-        return p.get() == this;
-    });
+    auto it = std::find_if(owners.begin(), owners.end(),
+                           [this](const auto& p) { return p.get() == this; });
     if (it != owners.end()) {
         std::unique_ptr<Window> doomed = std::move(*it);
         owners.erase(it);
     }
 }
 
-const Window::Message& Window::CurrentMessage() { return t_currentMessage; }
+const Window::Message& Window::CurrentMessage() {
+    return t_currentMessage;
+}
 
 LRESULT Window::Send(UINT message, WPARAM wParam, LPARAM lParam) {
     MessageScope scope({this, message, wParam, lParam});
     CWnd* target = m_permanent;
-    if (target == nullptr) {
-        return ClassProc(message, wParam, lParam);
-    }
     try {
-        return target->WindowProc(message, wParam, lParam);
+        return target != nullptr ? target->WindowProc(message, wParam, lParam)
+                                 : ClassProc(message, wParam, lParam);
     } catch (const CException& e) {
         e.ReportError();
     } catch (const std::exception& e) {
@@ -169,12 +168,12 @@ LRESULT Window::ClassProc(UINT message, WPARAM wParam, LPARAM lParam) {
             RECT rc{0, 0, ClientRect().width(), ClientRect().height()};
             FillRect(hdc, &rc, brush);
         } else if (hdc != nullptr) {
-            // No class background: the parent's pixels show through the window.
-            QPainter& painter = hdc->Painter();
-            painter.save();
-            painter.setCompositionMode(QPainter::CompositionMode_Clear);
-            painter.fillRect(ClientRect(), Qt::transparent);
-            painter.restore();
+            // The device context already paints on the surface: clear through its painter.
+            QPainter& clear = hdc->Painter();
+            clear.save();
+            clear.setCompositionMode(QPainter::CompositionMode_Clear);
+            clear.fillRect(QRect(QPoint(0, 0), ClientRect().size()), Qt::transparent);
+            clear.restore();
         }
         return 1;
     }
@@ -281,6 +280,9 @@ QRect Window::ScreenRect() const {
 }
 
 int Window::FrameWidth() const {
+    if (m_parent == nullptr) {
+        return 0; // a top-level window's frame and caption are the window manager's
+    }
     if (m_exStyle & WS_EX_CLIENTEDGE) {
         return GetSystemMetrics(SM_CXEDGE);
     }
@@ -299,21 +301,33 @@ QRect Window::ClientRect() const {
 
 void Window::Invalidate(bool erase) {
     m_erasePending = m_erasePending || erase;
-    if (m_widget != nullptr && !m_inPaint) {
-        m_widget->update();
-    }
+    ScheduleRepaint();
 }
 
 void Window::InvalidateFrame() {
     m_framePending = true;
-    if (m_widget != nullptr && !m_inPaint) {
+    ScheduleRepaint();
+}
+
+void Window::ScheduleRepaint() {
+    if (m_widget == nullptr) {
+        return;
+    }
+    if (m_inPaint) {
+        // Qt drops an update asked for during the paint itself: ask again once it is over.
+        QMetaObject::invokeMethod(m_widget, qOverload<>(&QWidget::update), Qt::QueuedConnection);
+    } else {
         m_widget->update();
     }
 }
 
-HDC Window::BeginPaint() { return GetDC(false); }
+HDC Window::BeginPaint() {
+    return GetDC(false);
+}
 
-void Window::EndPaint(HDC hdc) { delete hdc; }
+void Window::EndPaint(HDC hdc) {
+    delete hdc;
+}
 
 HDC Window::GetDC(bool wholeWindow) {
     EnsureSurface();
@@ -381,8 +395,8 @@ bool Window::TrackMouse(DWORD flags, DWORD hoverTime) {
         }
         m_trackHover = true;
         constexpr DWORD kDefaultHoverMs = 400;
-        m_hoverTimer->start(static_cast<int>(hoverTime == HOVER_DEFAULT ? kDefaultHoverMs
-                                                                        : hoverTime));
+        m_hoverTimer->start(
+            static_cast<int>(hoverTime == HOVER_DEFAULT ? kDefaultHoverMs : hoverTime));
     }
     return true;
 }
@@ -392,8 +406,9 @@ void Window::HoverElapsed() {
         return;
     }
     m_trackHover = false;
-    const QPoint pos = m_widget->mapFromGlobal(QCursor::pos()) - ClientOrigin();
-    Send(WM_MOUSEHOVER, 0, MAKELPARAM(static_cast<WORD>(pos.x()), static_cast<WORD>(pos.y())));
+    // The pointer has rested where the last move left it (a move restarts the timer).
+    Send(WM_MOUSEHOVER, 0,
+         MAKELPARAM(static_cast<WORD>(m_lastMouse.x()), static_cast<WORD>(m_lastMouse.y())));
 }
 
 Window* Window::FromWidget(const QWidget* widget) {
@@ -448,9 +463,21 @@ void Window::DrawDefaultFrame() {
     delete hdc;
 }
 
-bool Window::HandleKey(QEvent*) { return false; }
+bool Window::TranslateDialogKey(QEvent* event) {
+    Window* top = this;
+    while (top->m_parent != nullptr) {
+        top = top->m_parent;
+    }
+    return top->DialogKey(event, this);
+}
 
-bool Window::HandleOtherEvent(QEvent*) { return false; }
+bool Window::DialogKey(QEvent*, Window*) {
+    return false;
+}
+
+bool Window::HandleOtherEvent(QEvent*) {
+    return false;
+}
 
 bool Window::HandleEvent(QEvent* event) {
     QEvent* savedEvent = m_currentEvent;
@@ -490,6 +517,7 @@ bool Window::Translate(QEvent* event) {
             m_hoverTimer->start();
         }
         const QPoint pos = me->position().toPoint() - ClientOrigin();
+        m_lastMouse = pos;
         return Deliver(event, WM_MOUSEMOVE, MouseKeyFlags(me),
                        MAKELPARAM(static_cast<WORD>(pos.x()), static_cast<WORD>(pos.y())));
     }
@@ -523,7 +551,7 @@ bool Window::Translate(QEvent* event) {
         Send(WM_SYSCOMMAND, SC_CLOSE, 0);
         return true;
     case QEvent::KeyPress:
-        if (HandleKey(event)) {
+        if (TranslateDialogKey(event)) {
             return true;
         }
         return bridge->BaseEvent(event);

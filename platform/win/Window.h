@@ -78,6 +78,7 @@ public:
     QImage& Surface() { return m_surface; }
     void Invalidate(bool erase);
     void InvalidateFrame();
+    void ScheduleRepaint();
     HDC BeginPaint();
     void EndPaint(HDC hdc);
     HDC GetDC(bool wholeWindow);
@@ -123,8 +124,12 @@ protected:
     // Draws the classic frame in the non-client area.
     void DrawDefaultFrame();
     QEvent* CurrentEvent() const { return m_currentEvent; }
-    // Keys that reach this window unhandled by its children; true when consumed.
-    virtual bool HandleKey(QEvent* event);
+    // Offers a key press to the top-level window's dialog keys before this window's widget
+    // sees it, as the dialog manager does; true when consumed.
+    bool TranslateDialogKey(QEvent* event);
+    // The dialog keys of a top-level window (Enter, Esc, ...) for a key pressed in focus, one
+    // of its windows; true when consumed.
+    virtual bool DialogKey(QEvent* event, Window* focus);
     // A Qt event this class translates itself; true when consumed.
     virtual bool HandleOtherEvent(QEvent* event);
 
@@ -158,6 +163,7 @@ private:
     bool m_trackHover = false;
     bool m_trackLeave = false;
     QTimer* m_hoverTimer = nullptr;
+    QPoint m_lastMouse; // client coordinates of the last mouse move
     std::unique_ptr<Menu> m_systemMenu;
 };
 

@@ -4,7 +4,6 @@
 #include "device/DeviceWriter.h"
 #include "device/LinkSetup.h"
 #include "platform/comm/CommControl.h"
-#include "platform/ole/COleDispatchException.h"
 #include "platform/ole/ControlContainer.h"
 
 #include <gtest/gtest.h>
@@ -89,26 +88,6 @@ TEST(MSComm, WritesReachTheLineByteExactWithThePortRules) {
     SwitchSerialPort(comm, kPortCom2, nPort);
     EXPECT_EQ(nPort, kPortNumberCom2);
     EXPECT_FALSE(comm.GetPortOpen());
-}
-
-TEST(MSComm, ControlErrorsReachTheCallerAsDispatchExceptions) {
-    AfxEnableControlContainer();
-    CWnd parent;
-    ASSERT_TRUE(parent.Create("static", "", WS_POPUP, RECT{0, 0, 100, 100}, nullptr, 0));
-    CMSComm comm;
-    ASSERT_TRUE(comm.Create(nullptr, "", WS_CHILD, RECT{0, 0, 10, 10}, &parent, 1014));
-    ::setenv("TAVRIN_COM2", "/nonexistent/ttyUSB7", 1);
-    comm.SetCommPort(2);
-    try {
-        comm.SetPortOpen(true);
-        FAIL() << "opened a missing device";
-    } catch (const COleDispatchException& e) {
-        EXPECT_NE(e.GetErrorMessage().find("COM2"), std::string::npos) << e.GetErrorMessage();
-        EXPECT_NE(e.GetErrorMessage().find("/nonexistent/ttyUSB7"), std::string::npos);
-    }
-    ::unsetenv("TAVRIN_COM2");
-    EXPECT_THROW(comm.SetSettings("9600,n,8"), COleDispatchException);
-    EXPECT_THROW(comm.SetOutput(COleVariant("SE")), COleDispatchException);
 }
 
 } // namespace

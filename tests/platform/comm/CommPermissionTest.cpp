@@ -1,7 +1,7 @@
 // A device the user may not open: the error says so and names the dialout group. Root opens
 // every device, so as root the test drops to the user "nobody" for the attempt.
 #include "CommDriver.h"
-#include "PseudoTerminal.h"
+#include "support/PseudoTerminal.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The communications control against a real pseudo-terminal: what arrives on the line and
 // how the line is set.
 #include "CommDriver.h"
-#include "PseudoTerminal.h"
+#include "support/PseudoTerminal.h"
 #include "platform/comm/SerialLock.h"
 
 #include <QFile>
@@ -32,12 +32,6 @@ TEST_F(CommTransmit, FramesArriveWholeAndUnchanged) {
     EXPECT_EQ(pty.Read(address.size()), address);
     comm.Close();
     EXPECT_TRUE(pty.Idle());
-}
-
-TEST_F(CommTransmit, TextOutputGoesOutAsItsBytes) {
-    comm.Open();
-    comm.control.PutProperty(platform::comm::kDispOutput, COleVariant("SE\r\n"));
-    EXPECT_EQ(pty.Read(4), (std::vector<BYTE>{'S', 'E', '\r', '\n'}));
 }
 
 TEST_F(CommTransmit, LineIs9600EightNoneOneRawWithoutFlowControl) {
@@ -119,6 +113,10 @@ TEST(CommPortMapping, EnvironmentNamesTheDeviceElseTtyS) {
     {
         ScopedEnv com2("TAVRIN_COM2", "/dev/ttyUSB0");
         EXPECT_EQ(DevicePathForPort(2), "/dev/ttyUSB0");
+    }
+    {
+        ScopedEnv bare("TAVRIN_COM2", "ttyACM0");
+        EXPECT_EQ(DevicePathForPort(2), "/dev/ttyACM0");
     }
     ScopedEnv empty("TAVRIN_COM1", "");
     EXPECT_EQ(DevicePathForPort(1), "/dev/ttyS0");

@@ -1,17 +1,195 @@
-// Bookkeeping of device contexts: defaults, saved states, selections.
+// Bookkeeping of device contexts: defaults, saved states, selections and object lifetime.
+#include "GdiCanvas.h"
+
 #include "platform/gdi/CBrush.h"
-#include "platform/gdi/CDC.h"
+#include "platform/gdi/CFont.h"
 #include "platform/gdi/CPen.h"
-#include "platform/gdi/DeviceContext.h"
+#include "platform/gdi/GdiBrush.h"
+#include "platform/gdi/GdiFont.h"
+#include "platform/gdi/GdiPen.h"
 
 #include <gtest/gtest.h>
 
+using gdi_test::Canvas;
+
 TEST(DeviceContextState, FreshContextHasWin32Defaults) {
-    QImage image(10, 10, QImage::Format_ARGB32_Premultiplied);
-    platform::DeviceContext dc(image, {0, 0}, image.rect());
-    CDC* pDC = CDC::FromHandle(&dc);
-    ASSERT_NE(pDC, nullptr);
-    EXPECT_EQ(pDC->GetCurrentPen()->m_hObject, GetStockObject(BLACK_PEN));
-    EXPECT_EQ(pDC->GetCurrentBrush()->m_hObject, GetStockObject(WHITE_BRUSH));
-    EXPECT_EQ(pDC->GetBkMode(), OPAQUE);
+    Canvas canvas(8, 8);
+    CDC& dc = canvas.Dc();
+    EXPECT_EQ(dc.GetCurrentPen()->m_hObject, GetStockObject(BLACK_PEN));
+    EXPECT_EQ(dc.GetCurrentBrush()->m_hObject, GetStockObject(WHITE_BRUSH));
+    EXPECT_EQ(dc.GetCurrentFont()->m_hObject, GetStockObject(SYSTEM_FONT));
+    EXPECT_EQ(dc.GetBkMode(), OPAQUE);
+    EXPECT_EQ(dc.GetBkColor(), RGB(255, 255, 255));
+    EXPECT_EQ(dc.GetTextColor(), RGB(0, 0, 0));
+    EXPECT_EQ(dc.GetCurrentPosition(), CPoint(0, 0));
+    EXPECT_EQ(dc.GetBrushOrg(), CPoint(0, 0));
+    EXPECT_EQ(static_cast<HFONT>(GetStockObject(SYSTEM_FONT))->Font().pixelSize(), 12);
+}
+
+TEST(DeviceContextState, FromHandleGivesTheContextsOwnWrapper) {
+    Canvas canvas(4, 4);
+    EXPECT_EQ(CDC::FromHandle(nullptr), nullptr);
+    EXPECT_EQ(CDC::FromHandle(canvas.Handle()), &canvas.Dc());
+    EXPECT_EQ(canvas.Dc().GetSafeHdc(), canvas.Handle());
+}
+
+TEST(DeviceContextState, SelectObjectReturnsThePreviousObject) {
+    Canvas canvas(4, 4);
+    CDC& dc = canvas.Dc();
+    CPen red(PS_SOLID, 1, RGB(255, 0, 0));
+    CPen blue(PS_INSIDEFRAME, 3, RGB(0, 0, 255));
+    CPen* stock = dc.SelectObject(&red);
+    ASSERT_NE(stock, nullptr);
+    EXPECT_EQ(stock->m_hObject, GetStockObject(BLACK_PEN));
+    EXPECT_EQ(dc.SelectObject(&blue), &red); // the wrapper that owns the handle
+    EXPECT_EQ(dc.SelectObject(stock), &blue);
+    EXPECT_EQ(dc.GetCurrentPen()->m_hObject, GetStockObject(BLACK_PEN));
+
+    CBrush green(RGB(0, 255, 0));
+    CGdiObject* previousBrush = dc.SelectStockObject(NULL_BRUSH);
+    EXPECT_EQ(previousBrush->m_hObject, GetStockObject(WHITE_BRUSH));
+    EXPECT_EQ(dc.SelectObject(&green)->m_hObject, GetStockObject(NULL_BRUSH));
+    dc.SelectObject(previousBrush);
+
+    CPen empty;
+    EXPECT_EQ(dc.SelectObject(&empty), nullptr);
+    EXPECT_EQ(dc.SelectObject(static_cast<CPen*>(nullptr)), nullptr);
+}
+
+TEST(DeviceContextState, RestoreDcBringsBackEverySavedAttribute) {
+    Canvas canvas(4, 4);
+    CDC& dc = canvas.Dc();
+    CPen pen(PS_SOLID, 2, RGB(9, 9, 9));
+    CBrush brush(RGB(8, 8, 8));
+    CFont font;
+    ASSERT_TRUE(font.CreatePointFont(180, "宋体"));
+
+    const int level = dc.SaveDC();
+    EXPECT_EQ(level, 1);
+    dc.SelectObject(&pen);
+    dc.SelectObject(&brush);
+    dc.SelectObject(&font);
+    dc.SetBkMode(TRANSPARENT);
+    dc.SetBkColor(RGB(1, 1, 1));
+    dc.SetTextColor(RGB(2, 2, 2));
+    dc.MoveTo(3, 4);
+    dc.SetBrushOrg(5, 6);
+    EXPECT_EQ(dc.SaveDC(), 2);
+    dc.SelectStockObject(NULL_PEN);
+
+    ASSERT_TRUE(dc.RestoreDC(-1));
+    EXPECT_EQ(dc.GetCurrentPen(), &pen);
+    ASSERT_TRUE(dc.RestoreDC(level));
+    EXPECT_EQ(dc.GetCurrentPen()->m_hObject, GetStockObject(BLACK_PEN));
+    EXPECT_EQ(dc.GetCurrentBrush()->m_hObject, GetStockObject(WHITE_BRUSH));
+    EXPECT_EQ(dc.GetCurrentFont()->m_hObject, GetStockObject(SYSTEM_FONT));
+    EXPECT_EQ(dc.GetBkMode(), OPAQUE);
+    EXPECT_EQ(dc.GetBkColor(), RGB(255, 255, 255));
+    EXPECT_EQ(dc.GetTextColor(), RGB(0, 0, 0));
+    EXPECT_EQ(dc.GetCurrentPosition(), CPoint(0, 0));
+    EXPECT_EQ(dc.GetBrushOrg(), CPoint(0, 0));
+    // Both levels are gone now.
+    EXPECT_FALSE(dc.RestoreDC(-1));
+    EXPECT_FALSE(dc.RestoreDC(1));
+    EXPECT_FALSE(dc.RestoreDC(0));
+}
+
+TEST(DeviceContextState, RestoringAnOuterLevelDropsTheInnerOnes) {
+    Canvas canvas(4, 4);
+    CDC& dc = canvas.Dc();
+    dc.SetTextColor(RGB(1, 0, 0));
+    const int outer = dc.SaveDC();
+    dc.SetTextColor(RGB(2, 0, 0));
+    dc.SaveDC();
+    dc.SetTextColor(RGB(3, 0, 0));
+    dc.SaveDC();
+    ASSERT_TRUE(dc.RestoreDC(outer));
+    EXPECT_EQ(dc.GetTextColor(), RGB(1, 0, 0));
+    EXPECT_FALSE(dc.RestoreDC(-1));
+}
+
+TEST(DeviceContextState, MoveToReturnsThePreviousPosition) {
+    Canvas canvas(4, 4);
+    CDC& dc = canvas.Dc();
+    EXPECT_EQ(dc.MoveTo(5, 7), CPoint(0, 0));
+    EXPECT_EQ(dc.MoveTo(1, 2), CPoint(5, 7));
+    dc.LineTo(3, 2);
+    EXPECT_EQ(dc.GetCurrentPosition(), CPoint(3, 2));
+    EXPECT_EQ(dc.SetBkMode(TRANSPARENT), OPAQUE);
+    EXPECT_EQ(dc.SetBkMode(42), 0); // invalid modes are refused
+    EXPECT_EQ(dc.GetBkMode(), TRANSPARENT);
+}
+
+TEST(GdiObjectLifetime, DeletingASelectedObjectWaitsForTheContext) {
+    Canvas canvas(6, 6);
+    {
+        CDC& dc = canvas.Dc();
+        auto pen = std::make_unique<CPen>(PS_SOLID, 1, RGB(200, 0, 0));
+        CPen* stock = dc.SelectObject(pen.get());
+        const HGDIOBJ handle = pen->m_hObject;
+        pen.reset(); // DeleteObject while selected
+        // The context still draws with the pen and reports it as current.
+        EXPECT_EQ(dc.GetCurrentPen()->m_hObject, handle);
+        dc.MoveTo(0, 0);
+        dc.LineTo(5, 0);
+        EXPECT_EQ(canvas.At(4, 0), RGB(200, 0, 0));
+        CPen* returned = dc.SelectObject(stock);
+        ASSERT_NE(returned, nullptr);
+        EXPECT_EQ(returned->m_hObject, handle); // valid until the context ends
+    }
+    // The pen is destroyed with the context; ASan reports any access after that.
+}
+
+TEST(GdiObjectLifetime, ObjectsSavedByDcSurviveTheirDeletion) {
+    QImage image(4, 4, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    auto dc = std::make_unique<platform::DeviceContext>(image, QPoint(), image.rect());
+    CDC* pDC = CDC::FromHandle(dc.get());
+    {
+        CBrush brush(RGB(0, 0, 200));
+        pDC->SelectObject(&brush);
+        pDC->SaveDC();
+        pDC->SelectStockObject(WHITE_BRUSH);
+    } // deleted while only a saved state refers to it
+    pDC->RestoreDC(-1);
+    const RECT all{0, 0, 4, 4};
+    pDC->FillRect(&all, pDC->GetCurrentBrush());
+    EXPECT_EQ(platform::ToColorRef(image.pixel(2, 2)), RGB(0, 0, 200));
+    dc.reset();
+}
+
+TEST(GdiObjectLifetime, StockObjectsSurviveDeleteObject) {
+    for (int index : {WHITE_BRUSH, LTGRAY_BRUSH, GRAY_BRUSH, DKGRAY_BRUSH, BLACK_BRUSH, NULL_BRUSH,
+                      WHITE_PEN, BLACK_PEN, NULL_PEN, SYSTEM_FONT, DEFAULT_GUI_FONT}) {
+        HGDIOBJ stock = GetStockObject(index);
+        ASSERT_NE(stock, nullptr) << index;
+        EXPECT_TRUE(DeleteObject(stock));
+        EXPECT_EQ(GetStockObject(index), stock);
+    }
+    {
+        CBrush wrapper;
+        ASSERT_TRUE(wrapper.CreateStockObject(BLACK_BRUSH));
+    } // the wrapper's destructor deletes nothing
+    EXPECT_EQ(static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH))->Color(), RGB(0, 0, 0));
+    HBRUSH face = GetSysColorBrush(COLOR_3DFACE);
+    EXPECT_TRUE(DeleteObject(face));
+    EXPECT_EQ(GetSysColorBrush(COLOR_3DFACE), face);
+    EXPECT_EQ(face->Color(), RGB(212, 208, 200));
+    EXPECT_EQ(GetStockObject(9), nullptr);
+}
+
+TEST(GdiObjectLifetime, WrappersFollowTheirHandles) {
+    CPen pen;
+    EXPECT_FALSE(pen.DeleteObject());
+    ASSERT_TRUE(pen.CreatePen(PS_SOLID, 0, RGB(1, 2, 3)));
+    EXPECT_FALSE(pen.CreatePen(PS_SOLID, 1, RGB(1, 2, 3))); // already holds a pen
+    EXPECT_EQ(static_cast<HPEN>(pen)->Width(), 1);
+    EXPECT_EQ(CPen::FromHandle(pen), &pen);
+    HGDIOBJ handle = pen.Detach();
+    CGdiObject* temporary = CGdiObject::FromHandle(handle);
+    ASSERT_NE(temporary, nullptr);
+    EXPECT_NE(temporary, &pen);
+    EXPECT_EQ(CGdiObject::FromHandle(handle), temporary); // one temporary per object
+    EXPECT_EQ(CGdiObject::FromHandle(nullptr), nullptr);
+    EXPECT_TRUE(DeleteObject(handle));
 }

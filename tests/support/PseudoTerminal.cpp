@@ -1,5 +1,5 @@
 // Test helpers for the communications control.
-#include "PseudoTerminal.h"
+#include "support/PseudoTerminal.h"
 
 #include <QEventLoop>
 #include <QTimer>

@@ -1,0 +1,63 @@
+// A white image with a device context on it, for drawing tests; pixels read back as COLORREF.
+#pragma once
+
+#include "platform/gdi/CDC.h"
+#include "platform/gdi/ColorRef.h"
+#include "platform/gdi/DeviceContext.h"
+
+#include <QDir>
+#include <QImage>
+#include <QString>
+
+#include <memory>
+
+namespace gdi_test {
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kPaper = RGB(250, 249, 240); // a background no operation draws by itself
+
+class Canvas {
+public:
+    explicit Canvas(int width, int height, COLORREF background = kWhite, QPoint origin = {0, 0})
+        : m_image(width, height, QImage::Format_ARGB32_Premultiplied) {
+        m_image.fill(platform::ToQColor(background));
+        m_dc = std::make_unique<platform::DeviceContext>(m_image, origin, m_image.rect());
+    }
+
+    CDC& Dc() { return *CDC::FromHandle(m_dc.get()); }
+    HDC Handle() { return m_dc.get(); }
+    // The colour of an image pixel (image coordinates, not logical ones).
+    COLORREF At(int x, int y) const { return platform::ToColorRef(m_image.pixel(x, y)); }
+    // How many pixels of the rectangle [x, x + w) x [y, y + h) have the colour.
+    int Count(COLORREF color, int x, int y, int w, int h) const {
+        int count = 0;
+        for (int py = y; py < y + h; ++py) {
+            for (int px = x; px < x + w; ++px) {
+                count += At(px, py) == color ? 1 : 0;
+            }
+        }
+        return count;
+    }
+    int Count(COLORREF color) const {
+        return Count(color, 0, 0, m_image.width(), m_image.height());
+    }
+    const QImage& Image() const { return m_image; }
+
+    // Keeps a rendering (scaled up for the eye) in the artifacts folder when ctest names one.
+    void Keep(const QString& name, int scale = 4) const {
+        const QString folder = qEnvironmentVariable("TAVRIN_ARTIFACTS");
+        if (folder.isEmpty()) {
+            return;
+        }
+        QDir().mkpath(folder + "/gdi");
+        m_image.scaled(m_image.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+            .save(folder + "/gdi/" + name + ".png");
+    }
+
+private:
+    QImage m_image;
+    std::unique_ptr<platform::DeviceContext> m_dc;
+};
+
+} // namespace gdi_test

@@ -1,0 +1,221 @@
+// Fonts, text extents and text drawing: TextOut, DrawText and DrawState.
+#include "GdiCanvas.h"
+
+#include "platform/gdi/CFont.h"
+#include "platform/gdi/GdiFont.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+
+#include <gtest/gtest.h>
+
+using gdi_test::Canvas;
+using gdi_test::kPaper;
+
+namespace {
+constexpr COLORREF kLabelBlue = RGB(10, 10, 255);
+
+// The bounding box of the pixels that differ from the background, image coordinates.
+QRect Inked(const Canvas& canvas, COLORREF background = kPaper) {
+    QRect box;
+    for (int y = 0; y < canvas.Image().height(); ++y) {
+        for (int x = 0; x < canvas.Image().width(); ++x) {
+            if (canvas.At(x, y) != background) {
+                box |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return box;
+}
+} // namespace
+
+TEST(Fonts, PointSizesConvertAt96DpiTruncating) {
+    for (const auto& [tenths, pixels] : {std::pair{90, 12}, {110, 14}, {180, 24}, {100, 13}}) {
+        CFont font;
+        ASSERT_TRUE(font.CreatePointFont(tenths, "宋体"));
+        const HFONT handle = font;
+        EXPECT_EQ(handle->Font().pixelSize(), pixels) << tenths;
+        LOGFONT logFont;
+        ASSERT_EQ(font.GetLogFont(&logFont), static_cast<int>(sizeof(LOGFONT)));
+        EXPECT_EQ(logFont.lfHeight, -pixels);
+        EXPECT_STREQ(logFont.lfFaceName, "宋体");
+    }
+}
+
+TEST(Fonts, SongFaceResolvesToAnInstalledMingFace) {
+    // Needs fonts-arphic-uming (apt-get install fonts-arphic-uming).
+    if (!QFontDatabase::hasFamily("AR PL UMing CN")) {
+        GTEST_SKIP() << "AR PL UMing is not installed: apt-get install fonts-arphic-uming";
+    }
+    for (const char* face : {"宋体", "\xCB\xCE\xCC\xE5", "SimSun", "NSimSun", ""}) {
+        CFont font;
+        ASSERT_TRUE(font.CreatePointFont(110, face));
+        const QFont qtFont = static_cast<HFONT>(font)->Font();
+        EXPECT_EQ(qtFont.family(), "AR PL UMing CN") << face;
+        EXPECT_EQ(QFontInfo(qtFont).family(), "AR PL UMing CN") << face;
+        EXPECT_EQ(qtFont.styleStrategy() & QFont::NoAntialias, QFont::NoAntialias);
+    }
+    CFont other;
+    ASSERT_TRUE(other.CreatePointFont(90, "No Such Face Here"));
+    EXPECT_FALSE(static_cast<HFONT>(other)->Font().family().isEmpty());
+}
+
+TEST(Text, ExtentsMeasureTheRawStringAmpersandsIncluded) {
+    Canvas canvas(10, 10);
+    CDC& dc = canvas.Dc();
+    const CSize plain = dc.GetTextExtent("Write", -1);
+    const CSize prefixed = dc.GetTextExtent("&Write", 6);
+    EXPECT_GT(plain.cx, 0);
+    EXPECT_EQ(prefixed.cy, plain.cy);
+    EXPECT_EQ(prefixed.cx, plain.cx + dc.GetTextExtent("&", 1).cx);
+    SIZE size;
+    ASSERT_TRUE(GetTextExtentPoint32(canvas.Handle(), "&Write", 6, &size));
+    EXPECT_EQ(CSize(size), prefixed);
+    // The count is in bytes of UTF-8: a prefix of the string measures shorter.
+    EXPECT_LT(dc.GetTextExtent("&Write", 3).cx, prefixed.cx);
+    // Selecting a bigger font makes wider text.
+    CFont big;
+    big.CreatePointFont(180, "宋体");
+    dc.SelectObject(&big);
+    EXPECT_GT(dc.GetTextExtent("Write", -1).cx, plain.cx);
+    EXPECT_GE(dc.GetTextExtent("Write", -1).cy, 24);
+}
+
+TEST(Text, TextIsDrawnAliasedInTheTextColour) {
+    Canvas canvas(120, 30, kPaper);
+    CDC& dc = canvas.Dc();
+    CFont label;
+    label.CreatePointFont(110, "宋体");
+    dc.SelectObject(&label);
+    dc.SetBkMode(TRANSPARENT);
+    dc.SetTextColor(kLabelBlue);
+    ASSERT_TRUE(dc.TextOut(2, 2, CString("服务器IP")));
+    // Every pixel is either untouched or exactly the text colour.
+    const int blue = canvas.Count(kLabelBlue);
+    EXPECT_GT(blue, 40);
+    EXPECT_EQ(canvas.Count(kPaper) + blue, 120 * 30);
+    const QRect ink = Inked(canvas);
+    const CSize extent = dc.GetTextExtent(CString("服务器IP"));
+    EXPECT_GE(ink.left(), 2);
+    EXPECT_LE(ink.right(), 2 + extent.cx);
+    EXPECT_LE(ink.bottom(), 2 + extent.cy);
+    canvas.Keep("label-text");
+}
+
+TEST(Text, OpaqueModeFillsTheCellWithTheBackgroundColour) {
+    Canvas canvas(60, 20, kPaper);
+    CDC& dc = canvas.Dc();
+    dc.SetBkColor(RGB(255, 255, 0));
+    dc.TextOut(1, 1, CString("Ab"));
+    const CSize extent = dc.GetTextExtent(CString("Ab"));
+    EXPECT_EQ(canvas.Count(RGB(255, 255, 0)) +
+                  canvas.Count(RGB(0, 0, 0), 1, 1, extent.cx, extent.cy),
+              extent.cx * extent.cy);
+}
+
+TEST(DrawState, PrefixUnderlinesTheNextCharacterAndHidesTheAmpersand) {
+    Canvas withPrefix(80, 24, kPaper);
+    Canvas without(80, 24, kPaper);
+    for (Canvas* canvas : {&withPrefix, &without}) {
+        canvas->Dc().SetBkMode(TRANSPARENT);
+    }
+    const CSize extent = withPrefix.Dc().GetTextExtent("&Ab", -1);
+    ASSERT_TRUE(withPrefix.Dc().DrawState(CPoint(2, 2), extent, "&Ab", DST_PREFIXTEXT | DSS_NORMAL,
+                                          TRUE, 0, nullptr));
+    without.Dc().TextOut(2, 2, "Ab", 2);
+    // The glyphs are those of "Ab" at the same place; only the underline under 'A' is added.
+    const int aWidth = without.Dc().GetTextExtent("A", 1).cx;
+    int extra = 0;
+    for (int y = 0; y < 24; ++y) {
+        for (int x = 0; x < 80; ++x) {
+            if (withPrefix.At(x, y) != without.At(x, y)) {
+                EXPECT_GE(x, 2);
+                EXPECT_LT(x, 2 + aWidth);
+                ++extra;
+            }
+        }
+    }
+    EXPECT_GT(extra, 0);
+    EXPECT_LE(extra, aWidth);
+    withPrefix.Keep("drawstate-prefix");
+}
+
+TEST(DrawState, DoubleAmpersandIsALiteralAmpersand) {
+    Canvas prefixed(60, 24, kPaper);
+    Canvas literal(60, 24, kPaper);
+    prefixed.Dc().DrawState(CPoint(1, 1), CSize(0, 0), "a&&b", DST_PREFIXTEXT, TRUE, 0);
+    literal.Dc().DrawState(CPoint(1, 1), CSize(0, 0), "a&b", DST_TEXT, FALSE, 0);
+    EXPECT_EQ(prefixed.Image(), literal.Image());
+}
+
+TEST(DrawState, DisabledTextIsEmbossedInHighlightAndShadow) {
+    Canvas canvas(80, 24, kPaper);
+    CDC& dc = canvas.Dc();
+    dc.SetTextColor(RGB(255, 0, 0)); // ignored when disabled
+    dc.SetBkMode(OPAQUE);            // disabled text is always transparent
+    dc.DrawState(CPoint(2, 2), CSize(0, 0), "&Write", DST_PREFIXTEXT | DSS_DISABLED, TRUE, 0);
+    const int light = canvas.Count(GetSysColor(COLOR_3DHILIGHT));
+    const int shadow = canvas.Count(GetSysColor(COLOR_3DSHADOW));
+    EXPECT_GT(light, 0);
+    EXPECT_GT(shadow, 0);
+    EXPECT_EQ(light + shadow + canvas.Count(kPaper), 80 * 24);
+    // The shadow copy is on top: the bottom-right-most ink is highlight, offset by one.
+    Canvas normal(80, 24, kPaper);
+    normal.Dc().SetBkMode(TRANSPARENT);
+    normal.Dc().DrawState(CPoint(2, 2), CSize(0, 0), "&Write", DST_PREFIXTEXT, TRUE, 0);
+    EXPECT_EQ(Inked(canvas), Inked(normal).adjusted(0, 0, 1, 1));
+    canvas.Keep("drawstate-disabled");
+}
+
+TEST(DrawText, AlignsSingleLinesInTheRectangle) {
+    Canvas canvas(100, 40, kPaper);
+    CDC& dc = canvas.Dc();
+    dc.SetBkMode(TRANSPARENT);
+    const CSize extent = dc.GetTextExtent("MM", 2);
+    CRect rect(0, 0, 100, 40);
+    const int height = dc.DrawText("MM", -1, rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    const QRect ink = Inked(canvas);
+    const int left = (100 - extent.cx) / 2;
+    const int top = (40 - extent.cy) / 2;
+    EXPECT_GE(ink.left(), left);
+    EXPECT_LE(ink.right(), left + extent.cx);
+    EXPECT_GE(ink.top(), top);
+    EXPECT_LE(ink.bottom(), top + extent.cy);
+    EXPECT_EQ(height, top + extent.cy);
+}
+
+TEST(DrawText, CalcRectMeasuresAndWordBreakWraps) {
+    Canvas canvas(200, 100, kPaper);
+    CDC& dc = canvas.Dc();
+    const int lineHeight = dc.GetTextExtent("x", 1).cy;
+    CRect measured(5, 5, 5, 5);
+    EXPECT_EQ(dc.DrawText("&One two", -1, measured, DT_CALCRECT | DT_SINGLELINE), lineHeight);
+    EXPECT_EQ(measured.Width(), dc.GetTextExtent("One two", -1).cx);
+    EXPECT_EQ(canvas.Count(kPaper), 200 * 100); // nothing drawn
+    const int word = dc.GetTextExtent("three", -1).cx;
+    CRect narrow(0, 0, word + 2, 100);
+    EXPECT_EQ(dc.DrawText("one two three", -1, narrow, DT_WORDBREAK | DT_CALCRECT), 3 * lineHeight);
+    EXPECT_LE(narrow.Width(), word + 2);
+    CRect lines(0, 0, 200, 100);
+    EXPECT_EQ(dc.DrawText("a\r\nb\nc", -1, lines, DT_LEFT), 3 * lineHeight);
+    // Chinese text breaks between characters.
+    const int twoChars = dc.GetTextExtent("中控", -1).cx;
+    CRect cjk(0, 0, twoChars, 100);
+    EXPECT_EQ(dc.DrawText("中控中控中控", -1, cjk, DT_WORDBREAK | DT_CALCRECT), 3 * lineHeight);
+}
+
+TEST(Text, MetricsDescribeTheSelectedFont) {
+    Canvas canvas(4, 4);
+    CDC& dc = canvas.Dc();
+    TEXTMETRIC small;
+    ASSERT_TRUE(dc.GetTextMetrics(&small));
+    EXPECT_EQ(small.tmHeight, small.tmAscent + small.tmDescent);
+    EXPECT_EQ(small.tmHeight, dc.GetTextExtent("x", 1).cy);
+    EXPECT_GT(small.tmAveCharWidth, 0);
+    CFont big;
+    big.CreatePointFont(180, "宋体");
+    dc.SelectObject(&big);
+    TEXTMETRIC large;
+    ASSERT_TRUE(GetTextMetrics(canvas.Handle(), &large));
+    EXPECT_GT(large.tmHeight, small.tmHeight);
+}

@@ -1,0 +1,68 @@
+// Helpers for the window tests: test-local dialog templates, a modal run with a test body,
+// a recorder for message boxes, and typing and clicking as a user does.
+#pragma once
+
+#include "platform/win/CDialog.h"
+#include "platform/win/DialogTemplate.h"
+
+#include <QPoint>
+#include <QString>
+#include <functional>
+#include <vector>
+
+class QWidget;
+
+namespace wintest {
+
+// Template ids used by the tests, far from the program's own.
+constexpr UINT kFirstTestTemplateId = 9000;
+
+// The dialog style of the program's dialogs.
+constexpr DWORD kDialogStyle =
+    WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
+
+// A template with the program's dialog font (9-point) and the given controls.
+platform::DialogTemplate MakeTemplate(std::vector<platform::DialogItemTemplate> items,
+                                      short cx = 200, short cy = 120);
+// One control of a template.
+platform::DialogItemTemplate Item(DWORD id, CString windowClass, CString text, short x, short y,
+                                  short cx, short cy, DWORD style, DWORD exStyle = 0,
+                                  std::vector<CString> initStrings = {});
+// Registers a template for the rest of the run; returns its id.
+UINT Register(platform::DialogTemplate dialogTemplate);
+
+// Runs the dialog modally and calls body once its window is shown and active; a dialog
+// still running after body is cancelled. Returns DoModal's result.
+intptr_t RunModal(CDialog& dialog, const std::function<void()>& body);
+
+QWidget* WidgetOf(const CWnd& wnd);
+QWidget* WidgetOf(HWND hWnd);
+// The id of the control that has the focus, 0 if none.
+int FocusedId();
+
+// Keys and text go to the focused widget, as the keyboard's do.
+void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+void Type(const QString& text);
+// Mouse input through the window system, so that enter and leave happen as on a screen.
+void MouseMove(QWidget* widget, QPoint pos);
+void Click(QWidget* widget, QPoint pos = {}, Qt::MouseButton button = Qt::LeftButton);
+// Paints every pending update now.
+void Flush();
+
+// Records the message boxes shown while it lives instead of showing them.
+class MessageBoxRecorder {
+public:
+    struct Box {
+        CString text;
+        CString caption;
+        UINT type = 0;
+    };
+    MessageBoxRecorder();
+    ~MessageBoxRecorder();
+    MessageBoxRecorder(const MessageBoxRecorder&) = delete;
+    MessageBoxRecorder& operator=(const MessageBoxRecorder&) = delete;
+
+    std::vector<Box> boxes;
+};
+
+} // namespace wintest
