@@ -25,6 +25,7 @@ import time
 import tty
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+sys.dont_write_bytecode = True  # no __pycache__ left in the source tree
 sys.path.insert(0, os.path.join(ROOT, 'tests', 'e2e'))
 from harness import Port, Xvfb, du_centre  # noqa: E402
 
