@@ -1,5 +1,6 @@
 #include "platform/win/CDialog.h"
 
+#include "platform/win/CWinApp.h"
 #include "platform/win/DialogWindow.h"
 #include "platform/win/MessageMapEntries.h"
 #include "platform/win/Resources.h"
@@ -80,7 +81,13 @@ intptr_t CDialog::DoModal() {
         platform::SetWindowCreationError("没有对话框模板 " + std::to_string(m_nIDTemplate) + "。");
         return kDoModalFailed;
     }
-    platform::DialogWindow* window = CreateDialogWindow(*t, m_pParentWnd, this);
+    // Without a parent a dialog is owned by the main window, as the framework does, so that
+    // the About box stays above the dialog that opened it.
+    CWnd* pOwner = m_pParentWnd;
+    if (pOwner == nullptr && AfxGetApp() != nullptr && AfxGetApp()->m_pMainWnd != this) {
+        pOwner = AfxGetApp()->m_pMainWnd;
+    }
+    platform::DialogWindow* window = CreateDialogWindow(*t, pOwner, this);
     if (window == nullptr) {
         return kDoModalFailed;
     }
