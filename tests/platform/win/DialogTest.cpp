@@ -79,14 +79,14 @@ END_MESSAGE_MAP()
 
 UINT TabOrderTemplate() {
     static const UINT id = wintest::Register(wintest::MakeTemplate({
-        wintest::Item(kFirstEdit, "edit", "", 10, 10, 40, 12, WS_BORDER | kTab),
-        wintest::Item(kDisabledButton, "button", "禁用", 60, 10, 40, 14, kTab | WS_DISABLED),
-        wintest::Item(kLabel, "static", "标签", 10, 30, 40, 10, SS_LEFT | WS_VISIBLE),
-        wintest::Item(kHiddenEdit, "edit", "", 60, 30, 40, 12, WS_BORDER | WS_TABSTOP),
-        wintest::Item(kAddress, "SysIPAddress32", "", 10, 50, 95, 15, kTab),
-        wintest::Item(kCombo, "combobox", "", 110, 50, 45, 40, CBS_DROPDOWNLIST | CBS_SORT | kTab,
-                      0, {"COM2", "COM1"}),
-        wintest::Item(kLastButton, "button", "最后", 10, 80, 59, 18, kTab),
+        wintest::DialogItem(kFirstEdit, "edit", "", 10, 10, 40, 12, WS_BORDER | kTab),
+        wintest::DialogItem(kDisabledButton, "button", "禁用", 60, 10, 40, 14, kTab | WS_DISABLED),
+        wintest::DialogItem(kLabel, "static", "标签", 10, 30, 40, 10, SS_LEFT | WS_VISIBLE),
+        wintest::DialogItem(kHiddenEdit, "edit", "", 60, 30, 40, 12, WS_BORDER | WS_TABSTOP),
+        wintest::DialogItem(kAddress, "SysIPAddress32", "", 10, 50, 95, 15, kTab),
+        wintest::DialogItem(kCombo, "combobox", "", 110, 50, 45, 40,
+                            CBS_DROPDOWNLIST | CBS_SORT | kTab, 0, {"COM2", "COM1"}),
+        wintest::DialogItem(kLastButton, "button", "最后", 10, 80, 59, 18, kTab),
     }));
     return id;
 }
@@ -104,7 +104,7 @@ TEST(DialogUnits, EdgesConvertSeparatelyWithRounding) {
 
 TEST(DialogUnits, ControlsAndClientAreaHaveTheirTemplateSizes) {
     const UINT id = wintest::Register(wintest::MakeTemplate(
-        {wintest::Item(kLastButton, "button", "写", 211, 58, 59, 18, kTab)}, 294, 201));
+        {wintest::DialogItem(kLastButton, "button", "写", 211, 58, 59, 18, kTab)}, 294, 201));
     CKeysDialog dialog(id);
     wintest::RunModal(dialog, [&] {
         EXPECT_EQ(wintest::WidgetOf(dialog.GetDlgItem(kLastButton)->m_hWnd)->geometry(),
@@ -136,9 +136,9 @@ TEST(TabOrder, FollowsTheTemplateSkippingHiddenAndDisabledControls) {
 
 TEST(TabOrder, FirstFocusSkipsDisabledControlsAndIsLeftAloneOnFalse) {
     const UINT id = wintest::Register(wintest::MakeTemplate({
-        wintest::Item(kDisabledButton, "button", "禁用", 60, 10, 40, 14, kTab | WS_DISABLED),
-        wintest::Item(kHiddenEdit, "edit", "", 60, 30, 40, 12, WS_BORDER | WS_TABSTOP),
-        wintest::Item(kLastButton, "button", "最后", 10, 80, 59, 18, kTab),
+        wintest::DialogItem(kDisabledButton, "button", "禁用", 60, 10, 40, 14, kTab | WS_DISABLED),
+        wintest::DialogItem(kHiddenEdit, "edit", "", 60, 30, 40, 12, WS_BORDER | WS_TABSTOP),
+        wintest::DialogItem(kLastButton, "button", "最后", 10, 80, 59, 18, kTab),
     }));
     CKeysDialog dialog(id);
     wintest::RunModal(dialog,
@@ -147,11 +147,12 @@ TEST(TabOrder, FirstFocusSkipsDisabledControlsAndIsLeftAloneOnFalse) {
 
 UINT KeysTemplate() {
     static const UINT id = wintest::Register(wintest::MakeTemplate({
-        wintest::Item(kByteEdit, "edit", "", 10, 10, 21, 13, WS_BORDER | ES_AUTOHSCROLL | kTab),
-        wintest::Item(kCombo, "combobox", "", 40, 10, 45, 40, CBS_DROPDOWNLIST | kTab, 0,
-                      {"COM1", "COM2"}),
-        wintest::Item(kLastButton, "button", "按钮", 10, 40, 59, 18, kTab),
-        wintest::Item(kOwnerDrawn, "button", "自绘", 80, 40, 59, 18, BS_OWNERDRAW | kTab),
+        wintest::DialogItem(kByteEdit, "edit", "", 10, 10, 21, 13,
+                            WS_BORDER | ES_AUTOHSCROLL | kTab),
+        wintest::DialogItem(kCombo, "combobox", "", 40, 10, 45, 40, CBS_DROPDOWNLIST | kTab, 0,
+                            {"COM1", "COM2"}),
+        wintest::DialogItem(kLastButton, "button", "按钮", 10, 40, 59, 18, kTab),
+        wintest::DialogItem(kOwnerDrawn, "button", "自绘", 80, 40, 59, 18, BS_OWNERDRAW | kTab),
     }));
     return id;
 }

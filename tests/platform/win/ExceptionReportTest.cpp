@@ -43,8 +43,10 @@ END_MESSAGE_MAP()
 
 UINT ThrowingTemplate() {
     static const UINT id = wintest::Register(wintest::MakeTemplate({
-        wintest::Item(kThrowButton, "button", "抛出", 10, 10, 59, 18, WS_TABSTOP | WS_VISIBLE),
-        wintest::Item(kCountButton, "button", "计数", 10, 40, 59, 18, WS_TABSTOP | WS_VISIBLE),
+        wintest::DialogItem(kThrowButton, "button", "抛出", 10, 10, 59, 18,
+                            WS_TABSTOP | WS_VISIBLE),
+        wintest::DialogItem(kCountButton, "button", "计数", 10, 40, 59, 18,
+                            WS_TABSTOP | WS_VISIBLE),
     }));
     return id;
 }

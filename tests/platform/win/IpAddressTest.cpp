@@ -27,9 +27,10 @@ protected:
 
 UINT AddressTemplate() {
     static const UINT id = wintest::Register(wintest::MakeTemplate({
-        wintest::Item(kAddressId, "SysIPAddress32", "IPAddress1", 10, 10, 95, 15,
-                      WS_TABSTOP | WS_VISIBLE),
-        wintest::Item(kAfterId, "edit", "", 10, 40, 40, 12, WS_BORDER | WS_TABSTOP | WS_VISIBLE),
+        wintest::DialogItem(kAddressId, "SysIPAddress32", "IPAddress1", 10, 10, 95, 15,
+                            WS_TABSTOP | WS_VISIBLE),
+        wintest::DialogItem(kAfterId, "edit", "", 10, 40, 40, 12,
+                            WS_BORDER | WS_TABSTOP | WS_VISIBLE),
     }));
     return id;
 }

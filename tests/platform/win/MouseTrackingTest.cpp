@@ -68,8 +68,8 @@ protected:
 
 UINT TrackingTemplate() {
     static const UINT id = wintest::Register(wintest::MakeTemplate({
-        wintest::Item(kTrackedId, "button", "悬停", 10, 10, 59, 18, WS_TABSTOP | WS_VISIBLE),
-        wintest::Item(kOtherId, "button", "别处", 10, 60, 59, 18, WS_TABSTOP | WS_VISIBLE),
+        wintest::DialogItem(kTrackedId, "button", "悬停", 10, 10, 59, 18, WS_TABSTOP | WS_VISIBLE),
+        wintest::DialogItem(kOtherId, "button", "别处", 10, 60, 59, 18, WS_TABSTOP | WS_VISIBLE),
     }));
     return id;
 }

@@ -90,8 +90,8 @@ protected:
 
 TEST(PaintOrder, EraseOnlyWhenPendingThenFrameThenClient) {
     const UINT id = wintest::Register(wintest::MakeTemplate({
-        wintest::Item(kEditId, "edit", "", 10, 10, 60, 14,
-                      WS_BORDER | ES_AUTOHSCROLL | WS_TABSTOP | WS_VISIBLE),
+        wintest::DialogItem(kEditId, "edit", "", 10, 10, 60, 14,
+                            WS_BORDER | ES_AUTOHSCROLL | WS_TABSTOP | WS_VISIBLE),
     }));
     CRecordingDialog dialog(id);
     wintest::RunModal(dialog, [&] {
@@ -168,8 +168,8 @@ END_MESSAGE_MAP()
 
 TEST(StaticColours, EachPaintAsksTheParentAndUsesWhatComesBack) {
     const UINT id = wintest::Register(wintest::MakeTemplate({
-        wintest::Item(kFilledLabelId, "static", "AB", 10, 10, 60, 40, SS_LEFT | WS_VISIBLE),
-        wintest::Item(kClearLabelId, "static", "AB", 100, 10, 60, 40, SS_LEFT | WS_VISIBLE),
+        wintest::DialogItem(kFilledLabelId, "static", "AB", 10, 10, 60, 40, SS_LEFT | WS_VISIBLE),
+        wintest::DialogItem(kClearLabelId, "static", "AB", 100, 10, 60, 40, SS_LEFT | WS_VISIBLE),
     }));
     CColourDialog dialog(id);
     wintest::RunModal(dialog, [&] {
@@ -240,9 +240,10 @@ END_MESSAGE_MAP()
 
 TEST(OwnerDraw, DrawItemGetsTheButtonsStatesAndDrawsEveryPixel) {
     const UINT id = wintest::Register(wintest::MakeTemplate({
-        wintest::Item(kButtonId, "button", "按钮", 10, 10, 59, 18,
-                      BS_PUSHBUTTON | WS_TABSTOP | WS_VISIBLE),
-        wintest::Item(kOtherId, "edit", "", 10, 40, 59, 14, WS_BORDER | WS_TABSTOP | WS_VISIBLE),
+        wintest::DialogItem(kButtonId, "button", "按钮", 10, 10, 59, 18,
+                            BS_PUSHBUTTON | WS_TABSTOP | WS_VISIBLE),
+        wintest::DialogItem(kOtherId, "edit", "", 10, 40, 59, 14,
+                            WS_BORDER | WS_TABSTOP | WS_VISIBLE),
     }));
     COwnerDrawDialog dialog(id);
     wintest::RunModal(dialog, [&] {

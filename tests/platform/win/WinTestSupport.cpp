@@ -33,23 +33,6 @@ platform::DialogTemplate MakeTemplate(std::vector<platform::DialogItemTemplate> 
     return t;
 }
 
-platform::DialogItemTemplate Item(DWORD id, CString windowClass, CString text, short x, short y,
-                                  short cx, short cy, DWORD style, DWORD exStyle,
-                                  std::vector<CString> initStrings) {
-    platform::DialogItemTemplate item;
-    item.id = id;
-    item.windowClass = std::move(windowClass);
-    item.text = std::move(text);
-    item.x = x;
-    item.y = y;
-    item.cx = cx;
-    item.cy = cy;
-    item.style = style;
-    item.exStyle = exStyle;
-    item.initStrings = std::move(initStrings);
-    return item;
-}
-
 UINT Register(platform::DialogTemplate dialogTemplate) {
     static std::deque<platform::DialogTemplate> templates;
     templates.push_back(std::move(dialogTemplate));

@@ -25,9 +25,7 @@ constexpr DWORD kDialogStyle =
 platform::DialogTemplate MakeTemplate(std::vector<platform::DialogItemTemplate> items,
                                       short cx = 200, short cy = 120);
 // One control of a template.
-platform::DialogItemTemplate Item(DWORD id, CString windowClass, CString text, short x, short y,
-                                  short cx, short cy, DWORD style, DWORD exStyle = 0,
-                                  std::vector<CString> initStrings = {});
+using platform::DialogItem;
 // Registers a template for the rest of the run; returns its id.
 UINT Register(platform::DialogTemplate dialogTemplate);
 

@@ -18,6 +18,8 @@
 
 namespace {
 
+using platform::DialogItem;
+
 constexpr UINT kDemoTemplate = 9500;
 constexpr UINT kLabel = 1;
 constexpr UINT kPush = 1000;
@@ -35,22 +37,6 @@ constexpr COLORREF kFaceDisabled = RGB(160, 160, 160);
 constexpr COLORREF kText = RGB(255, 255, 255);
 constexpr COLORREF kLabelText = RGB(128, 0, 0);
 
-platform::DialogItemTemplate Item(DWORD id, CString windowClass, CString text, short x, short y,
-                                  short cx, short cy, DWORD style,
-                                  std::vector<CString> strings = {}) {
-    platform::DialogItemTemplate item;
-    item.id = id;
-    item.windowClass = std::move(windowClass);
-    item.text = std::move(text);
-    item.x = x;
-    item.y = y;
-    item.cx = cx;
-    item.cy = cy;
-    item.style = style;
-    item.initStrings = std::move(strings);
-    return item;
-}
-
 const platform::DialogTemplate& DemoTemplate() {
     static const platform::DialogTemplate t = [] {
         constexpr DWORD kTab = WS_TABSTOP | WS_VISIBLE;
@@ -63,21 +49,22 @@ const platform::DialogTemplate& DemoTemplate() {
         d.fontFace = "宋体";
         d.pointSize = 9;
         d.items = {
-            Item(kIcon, "static", std::to_string(IDI_MAINFRAME), 8, 8, 20, 20,
-                 SS_ICON | WS_VISIBLE),
-            Item(kLabel, "static", "串口选择", 36, 10, 34, 12,
-                 SS_LEFT | SS_CENTERIMAGE | WS_GROUP | WS_VISIBLE),
-            Item(kCombo, "combobox", "", 74, 10, 45, 39,
-                 CBS_DROPDOWNLIST | CBS_SORT | WS_VSCROLL | kTab, {"COM2", "COM1"}),
-            Item(kHidden, "edit", "", 130, 10, 30, 12, WS_BORDER | ES_AUTOHSCROLL | WS_TABSTOP),
-            Item(static_cast<DWORD>(-1), "static", "服务器IP", 8, 34, 33, 14,
-                 SS_LEFT | SS_CENTERIMAGE | WS_GROUP | WS_VISIBLE),
-            Item(kAddress, "SysIPAddress32", "IPAddress1", 46, 33, 95, 15, kTab),
-            Item(static_cast<DWORD>(-1), "static", "MAC", 8, 56, 20, 12,
-                 SS_LEFTNOWORDWRAP | SS_CENTERIMAGE | WS_GROUP | WS_VISIBLE),
-            Item(kByte, "edit", "", 46, 56, 21, 13, WS_BORDER | ES_AUTOHSCROLL | kTab),
-            Item(kPush, "button", "普通按钮", 150, 33, 59, 18, BS_PUSHBUTTON | kTab),
-            Item(kOwnerDrawn, "button", "自绘按钮", 150, 56, 59, 18, BS_PUSHBUTTON | kTab),
+            DialogItem(kIcon, "static", std::to_string(IDI_MAINFRAME), 8, 8, 20, 20,
+                       SS_ICON | WS_VISIBLE),
+            DialogItem(kLabel, "static", "串口选择", 36, 10, 34, 12,
+                       SS_LEFT | SS_CENTERIMAGE | WS_GROUP | WS_VISIBLE),
+            DialogItem(kCombo, "combobox", "", 74, 10, 45, 39,
+                       CBS_DROPDOWNLIST | CBS_SORT | WS_VSCROLL | kTab, 0, {"COM2", "COM1"}),
+            DialogItem(kHidden, "edit", "", 130, 10, 30, 12,
+                       WS_BORDER | ES_AUTOHSCROLL | WS_TABSTOP),
+            DialogItem(static_cast<DWORD>(-1), "static", "服务器IP", 8, 34, 33, 14,
+                       SS_LEFT | SS_CENTERIMAGE | WS_GROUP | WS_VISIBLE),
+            DialogItem(kAddress, "SysIPAddress32", "IPAddress1", 46, 33, 95, 15, kTab),
+            DialogItem(static_cast<DWORD>(-1), "static", "MAC", 8, 56, 20, 12,
+                       SS_LEFTNOWORDWRAP | SS_CENTERIMAGE | WS_GROUP | WS_VISIBLE),
+            DialogItem(kByte, "edit", "", 46, 56, 21, 13, WS_BORDER | ES_AUTOHSCROLL | kTab),
+            DialogItem(kPush, "button", "普通按钮", 150, 33, 59, 18, BS_PUSHBUTTON | kTab),
+            DialogItem(kOwnerDrawn, "button", "自绘按钮", 150, 56, 59, 18, BS_PUSHBUTTON | kTab),
         };
         return d;
     }();
