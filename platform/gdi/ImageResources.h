@@ -2,7 +2,7 @@
 // resource table registers where each image lives (a Qt resource path or a file).
 #pragma once
 
-#include "platform/win/WinDef.h"
+#include "platform/base/WinDef.h"
 
 #include <QImage>
 #include <QString>

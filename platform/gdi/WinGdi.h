@@ -2,7 +2,7 @@
 // functions the program calls by their Win32 names.
 #pragma once
 
-#include "platform/win/WinDef.h"
+#include "platform/base/WinDef.h"
 
 // The colour value GetPixel returns outside the surface.
 constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;

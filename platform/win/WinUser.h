@@ -2,7 +2,7 @@
 // with their Win32 values.
 #pragma once
 
-#include "platform/win/WinDef.h"
+#include "platform/base/WinDef.h"
 
 // Window messages.
 constexpr UINT WM_NULL = 0x0000;
