@@ -9,7 +9,6 @@
 #include "platform/gdi/GdiRegion.h"
 #include "platform/gdi/StockObjects.h"
 #include "platform/gdi/WinGdi.h"
-#include "platform/win/WinUser.h"
 
 namespace {
 constexpr int kEdgeMetric = 2;

@@ -78,6 +78,14 @@ constexpr int COLOR_3DHIGHLIGHT = COLOR_BTNHIGHLIGHT;
 constexpr int COLOR_3DHILIGHT = COLOR_BTNHIGHLIGHT;
 constexpr int COLOR_BTNHILIGHT = COLOR_BTNHIGHLIGHT;
 
+// System metrics, as GetSystemMetrics takes them.
+constexpr int SM_CXICON = 11;
+constexpr int SM_CYICON = 12;
+constexpr int SM_CXEDGE = 45;
+constexpr int SM_CYEDGE = 46;
+constexpr int SM_CXBORDER = 5;
+constexpr int SM_CYBORDER = 6;
+
 // Edge kinds for DrawEdge.
 constexpr UINT BDR_RAISEDOUTER = 0x0001;
 constexpr UINT BDR_SUNKENOUTER = 0x0002;
