@@ -9,13 +9,13 @@
 #include "platform/ole/ControlHost.h"
 #include "platform/win/BridgeWidget.h"
 #include "platform/win/ButtonWindow.h"
-#include "platform/win/CDialog.h"
 #include "platform/win/ComboBoxWindow.h"
 #include "platform/win/EditWindow.h"
 #include "platform/win/IpAddressWindow.h"
 #include "platform/win/Menu.h"
 #include "platform/win/StandardWindows.h"
 #include "platform/win/StaticWindow.h"
+#include "platform/win/WindowCreationError.h"
 
 #include <QContextMenuEvent>
 #include <QDialog>
