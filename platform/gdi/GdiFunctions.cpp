@@ -92,6 +92,13 @@ HGDIOBJ GetStockObject(int fnObject) {
     return platform::StockObjects::Instance().Stock(fnObject);
 }
 
+HBRUSH GetStockBrush(int fnObject) {
+    HGDIOBJ stock = GetStockObject(fnObject);
+    return stock != nullptr && stock->Kind() == platform::GdiKind::Brush
+               ? static_cast<HBRUSH>(stock)
+               : nullptr;
+}
+
 BOOL DeleteObject(HGDIOBJ hObject) {
     if (!hObject) {
         return FALSE;

@@ -220,6 +220,8 @@ COLORREF GetSysColor(int nIndex);
 HBRUSH GetSysColorBrush(int nIndex);
 int GetSystemMetrics(int nIndex);
 HGDIOBJ GetStockObject(int fnObject);
+// The stock brush of a *_BRUSH index, as windowsx.h's GetStockBrush; nullptr for others.
+HBRUSH GetStockBrush(int fnObject);
 BOOL DeleteObject(HGDIOBJ hObject);
 HGDIOBJ SelectObject(HDC hDC, HGDIOBJ hObject);
 // Typed handles convert to HGDIOBJ only where their classes are complete; these overloads
