@@ -6,11 +6,11 @@
 #include "platform/gdi/Icon.h"
 #include "platform/gdi/ImageResources.h"
 #include "platform/gdi/WinGdi.h"
-#include "platform/ole/ControlHost.h"
 #include "platform/win/AccessibleNames.h"
 #include "platform/win/BridgeWidget.h"
 #include "platform/win/ButtonWindow.h"
 #include "platform/win/ComboBoxWindow.h"
+#include "platform/win/HostedItemFactory.h"
 #include "platform/win/Menu.h"
 #include "platform/win/StandardWindows.h"
 #include "platform/win/StaticWindow.h"
@@ -135,7 +135,7 @@ std::unique_ptr<Window> DialogWindow::CreateItem(const DialogItemTemplate& item,
     params.rect = QRect(px.left, px.top, px.right - px.left, px.bottom - px.top);
     params.text = item.text;
     if (!item.windowClass.empty() && item.windowClass.front() == '{') {
-        return CreateHostedControl(item.windowClass, params);
+        return CreateHostedItem(item.windowClass, params);
     }
     const bool edit = item.windowClass == "edit" || item.windowClass == "EDIT";
     if (edit && (params.style & WS_BORDER)) {
