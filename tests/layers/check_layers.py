@@ -2,9 +2,11 @@
 """Checks that includes run one way. Inside platform/ the layers are base -> gdi -> win -> ole
 -> comm, and a file includes only its own layer and the layers below it; platform/Afx.h, the
 program's view of the framework, sits above them all. The program's folders include no Qt
-header. Every include names its file from the top of the source tree ("platform/win/CWnd.h"),
-so that a relative path cannot slip past the build, which compiles each layer with an include
-directory that holds that layer alone. Usage: check_layers.py SOURCE_DIR"""
+header. Every include names its file from the top of the source tree ("platform/win/CWnd.h").
+The build compiles each layer with include directories that hold that layer and the ones
+below it alone, so it refuses an upward include in whatever the layer compiles; this check
+also reads the headers no file of their own layer includes, and relative paths, which the
+build would follow. Usage: check_layers.py SOURCE_DIR"""
 import pathlib
 import re
 import sys
