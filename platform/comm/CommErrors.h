@@ -3,7 +3,7 @@
 // the cause, since that text is all the user is shown.
 #pragma once
 
-#include "platform/win/WinDef.h"
+#include "platform/base/WinDef.h"
 
 #include <string_view>
 

@@ -2,7 +2,7 @@
 // it and deletes it when destroyed.
 #pragma once
 
-#include "platform/win/WinDef.h"
+#include "platform/base/WinDef.h"
 
 class CGdiObject {
 public:

@@ -1,7 +1,7 @@
 // The framework's point: a POINT with constructors and arithmetic.
 #pragma once
 
-#include "platform/win/WinDef.h"
+#include "platform/base/WinDef.h"
 
 class CSize;
 

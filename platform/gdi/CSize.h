@@ -1,7 +1,7 @@
 // The framework's size: a SIZE with constructors and arithmetic.
 #pragma once
 
-#include "platform/win/WinDef.h"
+#include "platform/base/WinDef.h"
 
 class CSize : public SIZE {
 public:

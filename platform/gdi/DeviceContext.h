@@ -3,7 +3,7 @@
 // origin, clipping, saved states). Logical (0, 0) lies at `origin` in the image.
 #pragma once
 
-#include "platform/win/WinDef.h"
+#include "platform/base/WinDef.h"
 
 #include <QImage>
 #include <QPainter>

@@ -9,7 +9,6 @@
 #include "platform/gdi/GdiRegion.h"
 #include "platform/gdi/StockObjects.h"
 #include "platform/gdi/WinGdi.h"
-#include "platform/win/WinUser.h"
 
 namespace {
 constexpr int kEdgeMetric = 2;
@@ -91,6 +90,13 @@ int GetSystemMetrics(int nIndex) {
 
 HGDIOBJ GetStockObject(int fnObject) {
     return platform::StockObjects::Instance().Stock(fnObject);
+}
+
+HBRUSH GetStockBrush(int fnObject) {
+    HGDIOBJ stock = GetStockObject(fnObject);
+    return stock != nullptr && stock->Kind() == platform::GdiKind::Brush
+               ? static_cast<HBRUSH>(stock)
+               : nullptr;
 }
 
 BOOL DeleteObject(HGDIOBJ hObject) {

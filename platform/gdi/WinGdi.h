@@ -2,7 +2,7 @@
 // functions the program calls by their Win32 names.
 #pragma once
 
-#include "platform/win/WinDef.h"
+#include "platform/base/WinDef.h"
 
 // The colour value GetPixel returns outside the surface.
 constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
@@ -77,6 +77,14 @@ constexpr int COLOR_3DSHADOW = COLOR_BTNSHADOW;
 constexpr int COLOR_3DHIGHLIGHT = COLOR_BTNHIGHLIGHT;
 constexpr int COLOR_3DHILIGHT = COLOR_BTNHIGHLIGHT;
 constexpr int COLOR_BTNHILIGHT = COLOR_BTNHIGHLIGHT;
+
+// System metrics, as GetSystemMetrics takes them.
+constexpr int SM_CXICON = 11;
+constexpr int SM_CYICON = 12;
+constexpr int SM_CXEDGE = 45;
+constexpr int SM_CYEDGE = 46;
+constexpr int SM_CXBORDER = 5;
+constexpr int SM_CYBORDER = 6;
 
 // Edge kinds for DrawEdge.
 constexpr UINT BDR_RAISEDOUTER = 0x0001;
@@ -212,6 +220,8 @@ COLORREF GetSysColor(int nIndex);
 HBRUSH GetSysColorBrush(int nIndex);
 int GetSystemMetrics(int nIndex);
 HGDIOBJ GetStockObject(int fnObject);
+// The stock brush of a *_BRUSH index, as windowsx.h's GetStockBrush; nullptr for others.
+HBRUSH GetStockBrush(int fnObject);
 BOOL DeleteObject(HGDIOBJ hObject);
 HGDIOBJ SelectObject(HDC hDC, HGDIOBJ hObject);
 // Typed handles convert to HGDIOBJ only where their classes are complete; these overloads

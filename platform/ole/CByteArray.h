@@ -1,7 +1,7 @@
 // A growable array of bytes, as the framework's collection class offers it.
 #pragma once
 
-#include "platform/win/WinDef.h"
+#include "platform/base/WinDef.h"
 
 #include <cstdint>
 #include <vector>

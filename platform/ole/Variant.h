@@ -2,7 +2,7 @@
 // the framework's COleVariant wrapper.
 #pragma once
 
-#include "platform/win/WinDef.h"
+#include "platform/base/WinDef.h"
 
 #include <vector>
 

@@ -2,7 +2,7 @@
 // direction, with validation in the saving direction.
 #pragma once
 
-#include "platform/win/WinDef.h"
+#include "platform/base/WinDef.h"
 
 #include <optional>
 #include <string_view>

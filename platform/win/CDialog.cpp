@@ -15,22 +15,6 @@ ON_COMMAND(IDCANCEL, OnCancel)
 ON_MESSAGE(WM_INITDIALOG, HandleInitDialog)
 END_MESSAGE_MAP()
 
-namespace platform {
-
-namespace {
-CString g_creationError;
-}
-
-const CString& LastWindowCreationError() {
-    return g_creationError;
-}
-
-void SetWindowCreationError(const CString& reason) {
-    g_creationError = reason;
-}
-
-} // namespace platform
-
 namespace {
 
 // Creates the dialog window of a template attached to pDialog; nullptr when refused.

@@ -3,14 +3,9 @@
 #pragma once
 
 #include "platform/win/CWnd.h"
+#include "platform/win/WindowCreationError.h"
 
 constexpr int kDoModalFailed = -1;
-
-namespace platform {
-// Why the last dialog window could not be created (empty if it could).
-const CString& LastWindowCreationError();
-void SetWindowCreationError(const CString& reason);
-} // namespace platform
 
 class CDialog : public CWnd {
     DECLARE_DYNAMIC(CDialog)

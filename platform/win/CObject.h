@@ -1,7 +1,7 @@
 // The root object and its run-time class record (the dynamic-creation part of it).
 #pragma once
 
-#include "platform/win/WinDef.h"
+#include "platform/base/WinDef.h"
 
 class CObject;
 

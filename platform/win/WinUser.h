@@ -2,7 +2,7 @@
 // with their Win32 values.
 #pragma once
 
-#include "platform/win/WinDef.h"
+#include "platform/base/WinDef.h"
 
 // Window messages.
 constexpr UINT WM_NULL = 0x0000;
@@ -218,14 +218,6 @@ constexpr UINT MF_STRING = 0x0000;
 constexpr UINT MF_GRAYED = 0x0001;
 constexpr UINT MF_DISABLED = 0x0002;
 constexpr UINT MF_SEPARATOR = 0x0800;
-
-// System metrics.
-constexpr int SM_CXICON = 11;
-constexpr int SM_CYICON = 12;
-constexpr int SM_CXEDGE = 45;
-constexpr int SM_CYEDGE = 46;
-constexpr int SM_CXBORDER = 5;
-constexpr int SM_CYBORDER = 6;
 
 // Message box.
 constexpr UINT MB_OK = 0x0;

@@ -171,6 +171,11 @@ TEST(GdiObjectLifetime, StockObjectsSurviveDeleteObject) {
         ASSERT_TRUE(wrapper.CreateStockObject(BLACK_BRUSH));
     } // the wrapper's destructor deletes nothing
     EXPECT_EQ(static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH))->Color(), RGB(0, 0, 0));
+    // The typed getter hands out the same brushes and never a pen or font as a brush.
+    EXPECT_EQ(GetStockBrush(NULL_BRUSH), GetStockObject(NULL_BRUSH));
+    EXPECT_TRUE(GetStockBrush(NULL_BRUSH)->IsNull());
+    EXPECT_EQ(GetStockBrush(BLACK_PEN), nullptr);
+    EXPECT_EQ(GetStockBrush(SYSTEM_FONT), nullptr);
     HBRUSH face = GetSysColorBrush(COLOR_3DFACE);
     EXPECT_TRUE(DeleteObject(face));
     EXPECT_EQ(GetSysColorBrush(COLOR_3DFACE), face);

@@ -99,7 +99,7 @@ TEST_F(ImageResources, BitmapLoadsByIdAndUnknownIdsFail) {
     texture.setPixel(0, 0, qRgb(1, 2, 3));
     const QString path = m_dir.filePath("background.bmp");
     ASSERT_TRUE(texture.save(path, "BMP"));
-    platform::RegisterImageResource(RT_BITMAP, kBackgroundId, path);
+    platform::RegisterImageResource(RT_BITMAP, kBackgroundId, path.toStdString());
 
     CBitmap bitmap;
     ASSERT_TRUE(bitmap.LoadBitmap(kBackgroundId));
@@ -124,7 +124,7 @@ TEST_F(ImageResources, TheBackgroundRecipeCoversTheClientArea) {
     }
     const QString path = m_dir.filePath("background.bmp");
     ASSERT_TRUE(texture.save(path, "BMP"));
-    platform::RegisterImageResource(RT_BITMAP, kBackgroundId, path);
+    platform::RegisterImageResource(RT_BITMAP, kBackgroundId, path.toStdString());
 
     // Load, make a pattern brush, fill, delete brush then bitmap: as an erase handler does.
     Canvas canvas(301, 137, kPaper);
@@ -147,7 +147,7 @@ TEST_F(ImageResources, TheBackgroundRecipeCoversTheClientArea) {
 
 TEST_F(ImageResources, IconsKeepAllSizesAndDrawThroughTheirMask) {
     platform::RegisterImageResource(RT_GROUP_ICON, kIconId,
-                                    Write("dialog.ico", MakeIcon({16, 32})));
+                                    Write("dialog.ico", MakeIcon({16, 32})).toStdString());
     const HICON icon = platform::LoadIconResource(kIconId);
     ASSERT_NE(icon, nullptr);
     EXPECT_EQ(platform::LoadIconResource(kIconId), icon); // shared, loaded once
