@@ -7,7 +7,6 @@
 #include "platform/win/CWnd.h"
 
 class CMSComm : public CWnd, public SerialLink {
-    DECLARE_DYNCREATE(CMSComm)
 public:
     // {648A5600-2C6E-101B-82B6-000000000014}
     static constexpr CLSID kClsid = {

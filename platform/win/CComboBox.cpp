@@ -2,8 +2,6 @@
 
 #include "platform/win/ComboBoxWindow.h"
 
-IMPLEMENT_DYNAMIC(CComboBox, CWnd)
-
 namespace {
 platform::ComboBoxWindow* Combo(HWND hWnd) {
     return dynamic_cast<platform::ComboBoxWindow*>(hWnd);

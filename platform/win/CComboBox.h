@@ -4,7 +4,6 @@
 #include "platform/win/CWnd.h"
 
 class CComboBox : public CWnd {
-    DECLARE_DYNAMIC(CComboBox)
 public:
     int AddString(LPCTSTR lpszString);
     int GetCount() const;

@@ -13,7 +13,6 @@ void SetWindowCreationError(const CString& reason);
 } // namespace platform
 
 class CDialog : public CWnd {
-    DECLARE_DYNAMIC(CDialog)
 public:
     explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
 

@@ -2,8 +2,6 @@
 
 #include "platform/win/EditWindow.h"
 
-IMPLEMENT_DYNAMIC(CEdit, CWnd)
-
 void CEdit::SetSel(int nStartChar, int nEndChar) {
     if (auto* window = dynamic_cast<platform::EditWindow*>(m_hWnd)) {
         window->SetSel(nStartChar, nEndChar);

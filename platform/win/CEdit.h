@@ -4,7 +4,6 @@
 #include "platform/win/CWnd.h"
 
 class CEdit : public CWnd {
-    DECLARE_DYNAMIC(CEdit)
 public:
     // Selects characters [nStartChar, nEndChar); -1 as the end selects to the end.
     void SetSel(int nStartChar, int nEndChar);

@@ -2,8 +2,6 @@
 
 #include "platform/win/IpAddressWindow.h"
 
-IMPLEMENT_DYNAMIC(CIPAddressCtrl, CWnd)
-
 namespace {
 
 platform::IpAddressWindow* Address(HWND hWnd) {

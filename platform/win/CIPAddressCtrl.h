@@ -4,7 +4,6 @@
 #include "platform/win/CWnd.h"
 
 class CIPAddressCtrl : public CWnd {
-    DECLARE_DYNAMIC(CIPAddressCtrl)
 public:
     // Reads the four fields, first field first; a blank field reads 0. Returns the number of
     // fields that are not blank.

@@ -16,8 +16,6 @@
 #include <algorithm>
 #include <cstring>
 
-IMPLEMENT_DYNCREATE(CWnd, CObject)
-
 BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
 ON_WM_DRAWITEM()
 END_MESSAGE_MAP()

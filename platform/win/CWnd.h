@@ -15,7 +15,6 @@ struct GUID;
 using CLSID = GUID;
 
 class CWnd : public CCmdTarget {
-    DECLARE_DYNCREATE(CWnd)
 public:
     CWnd() = default;
     ~CWnd() override;
