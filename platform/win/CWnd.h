@@ -24,11 +24,9 @@ public:
     // Attachment.
     static CWnd* FromHandle(HWND hWnd);          // the permanent object, else a temporary one
     static CWnd* FromHandlePermanent(HWND hWnd); // the permanent object or nullptr
-    HWND GetSafeHwnd() const { return m_hWnd; }
     BOOL Attach(HWND hWnd);
     HWND Detach();
     BOOL SubclassWindow(HWND hWnd);
-    BOOL SubclassDlgItem(UINT nID, CWnd* pParent);
     // Called when a window is about to be attached by subclassing.
     virtual void PreSubclassWindow() {}
 
@@ -44,7 +42,6 @@ public:
     virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Default(); // default processing of the message being handled
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
-    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
 
     // Family.
     CWnd* GetParent() const;
@@ -56,11 +53,8 @@ public:
     void GetWindowRect(LPRECT lpRect) const;
     void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE);
     void GetWindowText(CString& rString) const;
-    int GetWindowText(LPTSTR lpszStringBuf, int nMaxCount) const;
-    int GetWindowTextLength() const;
     void SetWindowText(LPCTSTR lpszString);
     DWORD GetStyle() const;
-    DWORD GetExStyle() const;
     BOOL ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
     BOOL ShowWindow(int nCmdShow);
     BOOL IsWindowVisible() const;
@@ -93,7 +87,6 @@ public:
 
 protected:
     virtual void DoDataExchange(CDataExchange*) {}
-    virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
 
     // Default handlers: each runs the message's default processing.
     void OnPaint();
