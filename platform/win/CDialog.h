@@ -4,6 +4,11 @@
 
 #include "platform/win/CWnd.h"
 
+namespace platform {
+class DialogWindow;
+struct DialogTemplate;
+} // namespace platform
+
 constexpr int kDoModalFailed = -1;
 
 namespace platform {
@@ -31,4 +36,9 @@ protected:
     CWnd* m_pParentWnd;
 
     DECLARE_MESSAGE_MAP()
+
+private:
+    // Makes the dialog window of a template, owned by pOwner's window when there is one,
+    // attached to this object and with its controls; nullptr when that fails.
+    platform::DialogWindow* CreateDialogWindow(const platform::DialogTemplate& t, CWnd* pOwner);
 };

@@ -66,26 +66,36 @@ BOOL CWnd::SubclassWindow(HWND hWnd) {
 
 BOOL CWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
                   CWnd* pParentWnd, UINT nID, void*) {
+    const platform::WindowParams params =
+        CreationParams(lpszWindowName, dwStyle, rect, pParentWnd, nID);
+    CREATESTRUCT cs;
+    cs.hwndParent = params.parent;
+    cs.style = static_cast<LONG>(dwStyle);
+    cs.lpszName = lpszWindowName;
+    cs.lpszClass = lpszClassName;
+    return AttachCreated(
+        platform::CreateStandardWindow(lpszClassName != nullptr ? lpszClassName : "", params), &cs);
+}
+
+platform::WindowParams CWnd::CreationParams(LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+                                            CWnd* pParentWnd, UINT nID) {
     platform::WindowParams params;
     params.parent = pParentWnd != nullptr ? pParentWnd->m_hWnd : nullptr;
     params.id = nID;
     params.style = dwStyle;
     params.rect = QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
     params.text = lpszWindowName != nullptr ? lpszWindowName : "";
-    std::unique_ptr<platform::Window> window =
-        platform::CreateStandardWindow(lpszClassName != nullptr ? lpszClassName : "", params);
+    return params;
+}
+
+BOOL CWnd::AttachCreated(std::unique_ptr<platform::Window> window, CREATESTRUCT* pCreate) {
     if (!window) {
         return FALSE;
     }
-    HWND hWnd = params.parent != nullptr ? params.parent->AddChild(std::move(window))
-                                         : platform::Window::AdoptTopLevel(std::move(window));
-    Attach(hWnd);
-    CREATESTRUCT cs;
-    cs.hwndParent = params.parent;
-    cs.style = static_cast<LONG>(dwStyle);
-    cs.lpszName = lpszWindowName;
-    cs.lpszClass = lpszClassName;
-    if (SendMessage(WM_CREATE, 0, reinterpret_cast<LPARAM>(&cs)) == -1) {
+    platform::Window* parent = window->Parent();
+    Attach(parent != nullptr ? parent->AddChild(std::move(window))
+                             : platform::Window::AdoptTopLevel(std::move(window)));
+    if (pCreate != nullptr && SendMessage(WM_CREATE, 0, reinterpret_cast<LPARAM>(pCreate)) == -1) {
         DestroyWindow();
         return FALSE;
     }

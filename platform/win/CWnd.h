@@ -5,6 +5,8 @@
 
 #include "platform/win/MessageMap.h"
 
+#include <memory>
+
 class CDataExchange;
 class CMenu;
 class CFont;
@@ -13,6 +15,10 @@ class CDC;
 class CPoint;
 struct GUID;
 using CLSID = GUID;
+
+namespace platform {
+struct WindowParams;
+}
 
 class CWnd : public CCmdTarget {
 public:
@@ -86,6 +92,15 @@ public:
     void SetProperty(DISPID dwDispID, VARTYPE vtProp, ...);
 
 protected:
+    // The parameters of a window made by Create or CreateControl: a child of pParentWnd's window
+    // when there is one, at `rect` in its parent's client coordinates.
+    static platform::WindowParams CreationParams(LPCTSTR lpszWindowName, DWORD dwStyle,
+                                                 const RECT& rect, CWnd* pParentWnd, UINT nID);
+    // Puts a window just made in its place (among its parent's children, else among the
+    // top-level windows), attaches this object to it and, given a creation record, sends
+    // WM_CREATE. FALSE without a window, or when WM_CREATE answers -1: the window is destroyed.
+    BOOL AttachCreated(std::unique_ptr<platform::Window> window, CREATESTRUCT* pCreate);
+
     virtual void DoDataExchange(CDataExchange*) {}
 
     // Default handlers: each runs the message's default processing.
