@@ -11,12 +11,8 @@ ComboBoxWindow::ComboBoxWindow(const WindowParams& params)
     SetWidget(m_combo);
     FitHeight();
     // A user's choice, by mouse or keyboard, is a selection change; a program's is not.
-    QObject::connect(m_combo, &QComboBox::activated, m_combo, [this] {
-        if (Parent() != nullptr) {
-            Parent()->Send(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(Id()), CBN_SELCHANGE),
-                           reinterpret_cast<LPARAM>(this));
-        }
-    });
+    QObject::connect(m_combo, &QComboBox::activated, m_combo,
+                     [this] { NotifyParent(CBN_SELCHANGE); });
 }
 
 CString ComboBoxWindow::Text() const {
