@@ -201,38 +201,14 @@ using LPPAINTSTRUCT = PAINTSTRUCT*;
 
 // Free GDI functions; HDC arguments may be null, which makes them fail.
 int FillRect(HDC hDC, const RECT* lprc, HBRUSH hbr);
-int FrameRect(HDC hDC, const RECT* lprc, HBRUSH hbr);
 BOOL DrawEdge(HDC hDC, LPRECT qrc, UINT edge, UINT grfFlags);
-BOOL DrawFocusRect(HDC hDC, const RECT* lprc);
-BOOL DrawIcon(HDC hDC, int x, int y, HICON hIcon);
-int DrawText(HDC hDC, LPCTSTR lpchText, int cchText, LPRECT lprc, UINT format);
-BOOL GetTextExtentPoint32(HDC hDC, LPCTSTR lpString, int c, LPSIZE lpSize);
-BOOL GetTextMetrics(HDC hDC, LPTEXTMETRIC lptm);
 COLORREF GetSysColor(int nIndex);
 HBRUSH GetSysColorBrush(int nIndex);
 int GetSystemMetrics(int nIndex);
 HGDIOBJ GetStockObject(int fnObject);
 BOOL DeleteObject(HGDIOBJ hObject);
 HGDIOBJ SelectObject(HDC hDC, HGDIOBJ hObject);
-// Typed handles convert to HGDIOBJ only where their classes are complete; these overloads
-// let code that sees only the handle types delete and select them as on Win32.
-BOOL DeleteObject(HPEN hPen);
-BOOL DeleteObject(HBRUSH hBrush);
-BOOL DeleteObject(HFONT hFont);
-BOOL DeleteObject(HBITMAP hBitmap);
+// A region handle converts to HGDIOBJ only where its class is complete; this overload lets
+// code that sees only the handle type delete it as on Win32.
 BOOL DeleteObject(HRGN hRgn);
-HGDIOBJ SelectObject(HDC hDC, HPEN hPen);
-HGDIOBJ SelectObject(HDC hDC, HBRUSH hBrush);
-HGDIOBJ SelectObject(HDC hDC, HFONT hFont);
-HGDIOBJ SelectObject(HDC hDC, HBITMAP hBitmap);
-HRGN CreateRectRgn(int left, int top, int right, int bottom);
-HRGN CreateRoundRectRgn(int left, int top, int right, int bottom, int width, int height);
-HPEN CreatePen(int style, int width, COLORREF color);
-HBRUSH CreateSolidBrush(COLORREF color);
 BOOL SetRect(LPRECT lprc, int left, int top, int right, int bottom);
-BOOL SetRectEmpty(LPRECT lprc);
-BOOL InflateRect(LPRECT lprc, int dx, int dy);
-BOOL OffsetRect(LPRECT lprc, int dx, int dy);
-BOOL IsRectEmpty(const RECT* lprc);
-BOOL PtInRect(const RECT* lprc, POINT pt);
-BOOL IntersectRect(LPRECT dst, const RECT* src1, const RECT* src2);

@@ -157,11 +157,11 @@ TEST_F(ImageResources, IconsKeepAllSizesAndDrawThroughTheirMask) {
     EXPECT_EQ(icon->Image(48).size(), QSize(48, 48)); // scaled from the nearest
 
     Canvas canvas(40, 40, kPaper);
-    ASSERT_TRUE(DrawIcon(canvas.Handle(), 3, 4, icon));
+    ASSERT_TRUE(canvas.Dc().DrawIcon(3, 4, icon));
     const COLORREF inked = platform::ToColorRef(kIconColor);
     EXPECT_EQ(canvas.Count(inked), 30 * 30);
     EXPECT_EQ(canvas.Count(inked, 4, 5, 30, 30), 30 * 30);
     EXPECT_EQ(canvas.At(3, 4), kPaper); // the transparent border shows the background
-    EXPECT_FALSE(DrawIcon(canvas.Handle(), 0, 0, nullptr));
+    EXPECT_FALSE(canvas.Dc().DrawIcon(0, 0, nullptr));
     canvas.Keep("draw-icon");
 }

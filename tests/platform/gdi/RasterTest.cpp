@@ -282,7 +282,7 @@ TEST(FocusRect, IsDottedAndDrawingItTwiceRestoresThePixels) {
     EXPECT_EQ(canvas.At(16, 2), RGB(5, 6, 15));    // inverted paper
     EXPECT_EQ(canvas.At(3, 2), kGreen);            // the gap between dots
     canvas.Keep("focus-rect", 8);
-    ASSERT_TRUE(DrawFocusRect(canvas.Handle(), rect));
+    canvas.Dc().DrawFocusRect(rect);
     EXPECT_EQ(canvas.Image(), before);
 }
 
