@@ -4,7 +4,7 @@
 
 #include "platform/win/WinDef.h"
 
-// The colour value GetPixel returns outside the surface.
+// The colour value a colour query answers when it has no device context to ask.
 constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
 
 // Pen styles.
@@ -174,30 +174,6 @@ struct LOGFONT {
     BYTE lfPitchAndFamily = 0;
     TCHAR lfFaceName[LF_FACESIZE] = {};
 };
-using LPLOGFONT = LOGFONT*;
-
-// Font measurements of a device context's current font, in pixels.
-struct TEXTMETRIC {
-    LONG tmHeight = 0;
-    LONG tmAscent = 0;
-    LONG tmDescent = 0;
-    LONG tmInternalLeading = 0;
-    LONG tmExternalLeading = 0;
-    LONG tmAveCharWidth = 0;
-    LONG tmMaxCharWidth = 0;
-    LONG tmWeight = 0;
-};
-using LPTEXTMETRIC = TEXTMETRIC*;
-
-// What BeginPaint hands out: the device context and the part of the window to repaint.
-struct PAINTSTRUCT {
-    HDC hdc = nullptr;
-    BOOL fErase = FALSE;
-    RECT rcPaint;
-    BOOL fRestore = FALSE;
-    BOOL fIncUpdate = FALSE;
-};
-using LPPAINTSTRUCT = PAINTSTRUCT*;
 
 // Free GDI functions; HDC arguments may be null, which makes them fail.
 int FillRect(HDC hDC, const RECT* lprc, HBRUSH hbr);

@@ -1,4 +1,4 @@
-// Fonts, text extents and text drawing: TextOut, DrawText and DrawState.
+// Fonts, text extents and text drawing: DrawText and DrawState.
 #include "GdiCanvas.h"
 
 #include "platform/gdi/CFont.h"
@@ -86,7 +86,8 @@ TEST(Text, TextIsDrawnAliasedInTheTextColour) {
     dc.SelectObject(&label);
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(kLabelBlue);
-    ASSERT_TRUE(dc.TextOut(2, 2, CString("服务器IP")));
+    CRect box(2, 2, 120, 30);
+    ASSERT_GT(dc.DrawText(CString("服务器IP"), box, DT_SINGLELINE), 0);
     // Every pixel is either untouched or exactly the text colour.
     const int blue = canvas.Count(kLabelBlue);
     EXPECT_GT(blue, 40);
@@ -103,7 +104,8 @@ TEST(Text, OpaqueModeFillsTheCellWithTheBackgroundColour) {
     Canvas canvas(60, 20, kPaper);
     CDC& dc = canvas.Dc();
     dc.SetBkColor(RGB(255, 255, 0));
-    dc.TextOut(1, 1, CString("Ab"));
+    CRect box(1, 1, 60, 20);
+    dc.DrawText(CString("Ab"), box, DT_SINGLELINE);
     const CSize extent = dc.GetTextExtent(CString("Ab"));
     EXPECT_EQ(canvas.Count(RGB(255, 255, 0)) +
                   canvas.Count(RGB(0, 0, 0), 1, 1, extent.cx, extent.cy),
@@ -119,7 +121,7 @@ TEST(DrawState, PrefixUnderlinesTheNextCharacterAndHidesTheAmpersand) {
     const CSize extent = withPrefix.Dc().GetTextExtent("&Ab", -1);
     ASSERT_TRUE(withPrefix.Dc().DrawState(CPoint(2, 2), extent, "&Ab", DST_PREFIXTEXT | DSS_NORMAL,
                                           TRUE, 0, nullptr));
-    without.Dc().TextOut(2, 2, "Ab", 2);
+    without.Dc().DrawState(CPoint(2, 2), extent, "Ab", DST_TEXT, FALSE, 0);
     // The glyphs are those of "Ab" at the same place; only the underline under 'A' is added.
     const int aWidth = without.Dc().GetTextExtent("A", 1).cx;
     int extra = 0;
@@ -199,20 +201,4 @@ TEST(DrawText, CalcRectMeasuresAndWordBreakWraps) {
     const int twoChars = dc.GetTextExtent("中控", -1).cx;
     CRect cjk(0, 0, twoChars, 100);
     EXPECT_EQ(dc.DrawText("中控中控中控", -1, cjk, DT_WORDBREAK | DT_CALCRECT), 3 * lineHeight);
-}
-
-TEST(Text, MetricsDescribeTheSelectedFont) {
-    Canvas canvas(4, 4);
-    CDC& dc = canvas.Dc();
-    TEXTMETRIC small;
-    ASSERT_TRUE(dc.GetTextMetrics(&small));
-    EXPECT_EQ(small.tmHeight, small.tmAscent + small.tmDescent);
-    EXPECT_EQ(small.tmHeight, dc.GetTextExtent("x", 1).cy);
-    EXPECT_GT(small.tmAveCharWidth, 0);
-    CFont big;
-    big.CreatePointFont(180, "宋体");
-    dc.SelectObject(&big);
-    TEXTMETRIC large;
-    ASSERT_TRUE(GetTextMetrics(canvas.Handle(), &large));
-    EXPECT_GT(large.tmHeight, small.tmHeight);
 }

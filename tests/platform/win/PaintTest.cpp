@@ -138,7 +138,8 @@ protected:
     BOOL OnEraseBkgnd(CDC* pDC) {
         CRect rc;
         GetClientRect(&rc);
-        pDC->FillSolidRect(&rc, kGreen);
+        CBrush green(kGreen);
+        pDC->FillRect(&rc, &green);
         return TRUE;
     }
     HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
@@ -215,7 +216,8 @@ public:
         states.push_back(lpDrawItemStruct->itemState);
         lastRect = lpDrawItemStruct->rcItem;
         lastId = lpDrawItemStruct->CtlID;
-        CDC::FromHandle(lpDrawItemStruct->hDC)->FillSolidRect(&lpDrawItemStruct->rcItem, kMagenta);
+        CBrush magenta(kMagenta);
+        CDC::FromHandle(lpDrawItemStruct->hDC)->FillRect(&lpDrawItemStruct->rcItem, &magenta);
     }
 
 protected:
