@@ -55,8 +55,7 @@ BOOL CDC::LineTo(int x, int y) {
     const QPoint from = m_hDC->SetCurrentPosition({x, y});
     const platform::GdiPen& pen = *m_hDC->Pen();
     if (!pen.IsNull()) {
-        const QRegion stroke =
-            platform::LineRasterizer::Line(from, {x, y}, pen.Width(), pen.Style());
+        const QRegion stroke = platform::LineRasterizer::Line(from, {x, y}, pen.Width());
         m_hDC->FillRegion(stroke, pen.Color());
     }
     return TRUE;

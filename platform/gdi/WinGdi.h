@@ -9,10 +9,6 @@ constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
 
 // Pen styles.
 constexpr int PS_SOLID = 0;
-constexpr int PS_DASH = 1;
-constexpr int PS_DOT = 2;
-constexpr int PS_DASHDOT = 3;
-constexpr int PS_DASHDOTDOT = 4;
 constexpr int PS_NULL = 5;
 constexpr int PS_INSIDEFRAME = 6;
 constexpr int PS_STYLE_MASK = 0x0000000F;
