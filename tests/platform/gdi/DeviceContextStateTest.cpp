@@ -165,7 +165,7 @@ TEST(GdiObjectLifetime, StockObjectsSurviveDeleteObject) {
     }
     {
         CBrush wrapper;
-        ASSERT_TRUE(wrapper.CreateStockObject(BLACK_BRUSH));
+        ASSERT_TRUE(wrapper.Attach(GetStockObject(BLACK_BRUSH)));
     } // the wrapper's destructor deletes nothing
     EXPECT_EQ(static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH))->Color(), RGB(0, 0, 0));
     HBRUSH face = GetSysColorBrush(COLOR_3DFACE);

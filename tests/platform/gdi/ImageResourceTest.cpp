@@ -103,7 +103,7 @@ TEST_F(ImageResources, BitmapLoadsByIdAndUnknownIdsFail) {
 
     CBitmap bitmap;
     ASSERT_TRUE(bitmap.LoadBitmap(kBackgroundId));
-    EXPECT_EQ(CSize(bitmap.GetBitmapSize()), CSize(53, 20));
+    EXPECT_EQ(static_cast<HBITMAP>(bitmap)->Image().size(), QSize(53, 20));
     EXPECT_EQ(static_cast<HBITMAP>(bitmap)->Image().pixel(0, 0), qRgb(1, 2, 3));
 
     CBitmap missing;

@@ -35,8 +35,7 @@ TEST(Fonts, PointSizesConvertAt96DpiTruncating) {
         ASSERT_TRUE(font.CreatePointFont(tenths, "宋体"));
         const HFONT handle = font;
         EXPECT_EQ(handle->Font().pixelSize(), pixels) << tenths;
-        LOGFONT logFont;
-        ASSERT_EQ(font.GetLogFont(&logFont), static_cast<int>(sizeof(LOGFONT)));
+        const LOGFONT& logFont = handle->LogFont();
         EXPECT_EQ(logFont.lfHeight, -pixels);
         EXPECT_STREQ(logFont.lfFaceName, "宋体");
     }
