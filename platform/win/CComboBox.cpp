@@ -8,16 +8,6 @@ platform::ComboBoxWindow* Combo(HWND hWnd) {
 }
 } // namespace
 
-int CComboBox::AddString(LPCTSTR lpszString) {
-    auto* combo = Combo(m_hWnd);
-    return combo != nullptr ? combo->AddString(lpszString != nullptr ? lpszString : "") : CB_ERR;
-}
-
-int CComboBox::GetCount() const {
-    auto* combo = Combo(m_hWnd);
-    return combo != nullptr ? combo->GetCount() : 0;
-}
-
 int CComboBox::GetCurSel() const {
     auto* combo = Combo(m_hWnd);
     return combo != nullptr ? combo->GetCurSel() : CB_ERR;

@@ -5,8 +5,6 @@
 
 class CComboBox : public CWnd {
 public:
-    int AddString(LPCTSTR lpszString);
-    int GetCount() const;
     int GetCurSel() const;
     int SetCurSel(int nSelect);
     void GetLBText(int nIndex, CString& rString) const;

@@ -41,10 +41,6 @@ int ComboBoxWindow::AddString(const CString& text) {
     return index;
 }
 
-int ComboBoxWindow::GetCount() const {
-    return m_combo->count();
-}
-
 int ComboBoxWindow::GetCurSel() const {
     return m_combo->currentIndex() >= 0 ? m_combo->currentIndex() : CB_ERR;
 }

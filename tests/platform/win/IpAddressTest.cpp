@@ -186,9 +186,9 @@ TEST(IpAddress, PastingAnAddressFillsAllFour) {
 TEST(IpAddress, SetAndClearAddress) {
     WithAddress([](CAddressDialog& d) {
         d.m_address.SetAddress(172, 16, 0, 254);
-        DWORD packed = 0;
-        EXPECT_EQ(d.m_address.GetAddress(packed), 4);
-        EXPECT_EQ(packed, 0xAC1000FEU);
+        const Read r = ReadAddress(d.m_address);
+        EXPECT_EQ(r.count, 4);
+        EXPECT_EQ(r.fields, (std::array<int, 4>{172, 16, 0, 254}));
         EXPECT_FALSE(d.m_address.IsBlank());
         d.m_address.ClearAddress();
         EXPECT_TRUE(d.m_address.IsBlank());
