@@ -24,102 +24,53 @@ constexpr int GRAY_BRUSH = 2;
 constexpr int DKGRAY_BRUSH = 3;
 constexpr int BLACK_BRUSH = 4;
 constexpr int NULL_BRUSH = 5;
-constexpr int HOLLOW_BRUSH = NULL_BRUSH;
 constexpr int WHITE_PEN = 6;
 constexpr int BLACK_PEN = 7;
 constexpr int NULL_PEN = 8;
-constexpr int OEM_FIXED_FONT = 10;
-constexpr int ANSI_FIXED_FONT = 11;
 constexpr int ANSI_VAR_FONT = 12;
 constexpr int SYSTEM_FONT = 13;
 constexpr int DEVICE_DEFAULT_FONT = 14;
-constexpr int SYSTEM_FIXED_FONT = 16;
 constexpr int DEFAULT_GUI_FONT = 17;
 
 // System colour indices.
-constexpr int COLOR_SCROLLBAR = 0;
-constexpr int COLOR_BACKGROUND = 1;
-constexpr int COLOR_ACTIVECAPTION = 2;
-constexpr int COLOR_INACTIVECAPTION = 3;
-constexpr int COLOR_MENU = 4;
 constexpr int COLOR_WINDOW = 5;
 constexpr int COLOR_WINDOWFRAME = 6;
-constexpr int COLOR_MENUTEXT = 7;
 constexpr int COLOR_WINDOWTEXT = 8;
-constexpr int COLOR_CAPTIONTEXT = 9;
-constexpr int COLOR_ACTIVEBORDER = 10;
-constexpr int COLOR_INACTIVEBORDER = 11;
-constexpr int COLOR_APPWORKSPACE = 12;
 constexpr int COLOR_HIGHLIGHT = 13;
-constexpr int COLOR_HIGHLIGHTTEXT = 14;
 constexpr int COLOR_BTNFACE = 15;
 constexpr int COLOR_BTNSHADOW = 16;
 constexpr int COLOR_GRAYTEXT = 17;
-constexpr int COLOR_BTNTEXT = 18;
-constexpr int COLOR_INACTIVECAPTIONTEXT = 19;
 constexpr int COLOR_BTNHIGHLIGHT = 20;
 constexpr int COLOR_3DDKSHADOW = 21;
 constexpr int COLOR_3DLIGHT = 22;
-constexpr int COLOR_INFOTEXT = 23;
-constexpr int COLOR_INFOBK = 24;
-constexpr int COLOR_HOTLIGHT = 26;
-constexpr int COLOR_GRADIENTACTIVECAPTION = 27;
-constexpr int COLOR_GRADIENTINACTIVECAPTION = 28;
-constexpr int COLOR_MENUHILIGHT = 29;
-constexpr int COLOR_MENUBAR = 30;
-constexpr int COLOR_DESKTOP = COLOR_BACKGROUND;
 constexpr int COLOR_3DFACE = COLOR_BTNFACE;
 constexpr int COLOR_3DSHADOW = COLOR_BTNSHADOW;
-constexpr int COLOR_3DHIGHLIGHT = COLOR_BTNHIGHLIGHT;
 constexpr int COLOR_3DHILIGHT = COLOR_BTNHIGHLIGHT;
-constexpr int COLOR_BTNHILIGHT = COLOR_BTNHIGHLIGHT;
 
 // Edge kinds for DrawEdge.
 constexpr UINT BDR_RAISEDOUTER = 0x0001;
 constexpr UINT BDR_SUNKENOUTER = 0x0002;
 constexpr UINT BDR_RAISEDINNER = 0x0004;
 constexpr UINT BDR_SUNKENINNER = 0x0008;
-constexpr UINT BDR_OUTER = BDR_RAISEDOUTER | BDR_SUNKENOUTER;
-constexpr UINT BDR_INNER = BDR_RAISEDINNER | BDR_SUNKENINNER;
-constexpr UINT BDR_RAISED = BDR_RAISEDOUTER | BDR_RAISEDINNER;
-constexpr UINT BDR_SUNKEN = BDR_SUNKENOUTER | BDR_SUNKENINNER;
-constexpr UINT EDGE_RAISED = BDR_RAISEDOUTER | BDR_RAISEDINNER;
 constexpr UINT EDGE_SUNKEN = BDR_SUNKENOUTER | BDR_SUNKENINNER;
-constexpr UINT EDGE_ETCHED = BDR_SUNKENOUTER | BDR_RAISEDINNER;
-constexpr UINT EDGE_BUMP = BDR_RAISEDOUTER | BDR_SUNKENINNER;
 
 // Edge flags for DrawEdge.
 constexpr UINT BF_LEFT = 0x0001;
 constexpr UINT BF_TOP = 0x0002;
 constexpr UINT BF_RIGHT = 0x0004;
 constexpr UINT BF_BOTTOM = 0x0008;
-constexpr UINT BF_TOPLEFT = BF_TOP | BF_LEFT;
-constexpr UINT BF_TOPRIGHT = BF_TOP | BF_RIGHT;
-constexpr UINT BF_BOTTOMLEFT = BF_BOTTOM | BF_LEFT;
-constexpr UINT BF_BOTTOMRIGHT = BF_BOTTOM | BF_RIGHT;
 constexpr UINT BF_RECT = BF_LEFT | BF_TOP | BF_RIGHT | BF_BOTTOM;
 constexpr UINT BF_MIDDLE = 0x0800;
-constexpr UINT BF_SOFT = 0x1000;
 constexpr UINT BF_ADJUST = 0x2000;
 constexpr UINT BF_FLAT = 0x4000;
-constexpr UINT BF_MONO = 0x8000;
 
 // DrawState kinds and states.
-constexpr UINT DST_COMPLEX = 0x0000;
 constexpr UINT DST_TEXT = 0x0001;
 constexpr UINT DST_PREFIXTEXT = 0x0002;
-constexpr UINT DST_ICON = 0x0003;
-constexpr UINT DST_BITMAP = 0x0004;
 constexpr UINT DSS_NORMAL = 0x0000;
-constexpr UINT DSS_UNION = 0x0010;
 constexpr UINT DSS_DISABLED = 0x0020;
-constexpr UINT DSS_MONO = 0x0080;
-constexpr UINT DSS_HIDEPREFIX = 0x0200;
-constexpr UINT DSS_PREFIXONLY = 0x0400;
-constexpr UINT DSS_RIGHT = 0x8000;
 
 // DrawText formats.
-constexpr UINT DT_TOP = 0x00000000;
 constexpr UINT DT_LEFT = 0x00000000;
 constexpr UINT DT_CENTER = 0x00000001;
 constexpr UINT DT_RIGHT = 0x00000002;
@@ -135,7 +86,6 @@ constexpr UINT DT_HIDEPREFIX = 0x00100000;
 
 // Resource types of images.
 constexpr UINT RT_BITMAP = 2;
-constexpr UINT RT_ICON = 3;
 constexpr UINT RT_GROUP_ICON = 14;
 
 // Region kinds returned by region operations.
@@ -147,8 +97,6 @@ constexpr int COMPLEXREGION = 3;
 // Font weights and character sets.
 constexpr LONG FW_DONTCARE = 0;
 constexpr LONG FW_NORMAL = 400;
-constexpr LONG FW_BOLD = 700;
-constexpr BYTE ANSI_CHARSET = 0;
 constexpr BYTE DEFAULT_CHARSET = 1;
 constexpr BYTE GB2312_CHARSET = 134;
 constexpr int LF_FACESIZE = 32;
