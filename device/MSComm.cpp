@@ -1,21 +1,6 @@
 // The communications control wrapper.
 #include "device/MSComm.h"
 
-// The run-time class record gives the size of the window object: the wrapper adds no data
-// of its own, only the SerialLink interface.
-static_assert(sizeof(CMSComm) == sizeof(CWnd) + sizeof(SerialLink), "CMSComm adds no data");
-
-CObject* CMSComm::CreateObject() {
-    return new CMSComm;
-}
-
-const CRuntimeClass CMSComm::classCMSComm = {"CMSComm", sizeof(CWnd), 0xFFFF,
-                                             &CMSComm::CreateObject, RUNTIME_CLASS(CWnd)};
-
-const CRuntimeClass* CMSComm::GetRuntimeClass() const {
-    return RUNTIME_CLASS(CMSComm);
-}
-
 BOOL CMSComm::Create(LPCTSTR /*lpszClassName*/, LPCTSTR lpszWindowName, DWORD dwStyle,
                      const RECT& rect, CWnd* pParentWnd, UINT nID, void* /*pContext*/) {
     return CreateControl(GetClsid(), lpszWindowName, dwStyle, rect, pParentWnd, nID);

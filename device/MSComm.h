@@ -7,7 +7,6 @@
 #include "platform/win/CWnd.h"
 
 class CMSComm : public CWnd, public SerialLink {
-    DECLARE_DYNCREATE(CMSComm)
 public:
     CMSComm() = default;
 

@@ -25,6 +25,4 @@ public:
     HGDIOBJ Detach();
     // Deletes the handle (deferred while a device context has it selected).
     BOOL DeleteObject();
-    // Wraps one of the stock objects (which are never deleted).
-    BOOL CreateStockObject(int nIndex);
 };

@@ -49,5 +49,4 @@ public:
     COleVariant(const CByteArray& arrSrc);
 
     static COleVariant FromBool(bool value);
-    void Clear() { VariantClear(this); }
 };

@@ -49,6 +49,13 @@ public:
     // Family and identity.
     Window* Parent() const { return m_parent; }
     UINT Id() const { return m_id; }
+    // Tells the parent of a control's notification: WM_COMMAND with this window's id and code.
+    void NotifyParent(WORD code) {
+        if (m_parent != nullptr) {
+            m_parent->Send(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(m_id), code),
+                           reinterpret_cast<LPARAM>(this));
+        }
+    }
     Window* AddChild(std::unique_ptr<Window> child);
     Window* FindChild(UINT id) const;
     const std::vector<std::unique_ptr<Window>>& Children() const { return m_children; }

@@ -103,7 +103,7 @@ TEST_F(ImageResources, BitmapLoadsByIdAndUnknownIdsFail) {
 
     CBitmap bitmap;
     ASSERT_TRUE(bitmap.LoadBitmap(kBackgroundId));
-    EXPECT_EQ(CSize(bitmap.GetBitmapSize()), CSize(53, 20));
+    EXPECT_EQ(static_cast<HBITMAP>(bitmap)->Image().size(), QSize(53, 20));
     EXPECT_EQ(static_cast<HBITMAP>(bitmap)->Image().pixel(0, 0), qRgb(1, 2, 3));
 
     CBitmap missing;
@@ -157,11 +157,11 @@ TEST_F(ImageResources, IconsKeepAllSizesAndDrawThroughTheirMask) {
     EXPECT_EQ(icon->Image(48).size(), QSize(48, 48)); // scaled from the nearest
 
     Canvas canvas(40, 40, kPaper);
-    ASSERT_TRUE(DrawIcon(canvas.Handle(), 3, 4, icon));
+    ASSERT_TRUE(canvas.Dc().DrawIcon(3, 4, icon));
     const COLORREF inked = platform::ToColorRef(kIconColor);
     EXPECT_EQ(canvas.Count(inked), 30 * 30);
     EXPECT_EQ(canvas.Count(inked, 4, 5, 30, 30), 30 * 30);
     EXPECT_EQ(canvas.At(3, 4), kPaper); // the transparent border shows the background
-    EXPECT_FALSE(DrawIcon(canvas.Handle(), 0, 0, nullptr));
+    EXPECT_FALSE(canvas.Dc().DrawIcon(0, 0, nullptr));
     canvas.Keep("draw-icon");
 }

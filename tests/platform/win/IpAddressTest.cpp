@@ -178,9 +178,9 @@ TEST(IpAddress, PastingAnAddressFillsAllFour) {
 TEST(IpAddress, SetAndClearAddress) {
     WithAddress([](CAddressDialog& d) {
         d.m_control.SetAddress(172, 16, 0, 254);
-        DWORD packed = 0;
-        EXPECT_EQ(d.m_control.GetAddress(packed), 4);
-        EXPECT_EQ(packed, 0xAC1000FEU);
+        const Read r = ReadAddress(d.m_control);
+        EXPECT_EQ(r.count, 4);
+        EXPECT_EQ(r.fields, (std::array<int, 4>{172, 16, 0, 254}));
         EXPECT_FALSE(d.m_control.IsBlank());
         d.m_control.ClearAddress();
         EXPECT_TRUE(d.m_control.IsBlank());

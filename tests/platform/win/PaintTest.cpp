@@ -130,7 +130,8 @@ protected:
     BOOL OnEraseBkgnd(CDC* pDC) {
         CRect rc;
         GetClientRect(&rc);
-        pDC->FillSolidRect(&rc, kGreen);
+        CBrush green(kGreen);
+        pDC->FillRect(&rc, &green);
         return TRUE;
     }
     HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
@@ -207,7 +208,8 @@ public:
         states.push_back(lpDrawItemStruct->itemState);
         lastRect = lpDrawItemStruct->rcItem;
         lastId = lpDrawItemStruct->CtlID;
-        CDC::FromHandle(lpDrawItemStruct->hDC)->FillSolidRect(&lpDrawItemStruct->rcItem, kMagenta);
+        CBrush magenta(kMagenta);
+        CDC::FromHandle(lpDrawItemStruct->hDC)->FillRect(&lpDrawItemStruct->rcItem, &magenta);
     }
 
 protected:
