@@ -2,6 +2,7 @@
 #include "platform/gdi/CBrush.h"
 #include "platform/gdi/CDC.h"
 #include "platform/gdi/DeviceContext.h"
+#include "platform/gdi/GdiBrush.h"
 #include "platform/gdi/GdiRegion.h"
 #include "platform/gdi/StockObjects.h"
 #include "platform/gdi/WinGdi.h"

@@ -1,5 +1,7 @@
-// Class identifiers: parsing of the braced registry form.
+// Class identifiers: parsing and formatting of the braced registry form.
 #include "platform/ole/Guid.h"
+
+#include <cstdio>
 
 namespace platform {
 
@@ -68,6 +70,15 @@ std::optional<GUID> ParseGuid(std::string_view text) {
         guid.Data4[i] = static_cast<BYTE>(value);
     }
     return guid;
+}
+
+CString FormatGuid(const GUID& guid) {
+    char buffer[kGuidTextLength + 1];
+    std::snprintf(buffer, sizeof buffer, "{%08X-%04X-%04X-%02X%02X-%02X%02X%02X%02X%02X%02X}",
+                  static_cast<unsigned>(guid.Data1), guid.Data2, guid.Data3, guid.Data4[0],
+                  guid.Data4[1], guid.Data4[2], guid.Data4[3], guid.Data4[4], guid.Data4[5],
+                  guid.Data4[6], guid.Data4[7]);
+    return buffer;
 }
 
 } // namespace platform

@@ -22,4 +22,7 @@ namespace platform {
 // the text is not exactly that.
 std::optional<GUID> ParseGuid(std::string_view text);
 
+// The registry form of an identifier, upper-case hex in braces.
+CString FormatGuid(const GUID& guid);
+
 } // namespace platform

@@ -18,6 +18,7 @@ TEST(Guid, ParsesTheRegistryFormOfEitherCaseAndNothingElse) {
     EXPECT_EQ(guid->Data4[0], 0x82);
     EXPECT_EQ(guid->Data4[7], 0x14);
     EXPECT_EQ(platform::ParseGuid("{648a5600-2c6e-101b-82b6-000000000014}"), guid);
+    EXPECT_EQ(platform::FormatGuid(*guid), "{648A5600-2C6E-101B-82B6-000000000014}");
     for (const char* text :
          {"", "648A5600-2C6E-101B-82B6-000000000014", "{648A5600-2C6E-101B-82B6-00000000001}",
           "{648A5600-2C6E-101B-82B6-00000000001G}", "{648A5600-2C6E-101B82B6--000000000014}",
