@@ -5,6 +5,7 @@
 #include "platform/win/IpAddressWindow.h"
 #include "platform/win/StaticWindow.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <map>
 
@@ -74,6 +75,12 @@ void NameControlsByLabels(const std::vector<std::unique_ptr<Window>>& children) 
         }
     }
     for (const auto& [label, controls] : named) {
+        // The label of a single control is also its labelled-by relation, which is where
+        // AT-SPI screen readers take a combo box's label from (Qt on Linux names a combo box
+        // by its current item).
+        if (auto* text = qobject_cast<QLabel*>(label->Widget()); text && controls.size() == 1) {
+            text->setBuddy(controls.front()->Widget());
+        }
         for (size_t i = 0; i < controls.size(); ++i) {
             // Several boxes behind one label (the six of a MAC address) are numbered.
             QString name = LabelName(label);
