@@ -6,12 +6,12 @@
 #include "platform/gdi/ColorRef.h"
 #include "platform/gdi/WinGdi.h"
 #include "platform/win/CButton.h"
-#include "platform/win/CDataExchange.h"
 #include "platform/win/CPaintDC.h"
 #include "platform/win/Window.h"
 
 #include <QImage>
 #include <QWidget>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -31,28 +31,35 @@ void Fill(CDC& dc, RECT rect, COLORREF color) {
     dc.FillRect(&rect, &brush);
 }
 
-// A dialog with a bordered box (a one-pixel frame around its client area) and a button.
+// A dialog with a bordered box (a one-pixel frame around its client area) and an owner-drawn
+// button.
 class SharedPainter : public ::testing::Test {
 protected:
     void SetUp() override {
         m_template = wintest::Register(wintest::MakeTemplate({
             wintest::DialogItem(kBoxId, "static", "", 10, 10, 60, 20, WS_BORDER | WS_VISIBLE),
             wintest::DialogItem(kButtonId, "button", "", 10, 40, 60, 18,
-                                BS_PUSHBUTTON | WS_TABSTOP | WS_VISIBLE),
+                                BS_OWNERDRAW | WS_TABSTOP | WS_VISIBLE),
         }));
+    }
+    // Runs the dialog and calls body with the box once the dialog has painted.
+    void WithBox(const std::function<void(CWnd& box)>& body) {
+        CDialog dialog(m_template);
+        wintest::RunModal(dialog, [&] {
+            wintest::Flush();
+            CWnd* box = dialog.GetDlgItem(kBoxId);
+            ASSERT_NE(box, nullptr);
+            body(*box);
+        });
     }
     UINT m_template = 0;
 };
 
 TEST_F(SharedPainter, TwoDeviceContextsOnOneWindowBothDraw) {
-    CDialog dialog(m_template);
-    wintest::RunModal(dialog, [&] {
-        wintest::Flush();
-        CWnd* box = dialog.GetDlgItem(kBoxId);
-        ASSERT_NE(box, nullptr);
+    WithBox([](CWnd& box) {
         {
-            CClientDC client(box); // logical (0, 0) at the frame's inner corner (1, 1)
-            CWindowDC whole(box);  // logical (0, 0) at the window's corner
+            CClientDC client(&box); // logical (0, 0) at the frame's inner corner (1, 1)
+            CWindowDC whole(&box);  // logical (0, 0) at the window's corner
             Fill(client, {0, 0, 4, 4}, kRed);
             Fill(whole, {10, 0, 14, 4}, kBlue);
             // Back to the first: its own origin, and its clip keeps it off the frame.
@@ -60,42 +67,38 @@ TEST_F(SharedPainter, TwoDeviceContextsOnOneWindowBothDraw) {
             // And the second is not held to the first one's client area.
             Fill(whole, {30, 0, 31, 1}, kBlue);
         }
-        EXPECT_EQ(SurfaceAt(*box, 1, 1), kRed);
-        EXPECT_EQ(SurfaceAt(*box, 4, 4), kRed);
-        EXPECT_NE(SurfaceAt(*box, 0, 0), kRed);
-        EXPECT_EQ(SurfaceAt(*box, 10, 0), kBlue);
-        EXPECT_EQ(SurfaceAt(*box, 13, 3), kBlue);
-        EXPECT_NE(SurfaceAt(*box, 22, 0), kRed) << "the client context drew on the frame";
-        EXPECT_EQ(SurfaceAt(*box, 22, 1), kRed);
-        EXPECT_EQ(SurfaceAt(*box, 24, 3), kRed);
-        EXPECT_EQ(SurfaceAt(*box, 30, 0), kBlue);
+        EXPECT_EQ(SurfaceAt(box, 1, 1), kRed);
+        EXPECT_EQ(SurfaceAt(box, 4, 4), kRed);
+        EXPECT_NE(SurfaceAt(box, 0, 0), kRed);
+        EXPECT_EQ(SurfaceAt(box, 10, 0), kBlue);
+        EXPECT_EQ(SurfaceAt(box, 13, 3), kBlue);
+        EXPECT_NE(SurfaceAt(box, 22, 0), kRed) << "the client context drew on the frame";
+        EXPECT_EQ(SurfaceAt(box, 22, 1), kRed);
+        EXPECT_EQ(SurfaceAt(box, 24, 3), kRed);
+        EXPECT_EQ(SurfaceAt(box, 30, 0), kBlue);
     });
 }
 
 TEST_F(SharedPainter, AResizeWhileAContextDrawsKeepsTheDrawingAndRepaintsAtTheNewSize) {
-    CDialog dialog(m_template);
-    wintest::RunModal(dialog, [&] {
-        wintest::Flush();
-        CWnd* box = dialog.GetDlgItem(kBoxId);
-        ASSERT_NE(box, nullptr);
-        QWidget* widget = wintest::WidgetOf(*box);
+    WithBox([](CWnd& box) {
+        QWidget* widget = wintest::WidgetOf(box);
         const QSize grown = widget->size() + QSize(40, 20);
         {
-            CClientDC dc(box);
+            CClientDC dc(&box);
             Fill(dc, {0, 0, 4, 4}, kRed);
             widget->resize(grown);
             wintest::Flush(); // the window paints while the context is still on it
             Fill(dc, {4, 0, 8, 4}, kBlue);
         }
-        const QImage& surface = box->m_hWnd->Surface();
+        const QImage& surface = box.m_hWnd->Surface();
         ASSERT_EQ(surface.size(), grown);
-        EXPECT_EQ(SurfaceAt(*box, 6, 2), kBlue);
+        EXPECT_EQ(SurfaceAt(box, 6, 2), kBlue);
 
         wintest::Flush();
         // Painted again at the new size: the frame runs along the new right edge.
-        const COLORREF frame = SurfaceAt(*box, 0, grown.height() / 2);
-        EXPECT_EQ(qAlpha(box->m_hWnd->Surface().pixel(grown.width() - 1, grown.height() / 2)), 255);
-        EXPECT_EQ(SurfaceAt(*box, grown.width() - 1, grown.height() / 2), frame);
+        const COLORREF frame = SurfaceAt(box, 0, grown.height() / 2);
+        EXPECT_EQ(qAlpha(box.m_hWnd->Surface().pixel(grown.width() - 1, grown.height() / 2)), 255);
+        EXPECT_EQ(SurfaceAt(box, grown.width() - 1, grown.height() / 2), frame);
     });
 }
 
@@ -114,26 +117,17 @@ public:
         CClientDC own(this);
         Fill(own, {middle, item.top, item.right, item.bottom}, kBlue);
     }
-
-protected:
-    void PreSubclassWindow() override { ModifyStyle(0, BS_OWNERDRAW); }
-};
-
-class CTwoContextDialog : public CDialog {
-public:
-    explicit CTwoContextDialog(UINT id) : CDialog(id) {}
-    CTwoContextButton m_button;
-
-protected:
-    void DoDataExchange(CDataExchange* pDX) override { DDX_Control(pDX, kButtonId, m_button); }
 };
 
 TEST_F(SharedPainter, AContextTakenInDrawItemDrawsBesideThePaintsContext) {
-    CTwoContextDialog dialog(m_template);
+    CTwoContextButton button;
+    CDialog dialog(m_template);
     wintest::RunModal(dialog, [&] {
+        ASSERT_TRUE(button.SubclassWindow(dialog.m_hWnd->FindChild(kButtonId)));
+        button.Invalidate();
         wintest::Flush();
-        ASSERT_GT(dialog.m_button.draws, 0);
-        const QImage face = wintest::WidgetOf(dialog.m_button)->grab().toImage();
+        ASSERT_GT(button.draws, 0);
+        const QImage face = wintest::WidgetOf(button)->grab().toImage();
         const int middle = face.width() / 2;
         for (int y = 0; y < face.height(); ++y) {
             for (int x = 0; x < face.width(); ++x) {
