@@ -4,13 +4,12 @@
 // Logical (0, 0) lies at `origin` in the surface's image.
 #pragma once
 
+#include "platform/gdi/DrawingSurface.h"
 #include "platform/win/WinDef.h"
 
 #include <QImage>
 #include <QPainter>
 #include <QRegion>
-
-#include "platform/gdi/DrawingSurface.h"
 
 #include <memory>
 #include <optional>
