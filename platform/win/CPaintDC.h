@@ -1,5 +1,6 @@
-// Drawing surfaces of a window: CPaintDC for the paint handler (the client area), CWindowDC
-// for the whole window, frame included. Each releases its surface when it goes out of scope.
+// Drawing surfaces of a window: CPaintDC for the paint handler (the client area), CClientDC
+// for drawing on the client area at other times, CWindowDC for the whole window, frame
+// included. Each releases its surface when it goes out of scope.
 #pragma once
 
 #include "platform/gdi/CDC.h"
@@ -19,6 +20,11 @@ private:
 class CPaintDC : public CWindowSurfaceDC {
 public:
     explicit CPaintDC(CWnd* pWnd) : CWindowSurfaceDC(pWnd, false, true) {}
+};
+
+class CClientDC : public CWindowSurfaceDC {
+public:
+    explicit CClientDC(CWnd* pWnd) : CWindowSurfaceDC(pWnd, false, false) {}
 };
 
 class CWindowDC : public CWindowSurfaceDC {
