@@ -1,8 +1,8 @@
 // The communications control's errors: each cause gives its own clear error, the control
 // stays usable afterwards, and nothing blocks beyond the deadline or spins.
 #include "CommDriver.h"
-#include "support/PseudoTerminal.h"
 #include "platform/comm/CommDevice.h"
+#include "support/PseudoTerminal.h"
 
 #include <gtest/gtest.h>
 

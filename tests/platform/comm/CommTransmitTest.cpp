@@ -1,8 +1,8 @@
 // The communications control against a real pseudo-terminal: what arrives on the line and
 // how the line is set.
 #include "CommDriver.h"
-#include "support/PseudoTerminal.h"
 #include "platform/comm/SerialLock.h"
+#include "support/PseudoTerminal.h"
 
 #include <QFile>
 
