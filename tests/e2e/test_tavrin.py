@@ -161,23 +161,18 @@ class DialogTest(unittest.TestCase):
         self.expect_message_box()
         self.assertIsNone(app.proc.poll())
 
-    def test_missing_device_is_reported_and_the_program_goes_on(self):
-        app = self.start(com1='/dev/tavrin-no-such-port')
-        app.click_du(*WRITE_SERVER)
-        self.expect_message_box()
-        app.click_du(*PORT_LIST)
-        app.key('Down', 'Return')
-        app.click_du(*WRITE_SERVER)
-        self.assertEqual(self.com2.read(7), address_frame(0x51, [0, 0, 0, 0]))
-
-    def test_device_that_is_no_serial_port_is_reported_and_the_program_goes_on(self):
-        app = self.start(com1='/dev/null')
-        app.click_du(*WRITE_SERVER)
-        self.expect_message_box()
-        app.click_du(*PORT_LIST)
-        app.key('Down', 'Return')
-        app.click_du(*WRITE_SERVER)
-        self.assertEqual(self.com2.read(7), address_frame(0x51, [0, 0, 0, 0]))
+    def test_missing_or_wrong_device_is_reported_and_the_program_goes_on(self):
+        for name, com1 in (('missing-device', '/dev/tavrin-no-such-port'),
+                           ('not-a-serial-device', '/dev/null')):
+            with self.subTest(com1=com1):
+                app = self.start(com1=com1)
+                app.click_du(*WRITE_SERVER)
+                self.expect_message_box(name)
+                app.click_du(*PORT_LIST)
+                app.key('Down', 'Return')
+                app.click_du(*WRITE_SERVER)
+                self.assertEqual(self.com2.read(7), address_frame(0x51, [0, 0, 0, 0]))
+                app.kill()
 
     def test_port_held_by_another_tavrin_is_busy_until_that_one_lets_go(self):
         holder = self.start()

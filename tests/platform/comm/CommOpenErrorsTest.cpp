@@ -162,10 +162,7 @@ TEST_F(CommOpenErrors, EveryCauseTheKernelGivesIsSaidInChinese) {
 
 TEST(CommOpenErrorsNoDevices, WithoutAnySerialDeviceTheMessageSaysToCheckTheAdapter) {
     FakeDeviceTree tree;
-    tree.AddBuiltIn("ttyS0", "0");
-    tree.AddBuiltIn("ttyS1", "0");
-    tree.AddVirtual("tty1");
-    tree.AddPseudoTerminal("0");
+    tree.AddNoSerialHardware();
     CommDevice device(tree.List());
     const std::string message = ErrorFrom(
         [&] {

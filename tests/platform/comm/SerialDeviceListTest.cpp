@@ -102,11 +102,8 @@ TEST_F(SerialDeviceListTest, ListingOpensAndChangesNothingUnderDev) {
 
 TEST(SerialDeviceList, NoPortsWithHardwareListsNothing) {
     FakeDeviceTree tree;
-    tree.AddBuiltIn("ttyS0", "0");
-    tree.AddBuiltIn("ttyS1", "0");
+    tree.AddNoSerialHardware();
     tree.AddReservedPort("ttyS2");
-    tree.AddVirtual("console");
-    tree.AddPseudoTerminal("0");
     EXPECT_TRUE(tree.List().Devices().empty());
     EXPECT_TRUE(platform::comm::SerialDeviceList(tree.Root() / "absent", tree.Root() / "absent")
                     .Devices()
