@@ -38,7 +38,7 @@ CString DeviceEntries(const std::vector<SerialDevice>& devices, const CString& p
         if (!device.description.empty()) {
             entries += " " + device.description;
         }
-        entries += CString("\n    ") + kVariablePrefix + portName + "=" + device.PathToUse();
+        entries += CString("\n") + kVariablePrefix + portName + "=" + device.PathToUse();
     }
     return entries;
 }

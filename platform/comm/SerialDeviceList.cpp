@@ -75,12 +75,12 @@ bool Contains(const CString& text, const CString& part) {
 }
 
 // "FTDI" and "FT232R USB UART" give "FTDI FT232R USB UART"; a part already said is not
-// repeated.
+// repeated, and "Arduino (www.arduino.cc)" and "Arduino Uno" give "Arduino Uno".
 void AppendName(CString& name, const CString& part) {
     if (part.empty() || Contains(name, part)) {
         return;
     }
-    if (Contains(part, name)) {
+    if (Contains(part, name) || part.starts_with(name.substr(0, name.find(' ')) + " ")) {
         name = part;
         return;
     }

@@ -10,6 +10,7 @@ import time
 
 DIALOG_TITLE = '6150 IP SET'
 APP_TITLE = 'tavrin'
+SCREEN = (1024, 768)
 # Dialog base units of the dialog font (9 pt): 6 x 12 pixels.
 BASE_X, BASE_Y = 6, 12
 
@@ -44,8 +45,8 @@ class Xvfb:
                 break
         self.display = ':%d' % number
         self.proc = subprocess.Popen(
-            ['Xvfb', self.display, '-screen', '0', '1024x768x24', '-noreset', '-ardelay', '60000',
-             '-nolisten', 'tcp'], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            ['Xvfb', self.display, '-screen', '0', '%dx%dx24' % SCREEN, '-noreset', '-ardelay',
+             '60000', '-nolisten', 'tcp'], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         deadline = time.time() + 10
         while not os.path.exists('/tmp/.X11-unix/X%d' % number):
             if time.time() > deadline or self.proc.poll() is not None:
@@ -67,15 +68,24 @@ class Xvfb:
                                                           result.stderr.strip()))
         return result.stdout.strip()
 
-    def find_window(self, title, timeout=10.0):
-        """The id of the visible window whose title is exactly `title`, or None."""
+    def find_window(self, title, timeout=10.0, pid=None):
+        """The id of the visible window whose title is exactly `title` (of process `pid` when
+        given), or None."""
+        owner = ['--all', '--pid', pid] if pid is not None else []
         deadline = time.time() + timeout
         while time.time() < deadline:
-            out = self.xdotool('search', '--onlyvisible', '--name', '^%s$' % title, check=False)
+            out = self.xdotool('search', '--onlyvisible', *owner, '--name', '^%s$' % title,
+                               check=False)
             if out:
                 return out.split()[-1]
             time.sleep(0.05)
         return None
+
+    def geometry(self, window):
+        """(x, y, width, height) of a window on the screen."""
+        out = self.xdotool('getwindowgeometry', '--shell', window)
+        values = dict(line.split('=', 1) for line in out.splitlines() if '=' in line)
+        return tuple(int(values[k]) for k in ('X', 'Y', 'WIDTH', 'HEIGHT'))
 
     def screenshot(self, path):
         os.makedirs(os.path.dirname(path), exist_ok=True)
@@ -158,7 +168,7 @@ class Tavrin:
         env.update(extra_env or {})
         self.proc = subprocess.Popen([binary], env=env, stdout=subprocess.DEVNULL,
                                      stderr=subprocess.PIPE, text=True)
-        self.window = xvfb.find_window(DIALOG_TITLE, timeout=20)
+        self.window = xvfb.find_window(DIALOG_TITLE, timeout=20, pid=self.proc.pid)
         if self.window is None:
             self.kill()
             raise RuntimeError('the dialog did not appear: ' + self.proc.stderr.read())

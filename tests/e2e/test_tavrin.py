@@ -7,7 +7,7 @@ import termios
 import time
 import unittest
 
-from harness import Port, Tavrin, Xvfb, du_centre
+from harness import SCREEN, Port, Tavrin, Xvfb, du_centre
 
 BINARY = None
 ARTIFACTS = None
@@ -86,10 +86,16 @@ class DialogTest(unittest.TestCase):
         self.assertFalse(lflag & (termios.ICANON | termios.ECHO | termios.ISIG | termios.IEXTEN),
                          'not raw')
 
-    def expect_message_box(self):
+    def expect_message_box(self, name=None):
         box = self.x.find_window('tavrin', timeout=5)
         self.assertIsNotNone(box, 'no message box titled tavrin')
-        self.x.screenshot(os.path.join(ARTIFACTS, 'e2e', 'message-%s.png' % self.id().split('.')[-1]))
+        time.sleep(0.2)  # let it be drawn before the picture is taken
+        # A long message (the list of serial devices) must still fit on the screen.
+        x, y, width, height = self.x.geometry(box)
+        self.assertTrue(0 <= x and 0 <= y and x + width <= SCREEN[0] and y + height <= SCREEN[1],
+                        'message box %dx%d at %d,%d is not on the screen' % (width, height, x, y))
+        self.x.screenshot(os.path.join(
+            ARTIFACTS, 'e2e', 'message-%s.png' % (name or self.id().split('.')[-1])))
         self.x.xdotool('windowfocus', '--sync', box, check=False)
         self.app.key('Return')
         deadline = time.time() + 5
@@ -172,15 +178,59 @@ class DialogTest(unittest.TestCase):
         self.expect_message_box()
         self.assertIsNone(app.proc.poll())
 
-    def test_missing_device_is_reported_and_the_program_goes_on(self):
-        app = self.start(com1='/dev/tavrin-no-such-port')
-        self.type_address(SERVER_IP, '192.168.1.10')
+    def test_missing_or_wrong_device_is_reported_and_the_program_goes_on(self):
+        for name, com1 in (('missing-device', '/dev/tavrin-no-such-port'),
+                           ('not-a-serial-device', '/dev/null')):
+            with self.subTest(com1=com1):
+                app = self.start(com1=com1)
+                self.type_address(SERVER_IP, '192.168.1.10')
+                app.click_du(*WRITE_SERVER)
+                self.expect_message_box(name)
+                app.click_du(*PORT_LIST)
+                app.key('Down', 'Return')
+                app.click_du(*WRITE_SERVER)
+                self.assertEqual(self.com2.read(7), address_frame(0x51, [192, 168, 1, 10]))
+                app.kill()
+
+    def test_port_held_by_another_tavrin_is_busy_until_that_one_lets_go(self):
+        holder = self.start()
+        holder.click_du(*WRITE_MAC)  # a MAC write leaves the port open
+        self.assertEqual(self.com1.read(9), HEADER + bytes([0x55, 0, 0, 0, 0, 0, 0]))
+        self.assertTrue(holder.holds(self.com1.path))
+        second = Tavrin(BINARY, self.x, {1: self.com1, 2: self.com2})
+        try:
+            self.x.xdotool('windowraise', second.window)
+            second.click_du(*WRITE_SERVER)
+            self.expect_message_box()
+            self.assertTrue(self.com1.quiet())
+            # The two dialogs lie one over the other: bring the holder's to the top.
+            self.x.xdotool('windowraise', holder.window)
+            holder.click_du(*WRITE_SERVER)  # an address write closes the port again
+            self.assertEqual(self.com1.read(7), address_frame(0x51, [0, 0, 0, 0]))
+            self.assertTrue(holder.wait_released(self.com1.path))
+            self.x.xdotool('windowraise', second.window)
+            second.click_du(*WRITE_SERVER)
+            self.assertEqual(self.com1.read(7), address_frame(0x51, [0, 0, 0, 0]))
+        finally:
+            second.kill()
+
+    def test_pulled_adapter_is_reported_once_and_the_next_device_works(self):
+        app = self.start()
+        app.click_du(*WRITE_MAC)  # leaves the port open
+        self.assertEqual(self.com1.read(9), HEADER + bytes([0x55, 0, 0, 0, 0, 0, 0]))
+        pulled = self.com1.path
+        self.com1.close()  # the line hangs up under the open port, and its node goes
+        self.com1 = Port()
         app.click_du(*WRITE_SERVER)
         self.expect_message_box()
+        self.assertTrue(app.wait_released(pulled), 'the port of a gone device stayed open')
+        # The next write tries the device again and finds it missing.
+        app.click_du(*WRITE_SERVER)
+        self.expect_message_box('after-pulled-adapter')
         app.click_du(*PORT_LIST)
         app.key('Down', 'Return')
         app.click_du(*WRITE_SERVER)
-        self.assertEqual(self.com2.read(7), address_frame(0x51, [192, 168, 1, 10]))
+        self.assertEqual(self.com2.read(7), address_frame(0x51, [0, 0, 0, 0]))
 
     def test_about_box_from_the_system_menu(self):
         app = self.start()

@@ -59,7 +59,7 @@ TEST(CommErrors, MissingDeviceNamesPortPathAndCause) {
     message = ErrorFrom([&] { comm.Open(); }, CommError::NoSuchDevice);
     EXPECT_TRUE(Contains(message, "/dev/ttyS199")) << message;
     // What follows depends on this machine's devices; its form is checked on made-up trees.
-    EXPECT_TRUE(Contains(message, "\n    TAVRIN_COM200=/dev/") ||
+    EXPECT_TRUE(Contains(message, "\nTAVRIN_COM200=/dev/") ||
                 Contains(message, "没有连接任何串口设备"))
         << message;
 }

@@ -60,7 +60,7 @@ protected:
 
     // The list of this tree's devices as the message shows it.
     std::string Listing(const std::string& port = "COM1") const {
-        const std::string line = "\n    TAVRIN_" + port + "=";
+        const std::string line = "\nTAVRIN_" + port + "=";
         return "\n\n• " + tree.Node("ttyUSB0") + "：USB 转串口适配器 FTDI FT232R USB UART" + line +
                tree.ById(kFtdiById) + "\n\n• " + tree.Node("ttyUSB1") +
                "：USB 转串口适配器 Prolific Technology Inc. USB-Serial Controller" + line +
@@ -163,10 +163,7 @@ TEST_F(CommOpenErrors, EveryCauseTheKernelGivesIsSaidInChinese) {
 
 TEST(CommOpenErrorsNoDevices, WithoutAnySerialDeviceTheMessageSaysToCheckTheAdapter) {
     FakeDeviceTree tree;
-    tree.AddBuiltIn("ttyS0", "0");
-    tree.AddBuiltIn("ttyS1", "0");
-    tree.AddVirtual("tty1");
-    tree.AddPseudoTerminal("0");
+    tree.AddNoSerialHardware();
     CommDevice device(tree.List());
     const std::string message = ErrorFrom(
         [&] {

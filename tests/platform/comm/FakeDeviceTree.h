@@ -86,6 +86,13 @@ public:
         std::filesystem::create_directory_symlink(dir, Sys() / "class" / "tty" / tty);
         MakeNode(Dev() / tty);
     }
+    // A PC without any serial port: ttyS nodes without a UART, a console, a terminal window.
+    void AddNoSerialHardware() {
+        AddBuiltIn("ttyS0", "0");
+        AddBuiltIn("ttyS1", "0");
+        AddVirtual("tty1");
+        AddPseudoTerminal("0");
+    }
     // A pseudo-terminal: a node under /dev/pts, not in /sys/class/tty.
     void AddPseudoTerminal(const std::string& number) {
         std::filesystem::create_directories(Dev() / "pts");

@@ -48,8 +48,7 @@ protected:
 TEST_F(SerialDeviceListTest, ListsPortsWithHardwareUsbFirstByStableNameAndWhatTheyAre) {
     using Row = std::array<std::string, 4>;
     const std::vector<Row> expected = {
-        {tree.Node("ttyACM0"), tree.ById(kArduinoById), "USB 串口设备",
-         "Arduino (www.arduino.cc) Arduino Uno"},
+        {tree.Node("ttyACM0"), tree.ById(kArduinoById), "USB 串口设备", "Arduino Uno"},
         {tree.Node("ttyUSB0"), tree.ById(kFtdiById), "USB 转串口适配器", "FTDI FT232R USB UART"},
         {tree.Node("ttyUSB2"), tree.ById(kBareById), "USB 转串口适配器", "1a86 USB Serial"},
         {tree.Node("ttyUSB10"), "", "USB 转串口适配器", "USB2.0-Serial"},
@@ -103,11 +102,8 @@ TEST_F(SerialDeviceListTest, ListingOpensAndChangesNothingUnderDev) {
 
 TEST(SerialDeviceList, NoPortsWithHardwareListsNothing) {
     FakeDeviceTree tree;
-    tree.AddBuiltIn("ttyS0", "0");
-    tree.AddBuiltIn("ttyS1", "0");
+    tree.AddNoSerialHardware();
     tree.AddReservedPort("ttyS2");
-    tree.AddVirtual("console");
-    tree.AddPseudoTerminal("0");
     EXPECT_TRUE(tree.List().Devices().empty());
     EXPECT_TRUE(platform::comm::SerialDeviceList(tree.Root() / "absent", tree.Root() / "absent")
                     .Devices()
