@@ -22,7 +22,7 @@ CString PortName(long port) {
 }
 
 CString DevicePathForPort(long port) {
-    const CString variable = kPortVariablePrefix + std::to_string(port);
+    const CString variable = kPortVariablePrefix + PortName(port);
     if (const char* path = std::getenv(variable.c_str()); path != nullptr && *path != '\0') {
         // A bare name such as "ttyUSB0" is a device under /dev, as in the usual port names.
         const CString value = path;

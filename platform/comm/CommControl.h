@@ -23,7 +23,8 @@ constexpr short kMaxPort = 255;
 constexpr long kInputModeText = 0;
 constexpr long kInputModeBinary = 1;
 constexpr const char* kDefaultSettings = "9600,n,8,1";
-constexpr const char* kPortVariablePrefix = "TAVRIN_COM";
+// The environment variable naming a port's device is this followed by the port's name.
+constexpr const char* kPortVariablePrefix = "TAVRIN_";
 constexpr const char* kDeviceDirectory = "/dev/";
 constexpr const char* kDefaultDevicePrefix = "/dev/ttyS";
 

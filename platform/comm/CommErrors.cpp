@@ -1,6 +1,7 @@
 // The texts of the communications control's errors.
 #include "platform/comm/CommErrors.h"
 
+#include "platform/comm/CommControl.h"
 #include "platform/ole/COleDispatchException.h"
 
 #include <cerrno>
@@ -11,7 +12,6 @@ namespace platform::comm {
 
 namespace {
 
-constexpr const char* kVariablePrefix = "TAVRIN_";
 constexpr const char* kCheckTheLine = "请检查设备和串口线后再写入。";
 
 CString Bytes(std::size_t unsent, std::size_t total) {
@@ -38,7 +38,7 @@ CString DeviceEntries(const std::vector<SerialDevice>& devices, const CString& p
         if (!device.description.empty()) {
             entries += " " + device.description;
         }
-        entries += CString("\n") + kVariablePrefix + portName + "=" + device.PathToUse();
+        entries += CString("\n") + kPortVariablePrefix + portName + "=" + device.PathToUse();
     }
     return entries;
 }
