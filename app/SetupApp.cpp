@@ -6,10 +6,6 @@
 
 #include <cstdio>
 
-BEGIN_MESSAGE_MAP(CSetupApp, CWinApp)
-ON_COMMAND(ID_HELP, CWinApp::OnHelp)
-END_MESSAGE_MAP()
-
 // The one application object.
 CSetupApp theApp;
 

@@ -8,6 +8,4 @@ public:
     CSetupApp() = default;
 
     BOOL InitInstance() override;
-
-    DECLARE_MESSAGE_MAP()
 };

@@ -1,12 +1,48 @@
-# Installation (program, desktop entry, icons, AppStream metainfo, man page) and the Debian
-# package that CPack builds from it.
+# Installation (program, desktop entry, icons, AppStream metainfo, man page, changelog and
+# copyright) and the Debian package that CPack builds from it.
 include(GNUInstallDirs)
 
 set(TAVRIN_PACKAGING_DIR ${CMAKE_CURRENT_SOURCE_DIR}/packaging)
-# The date of the release the metainfo announces.
-set(TAVRIN_RELEASE_DATE 2026-12-08)
+set(TAVRIN_CHANGELOG ${CMAKE_CURRENT_SOURCE_DIR}/CHANGELOG)
+set(TAVRIN_LICENSE ${CMAKE_CURRENT_SOURCE_DIR}/LICENSE)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${TAVRIN_CHANGELOG} ${TAVRIN_LICENSE})
+
+# The release is the latest entry of CHANGELOG, which is in Debian's changelog format (the
+# package is native, so it is the package's changelog as it is): its version must be the
+# project's, its date is the one the metainfo announces, and who signed it is the package's
+# maintainer.
+file(STRINGS ${TAVRIN_CHANGELOG} changelog_heads REGEX "^tavrin \\(")
+string(REGEX MATCH "^tavrin \\(([^)]+)\\)" head "${changelog_heads}")
+if(NOT CMAKE_MATCH_1 STREQUAL PROJECT_VERSION)
+    message(FATAL_ERROR "CHANGELOG's latest entry is ${CMAKE_MATCH_1}, the project is "
+                        "${PROJECT_VERSION}: add an entry for this release")
+endif()
+file(STRINGS ${TAVRIN_CHANGELOG} changelog_trailers REGEX "^ -- ")
+list(GET changelog_trailers 0 trailer)
+set(signature_pattern "^ -- (.+ <[^>]+>)  [A-Z][a-z][a-z], ([0-9][0-9]) ([A-Z][a-z][a-z]) ([0-9]+) ")
+if(NOT trailer MATCHES "${signature_pattern}")
+    message(FATAL_ERROR "CHANGELOG: no maintainer and date in \"${trailer}\"")
+endif()
+set(TAVRIN_MAINTAINER "${CMAKE_MATCH_1}")
+set(release_day ${CMAKE_MATCH_2})
+set(release_year ${CMAKE_MATCH_4})
+set(months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+list(FIND months ${CMAKE_MATCH_3} release_month)
+math(EXPR release_month "${release_month} + 101") # the month's two digits after a 1
+string(SUBSTRING ${release_month} 1 2 release_month)
+set(TAVRIN_RELEASE_DATE ${release_year}-${release_month}-${release_day})
 
 install(TARGETS tavrin RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# A stripped install (the package's) leaves out the compilers' notes too, as Debian's own
+# packaging tools do: CMake's strip keeps the .comment section.
+if(CMAKE_OBJCOPY)
+    install(CODE "
+        if(CMAKE_INSTALL_DO_STRIP)
+            execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment
+                \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/tavrin\"
+                COMMAND_ERROR_IS_FATAL ANY)
+        endif()")
+endif()
 install(FILES ${TAVRIN_PACKAGING_DIR}/tavrin.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 
@@ -22,14 +58,33 @@ configure_file(${TAVRIN_PACKAGING_DIR}/tavrin.metainfo.xml.in
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/tavrin.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
-# Man pages are installed compressed; -n keeps the time stamp out, so builds are repeatable.
+# Man pages and the changelog are installed compressed; -n keeps the time stamp out, so
+# builds are repeatable.
 find_program(GZIP_EXECUTABLE gzip REQUIRED)
-add_custom_command(OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/tavrin.1.gz
-                   COMMAND ${GZIP_EXECUTABLE} -9 -n -c ${TAVRIN_PACKAGING_DIR}/tavrin.1 >
-                           ${CMAKE_CURRENT_BINARY_DIR}/tavrin.1.gz
-                   DEPENDS ${TAVRIN_PACKAGING_DIR}/tavrin.1 VERBATIM)
-add_custom_target(tavrin_man ALL DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/tavrin.1.gz)
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/tavrin.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+function(tavrin_install_gzipped source name destination)
+    set(output ${CMAKE_CURRENT_BINARY_DIR}/${name}.gz)
+    add_custom_command(OUTPUT ${output} COMMAND ${GZIP_EXECUTABLE} -9 -n -c ${source} > ${output}
+                       DEPENDS ${source} VERBATIM)
+    add_custom_target(tavrin_gzip_${name} ALL DEPENDS ${output})
+    install(FILES ${output} DESTINATION ${destination})
+endfunction()
+tavrin_install_gzipped(${TAVRIN_PACKAGING_DIR}/tavrin.1 tavrin.1 ${CMAKE_INSTALL_MANDIR}/man1)
+tavrin_install_gzipped(${TAVRIN_CHANGELOG} changelog ${CMAKE_INSTALL_DOCDIR})
+
+# The copyright file in Debian's machine-readable format, made from LICENSE: its copyright
+# line, and the licence text after it as the licence paragraph (lines indented by one
+# space, blank lines as " .").
+file(READ ${TAVRIN_LICENSE} license)
+if(NOT license MATCHES "\nCopyright \\(c\\) ([^\n]+)\n\n(.*)$")
+    message(FATAL_ERROR "LICENSE: no copyright line followed by the licence text")
+endif()
+set(TAVRIN_COPYRIGHT "${CMAKE_MATCH_1}")
+string(STRIP "${CMAKE_MATCH_2}" license_text)
+string(REPLACE "\n\n" "\n.\n" license_text "${license_text}")
+string(REPLACE "\n" "\n " license_text " ${license_text}")
+set(TAVRIN_LICENSE_TEXT "${license_text}")
+configure_file(${TAVRIN_PACKAGING_DIR}/copyright.in ${CMAKE_CURRENT_BINARY_DIR}/copyright @ONLY)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 # The Debian package. The libraries come from dpkg-shlibdeps (Qt 6 widgets and serial port,
 # and what they need; the X11 platform plugin ships with the Qt GUI library on Debian 12);
@@ -37,13 +92,15 @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR}/tavrin.1.gz DESTINATION ${CMAKE_INSTAL
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tavrin)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_CONTACT "tavrin maintainers")
+set(CPACK_PACKAGE_CONTACT "${TAVRIN_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "write the network settings of a 6150 controller over a serial port")
+# Lines of at most 80 columns, as Debian's policy asks.
 set(CPACK_PACKAGE_DESCRIPTION
-    "tavrin writes the server address, the controller's own address, the subnet mask, the\n\
-gateway and the MAC address of a model 6150 controller into the device through COM1\n\
-or COM2, one short binary frame per setting at 9600 baud 8N1.")
+    "tavrin writes the server address, the controller's own address, the subnet\n\
+mask, the gateway and the MAC address of a model 6150 controller into the\n\
+device through COM1 or COM2, one short binary frame per setting at 9600 baud\n\
+8N1.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)

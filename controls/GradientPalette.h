@@ -2,7 +2,7 @@
 // the current look, one table per combination of hover and emphasis.
 #pragma once
 
-#include "platform/win/WinDef.h"
+#include "platform/base/WinDef.h"
 
 namespace gradient {
 

@@ -1,48 +1,33 @@
 // The communications control wrapper.
 #include "device/MSComm.h"
 
-// The run-time class record gives the size of the window object: the wrapper adds no data
-// of its own, only the SerialLink interface.
-static_assert(sizeof(CMSComm) == sizeof(CWnd) + sizeof(SerialLink), "CMSComm adds no data");
-
-CObject* CMSComm::CreateObject() {
-    return new CMSComm;
-}
-
-const CRuntimeClass CMSComm::classCMSComm = {"CMSComm", sizeof(CWnd), 0xFFFF,
-                                             &CMSComm::CreateObject, RUNTIME_CLASS(CWnd)};
-
-const CRuntimeClass* CMSComm::GetRuntimeClass() const {
-    return RUNTIME_CLASS(CMSComm);
-}
-
 BOOL CMSComm::Create(LPCTSTR /*lpszClassName*/, LPCTSTR lpszWindowName, DWORD dwStyle,
                      const RECT& rect, CWnd* pParentWnd, UINT nID, void* /*pContext*/) {
     return CreateControl(GetClsid(), lpszWindowName, dwStyle, rect, pParentWnd, nID);
 }
 
 void CMSComm::SetCommPort(short port) {
-    SetProperty(kDispCommPort, VT_I2, port);
+    SetProperty(platform::comm::kDispCommPort, VT_I2, port);
 }
 
 bool CMSComm::GetPortOpen() {
     BOOL open = FALSE;
-    GetProperty(kDispPortOpen, VT_BOOL, &open);
+    GetProperty(platform::comm::kDispPortOpen, VT_BOOL, &open);
     return open != FALSE;
 }
 
 void CMSComm::SetPortOpen(bool open) {
-    SetProperty(kDispPortOpen, VT_BOOL, static_cast<BOOL>(open ? TRUE : FALSE));
+    SetProperty(platform::comm::kDispPortOpen, VT_BOOL, static_cast<BOOL>(open ? TRUE : FALSE));
 }
 
 void CMSComm::SetSettings(LPCTSTR settings) {
-    SetProperty(kDispSettings, VT_BSTR, settings);
+    SetProperty(platform::comm::kDispSettings, VT_BSTR, settings);
 }
 
 void CMSComm::SetOutput(const VARIANT& output) {
-    SetProperty(kDispOutput, VT_VARIANT, &output);
+    SetProperty(platform::comm::kDispOutput, VT_VARIANT, &output);
 }
 
 void CMSComm::SetInputMode(long mode) {
-    SetProperty(kDispInputMode, VT_I4, mode);
+    SetProperty(platform::comm::kDispInputMode, VT_I4, mode);
 }

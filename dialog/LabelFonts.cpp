@@ -1,7 +1,7 @@
 #include "dialog/LabelFonts.h"
 
 #include "platform/gdi/CDC.h"
-#include "platform/gdi/GdiBrush.h"
+#include "platform/gdi/WinGdi.h"
 #include "res/Resource.h"
 #include "res/Templates.h"
 
@@ -24,5 +24,5 @@ HBRUSH CLabelFonts::Apply(CDC* pDC, CFont& font, int nPointSize, COLORREF color)
     }
     pDC->SetBkMode(TRANSPARENT);
     pDC->SetTextColor(color);
-    return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+    return GetStockBrush(NULL_BRUSH);
 }

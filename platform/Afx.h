@@ -20,7 +20,6 @@
 #include "platform/win/CException.h"
 #include "platform/win/CIPAddressCtrl.h"
 #include "platform/win/CMenu.h"
-#include "platform/win/CStatic.h"
 #include "platform/win/CWinApp.h"
 #include "platform/win/CWnd.h"
 #include "platform/win/MessageMapEntries.h"

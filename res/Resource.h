@@ -1,7 +1,7 @@
 // Resource identifiers of the program.
 #pragma once
 
-#include "platform/win/WinDef.h"
+#include "platform/base/WinDef.h"
 
 constexpr UINT IDD_ABOUTBOX_DIALOG = 100;
 constexpr UINT IDS_ABOUT = 101;

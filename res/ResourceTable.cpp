@@ -7,23 +7,6 @@
 
 namespace {
 
-const platform::VersionInfo kVersion = {
-    {1, 0, 0, 1},
-    {1, 0, 0, 1},
-    0x0804, // Chinese (Simplified, PRC)
-    1200,   // Unicode
-    {
-        {"CompanyName", ""},
-        {"FileDescription", "tavrin Microsoft 基础类应用程序"},
-        {"FileVersion", "1, 0, 0, 1"},
-        {"InternalName", "tavrin"},
-        {"LegalCopyright", ""},
-        {"OriginalFilename", "tavrin.EXE"},
-        {"ProductName", "tavrin 应用程序"},
-        {"ProductVersion", "1, 0, 0, 1"},
-    },
-};
-
 struct ResourceTable {
     ResourceTable() {
         platform::RegisterDialogTemplate(IDD_ABOUTBOX_DIALOG, &res::AboutDialogTemplate());
@@ -32,7 +15,6 @@ struct ResourceTable {
         platform::RegisterImageResource(RT_GROUP_ICON, IDI_MAINFRAME, ":/res/app.ico");
         platform::RegisterImageResource(RT_BITMAP, IDB_BACKGROUND, ":/res/background.bmp");
         platform::RegisterImageResource(RT_GROUP_ICON, IDI_DIALOG_ICON, ":/res/dialog.ico");
-        platform::RegisterVersionInfo(&kVersion);
     }
 };
 

@@ -1,6 +1,7 @@
 // Template 102: the device setup dialog.
 #include "res/Templates.h"
 
+#include "platform/comm/CommControlInterface.h"
 #include "res/Resource.h"
 
 namespace res {
@@ -46,7 +47,8 @@ platform::DialogTemplate MakeSetupDialog() {
         DialogItem(IDC_CENTRAL_IP, kIpClass, kIpText, 61, 77, 95, 15, kAddress),
         DialogItem(IDC_SUBNET_MASK, kIpClass, kIpText, 62, 96, 95, 15, kAddress),
         DialogItem(IDC_GATEWAY_IP, kIpClass, kIpText, 62, 113, 95, 15, kAddress),
-        DialogItem(IDC_COMM, kCommControlClsid, "", 183, 16, 25, 25, WS_TABSTOP | WS_VISIBLE),
+        DialogItem(IDC_COMM, platform::FormatGuid(platform::kCommControlClsid), "", 183, 16, 25, 25,
+                   WS_TABSTOP | WS_VISIBLE),
         DialogItem(IDC_HIDDEN_EDIT, "edit", "", 121, 41, 30, 12, kEdit),
         DialogItem(kUnnamed, "static", "MAC", 23, 133, 20, 12, kLabelNoWrap, kTransparent),
         DialogItem(IDC_MAC1, "edit", "", 62, 133, 21, 13, kEdit | WS_VISIBLE),

@@ -7,7 +7,6 @@ namespace res {
 
 constexpr const char* kDialogFace = "宋体";
 constexpr WORD kDialogPointSize = 9;
-constexpr const char* kCommControlClsid = "{648A5600-2C6E-101B-82B6-000000000014}";
 
 const platform::DialogTemplate& SetupDialogTemplate();
 const platform::DialogTemplate& AboutDialogTemplate();

@@ -3,17 +3,13 @@
 // TAVRIN_COM<n>, else /dev/ttyS<n-1>.
 #pragma once
 
+#include "platform/comm/CommControlInterface.h"
 #include "platform/comm/LineSettings.h"
 #include "platform/ole/DispatchControl.h"
-#include "platform/ole/Guid.h"
 
 #include <memory>
 
 namespace platform {
-
-// {648A5600-2C6E-101B-82B6-000000000014}
-constexpr CLSID kCommControlClsid = {
-    0x648A5600, 0x2C6E, 0x101B, {0x82, 0xB6, 0x00, 0x00, 0x00, 0x00, 0x00, 0x14}};
 
 // Makes the control creatable under kCommControlClsid.
 void RegisterCommControl();
@@ -21,12 +17,6 @@ void RegisterCommControl();
 namespace comm {
 
 class CommDevice;
-
-constexpr DISPID kDispCommPort = 4;   // VT_I2, 1 to 255
-constexpr DISPID kDispPortOpen = 20;  // VT_BOOL
-constexpr DISPID kDispSettings = 23;  // VT_BSTR, "baud,parity,data,stop"
-constexpr DISPID kDispOutput = 25;    // VT_ARRAY|VT_UI1 or VT_BSTR, put only
-constexpr DISPID kDispInputMode = 29; // VT_I4, text or binary
 
 constexpr short kMinPort = 1;
 constexpr short kMaxPort = 255;

@@ -10,14 +10,15 @@
 
 #include "platform/comm/SerialLock.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <thread>
 #include <unistd.h>
@@ -35,10 +36,6 @@ constexpr milliseconds kMaxDrainPoll{20};
 
 bool IsDeviceGoneError(int error) {
     return error == EIO || error == ENXIO || error == ENODEV || error == EPIPE;
-}
-
-bool IsNoDeviceError(int error) {
-    return error == ENOENT || error == ENODEV || error == ENXIO || error == EIO;
 }
 
 milliseconds Remaining(Clock::time_point deadline) {
@@ -64,6 +61,8 @@ QSerialPort::Parity QtParity(Parity parity) {
 
 } // namespace
 
+CommDevice::CommDevice(SerialDeviceList devices) : m_devices(std::move(devices)) {}
+
 CommDevice::~CommDevice() {
     // Every output has already waited for its bytes to leave, so what can fail here is only
     // a device that went away meanwhile: nothing assigned to the port is lost by ignoring it.
@@ -77,7 +76,7 @@ void CommDevice::Open(const CString& portName, const CString& path, const LineSe
     m_identity = {portName, path,
                   QFileInfo(QString::fromStdString(path)).canonicalFilePath().toStdString()};
     if (m_identity.realPath.empty()) {
-        ThrowNoSuchDevice(m_identity);
+        ThrowOpenError(m_identity, ENOENT, m_devices);
     }
     // The lock file is named after the real device, so two names of it share one lock.
     m_port.setPortName(QString::fromStdString(m_identity.realPath));
@@ -108,44 +107,69 @@ void CommDevice::Configure(const LineSettings& settings) {
         m_port.setStopBits(twoStopBits ? QSerialPort::TwoStop : QSerialPort::OneStop) &&
         m_port.setFlowControl(QSerialPort::NoFlowControl);
     if (!applied) {
-        ThrowUnsupportedSettings(m_identity, m_port.errorString().toStdString());
+        ThrowUnsupportedSettings(m_identity, "设备不接受这些参数（" +
+                                                 m_port.errorString().toStdString() + "）");
     }
 }
 
 void CommDevice::FailOpen() {
     const QSerialPort::SerialPortError qtError = m_port.error();
     const CString qtCause = m_port.errorString().toStdString();
-    const char* device = m_identity.realPath.c_str();
     // Qt reports a busy device, a held lock and a denied device all as a permission error,
-    // so look for ourselves: access rights first, then the lock file, then the device.
-    if (::faccessat(AT_FDCWD, device, R_OK | W_OK, AT_EACCESS) != 0 && errno == EACCES) {
-        ThrowPermissionDenied(m_identity);
+    // and a terminal that is none as an unsupported operation, so look for ourselves.
+    if (const int error = OpenErrorOfDevice(); error != 0) {
+        ThrowOpenError(m_identity, error, m_devices);
     }
     const CString lockPath = SerialLockFilePath(m_identity.realPath);
-    if (const CString holder = SerialLockHolder(lockPath); !holder.empty()) {
-        ThrowPortBusy(m_identity, holder);
-    }
-    const int probe = ::open(device, O_WRONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    const int probeError = errno;
-    if (probe >= 0) {
-        ::close(probe);
-    } else if (IsNoDeviceError(probeError)) {
-        ThrowNoSuchDevice(m_identity);
-    } else if (probeError == EBUSY) {
-        ThrowPortBusy(m_identity, {});
-    } else if (probeError == EACCES || probeError == EPERM) {
-        ThrowPermissionDenied(m_identity);
-    }
-    if (qtError == QSerialPort::DeviceNotFoundError) {
-        ThrowNoSuchDevice(m_identity);
-    }
     if (qtError == QSerialPort::PermissionError) {
-        if (lockPath.empty()) {
+        // The device itself opens, so the lock failed: held by a process not seen from here,
+        // or the lock file could not be made.
+        if (lockPath.empty() || !QFile::exists(QString::fromStdString(lockPath))) {
             ThrowLockUnavailable(m_identity);
         }
         ThrowPortBusy(m_identity, {});
     }
+    if (qtError == QSerialPort::DeviceNotFoundError) {
+        ThrowOpenError(m_identity, ENOENT, m_devices);
+    }
+    if (qtError == QSerialPort::ResourceError) {
+        ThrowOpenError(m_identity, EIO, m_devices);
+    }
     ThrowOpenFailed(m_identity, qtCause);
+}
+
+int CommDevice::OpenErrorOfDevice() const {
+    const char* device = m_identity.realPath.c_str();
+    // A ttyS node without a UART opens, but setting it up fails with an I/O error.
+    if (m_devices.HasNoUart(m_identity.realPath)) {
+        return EIO;
+    }
+    struct stat info {};
+    if (::stat(device, &info) != 0) {
+        return errno;
+    }
+    if (S_ISDIR(info.st_mode)) {
+        return EISDIR;
+    }
+    if (!S_ISCHR(info.st_mode)) {
+        return ENOTTY;
+    }
+    // Access rights first, then the lock file, then the device.
+    if (::faccessat(AT_FDCWD, device, R_OK | W_OK, AT_EACCESS) != 0 && errno == EACCES) {
+        return EACCES;
+    }
+    if (const CString holder = SerialLockHolder(SerialLockFilePath(m_identity.realPath));
+        !holder.empty()) {
+        ThrowPortBusy(m_identity, holder);
+    }
+    const int probe = ::open(device, O_WRONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (probe < 0) {
+        return errno;
+    }
+    termios settings{};
+    const int error = ::tcgetattr(probe, &settings) == 0 ? 0 : errno;
+    ::close(probe);
+    return error;
 }
 
 void CommDevice::Transmit(std::span<const BYTE> bytes) {
@@ -242,9 +266,9 @@ void CommDevice::FailTransmit(int error, std::size_t unsent, std::size_t total) 
                              static_cast<int>(kTransmitDeadline.count() / 1000));
     }
     if (IsDeviceGoneError(error)) {
-        ThrowDeviceGone(m_identity, unsent, total);
+        ThrowDeviceGone(m_identity, unsent, total, m_devices.Devices());
     }
-    ThrowTransmitFailed(m_identity, std::strerror(error));
+    ThrowTransmitFailed(m_identity, error);
 }
 
 } // namespace platform::comm

@@ -17,7 +17,8 @@ public:
     // The longest an output or a close may wait for its bytes to leave the machine.
     static constexpr std::chrono::milliseconds kTransmitDeadline{2000};
 
-    CommDevice() = default;
+    // devices is where the errors look for the serial devices to offer instead.
+    explicit CommDevice(SerialDeviceList devices = SerialDeviceList());
     CommDevice(const CommDevice&) = delete;
     CommDevice& operator=(const CommDevice&) = delete;
     ~CommDevice();
@@ -41,6 +42,8 @@ private:
 
     void Configure(const LineSettings& settings);
     [[noreturn]] void FailOpen();
+    // The system error behind a failed open, found without changing the device.
+    int OpenErrorOfDevice() const;
     // Blocks until the descriptor takes more bytes, the line hangs up or the deadline passes.
     Wait WaitWritable(std::chrono::steady_clock::time_point deadline) const;
     // Waits until the kernel's output queue is empty and the last byte is on the line.
@@ -49,6 +52,7 @@ private:
     void Abandon();
     [[noreturn]] void FailTransmit(int error, std::size_t unsent, std::size_t total);
 
+    SerialDeviceList m_devices;
     QSerialPort m_port;
     PortIdentity m_identity;
 };

@@ -3,11 +3,16 @@
 
 #include "platform/ole/COleDispatchException.h"
 
+#include <cerrno>
+#include <cstring>
 #include <string>
 
 namespace platform::comm {
 
 namespace {
+
+constexpr const char* kVariablePrefix = "TAVRIN_";
+constexpr const char* kCheckTheLine = "请检查设备和串口线后再写入。";
 
 CString Bytes(std::size_t unsent, std::size_t total) {
     if (unsent == kUnknownCount) {
@@ -16,7 +21,91 @@ CString Bytes(std::size_t unsent, std::size_t total) {
     return std::to_string(total) + " 字节中有 " + std::to_string(unsent) + " 字节未发出";
 }
 
+CString CannotOpen(const PortIdentity& port) {
+    return "无法打开串口 " + port.Describe() + "：";
+}
+
+// The device the port leads to, as the user knows it.
+const CString& DevicePath(const PortIdentity& port) {
+    return port.realPath.empty() ? port.path : port.realPath;
+}
+
+// Each device with what it is and the line that makes it this port.
+CString DeviceEntries(const std::vector<SerialDevice>& devices, const CString& portName) {
+    CString entries;
+    for (const SerialDevice& device : devices) {
+        entries += "\n\n• " + device.node + "：" + device.kind;
+        if (!device.description.empty()) {
+            entries += " " + device.description;
+        }
+        entries += CString("\n    ") + kVariablePrefix + portName + "=" + device.PathToUse();
+    }
+    return entries;
+}
+
+// What follows a message for a device that is not there: the devices that are.
+CString DevicesToChooseFrom(const PortIdentity& port, const std::vector<SerialDevice>& devices) {
+    if (devices.empty()) {
+        return "\n\n这台电脑上没有连接任何串口设备。请检查 USB 转串口适配器是否已插好；"
+               "插好后再写入一次，这里会列出它和要设置的那一行。";
+    }
+    return "\n\n这台电脑上有以下串口设备。要把其中一个用作 " + port.name +
+           "，请退出 tavrin，用它下面的那一行设置环境变量后重新启动：" +
+           DeviceEntries(devices, port.name) +
+           "\n\n在终端中把这一行写在 tavrin 前面；从菜单启动时把它写入 "
+           "~/.config/environment.d/tavrin.conf 并重新登录。";
+}
+
+[[noreturn]] void ThrowWithDevices(CommError code, const PortIdentity& port, const CString& cause,
+                                   const SerialDeviceList& devices) {
+    ThrowCommError(code, CannotOpen(port) + cause + DevicesToChooseFrom(port, devices.Devices()));
+}
+
 } // namespace
+
+CString SystemErrorText(int error) {
+    switch (error) {
+    case ENOENT:
+        return "设备不存在";
+    case ENXIO:
+    case ENODEV:
+        return "设备已不存在";
+    case EIO:
+        return "输入输出错误";
+    case EPIPE:
+        return "连接已断开";
+    case EACCES:
+    case EPERM:
+        return "没有权限";
+    case EBUSY:
+        return "设备正忙";
+    case EAGAIN:
+        return "设备暂时不可用";
+    case EINTR:
+        return "操作被打断";
+    case EINVAL:
+        return "设备不接受这个操作";
+    case ENOTTY:
+        return "不是串口设备";
+    case EISDIR:
+        return "是一个目录";
+    case EROFS:
+        return "文件系统是只读的";
+    case ENOSPC:
+        return "磁盘已满";
+    case ENOMEM:
+        return "内存不足";
+    case EMFILE:
+    case ENFILE:
+        return "打开的文件太多";
+    default:
+        return UnexplainedSystemError(std::strerror(error));
+    }
+}
+
+CString UnexplainedSystemError(const CString& systemText) {
+    return "系统报告了一个错误（" + systemText + "）";
+}
 
 CString PortIdentity::Describe() const {
     CString text = name + "（" + path;
@@ -56,14 +145,6 @@ void ThrowUnsupportedSettings(const PortIdentity& port, std::string_view cause) 
                    "串口 " + port.Describe() + " 不支持所设的参数：" + CString(cause) + "。");
 }
 
-void ThrowNoSuchDevice(const PortIdentity& port) {
-    ThrowCommError(CommError::NoSuchDevice,
-                   "无法打开串口 " + port.Describe() +
-                       "：设备不存在。请检查串口线或 USB 转串口适配器是否已连接；"
-                       "也可以用环境变量 TAVRIN_" +
-                       port.name + " 指定串口设备。");
-}
-
 void ThrowPermissionDenied(const PortIdentity& port) {
     ThrowCommError(CommError::PermissionDenied,
                    "无法打开串口 " + port.Describe() +
@@ -71,27 +152,70 @@ void ThrowPermissionDenied(const PortIdentity& port) {
                        "（sudo usermod -aG dialout 用户名，然后重新登录）。");
 }
 
+void ThrowOpenError(const PortIdentity& port, int error, const SerialDeviceList& devices) {
+    switch (error) {
+    case ENOENT:
+        ThrowWithDevices(CommError::NoSuchDevice, port, "设备不存在。", devices);
+    case ENXIO:
+    case ENODEV:
+        ThrowWithDevices(CommError::NoSuchDevice, port,
+                         "设备节点还在，但它背后的设备已不存在（例如 USB 转串口适配器已拔出）。",
+                         devices);
+    case ENOTTY:
+        ThrowWithDevices(CommError::NotSerialDevice, port, DevicePath(port) + " 不是串口设备。",
+                         devices);
+    case EISDIR:
+        ThrowWithDevices(CommError::NotSerialDevice, port,
+                         DevicePath(port) + " 是一个目录，不是串口设备。", devices);
+    case EIO:
+        if (devices.HasNoUart(DevicePath(port))) {
+            ThrowWithDevices(CommError::NoSerialHardware, port,
+                             DevicePath(port) + " 后面没有串口硬件，这台电脑没有这个串口。",
+                             devices);
+        }
+        ThrowWithDevices(CommError::OpenFailed, port,
+                         "设备没有响应（输入输出错误），可能已断开或损坏。", devices);
+    case EACCES:
+    case EPERM:
+        ThrowPermissionDenied(port);
+    case EBUSY:
+        ThrowPortBusy(port, {});
+    default:
+        ThrowCommError(CommError::OpenFailed,
+                       CannotOpen(port) + SystemErrorText(error) + "。" + kCheckTheLine);
+    }
+}
+
 void ThrowPortBusy(const PortIdentity& port, const CString& holder) {
-    const CString who = holder.empty() ? CString("另一个程序") : "另一个程序（" + holder + "）";
-    ThrowCommError(CommError::PortBusy, "无法打开串口 " + port.Describe() + "：端口正被" + who +
-                                            "占用。请先关闭占用该端口的程序。");
+    const CString who = holder.empty() ? CString() : "（" + holder + "）";
+    ThrowCommError(CommError::PortBusy, CannotOpen(port) + "端口正被另一个程序占用" + who +
+                                            "。请先关闭占用该端口的程序。");
 }
 
 void ThrowLockUnavailable(const PortIdentity& port) {
     ThrowCommError(CommError::LockUnavailable,
                    "无法打开串口 " + port.Describe() +
                        "：无法创建串口锁文件（/var/lock 等目录不可写），"
-                       "因此不能独占该端口。");
+                       "因此不能独占该端口。请检查 /var/lock 目录是否存在且可写。");
 }
 
-void ThrowOpenFailed(const PortIdentity& port, const CString& cause) {
-    ThrowCommError(CommError::OpenFailed, "无法打开串口 " + port.Describe() + "：" + cause + "。");
+void ThrowOpenFailed(const PortIdentity& port, const CString& systemText) {
+    ThrowCommError(CommError::OpenFailed,
+                   CannotOpen(port) + UnexplainedSystemError(systemText) + "。" + kCheckTheLine);
 }
 
-void ThrowDeviceGone(const PortIdentity& port, std::size_t unsent, std::size_t total) {
+void ThrowDeviceGone(const PortIdentity& port, std::size_t unsent, std::size_t total,
+                     const std::vector<SerialDevice>& devices) {
+    // An adapter that comes back may come back under another node; its by-id name stays.
+    const CString others =
+        devices.empty()
+            ? CString("\n\n这台电脑上现在没有连接任何串口设备：请检查 USB 转串口适配器是否已插好。")
+            : "\n\n设备重新连接后如果换了名字，请退出 tavrin，用下面对应的一行设置环境变量后"
+              "重新启动。这台电脑现有的串口设备：" +
+                  DeviceEntries(devices, port.name);
     ThrowCommError(CommError::DeviceGone,
                    "串口 " + port.Describe() + " 的设备已断开（例如 USB 转串口适配器被拔出），" +
-                       Bytes(unsent, total) + "。端口已关闭；重新连接设备后再写入即可。");
+                       Bytes(unsent, total) + "。端口已关闭；重新连接设备后再写入即可。" + others);
 }
 
 void ThrowTransmitTimeout(const PortIdentity& port, std::size_t unsent, std::size_t total,
@@ -101,9 +225,10 @@ void ThrowTransmitTimeout(const PortIdentity& port, std::size_t unsent, std::siz
                        Bytes(unsent, total) + "，未发出的数据已丢弃，端口已关闭。");
 }
 
-void ThrowTransmitFailed(const PortIdentity& port, const CString& cause) {
-    ThrowCommError(CommError::TransmitFailed,
-                   "串口 " + port.Describe() + " 发送失败：" + cause + "。端口已关闭。");
+void ThrowTransmitFailed(const PortIdentity& port, int error) {
+    ThrowCommError(CommError::TransmitFailed, "串口 " + port.Describe() + " 发送失败：" +
+                                                  SystemErrorText(error) + "。端口已关闭；" +
+                                                  kCheckTheLine);
 }
 
 } // namespace platform::comm

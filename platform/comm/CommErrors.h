@@ -3,7 +3,8 @@
 // the cause, since that text is all the user is shown.
 #pragma once
 
-#include "platform/win/WinDef.h"
+#include "platform/base/WinDef.h"
+#include "platform/comm/SerialDeviceList.h"
 
 #include <string_view>
 
@@ -25,6 +26,8 @@ enum class CommError : WORD {
     DeviceGone,
     TransmitTimeout,
     TransmitFailed,
+    NotSerialDevice,
+    NoSerialHardware,
 };
 
 // Where a port is: its name ("COM1"), the device path it maps to and, when that is a
@@ -49,16 +52,28 @@ constexpr std::size_t kUnknownCount = static_cast<std::size_t>(-1);
 [[noreturn]] void ThrowInvalidSettings(const CString& text, std::string_view cause);
 [[noreturn]] void ThrowUnsupportedSettings(const PortIdentity& port, std::string_view cause);
 
-[[noreturn]] void ThrowNoSuchDevice(const PortIdentity& port);
+// The error for a device that could not be opened because of the system error `error`.
+// Where the device is missing, is no serial device or has no hardware behind it, the
+// message lists the serial devices the machine has, with the line that selects each.
+[[noreturn]] void ThrowOpenError(const PortIdentity& port, int error,
+                                 const SerialDeviceList& devices);
 [[noreturn]] void ThrowPermissionDenied(const PortIdentity& port);
-// holder is "进程 1234（minicom）" when the lock file names it, else empty.
+// holder is "minicom，进程 1234" when the lock file names it, else empty.
 [[noreturn]] void ThrowPortBusy(const PortIdentity& port, const CString& holder);
 [[noreturn]] void ThrowLockUnavailable(const PortIdentity& port);
-[[noreturn]] void ThrowOpenFailed(const PortIdentity& port, const CString& cause);
+// An open that failed for a cause the system gave only as its own text.
+[[noreturn]] void ThrowOpenFailed(const PortIdentity& port, const CString& systemText);
 
-[[noreturn]] void ThrowDeviceGone(const PortIdentity& port, std::size_t unsent, std::size_t total);
+[[noreturn]] void ThrowDeviceGone(const PortIdentity& port, std::size_t unsent, std::size_t total,
+                                  const std::vector<SerialDevice>& devices);
 [[noreturn]] void ThrowTransmitTimeout(const PortIdentity& port, std::size_t unsent,
                                        std::size_t total, int seconds);
-[[noreturn]] void ThrowTransmitFailed(const PortIdentity& port, const CString& cause);
+[[noreturn]] void ThrowTransmitFailed(const PortIdentity& port, int error);
+
+// A system error in Chinese: "文件系统是只读的"; for an error without its own wording, a
+// Chinese sentence with the system's text in brackets.
+CString SystemErrorText(int error);
+// The system's own text of an error in brackets after a Chinese sentence.
+CString UnexplainedSystemError(const CString& systemText);
 
 } // namespace platform::comm

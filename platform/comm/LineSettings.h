@@ -2,7 +2,7 @@
 // "baud,parity,data bits,stop bits", for example "9600,n,8,1".
 #pragma once
 
-#include "platform/win/WinDef.h"
+#include "platform/base/WinDef.h"
 
 namespace platform::comm {
 

@@ -71,11 +71,8 @@ CString SerialLockHolder(const CString& lockFilePath) {
     if (application.isEmpty()) {
         application = CommandOf(pid);
     }
-    CString holder = "进程 " + std::to_string(pid);
-    if (!application.isEmpty()) {
-        holder += "（" + application.toStdString() + "）";
-    }
-    return holder;
+    const CString process = "进程 " + std::to_string(pid);
+    return application.isEmpty() ? process : application.toStdString() + "，" + process;
 }
 
 } // namespace platform::comm

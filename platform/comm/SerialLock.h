@@ -2,7 +2,7 @@
 // Port takes, so that the holder of a busy port can be named.
 #pragma once
 
-#include "platform/win/WinDef.h"
+#include "platform/base/WinDef.h"
 
 namespace platform::comm {
 
@@ -11,7 +11,7 @@ namespace platform::comm {
 // them is usable.
 CString SerialLockFilePath(const CString& devicePath);
 
-// Who holds the lock file, as "进程 1234（minicom）"; empty when the file is absent or names
+// Who holds the lock file, as "minicom，进程 1234"; empty when the file is absent or names
 // no live process.
 CString SerialLockHolder(const CString& lockFilePath);
 

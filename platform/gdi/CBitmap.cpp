@@ -22,11 +22,3 @@ BOOL CBitmap::LoadBitmap(UINT nIDResource) {
     }
     return Attach(new platform::GdiBitmap(image));
 }
-
-SIZE CBitmap::GetBitmapSize() const {
-    if (!m_hObject) {
-        return {};
-    }
-    const QImage& image = static_cast<HBITMAP>(m_hObject)->Image();
-    return {image.width(), image.height()};
-}

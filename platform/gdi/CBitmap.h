@@ -12,6 +12,4 @@ public:
 
     // Loads the bitmap resource of that id; fails for an unknown id.
     BOOL LoadBitmap(UINT nIDResource);
-    // Width and height in pixels of the bitmap, (0, 0) without one.
-    SIZE GetBitmapSize() const;
 };

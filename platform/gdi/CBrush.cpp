@@ -35,12 +35,3 @@ BOOL CBrush::CreatePatternBrush(CBitmap* pBitmap) {
     const HBITMAP bitmap = static_cast<HBITMAP>(*pBitmap);
     return Attach(new platform::GdiBrush(bitmap->Image()));
 }
-
-BOOL CBrush::CreateSysColorBrush(int nIndex) {
-    HBRUSH brush = ::GetSysColorBrush(nIndex);
-    if (!brush || m_hObject) {
-        return FALSE;
-    }
-    m_hObject = brush;
-    return TRUE;
-}

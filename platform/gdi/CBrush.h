@@ -16,8 +16,6 @@ public:
 
     // Creates a brush of one colour.
     BOOL CreateSolidBrush(COLORREF crColor);
-    // Creates a brush that tiles the bitmap's image from the brush origin.
+    // Creates a brush that tiles the bitmap's image from the logical origin.
     BOOL CreatePatternBrush(CBitmap* pBitmap);
-    // Wraps the system's brush of a system colour (never deleted).
-    BOOL CreateSysColorBrush(int nIndex);
 };

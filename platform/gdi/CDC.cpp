@@ -5,9 +5,7 @@
 #include "platform/gdi/CBrush.h"
 #include "platform/gdi/CFont.h"
 #include "platform/gdi/CPen.h"
-#include "platform/gdi/CRgn.h"
 #include "platform/gdi/DeviceContext.h"
-#include "platform/gdi/GdiRegion.h"
 
 CDC* CDC::FromHandle(HDC hDC) {
     return hDC ? hDC->Wrapper() : nullptr;
@@ -58,20 +56,6 @@ CGdiObject* CDC::SelectObject(CGdiObject* pObject) {
     return CGdiObject::FromHandle(m_hDC->Select(pObject->m_hObject));
 }
 
-int CDC::SelectObject(CRgn* pRgn) {
-    return SelectClipRgn(pRgn);
-}
-
-int CDC::SelectClipRgn(CRgn* pRgn) {
-    if (!m_hDC) {
-        return RGN_ERROR;
-    }
-    if (!pRgn || !pRgn->m_hObject) {
-        return m_hDC->SelectClip(std::nullopt);
-    }
-    return m_hDC->SelectClip(static_cast<HRGN>(*pRgn)->Region());
-}
-
 CGdiObject* CDC::SelectStockObject(int nIndex) {
     HGDIOBJ stock = ::GetStockObject(nIndex);
     if (!m_hDC || !stock) {
@@ -90,10 +74,6 @@ CBrush* CDC::GetCurrentBrush() const {
 
 CFont* CDC::GetCurrentFont() const {
     return m_hDC ? CFont::FromHandle(m_hDC->Font()) : nullptr;
-}
-
-CBitmap* CDC::GetCurrentBitmap() const {
-    return m_hDC ? CBitmap::FromHandle(m_hDC->Bitmap()) : nullptr;
 }
 
 int CDC::SetBkMode(int nBkMode) {
@@ -118,21 +98,6 @@ COLORREF CDC::SetTextColor(COLORREF crColor) {
 
 COLORREF CDC::GetTextColor() const {
     return m_hDC ? m_hDC->TextColor() : CLR_INVALID;
-}
-
-CPoint CDC::SetBrushOrg(int x, int y) {
-    if (!m_hDC) {
-        return {};
-    }
-    const QPoint previous = m_hDC->SetBrushOrigin({x, y});
-    return {previous.x(), previous.y()};
-}
-
-CPoint CDC::GetBrushOrg() const {
-    if (!m_hDC) {
-        return {};
-    }
-    return {m_hDC->BrushOrigin().x(), m_hDC->BrushOrigin().y()};
 }
 
 CPoint CDC::GetCurrentPosition() const {

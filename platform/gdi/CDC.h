@@ -9,7 +9,6 @@ class CPen;
 class CBrush;
 class CFont;
 class CBitmap;
-class CRgn;
 
 class CDC {
 public:
@@ -36,23 +35,16 @@ public:
     CFont* SelectObject(CFont* pFont);
     CBitmap* SelectObject(CBitmap* pBitmap);
     CGdiObject* SelectObject(CGdiObject* pObject);
-    // Makes a copy of the region the clipping region; returns the region kind.
-    int SelectObject(CRgn* pRgn);
-    int SelectClipRgn(CRgn* pRgn);
     CGdiObject* SelectStockObject(int nIndex);
     CPen* GetCurrentPen() const;
     CBrush* GetCurrentBrush() const;
     CFont* GetCurrentFont() const;
-    CBitmap* GetCurrentBitmap() const;
     int SetBkMode(int nBkMode);
     int GetBkMode() const;
     COLORREF SetBkColor(COLORREF crColor);
     COLORREF GetBkColor() const;
     COLORREF SetTextColor(COLORREF crColor);
     COLORREF GetTextColor() const;
-    CPoint SetBrushOrg(int x, int y);
-    CPoint SetBrushOrg(POINT point) { return SetBrushOrg(point.x, point.y); }
-    CPoint GetBrushOrg() const;
     CPoint GetCurrentPosition() const;
 
     // Lines and figures (CDCShapes.cpp).
@@ -64,32 +56,20 @@ public:
     BOOL Rectangle(LPCRECT lpRect);
     BOOL RoundRect(int x1, int y1, int x2, int y2, int x3, int y3);
     BOOL RoundRect(LPCRECT lpRect, POINT point);
-    BOOL Ellipse(int x1, int y1, int x2, int y2);
-    BOOL Ellipse(LPCRECT lpRect);
-    COLORREF SetPixel(int x, int y, COLORREF crColor);
-    COLORREF GetPixel(int x, int y) const;
 
-    // Fills and frames (CDCFills.cpp).
+    // Fills and frames (CDCFills.cpp, CDCEdge.cpp).
     void FillRect(LPCRECT lpRect, CBrush* pBrush);
-    void FillSolidRect(LPCRECT lpRect, COLORREF clr);
-    void FillSolidRect(int x, int y, int cx, int cy, COLORREF clr);
     void FrameRect(LPCRECT lpRect, CBrush* pBrush);
-    void InvertRect(LPCRECT lpRect);
-    BOOL FillRgn(CRgn* pRgn, CBrush* pBrush);
     BOOL DrawEdge(LPRECT lpRect, UINT nEdge, UINT nFlags);
     void DrawFocusRect(LPCRECT lpRect);
 
     // Text and images (CDCText.cpp).
     CSize GetTextExtent(LPCTSTR lpszString, int nCount) const;
     CSize GetTextExtent(const CString& str) const;
-    BOOL GetTextMetrics(LPTEXTMETRIC lpMetrics) const;
-    BOOL TextOut(int x, int y, LPCTSTR lpszString, int nCount);
-    BOOL TextOut(int x, int y, const CString& str);
     int DrawText(LPCTSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat);
     int DrawText(const CString& str, LPRECT lpRect, UINT nFormat);
     BOOL DrawState(CPoint pt, CSize size, LPCTSTR lpszText, UINT nFlags, BOOL bPrefixText = TRUE,
                    int nTextLen = 0, CBrush* pBrush = nullptr);
-    BOOL DrawState(CPoint pt, CSize size, HICON hIcon, UINT nFlags, CBrush* pBrush = nullptr);
     BOOL DrawIcon(int x, int y, HICON hIcon);
     BOOL DrawIcon(POINT point, HICON hIcon) { return DrawIcon(point.x, point.y, hIcon); }
 };

@@ -14,44 +14,38 @@ struct RingColors {
     int bottomRight;
 };
 
-// The colours of the outer ring for the edge kind and flags; nullopt: no outer ring.
-std::optional<RingColors> OuterColors(UINT edge, UINT flags) {
-    const bool raised = (edge & BDR_RAISEDOUTER) != 0;
-    const bool sunken = (edge & BDR_SUNKENOUTER) != 0;
-    if (!raised && !sunken) {
-        return std::nullopt;
-    }
-    if (flags & BF_MONO) {
-        return RingColors{COLOR_WINDOWFRAME, COLOR_WINDOWFRAME};
-    }
-    if (flags & BF_FLAT) {
-        return RingColors{COLOR_3DSHADOW, COLOR_3DSHADOW};
-    }
-    const bool soft = (flags & BF_SOFT) != 0;
-    if (sunken) {
-        return RingColors{soft ? COLOR_3DDKSHADOW : COLOR_3DSHADOW, COLOR_3DHILIGHT};
-    }
-    return RingColors{soft ? COLOR_3DHILIGHT : COLOR_3DLIGHT, COLOR_3DDKSHADOW};
-}
+// One of the two rings, outer then inner: the edge bits that ask for it and its colours when
+// raised, sunken (which wins when both bits are set) or flat.
+struct Ring {
+    UINT raisedBit;
+    UINT sunkenBit;
+    RingColors raised;
+    RingColors sunken;
+    RingColors flat;
+};
 
-// The colours of the inner ring for the edge kind and flags; nullopt: no inner ring.
-std::optional<RingColors> InnerColors(UINT edge, UINT flags) {
-    const bool raised = (edge & BDR_RAISEDINNER) != 0;
-    const bool sunken = (edge & BDR_SUNKENINNER) != 0;
-    if (!raised && !sunken) {
+constexpr Ring kRings[] = {
+    {BDR_RAISEDOUTER,
+     BDR_SUNKENOUTER,
+     {COLOR_3DLIGHT, COLOR_3DDKSHADOW},
+     {COLOR_3DSHADOW, COLOR_3DHILIGHT},
+     {COLOR_3DSHADOW, COLOR_3DSHADOW}},
+    {BDR_RAISEDINNER,
+     BDR_SUNKENINNER,
+     {COLOR_3DHILIGHT, COLOR_3DSHADOW},
+     {COLOR_3DDKSHADOW, COLOR_3DLIGHT},
+     {COLOR_3DFACE, COLOR_3DFACE}},
+};
+
+// The colours of a ring for the edge kind and flags; nullopt: the edge has no such ring.
+std::optional<RingColors> ColorsOf(const Ring& ring, UINT edge, UINT flags) {
+    if (!(edge & (ring.raisedBit | ring.sunkenBit))) {
         return std::nullopt;
     }
-    if (flags & BF_MONO) {
-        return RingColors{COLOR_WINDOW, COLOR_WINDOW};
-    }
     if (flags & BF_FLAT) {
-        return RingColors{COLOR_3DFACE, COLOR_3DFACE};
+        return ring.flat;
     }
-    const bool soft = (flags & BF_SOFT) != 0;
-    if (sunken) {
-        return RingColors{soft ? COLOR_3DSHADOW : COLOR_3DDKSHADOW, COLOR_3DLIGHT};
-    }
-    return RingColors{soft ? COLOR_3DLIGHT : COLOR_3DHILIGHT, COLOR_3DSHADOW};
+    return (edge & ring.sunkenBit) ? ring.sunken : ring.raised;
 }
 
 // Draws one ring on the sides the flags name and shrinks the rectangle past it. Bottom and
@@ -90,17 +84,15 @@ BOOL CDC::DrawEdge(LPRECT lpRect, UINT nEdge, UINT nFlags) {
         return FALSE;
     }
     RECT inner = *lpRect;
-    if (const auto outer = OuterColors(nEdge, nFlags)) {
-        DrawRing(*m_hDC, inner, *outer, nFlags);
-    }
-    if (const auto colors = InnerColors(nEdge, nFlags)) {
-        DrawRing(*m_hDC, inner, *colors, nFlags);
+    for (const Ring& ring : kRings) {
+        if (const auto colors = ColorsOf(ring, nEdge, nFlags)) {
+            DrawRing(*m_hDC, inner, *colors, nFlags);
+        }
     }
     if ((nFlags & BF_MIDDLE) && inner.right > inner.left && inner.bottom > inner.top) {
-        const int middle = (nFlags & BF_MONO) ? COLOR_WINDOW : COLOR_3DFACE;
         const QRect pixels(inner.left, inner.top, inner.right - inner.left,
                            inner.bottom - inner.top);
-        m_hDC->FillRegion(QRegion(pixels), platform::StockObjects::SysColor(middle));
+        m_hDC->FillRegion(QRegion(pixels), platform::StockObjects::SysColor(COLOR_3DFACE));
     }
     if (nFlags & BF_ADJUST) {
         *lpRect = inner;

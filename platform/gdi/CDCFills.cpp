@@ -1,12 +1,9 @@
-// Filled and framed rectangles, regions, 3-D edges and the focus rectangle.
+// Filled and framed rectangles and the focus rectangle.
 #include "platform/gdi/CDC.h"
 
 #include "platform/gdi/CBrush.h"
-#include "platform/gdi/CRgn.h"
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/GdiBrush.h"
-#include "platform/gdi/GdiRegion.h"
-#include "platform/gdi/StockObjects.h"
 
 namespace {
 
@@ -32,39 +29,11 @@ void CDC::FillRect(LPCRECT lpRect, CBrush* pBrush) {
     m_hDC->FillRegion(QRegion(Pixels(*lpRect)), *static_cast<HBRUSH>(*pBrush));
 }
 
-void CDC::FillSolidRect(LPCRECT lpRect, COLORREF clr) {
-    if (!m_hDC || !lpRect) {
-        return;
-    }
-    // Done with the background colour, which keeps the new colour afterwards.
-    m_hDC->SetBkColor(clr);
-    m_hDC->FillRegion(QRegion(Pixels(*lpRect)), clr);
-}
-
-void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF clr) {
-    const RECT rect{x, y, x + cx, y + cy};
-    FillSolidRect(&rect, clr);
-}
-
 void CDC::FrameRect(LPCRECT lpRect, CBrush* pBrush) {
     if (!m_hDC || !lpRect || !pBrush || !pBrush->m_hObject) {
         return;
     }
     m_hDC->FillRegion(Ring(Pixels(*lpRect)), *static_cast<HBRUSH>(*pBrush));
-}
-
-void CDC::InvertRect(LPCRECT lpRect) {
-    if (m_hDC && lpRect) {
-        m_hDC->InvertRegion(QRegion(Pixels(*lpRect)));
-    }
-}
-
-BOOL CDC::FillRgn(CRgn* pRgn, CBrush* pBrush) {
-    if (!m_hDC || !pRgn || !pRgn->m_hObject || !pBrush || !pBrush->m_hObject) {
-        return FALSE;
-    }
-    m_hDC->FillRegion(static_cast<HRGN>(*pRgn)->Region(), *static_cast<HBRUSH>(*pBrush));
-    return TRUE;
 }
 
 void CDC::DrawFocusRect(LPCRECT lpRect) {

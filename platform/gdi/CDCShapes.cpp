@@ -1,4 +1,4 @@
-// Lines, outlined figures and single pixels.
+// Lines and outlined figures.
 #include "platform/gdi/CDC.h"
 
 #include "platform/gdi/DeviceContext.h"
@@ -55,8 +55,7 @@ BOOL CDC::LineTo(int x, int y) {
     const QPoint from = m_hDC->SetCurrentPosition({x, y});
     const platform::GdiPen& pen = *m_hDC->Pen();
     if (!pen.IsNull()) {
-        const QRegion stroke =
-            platform::LineRasterizer::Line(from, {x, y}, pen.Width(), pen.Style());
+        const QRegion stroke = platform::LineRasterizer::Line(from, {x, y}, pen.Width());
         m_hDC->FillRegion(stroke, pen.Color());
     }
     return TRUE;
@@ -77,28 +76,4 @@ BOOL CDC::RoundRect(int x1, int y1, int x2, int y2, int x3, int y3) {
 BOOL CDC::RoundRect(LPCRECT lpRect, POINT point) {
     return lpRect &&
            RoundRect(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom, point.x, point.y);
-}
-
-BOOL CDC::Ellipse(int x1, int y1, int x2, int y2) {
-    const QRect box = Box(x1, y1, x2, y2);
-    return m_hDC && DrawFigure(*m_hDC, box, box.width(), box.height());
-}
-
-BOOL CDC::Ellipse(LPCRECT lpRect) {
-    return lpRect && Ellipse(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom);
-}
-
-COLORREF CDC::SetPixel(int x, int y, COLORREF crColor) {
-    if (!m_hDC || !m_hDC->IsVisible({x, y})) {
-        return CLR_INVALID;
-    }
-    m_hDC->FillRegion(QRegion(x, y, 1, 1), crColor);
-    return crColor;
-}
-
-COLORREF CDC::GetPixel(int x, int y) const {
-    if (!m_hDC || !m_hDC->IsVisible({x, y})) {
-        return CLR_INVALID;
-    }
-    return m_hDC->PixelAt({x, y});
 }

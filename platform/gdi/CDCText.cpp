@@ -1,10 +1,8 @@
 // Text, text extents, DrawState and icons.
 #include "platform/gdi/CDC.h"
 
-#include "platform/gdi/CBrush.h"
 #include "platform/gdi/ColorRef.h"
 #include "platform/gdi/DeviceContext.h"
-#include "platform/gdi/GdiBrush.h"
 #include "platform/gdi/GdiFont.h"
 #include "platform/gdi/Icon.h"
 #include "platform/gdi/StockObjects.h"
@@ -92,36 +90,6 @@ CSize CDC::GetTextExtent(const CString& str) const {
     return GetTextExtent(str.c_str(), static_cast<int>(str.size()));
 }
 
-BOOL CDC::GetTextMetrics(LPTEXTMETRIC lpMetrics) const {
-    if (!m_hDC || !lpMetrics) {
-        return FALSE;
-    }
-    const QFontMetrics metrics = Metrics(*m_hDC);
-    lpMetrics->tmAscent = metrics.ascent();
-    lpMetrics->tmDescent = metrics.descent();
-    lpMetrics->tmHeight = metrics.ascent() + metrics.descent();
-    lpMetrics->tmInternalLeading =
-        std::max(0, lpMetrics->tmHeight - m_hDC->Font()->Font().pixelSize());
-    lpMetrics->tmExternalLeading = std::max(0, metrics.leading());
-    lpMetrics->tmAveCharWidth = metrics.averageCharWidth();
-    lpMetrics->tmMaxCharWidth = metrics.maxWidth();
-    lpMetrics->tmWeight = m_hDC->Font()->Font().weight();
-    return TRUE;
-}
-
-BOOL CDC::TextOut(int x, int y, LPCTSTR lpszString, int nCount) {
-    if (!m_hDC) {
-        return FALSE;
-    }
-    DrawRun(*m_hDC, {x, y}, TextLayout::Decode(lpszString, nCount), {}, m_hDC->TextColor(),
-            m_hDC->BkMode() == OPAQUE, false);
-    return TRUE;
-}
-
-BOOL CDC::TextOut(int x, int y, const CString& str) {
-    return TextOut(x, y, str.c_str(), static_cast<int>(str.size()));
-}
-
 int CDC::DrawText(const CString& str, LPRECT lpRect, UINT nFormat) {
     return DrawText(str.c_str(), static_cast<int>(str.size()), lpRect, nFormat);
 }
@@ -191,7 +159,7 @@ int CDC::DrawText(LPCTSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat) {
 }
 
 BOOL CDC::DrawState(CPoint pt, CSize /*size*/, LPCTSTR lpszText, UINT nFlags, BOOL bPrefixText,
-                    int nTextLen, CBrush* pBrush) {
+                    int nTextLen, CBrush* /*pBrush*/) {
     if (!m_hDC || !lpszText) {
         return FALSE;
     }
@@ -200,11 +168,8 @@ BOOL CDC::DrawState(CPoint pt, CSize /*size*/, LPCTSTR lpszText, UINT nFlags, BO
     const QString raw = TextLayout::Decode(lpszText, nTextLen == 0 ? -1 : nTextLen);
     const UINT kind = nFlags & kDrawStateKindMask;
     const bool prefixed = bPrefixText || kind == DST_PREFIXTEXT;
-    TextLayout::Prefixed prepared =
+    const TextLayout::Prefixed prepared =
         prefixed ? TextLayout::StripPrefixes(raw) : TextLayout::Prefixed{raw, {}};
-    if (nFlags & DSS_HIDEPREFIX) {
-        prepared.underlined.clear();
-    }
     const QPoint at(pt.x, pt.y);
     if (nFlags & DSS_DISABLED) {
         // Embossed, always transparent: a highlight copy offset down and right, then the
@@ -216,22 +181,8 @@ BOOL CDC::DrawState(CPoint pt, CSize /*size*/, LPCTSTR lpszText, UINT nFlags, BO
         DrawRun(*m_hDC, at, prepared.text, prepared.underlined, shadow, false, false);
         return TRUE;
     }
-    COLORREF color = m_hDC->TextColor();
-    bool opaque = m_hDC->BkMode() == OPAQUE;
-    if ((nFlags & DSS_MONO) && pBrush && pBrush->m_hObject) {
-        color = static_cast<HBRUSH>(*pBrush)->Color();
-        opaque = false;
-    }
-    DrawRun(*m_hDC, at, prepared.text, prepared.underlined, color, opaque, false);
-    return TRUE;
-}
-
-BOOL CDC::DrawState(CPoint pt, CSize size, HICON hIcon, UINT /*nFlags*/, CBrush* /*pBrush*/) {
-    if (!m_hDC || !hIcon) {
-        return FALSE;
-    }
-    const int side = size.cx > 0 ? static_cast<int>(size.cx) : platform::Icon::kStandardSize;
-    m_hDC->Painter().drawImage(QPoint(pt.x, pt.y), hIcon->Image(side));
+    DrawRun(*m_hDC, at, prepared.text, prepared.underlined, m_hDC->TextColor(),
+            m_hDC->BkMode() == OPAQUE, false);
     return TRUE;
 }
 

@@ -18,13 +18,6 @@ public:
     BOOL CreatePointFont(int nPointSize, LPCTSTR lpszFaceName, CDC* pDC = nullptr);
     // Creates a font from a logical font description.
     BOOL CreateFontIndirect(const LOGFONT* lpLogFont);
-    // Creates a font from the fields of a logical font description.
-    BOOL CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight,
-                    BYTE bItalic, BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet,
-                    BYTE nOutPrecision, BYTE nClipPrecision, BYTE nQuality, BYTE nPitchAndFamily,
-                    LPCTSTR lpszFacename);
-    // Copies the logical font description; returns the bytes copied (0 without a font).
-    int GetLogFont(LOGFONT* pLogFont) const;
 
     // Copies a face name into a logical font, cut to the field's size.
     static void SetFaceName(LOGFONT& logFont, LPCTSTR lpszFaceName);

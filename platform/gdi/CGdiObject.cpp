@@ -38,12 +38,3 @@ BOOL CGdiObject::DeleteObject() {
     // Detach first: deleting may destroy this very wrapper when it is a temporary one.
     return ::DeleteObject(Detach());
 }
-
-BOOL CGdiObject::CreateStockObject(int nIndex) {
-    HGDIOBJ stock = ::GetStockObject(nIndex);
-    if (!stock || m_hObject) {
-        return FALSE;
-    }
-    m_hObject = stock;
-    return TRUE;
-}

@@ -2,7 +2,7 @@
 // it and deletes it when destroyed.
 #pragma once
 
-#include "platform/win/WinDef.h"
+#include "platform/base/WinDef.h"
 
 class CGdiObject {
 public:
@@ -25,6 +25,4 @@ public:
     HGDIOBJ Detach();
     // Deletes the handle (deferred while a device context has it selected).
     BOOL DeleteObject();
-    // Wraps one of the stock objects (which are never deleted).
-    BOOL CreateStockObject(int nIndex);
 };

@@ -21,31 +21,12 @@ CRgn::operator HRGN() const {
     return static_cast<HRGN>(m_hObject);
 }
 
-BOOL CRgn::CreateRectRgn(int x1, int y1, int x2, int y2) {
-    if (m_hObject) {
-        return FALSE;
-    }
-    return Attach(new platform::GdiRegion(QRegion(NormalisedBox(x1, y1, x2, y2))));
-}
-
-BOOL CRgn::CreateRectRgnIndirect(LPCRECT lpRect) {
-    return lpRect && CreateRectRgn(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom);
-}
-
 BOOL CRgn::CreateRoundRectRgn(int x1, int y1, int x2, int y2, int x3, int y3) {
     if (m_hObject) {
         return FALSE;
     }
     const QRect box = NormalisedBox(x1, y1, x2, y2);
     return Attach(new platform::GdiRegion(platform::GdiRegion::RoundRect(box, x3, y3)));
-}
-
-BOOL CRgn::CreateEllipticRgn(int x1, int y1, int x2, int y2) {
-    if (m_hObject) {
-        return FALSE;
-    }
-    const QRect box = NormalisedBox(x1, y1, x2, y2);
-    return Attach(new platform::GdiRegion(platform::GdiRegion::Ellipse(box)));
 }
 
 BOOL CRgn::PtInRegion(int x, int y) const {

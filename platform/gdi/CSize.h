@@ -1,7 +1,7 @@
-// The framework's size: a SIZE with constructors and arithmetic.
+// The framework's size: a SIZE with constructors.
 #pragma once
 
-#include "platform/win/WinDef.h"
+#include "platform/base/WinDef.h"
 
 class CSize : public SIZE {
 public:
@@ -10,6 +10,4 @@ public:
     CSize(SIZE initSize) : SIZE(initSize) {} // NOLINT: implicit, as the framework has it
 
     bool operator==(const SIZE& other) const { return cx == other.cx && cy == other.cy; }
-    CSize operator+(const SIZE& other) const { return {cx + other.cx, cy + other.cy}; }
-    CSize operator-(const SIZE& other) const { return {cx - other.cx, cy - other.cy}; }
 };

@@ -1,7 +1,7 @@
 // Conversions between Win32 colour values (0x00BBGGRR) and Qt colours.
 #pragma once
 
-#include "platform/win/WinDef.h"
+#include "platform/base/WinDef.h"
 
 #include <QColor>
 #include <QRgb>

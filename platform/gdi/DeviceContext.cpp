@@ -18,9 +18,9 @@ constexpr COLORREF kDefaultBkColor = RGB(255, 255, 255);
 constexpr COLORREF kDefaultTextColor = RGB(0, 0, 0);
 } // namespace
 
-DeviceContext::DeviceContext(QImage& target, QPoint origin, QRect clip)
-    : m_target(target), m_origin(origin), m_deviceClip(clip & target.rect()), m_painter(&target),
-      m_wrapper(std::make_unique<CDC>()) {
+DeviceContext::DeviceContext(std::shared_ptr<DrawingSurface> surface, QPoint origin, QRect clip)
+    : m_surface(std::move(surface)), m_origin(origin),
+      m_deviceClip(clip & m_surface->Image().rect()), m_wrapper(std::make_unique<CDC>()) {
     m_wrapper->m_hDC = this;
     m_wrapper->m_hAttribDC = this;
     m_state.pen = static_cast<GdiPen*>(GetStockObject(BLACK_PEN));
@@ -30,16 +30,14 @@ DeviceContext::DeviceContext(QImage& target, QPoint origin, QRect clip)
     m_state.bkColor = kDefaultBkColor;
     m_state.textColor = kDefaultTextColor;
     Retain(m_state);
-    m_painter.setRenderHint(QPainter::Antialiasing, false);
-    m_painter.setRenderHint(QPainter::TextAntialiasing, false);
-    m_painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    m_painter.translate(m_origin);
-    m_painter.setFont(m_state.font->Font());
-    ApplyClip();
+    m_surface->Join();
 }
 
+DeviceContext::DeviceContext(QImage& target, QPoint origin, QRect clip)
+    : DeviceContext(std::make_shared<DrawingSurface>(target), origin, clip) {}
+
 DeviceContext::~DeviceContext() {
-    m_painter.end();
+    m_surface->Leave(this);
     m_wrapper->m_hDC = nullptr;
     m_wrapper->m_hAttribDC = nullptr;
     Release(m_state);
@@ -52,6 +50,14 @@ DeviceContext::~DeviceContext() {
             delete object;
         }
     }
+}
+
+QPainter& DeviceContext::Painter() {
+    QPainter& painter = m_surface->Painter();
+    if (m_surface->MakeCurrent(this) && painter.isActive()) {
+        ApplyState(painter);
+    }
+    return painter;
 }
 
 HGDIOBJ DeviceContext::Select(HGDIOBJ object) {
@@ -68,7 +74,7 @@ HGDIOBJ DeviceContext::Select(HGDIOBJ object) {
         break;
     case GdiKind::Font:
         previous = std::exchange(m_state.font, static_cast<GdiFont*>(object));
-        m_painter.setFont(m_state.font->Font());
+        m_surface->Forget(this);
         break;
     case GdiKind::Bitmap:
         previous = std::exchange(m_state.bitmap, static_cast<GdiBitmap*>(object));
@@ -83,7 +89,7 @@ HGDIOBJ DeviceContext::Select(HGDIOBJ object) {
 
 int DeviceContext::SelectClip(const std::optional<QRegion>& region) {
     m_state.clip = region;
-    ApplyClip();
+    m_surface->Forget(this);
     const QRegion visible = VisibleRegion();
     if (visible.isEmpty()) {
         return NULLREGION;
@@ -142,8 +148,7 @@ BOOL DeviceContext::Restore(int level) {
     m_saved.resize(static_cast<std::size_t>(target - 1));
     Release(m_state);
     m_state = restored;
-    m_painter.setFont(m_state.font->Font());
-    ApplyClip();
+    m_surface->Forget(this);
     return TRUE;
 }
 
@@ -155,42 +160,46 @@ void DeviceContext::FillRegion(const QRegion& region, const GdiBrush& brush) {
         FillRegion(region, brush.Color());
         return;
     }
-    m_painter.save();
-    m_painter.setCompositionMode(QPainter::CompositionMode_Source);
-    m_painter.setBrushOrigin(m_state.brushOrigin);
+    QPainter& painter = Painter();
+    painter.save();
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.setBrushOrigin(m_state.brushOrigin);
     const QBrush qtBrush = brush.Brush();
     for (const QRect& rect : region) {
-        m_painter.fillRect(rect, qtBrush);
+        painter.fillRect(rect, qtBrush);
     }
-    m_painter.restore();
+    painter.restore();
 }
 
 void DeviceContext::FillRegion(const QRegion& region, COLORREF color) {
-    m_painter.save();
-    m_painter.setCompositionMode(QPainter::CompositionMode_Source);
+    QPainter& painter = Painter();
+    painter.save();
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
     const QColor qtColor = ToQColor(color);
     for (const QRect& rect : region) {
-        m_painter.fillRect(rect, qtColor);
+        painter.fillRect(rect, qtColor);
     }
-    m_painter.restore();
+    painter.restore();
 }
 
 void DeviceContext::InvertRegion(const QRegion& region) {
-    m_painter.save();
+    QPainter& painter = Painter();
+    painter.save();
     // Inverts the colour channels and keeps the pixel opaque, so inverting twice restores it.
-    m_painter.setCompositionMode(QPainter::RasterOp_NotDestination);
+    painter.setCompositionMode(QPainter::RasterOp_NotDestination);
     for (const QRect& rect : region) {
-        m_painter.fillRect(rect, Qt::black);
+        painter.fillRect(rect, Qt::black);
     }
-    m_painter.restore();
+    painter.restore();
 }
 
 COLORREF DeviceContext::PixelAt(QPoint point) const {
     const QPoint device = point + m_origin;
-    if (!m_target.rect().contains(device)) {
+    const QImage& image = m_surface->Image();
+    if (!image.rect().contains(device)) {
         return CLR_INVALID;
     }
-    return ToColorRef(m_target.pixel(device));
+    return ToColorRef(image.pixel(device));
 }
 
 bool DeviceContext::IsVisible(QPoint point) const {
@@ -221,8 +230,10 @@ void DeviceContext::Release(GdiObject* object) {
     }
 }
 
-void DeviceContext::ApplyClip() {
-    m_painter.setClipRegion(VisibleRegion());
+void DeviceContext::ApplyState(QPainter& painter) const {
+    painter.setTransform(QTransform::fromTranslate(m_origin.x(), m_origin.y()));
+    painter.setFont(m_state.font->Font());
+    painter.setClipRegion(VisibleRegion());
 }
 
 } // namespace platform

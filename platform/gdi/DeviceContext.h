@@ -1,9 +1,11 @@
-// The device context behind an HDC: a QPainter on an image plus the bookkeeping of a Win32
-// device context (selected objects, colours, background mode, current position, brush
-// origin, clipping, saved states). Logical (0, 0) lies at `origin` in the image.
+// The device context behind an HDC: the bookkeeping of a Win32 device context (selected
+// objects, colours, background mode, current position, brush origin, clipping, saved states)
+// on a drawing surface, whose one painter it shares with the surface's other contexts.
+// Logical (0, 0) lies at `origin` in the surface's image.
 #pragma once
 
-#include "platform/win/WinDef.h"
+#include "platform/base/WinDef.h"
+#include "platform/gdi/DrawingSurface.h"
 
 #include <QImage>
 #include <QPainter>
@@ -19,19 +21,25 @@ namespace platform {
 
 class DeviceContext {
 public:
-    // Draws on `target` (premultiplied ARGB) with logical (0, 0) at `origin`, clipped to
-    // `clip` (image coordinates); starts with the defaults of a fresh Win32 device context.
+    // Draws on `surface` with logical (0, 0) at `origin`, clipped to `clip` (image
+    // coordinates); starts with the defaults of a fresh Win32 device context. The context
+    // keeps the surface alive while it lives.
+    DeviceContext(std::shared_ptr<DrawingSurface> surface, QPoint origin, QRect clip);
+    // The same on an image (premultiplied ARGB) that is not a window's, such as a bitmap or a
+    // test's canvas; the caller keeps it alive and does not resize it meanwhile.
     DeviceContext(QImage& target, QPoint origin, QRect clip);
     DeviceContext(const DeviceContext&) = delete;
     DeviceContext& operator=(const DeviceContext&) = delete;
     ~DeviceContext();
 
-    // The painter, translated to logical coordinates and clipped; no antialiasing. Code that
-    // changes its state must restore it (QPainter::save/restore).
-    QPainter& Painter() { return m_painter; }
+    // The surface's painter with this context's state (translated to logical coordinates,
+    // clipped, the selected font); no antialiasing. Code that changes its state must restore
+    // it (QPainter::save/restore). Ask again before each drawing operation: another context
+    // on the surface may have drawn in between.
+    QPainter& Painter();
     // The wrapper CDC::FromHandle returns for this device context.
     CDC* Wrapper() { return m_wrapper.get(); }
-    QImage& Target() { return m_target; }
+    QImage& Target() { return m_surface->Image(); }
     QPoint Origin() const { return m_origin; }
 
     // Selected objects.
@@ -90,9 +98,10 @@ private:
     static void Retain(const State& state);
     void Release(const State& state);
     void Release(GdiObject* object);
-    void ApplyClip();
+    // Gives the surface's painter this context's origin, clip and font.
+    void ApplyState(QPainter& painter) const;
 
-    QImage& m_target;
+    std::shared_ptr<DrawingSurface> m_surface;
     QPoint m_origin;
     QRect m_deviceClip;
     State m_state;
@@ -100,7 +109,6 @@ private:
     // Objects whose deletion waited for this context to deselect them; destroyed with it so
     // that wrappers SelectObject returned stay valid until then.
     std::vector<GdiObject*> m_released;
-    QPainter m_painter;
     std::unique_ptr<CDC> m_wrapper;
 };
 

@@ -24,7 +24,6 @@ public:
     Style BrushStyle() const { return m_style; }
     bool IsNull() const { return m_style == Style::Null; }
     COLORREF Color() const { return m_color; }
-    const QImage& Pattern() const { return m_pattern; }
     // The equivalent Qt brush; pattern brushes are texture brushes.
     QBrush Brush() const;
 

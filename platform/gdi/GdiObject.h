@@ -38,7 +38,6 @@ public:
 
     // DeleteObject's work: destroys the object now, or once it is no longer selected.
     void RequestDelete();
-    bool IsDeletePending() const { return m_deletePending; }
 
 protected:
     // Makes the temporary wrapper of the right framework class for this kind of object.

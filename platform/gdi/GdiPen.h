@@ -3,8 +3,6 @@
 
 #include "platform/gdi/GdiObject.h"
 
-#include <QPen>
-
 namespace platform {
 
 class GdiPen : public GdiObject {
@@ -12,14 +10,11 @@ public:
     GdiPen(int style, int width, COLORREF color);
 
     GdiKind Kind() const override { return GdiKind::Pen; }
-    int Style() const { return m_style; }
     // The width in pixels; a width of 0 means one pixel, as on Win32.
     int Width() const { return m_width; }
     COLORREF Color() const { return m_color; }
     bool IsNull() const;
     bool IsInsideFrame() const;
-    // The equivalent Qt pen (aliased, square caps), for code that strokes with Qt directly.
-    QPen Pen() const;
 
 protected:
     std::unique_ptr<CGdiObject> MakeWrapper() override;

@@ -50,10 +50,6 @@ QRegion GdiRegion::RoundRect(const QRect& box, int ellipseWidth, int ellipseHeig
     return region;
 }
 
-QRegion GdiRegion::Ellipse(const QRect& box) {
-    return RoundRect(box, box.width(), box.height());
-}
-
 QRegion GdiRegion::Erode(const QRegion& region, int steps) {
     QRegion result = region;
     for (int i = 0; i < steps && !result.isEmpty(); ++i) {

@@ -13,13 +13,10 @@ public:
 
     GdiKind Kind() const override { return GdiKind::Region; }
     const QRegion& Region() const { return m_region; }
-    void SetRegion(const QRegion& region) { m_region = region; }
 
     // The pixels of [left, right) x [top, bottom) with elliptic corners of the given size;
     // the shape RoundRect fills, so an outline drawn on the same rectangle stays visible.
     static QRegion RoundRect(const QRect& box, int ellipseWidth, int ellipseHeight);
-    // The pixels of the ellipse inscribed in [left, right) x [top, bottom).
-    static QRegion Ellipse(const QRect& box);
     // The region shrunk by the given number of pixels: pixels whose 4-neighbours are all
     // inside survive each step. Used for the outline width of filled figures.
     static QRegion Erode(const QRegion& region, int steps);

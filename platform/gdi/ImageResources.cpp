@@ -3,7 +3,9 @@
 #include "platform/gdi/Icon.h"
 #include "platform/gdi/WinGdi.h"
 
+#include <QImage>
 #include <QImageReader>
+#include <QString>
 
 #include <map>
 #include <memory>
@@ -43,9 +45,9 @@ std::vector<QImage> ReadAllImages(const QString& path) {
 
 } // namespace
 
-void RegisterImageResource(UINT type, UINT id, const QString& path) {
+void RegisterImageResource(UINT type, UINT id, const CString& path) {
     Registry& registry = TheRegistry();
-    registry.paths[{type, id}] = path;
+    registry.paths[{type, id}] = QString::fromStdString(path);
     if (type == RT_GROUP_ICON) {
         registry.icons.erase(id);
     }

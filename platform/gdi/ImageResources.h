@@ -2,15 +2,15 @@
 // resource table registers where each image lives (a Qt resource path or a file).
 #pragma once
 
-#include "platform/win/WinDef.h"
+#include "platform/base/WinDef.h"
 
-#include <QImage>
-#include <QString>
+class QImage;
 
 namespace platform {
 
-// Records the image file of a resource; a later registration of the same id replaces it.
-void RegisterImageResource(UINT type, UINT id, const QString& path);
+// Records the image file of a resource (a Qt resource path such as ":/res/app.ico", or a file
+// name; UTF-8); a later registration of the same id replaces it.
+void RegisterImageResource(UINT type, UINT id, const CString& path);
 // Forgets every registration (and the icons loaded from them); for tests.
 void ClearImageResources();
 // The image of a resource (the first image of an icon group); null if unknown or unreadable.

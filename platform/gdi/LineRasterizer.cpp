@@ -1,38 +1,12 @@
 #include "platform/gdi/LineRasterizer.h"
 
-#include "platform/gdi/WinGdi.h"
-
 #include <algorithm>
-#include <array>
 #include <cstdlib>
 #include <vector>
 
 namespace platform {
 
-namespace {
-// On/off lengths of the cosmetic dash styles, in pixels.
-constexpr std::array<int, 2> kDash = {18, 6};
-constexpr std::array<int, 2> kDot = {3, 3};
-constexpr std::array<int, 4> kDashDot = {9, 6, 3, 6};
-constexpr std::array<int, 6> kDashDotDot = {9, 3, 3, 3, 3, 3};
-
-template <std::size_t N> bool InPattern(const std::array<int, N>& pattern, int index) {
-    int period = 0;
-    for (int length : pattern) {
-        period += length;
-    }
-    int position = index % period;
-    for (std::size_t i = 0; i < N; ++i) {
-        if (position < pattern[i]) {
-            return i % 2 == 0;
-        }
-        position -= pattern[i];
-    }
-    return true;
-}
-} // namespace
-
-QRegion LineRasterizer::Line(QPoint from, QPoint to, int width, int style) {
+QRegion LineRasterizer::Line(QPoint from, QPoint to, int width) {
     // Bresenham's path from `from` to `to`, both ends included.
     std::vector<QPoint> path;
     const int dx = std::abs(to.x() - from.x());
@@ -59,10 +33,8 @@ QRegion LineRasterizer::Line(QPoint from, QPoint to, int width, int style) {
     QRegion region;
     if (width <= 1) {
         path.pop_back(); // the end point belongs to the next line
-        for (std::size_t i = 0; i < path.size(); ++i) {
-            if (DashOn(style, static_cast<int>(i))) {
-                region += QRect(path[i], QSize(1, 1));
-            }
+        for (const QPoint& point : path) {
+            region += QRect(point, QSize(1, 1));
         }
         return region;
     }
@@ -70,21 +42,6 @@ QRegion LineRasterizer::Line(QPoint from, QPoint to, int width, int style) {
         region += Stamp(centre, width);
     }
     return region;
-}
-
-bool LineRasterizer::DashOn(int style, int index) {
-    switch (style) {
-    case PS_DASH:
-        return InPattern(kDash, index);
-    case PS_DOT:
-        return InPattern(kDot, index);
-    case PS_DASHDOT:
-        return InPattern(kDashDot, index);
-    case PS_DASHDOTDOT:
-        return InPattern(kDashDotDot, index);
-    default:
-        return true;
-    }
 }
 
 QRegion LineRasterizer::Stamp(QPoint centre, int width) {

@@ -8,14 +8,12 @@ namespace platform {
 
 class LineRasterizer {
 public:
-    // The pixels of a line from `from` towards `to` drawn with a pen of `width` pixels and
-    // the given PS_* style. One-pixel lines follow Bresenham and exclude the end point;
-    // wider lines are centred on the path with round caps at both ends.
-    static QRegion Line(QPoint from, QPoint to, int width, int style);
+    // The pixels of a solid line from `from` towards `to` drawn with a pen of `width` pixels.
+    // One-pixel lines follow Bresenham and exclude the end point; wider lines are centred on
+    // the path with round caps at both ends.
+    static QRegion Line(QPoint from, QPoint to, int width);
 
 private:
-    // Whether the pixel at `index` along a one-pixel line is drawn for a dashed style.
-    static bool DashOn(int style, int index);
     // The pen's footprint around one point of the path.
     static QRegion Stamp(QPoint centre, int width);
 };

@@ -2,7 +2,7 @@
 // the system colours. Created on first use, never deleted by DeleteObject.
 #pragma once
 
-#include "platform/win/WinDef.h"
+#include "platform/base/WinDef.h"
 
 #include <array>
 #include <memory>

@@ -2,7 +2,7 @@
 // and breaking text into lines.
 #pragma once
 
-#include "platform/win/WinDef.h"
+#include "platform/base/WinDef.h"
 
 #include <QFontMetrics>
 #include <QString>

@@ -2,17 +2,13 @@
 // functions the program calls by their Win32 names.
 #pragma once
 
-#include "platform/win/WinDef.h"
+#include "platform/base/WinDef.h"
 
-// The colour value GetPixel returns outside the surface.
+// The colour value a colour query answers when it has no device context to ask.
 constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
 
 // Pen styles.
 constexpr int PS_SOLID = 0;
-constexpr int PS_DASH = 1;
-constexpr int PS_DOT = 2;
-constexpr int PS_DASHDOT = 3;
-constexpr int PS_DASHDOTDOT = 4;
 constexpr int PS_NULL = 5;
 constexpr int PS_INSIDEFRAME = 6;
 constexpr int PS_STYLE_MASK = 0x0000000F;
@@ -28,102 +24,61 @@ constexpr int GRAY_BRUSH = 2;
 constexpr int DKGRAY_BRUSH = 3;
 constexpr int BLACK_BRUSH = 4;
 constexpr int NULL_BRUSH = 5;
-constexpr int HOLLOW_BRUSH = NULL_BRUSH;
 constexpr int WHITE_PEN = 6;
 constexpr int BLACK_PEN = 7;
 constexpr int NULL_PEN = 8;
-constexpr int OEM_FIXED_FONT = 10;
-constexpr int ANSI_FIXED_FONT = 11;
 constexpr int ANSI_VAR_FONT = 12;
 constexpr int SYSTEM_FONT = 13;
 constexpr int DEVICE_DEFAULT_FONT = 14;
-constexpr int SYSTEM_FIXED_FONT = 16;
 constexpr int DEFAULT_GUI_FONT = 17;
 
 // System colour indices.
-constexpr int COLOR_SCROLLBAR = 0;
-constexpr int COLOR_BACKGROUND = 1;
-constexpr int COLOR_ACTIVECAPTION = 2;
-constexpr int COLOR_INACTIVECAPTION = 3;
-constexpr int COLOR_MENU = 4;
 constexpr int COLOR_WINDOW = 5;
 constexpr int COLOR_WINDOWFRAME = 6;
-constexpr int COLOR_MENUTEXT = 7;
 constexpr int COLOR_WINDOWTEXT = 8;
-constexpr int COLOR_CAPTIONTEXT = 9;
-constexpr int COLOR_ACTIVEBORDER = 10;
-constexpr int COLOR_INACTIVEBORDER = 11;
-constexpr int COLOR_APPWORKSPACE = 12;
 constexpr int COLOR_HIGHLIGHT = 13;
-constexpr int COLOR_HIGHLIGHTTEXT = 14;
 constexpr int COLOR_BTNFACE = 15;
 constexpr int COLOR_BTNSHADOW = 16;
 constexpr int COLOR_GRAYTEXT = 17;
-constexpr int COLOR_BTNTEXT = 18;
-constexpr int COLOR_INACTIVECAPTIONTEXT = 19;
 constexpr int COLOR_BTNHIGHLIGHT = 20;
 constexpr int COLOR_3DDKSHADOW = 21;
 constexpr int COLOR_3DLIGHT = 22;
-constexpr int COLOR_INFOTEXT = 23;
-constexpr int COLOR_INFOBK = 24;
-constexpr int COLOR_HOTLIGHT = 26;
-constexpr int COLOR_GRADIENTACTIVECAPTION = 27;
-constexpr int COLOR_GRADIENTINACTIVECAPTION = 28;
-constexpr int COLOR_MENUHILIGHT = 29;
-constexpr int COLOR_MENUBAR = 30;
-constexpr int COLOR_DESKTOP = COLOR_BACKGROUND;
 constexpr int COLOR_3DFACE = COLOR_BTNFACE;
 constexpr int COLOR_3DSHADOW = COLOR_BTNSHADOW;
-constexpr int COLOR_3DHIGHLIGHT = COLOR_BTNHIGHLIGHT;
 constexpr int COLOR_3DHILIGHT = COLOR_BTNHIGHLIGHT;
-constexpr int COLOR_BTNHILIGHT = COLOR_BTNHIGHLIGHT;
+
+// System metrics, as GetSystemMetrics takes them.
+constexpr int SM_CXICON = 11;
+constexpr int SM_CYICON = 12;
+constexpr int SM_CXEDGE = 45;
+constexpr int SM_CYEDGE = 46;
+constexpr int SM_CXBORDER = 5;
+constexpr int SM_CYBORDER = 6;
 
 // Edge kinds for DrawEdge.
 constexpr UINT BDR_RAISEDOUTER = 0x0001;
 constexpr UINT BDR_SUNKENOUTER = 0x0002;
 constexpr UINT BDR_RAISEDINNER = 0x0004;
 constexpr UINT BDR_SUNKENINNER = 0x0008;
-constexpr UINT BDR_OUTER = BDR_RAISEDOUTER | BDR_SUNKENOUTER;
-constexpr UINT BDR_INNER = BDR_RAISEDINNER | BDR_SUNKENINNER;
-constexpr UINT BDR_RAISED = BDR_RAISEDOUTER | BDR_RAISEDINNER;
-constexpr UINT BDR_SUNKEN = BDR_SUNKENOUTER | BDR_SUNKENINNER;
-constexpr UINT EDGE_RAISED = BDR_RAISEDOUTER | BDR_RAISEDINNER;
 constexpr UINT EDGE_SUNKEN = BDR_SUNKENOUTER | BDR_SUNKENINNER;
-constexpr UINT EDGE_ETCHED = BDR_SUNKENOUTER | BDR_RAISEDINNER;
-constexpr UINT EDGE_BUMP = BDR_RAISEDOUTER | BDR_SUNKENINNER;
 
 // Edge flags for DrawEdge.
 constexpr UINT BF_LEFT = 0x0001;
 constexpr UINT BF_TOP = 0x0002;
 constexpr UINT BF_RIGHT = 0x0004;
 constexpr UINT BF_BOTTOM = 0x0008;
-constexpr UINT BF_TOPLEFT = BF_TOP | BF_LEFT;
-constexpr UINT BF_TOPRIGHT = BF_TOP | BF_RIGHT;
-constexpr UINT BF_BOTTOMLEFT = BF_BOTTOM | BF_LEFT;
-constexpr UINT BF_BOTTOMRIGHT = BF_BOTTOM | BF_RIGHT;
 constexpr UINT BF_RECT = BF_LEFT | BF_TOP | BF_RIGHT | BF_BOTTOM;
 constexpr UINT BF_MIDDLE = 0x0800;
-constexpr UINT BF_SOFT = 0x1000;
 constexpr UINT BF_ADJUST = 0x2000;
 constexpr UINT BF_FLAT = 0x4000;
-constexpr UINT BF_MONO = 0x8000;
 
 // DrawState kinds and states.
-constexpr UINT DST_COMPLEX = 0x0000;
 constexpr UINT DST_TEXT = 0x0001;
 constexpr UINT DST_PREFIXTEXT = 0x0002;
-constexpr UINT DST_ICON = 0x0003;
-constexpr UINT DST_BITMAP = 0x0004;
 constexpr UINT DSS_NORMAL = 0x0000;
-constexpr UINT DSS_UNION = 0x0010;
 constexpr UINT DSS_DISABLED = 0x0020;
-constexpr UINT DSS_MONO = 0x0080;
-constexpr UINT DSS_HIDEPREFIX = 0x0200;
-constexpr UINT DSS_PREFIXONLY = 0x0400;
-constexpr UINT DSS_RIGHT = 0x8000;
 
 // DrawText formats.
-constexpr UINT DT_TOP = 0x00000000;
 constexpr UINT DT_LEFT = 0x00000000;
 constexpr UINT DT_CENTER = 0x00000001;
 constexpr UINT DT_RIGHT = 0x00000002;
@@ -139,7 +94,6 @@ constexpr UINT DT_HIDEPREFIX = 0x00100000;
 
 // Resource types of images.
 constexpr UINT RT_BITMAP = 2;
-constexpr UINT RT_ICON = 3;
 constexpr UINT RT_GROUP_ICON = 14;
 
 // Region kinds returned by region operations.
@@ -151,8 +105,6 @@ constexpr int COMPLEXREGION = 3;
 // Font weights and character sets.
 constexpr LONG FW_DONTCARE = 0;
 constexpr LONG FW_NORMAL = 400;
-constexpr LONG FW_BOLD = 700;
-constexpr BYTE ANSI_CHARSET = 0;
 constexpr BYTE DEFAULT_CHARSET = 1;
 constexpr BYTE GB2312_CHARSET = 134;
 constexpr int LF_FACESIZE = 32;
@@ -174,65 +126,19 @@ struct LOGFONT {
     BYTE lfPitchAndFamily = 0;
     TCHAR lfFaceName[LF_FACESIZE] = {};
 };
-using LPLOGFONT = LOGFONT*;
-
-// Font measurements of a device context's current font, in pixels.
-struct TEXTMETRIC {
-    LONG tmHeight = 0;
-    LONG tmAscent = 0;
-    LONG tmDescent = 0;
-    LONG tmInternalLeading = 0;
-    LONG tmExternalLeading = 0;
-    LONG tmAveCharWidth = 0;
-    LONG tmMaxCharWidth = 0;
-    LONG tmWeight = 0;
-};
-using LPTEXTMETRIC = TEXTMETRIC*;
-
-// What BeginPaint hands out: the device context and the part of the window to repaint.
-struct PAINTSTRUCT {
-    HDC hdc = nullptr;
-    BOOL fErase = FALSE;
-    RECT rcPaint;
-    BOOL fRestore = FALSE;
-    BOOL fIncUpdate = FALSE;
-};
-using LPPAINTSTRUCT = PAINTSTRUCT*;
 
 // Free GDI functions; HDC arguments may be null, which makes them fail.
 int FillRect(HDC hDC, const RECT* lprc, HBRUSH hbr);
-int FrameRect(HDC hDC, const RECT* lprc, HBRUSH hbr);
 BOOL DrawEdge(HDC hDC, LPRECT qrc, UINT edge, UINT grfFlags);
-BOOL DrawFocusRect(HDC hDC, const RECT* lprc);
-BOOL DrawIcon(HDC hDC, int x, int y, HICON hIcon);
-int DrawText(HDC hDC, LPCTSTR lpchText, int cchText, LPRECT lprc, UINT format);
-BOOL GetTextExtentPoint32(HDC hDC, LPCTSTR lpString, int c, LPSIZE lpSize);
-BOOL GetTextMetrics(HDC hDC, LPTEXTMETRIC lptm);
 COLORREF GetSysColor(int nIndex);
 HBRUSH GetSysColorBrush(int nIndex);
 int GetSystemMetrics(int nIndex);
 HGDIOBJ GetStockObject(int fnObject);
+// The stock brush of a *_BRUSH index, as windowsx.h's GetStockBrush; nullptr for others.
+HBRUSH GetStockBrush(int fnObject);
 BOOL DeleteObject(HGDIOBJ hObject);
 HGDIOBJ SelectObject(HDC hDC, HGDIOBJ hObject);
-// Typed handles convert to HGDIOBJ only where their classes are complete; these overloads
-// let code that sees only the handle types delete and select them as on Win32.
-BOOL DeleteObject(HPEN hPen);
-BOOL DeleteObject(HBRUSH hBrush);
-BOOL DeleteObject(HFONT hFont);
-BOOL DeleteObject(HBITMAP hBitmap);
+// A region handle converts to HGDIOBJ only where its class is complete; this overload lets
+// code that sees only the handle type delete it as on Win32.
 BOOL DeleteObject(HRGN hRgn);
-HGDIOBJ SelectObject(HDC hDC, HPEN hPen);
-HGDIOBJ SelectObject(HDC hDC, HBRUSH hBrush);
-HGDIOBJ SelectObject(HDC hDC, HFONT hFont);
-HGDIOBJ SelectObject(HDC hDC, HBITMAP hBitmap);
-HRGN CreateRectRgn(int left, int top, int right, int bottom);
-HRGN CreateRoundRectRgn(int left, int top, int right, int bottom, int width, int height);
-HPEN CreatePen(int style, int width, COLORREF color);
-HBRUSH CreateSolidBrush(COLORREF color);
 BOOL SetRect(LPRECT lprc, int left, int top, int right, int bottom);
-BOOL SetRectEmpty(LPRECT lprc);
-BOOL InflateRect(LPRECT lprc, int dx, int dy);
-BOOL OffsetRect(LPRECT lprc, int dx, int dy);
-BOOL IsRectEmpty(const RECT* lprc);
-BOOL PtInRect(const RECT* lprc, POINT pt);
-BOOL IntersectRect(LPRECT dst, const RECT* src1, const RECT* src2);

@@ -23,10 +23,6 @@ void CByteArray::SetAt(INT_PTR nIndex, BYTE newElement) {
     m_data[Checked(nIndex)] = newElement;
 }
 
-BYTE& CByteArray::operator[](INT_PTR nIndex) {
-    return m_data[Checked(nIndex)];
-}
-
 std::size_t CByteArray::Checked(INT_PTR nIndex) const {
     if (nIndex < 0 || nIndex >= GetSize()) {
         throw std::out_of_range("CByteArray: index outside the array");

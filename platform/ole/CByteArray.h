@@ -1,7 +1,7 @@
 // A growable array of bytes, as the framework's collection class offers it.
 #pragma once
 
-#include "platform/win/WinDef.h"
+#include "platform/base/WinDef.h"
 
 #include <cstdint>
 #include <vector>
@@ -15,16 +15,12 @@ public:
     INT_PTR GetSize() const { return static_cast<INT_PTR>(m_data.size()); }
     // Grows with zero bytes or cuts to the new size; a negative size throws.
     void SetSize(INT_PTR nNewSize);
-    void RemoveAll() { m_data.clear(); }
     INT_PTR Add(BYTE newElement);
 
     // Element access; an index outside the array throws std::out_of_range.
     BYTE GetAt(INT_PTR nIndex) const;
     void SetAt(INT_PTR nIndex, BYTE newElement);
-    BYTE& operator[](INT_PTR nIndex);
-    BYTE operator[](INT_PTR nIndex) const { return GetAt(nIndex); }
 
-    const BYTE* GetData() const { return m_data.data(); }
     const std::vector<BYTE>& Bytes() const { return m_data; }
 
 private:

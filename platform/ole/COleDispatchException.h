@@ -14,7 +14,6 @@ public:
     WORD m_wCode = 0;
     CString m_strDescription;
     DWORD m_dwHelpContext = 0;
-    CString m_strSource;
 };
 
 // Throws a dispatch exception with the given code and description.

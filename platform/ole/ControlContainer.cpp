@@ -1,8 +1,42 @@
 // Control hosting for the application.
 #include "platform/ole/ControlContainer.h"
 
-#include "platform/comm/CommControl.h"
+#include "platform/ole/ControlHost.h"
+#include "platform/win/HostedItemFactory.h"
+
+#include <vector>
+
+namespace platform {
+
+namespace {
+
+struct Container {
+    std::vector<void (*)()> registrations;
+    bool enabled = false;
+};
+
+Container& TheContainer() {
+    static Container container;
+    return container;
+}
+
+} // namespace
+
+void AddControlRegistration(void (*registerControls)()) {
+    Container& container = TheContainer();
+    container.registrations.push_back(registerControls);
+    if (container.enabled) {
+        registerControls();
+    }
+}
+
+} // namespace platform
 
 void AfxEnableControlContainer() {
-    platform::RegisterCommControl();
+    platform::Container& container = platform::TheContainer();
+    container.enabled = true;
+    platform::SetHostedItemFactory(&platform::CreateHostedControl);
+    for (void (*registerControls)() : container.registrations) {
+        registerControls();
+    }
 }

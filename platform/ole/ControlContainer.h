@@ -1,6 +1,16 @@
 // Control hosting for the application.
 #pragma once
 
-// Enables the hosting of controls: registers the platform's own control classes (the
-// communications control). Until it is called no hosted control can be created.
+namespace platform {
+
+// Adds a function that registers control classes (with RegisterControlClass); it runs when
+// the application enables control hosting, or at once if it already has. The control layers
+// above this one make their controls known this way, so the container knows none of them.
+void AddControlRegistration(void (*registerControls)());
+
+} // namespace platform
+
+// Enables the hosting of controls: runs the control registrations, so that the controls of
+// the platform (the communications control) can be created, and lets dialog templates name
+// hosted controls by class identifier. Until it is called no such control can be created.
 void AfxEnableControlContainer();

@@ -1,7 +1,7 @@
 // Class identifiers of hosted controls and their registry text form.
 #pragma once
 
-#include "platform/win/WinDef.h"
+#include "platform/base/WinDef.h"
 
 #include <optional>
 #include <string_view>

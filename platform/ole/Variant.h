@@ -2,7 +2,7 @@
 // the framework's COleVariant wrapper.
 #pragma once
 
-#include "platform/win/WinDef.h"
+#include "platform/base/WinDef.h"
 
 #include <vector>
 
@@ -49,5 +49,4 @@ public:
     COleVariant(const CByteArray& arrSrc);
 
     static COleVariant FromBool(bool value);
-    void Clear() { VariantClear(this); }
 };

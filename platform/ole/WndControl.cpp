@@ -31,18 +31,11 @@ BOOL CWnd::CreateControl(const CLSID& clsid, LPCTSTR lpszWindowName, DWORD dwSty
     if (m_hWnd != nullptr) {
         return FALSE;
     }
-    platform::WindowParams params;
-    params.parent = pParentWnd != nullptr ? pParentWnd->m_hWnd : nullptr;
-    params.id = nID;
-    params.style = dwStyle;
-    params.rect = QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
-    params.text = lpszWindowName != nullptr ? lpszWindowName : "";
-    std::unique_ptr<platform::Window> window = platform::CreateHostedControl(clsid, params);
-    if (!window) {
-        return FALSE;
-    }
-    return Attach(params.parent != nullptr ? params.parent->AddChild(std::move(window))
-                                           : platform::Window::AdoptTopLevel(std::move(window)));
+    // The wrapper is attached once the control exists, as to a control site: it sees no
+    // WM_CREATE.
+    return AttachCreated(platform::CreateHostedControl(
+                             clsid, CreationParams(lpszWindowName, dwStyle, rect, pParentWnd, nID)),
+                         nullptr);
 }
 
 void CWnd::GetProperty(DISPID dwDispID, VARTYPE vtProp, void* pvProp) const {

@@ -15,7 +15,8 @@ ButtonWindow::ButtonWindow(const WindowParams& params)
     m_button->setText(QString::fromStdString(params.text));
     m_button->setAutoDefault(true);
     SetWidget(m_button);
-    QObject::connect(m_button, &QPushButton::clicked, m_button, [this] { NotifyClicked(); });
+    QObject::connect(m_button, &QPushButton::clicked, m_button,
+                     [this] { NotifyParent(BN_CLICKED); });
 }
 
 LRESULT ButtonWindow::ClassProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -84,13 +85,6 @@ void ButtonWindow::RequestDrawItem() {
         Parent()->Send(WM_DRAWITEM, Id(), reinterpret_cast<LPARAM>(&dis));
     }
     EndPaint(hdc);
-}
-
-void ButtonWindow::NotifyClicked() {
-    if (Parent() != nullptr) {
-        Parent()->Send(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(Id()), BN_CLICKED),
-                       reinterpret_cast<LPARAM>(this));
-    }
 }
 
 } // namespace platform

@@ -25,7 +25,6 @@ protected:
 private:
     void EraseWithParentBrush(HDC hdc);
     void RequestDrawItem();
-    void NotifyClicked();
 
     QPushButton* m_button;
 };

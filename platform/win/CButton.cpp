@@ -1,7 +1,5 @@
 #include "platform/win/CButton.h"
 
-IMPLEMENT_DYNAMIC(CButton, CWnd)
-
 BOOL CButton::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
     if (message != WM_DRAWITEM) {
         return CWnd::OnChildNotify(message, wParam, lParam, pResult);

@@ -5,7 +5,6 @@
 #include "platform/win/CWnd.h"
 
 class CButton : public CWnd {
-    DECLARE_DYNAMIC(CButton)
 public:
     // Draws an owner-drawn button; the default draws nothing.
     virtual void DrawItem(LPDRAWITEMSTRUCT) {}

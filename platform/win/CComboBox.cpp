@@ -2,23 +2,11 @@
 
 #include "platform/win/ComboBoxWindow.h"
 
-IMPLEMENT_DYNAMIC(CComboBox, CWnd)
-
 namespace {
 platform::ComboBoxWindow* Combo(HWND hWnd) {
     return dynamic_cast<platform::ComboBoxWindow*>(hWnd);
 }
 } // namespace
-
-int CComboBox::AddString(LPCTSTR lpszString) {
-    auto* combo = Combo(m_hWnd);
-    return combo != nullptr ? combo->AddString(lpszString != nullptr ? lpszString : "") : CB_ERR;
-}
-
-int CComboBox::GetCount() const {
-    auto* combo = Combo(m_hWnd);
-    return combo != nullptr ? combo->GetCount() : 0;
-}
 
 int CComboBox::GetCurSel() const {
     auto* combo = Combo(m_hWnd);

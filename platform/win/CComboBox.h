@@ -4,10 +4,7 @@
 #include "platform/win/CWnd.h"
 
 class CComboBox : public CWnd {
-    DECLARE_DYNAMIC(CComboBox)
 public:
-    int AddString(LPCTSTR lpszString);
-    int GetCount() const;
     int GetCurSel() const;
     int SetCurSel(int nSelect);
     void GetLBText(int nIndex, CString& rString) const;

@@ -98,15 +98,6 @@ void DDX_Text(CDataExchange* pDX, int nIDC, BYTE& value) {
     }
 }
 
-void DDX_Text(CDataExchange* pDX, int nIDC, CString& value) {
-    HWND hWnd = pDX->PrepareEditCtrl(nIDC);
-    if (pDX->m_bSaveAndValidate) {
-        value = hWnd->Text();
-    } else {
-        hWnd->SetText(value);
-    }
-}
-
 void DDV_MinMaxByte(CDataExchange* pDX, BYTE value, BYTE minVal, BYTE maxVal) {
     if (!pDX->m_bSaveAndValidate || (value >= minVal && value <= maxVal)) {
         return;

@@ -2,7 +2,7 @@
 // direction, with validation in the saving direction.
 #pragma once
 
-#include "platform/win/WinDef.h"
+#include "platform/base/WinDef.h"
 
 #include <optional>
 #include <string_view>
@@ -31,7 +31,6 @@ private:
 // Attaches the dialog's control nIDC to rControl (subclassing it) on the first exchange.
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);
 void DDX_Text(CDataExchange* pDX, int nIDC, BYTE& value);
-void DDX_Text(CDataExchange* pDX, int nIDC, CString& value);
 void DDV_MinMaxByte(CDataExchange* pDX, BYTE value, BYTE minVal, BYTE maxVal);
 
 namespace platform {

@@ -7,69 +7,11 @@
 
 #include <QWidget>
 
-IMPLEMENT_DYNAMIC(CDialog, CWnd)
-
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
 ON_COMMAND(IDOK, OnOK)
 ON_COMMAND(IDCANCEL, OnCancel)
 ON_MESSAGE(WM_INITDIALOG, HandleInitDialog)
 END_MESSAGE_MAP()
-
-namespace platform {
-
-namespace {
-CString g_creationError;
-}
-
-const CString& LastWindowCreationError() {
-    return g_creationError;
-}
-
-void SetWindowCreationError(const CString& reason) {
-    g_creationError = reason;
-}
-
-} // namespace platform
-
-namespace {
-
-// Creates the dialog window of a template attached to pDialog; nullptr when refused.
-platform::DialogWindow* CreateDialogWindow(const platform::DialogTemplate& t, CWnd* pParent,
-                                           CDialog* pDialog) {
-    const platform::DialogBaseUnits units = platform::BaseUnitsForFont(t.fontFace, t.pointSize);
-    const RECT px = platform::MapDialogRect(RECT{0, 0, t.cx, t.cy}, units);
-    platform::WindowParams params;
-    params.parent = nullptr;
-    params.style = t.style;
-    params.exStyle = t.exStyle;
-    params.rect = QRect(0, 0, px.right, px.bottom);
-    params.text = t.caption;
-    auto owned = std::make_unique<platform::DialogWindow>(params);
-    if (pParent != nullptr && pParent->m_hWnd != nullptr && pParent->m_hWnd->Widget()) {
-        owned->Widget()->setParent(pParent->m_hWnd->Widget(), owned->Widget()->windowFlags());
-    }
-    auto* window =
-        static_cast<platform::DialogWindow*>(platform::Window::AdoptTopLevel(std::move(owned)));
-    pDialog->Attach(window);
-    CREATESTRUCT cs;
-    cs.cx = px.right;
-    cs.cy = px.bottom;
-    cs.style = static_cast<LONG>(t.style);
-    cs.lpszName = t.caption.c_str();
-    cs.dwExStyle = t.exStyle;
-    if (pDialog->SendMessage(WM_CREATE, 0, reinterpret_cast<LPARAM>(&cs)) == -1) {
-        platform::SetWindowCreationError("窗口拒绝了创建请求。");
-        pDialog->DestroyWindow();
-        return nullptr;
-    }
-    if (!window->CreateControls(t)) {
-        pDialog->DestroyWindow();
-        return nullptr;
-    }
-    return window;
-}
-
-} // namespace
 
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
     : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd) {}
@@ -87,7 +29,7 @@ intptr_t CDialog::DoModal() {
     if (pOwner == nullptr && AfxGetApp() != nullptr && AfxGetApp()->m_pMainWnd != this) {
         pOwner = AfxGetApp()->m_pMainWnd;
     }
-    platform::DialogWindow* window = CreateDialogWindow(*t, pOwner, this);
+    platform::DialogWindow* window = CreateDialogWindow(*t, pOwner);
     if (window == nullptr) {
         return kDoModalFailed;
     }
@@ -97,6 +39,37 @@ intptr_t CDialog::DoModal() {
     const int result = window->RunModal();
     DestroyWindow();
     return result;
+}
+
+platform::DialogWindow* CDialog::CreateDialogWindow(const platform::DialogTemplate& t,
+                                                    CWnd* pOwner) {
+    const platform::DialogBaseUnits units = platform::BaseUnitsForFont(t.fontFace, t.pointSize);
+    const RECT px = platform::MapDialogRect(RECT{0, 0, t.cx, t.cy}, units);
+    platform::WindowParams params;
+    params.style = t.style;
+    params.exStyle = t.exStyle;
+    params.rect = QRect(0, 0, px.right, px.bottom);
+    params.text = t.caption;
+    auto owned = std::make_unique<platform::DialogWindow>(params);
+    if (pOwner != nullptr && pOwner->m_hWnd != nullptr && pOwner->m_hWnd->Widget()) {
+        owned->Widget()->setParent(pOwner->m_hWnd->Widget(), owned->Widget()->windowFlags());
+    }
+    platform::DialogWindow* window = owned.get();
+    CREATESTRUCT cs;
+    cs.cx = px.right;
+    cs.cy = px.bottom;
+    cs.style = static_cast<LONG>(t.style);
+    cs.lpszName = t.caption.c_str();
+    cs.dwExStyle = t.exStyle;
+    if (!AttachCreated(std::move(owned), &cs)) {
+        platform::SetWindowCreationError("窗口拒绝了创建请求。");
+        return nullptr;
+    }
+    if (!window->CreateControls(t)) {
+        DestroyWindow();
+        return nullptr;
+    }
+    return window;
 }
 
 void CDialog::EndDialog(int nResult) {

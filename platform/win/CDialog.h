@@ -3,17 +3,16 @@
 #pragma once
 
 #include "platform/win/CWnd.h"
+#include "platform/win/WindowCreationError.h"
+
+namespace platform {
+class DialogWindow;
+struct DialogTemplate;
+} // namespace platform
 
 constexpr int kDoModalFailed = -1;
 
-namespace platform {
-// Why the last dialog window could not be created (empty if it could).
-const CString& LastWindowCreationError();
-void SetWindowCreationError(const CString& reason);
-} // namespace platform
-
 class CDialog : public CWnd {
-    DECLARE_DYNAMIC(CDialog)
 public:
     explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
 
@@ -32,4 +31,9 @@ protected:
     CWnd* m_pParentWnd;
 
     DECLARE_MESSAGE_MAP()
+
+private:
+    // Makes the dialog window of a template, owned by pOwner's window when there is one,
+    // attached to this object and with its controls; nullptr when that fails.
+    platform::DialogWindow* CreateDialogWindow(const platform::DialogTemplate& t, CWnd* pOwner);
 };

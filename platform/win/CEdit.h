@@ -1,11 +1,6 @@
-// The edit control object.
+// The edit control object: the window object that an edit control's subclass derives from.
 #pragma once
 
 #include "platform/win/CWnd.h"
 
-class CEdit : public CWnd {
-    DECLARE_DYNAMIC(CEdit)
-public:
-    // Selects characters [nStartChar, nEndChar); -1 as the end selects to the end.
-    void SetSel(int nStartChar, int nEndChar);
-};
+class CEdit : public CWnd {};

@@ -2,7 +2,7 @@
 // dispatcher reports any that a handler lets escape.
 #pragma once
 
-#include "platform/win/WinDef.h"
+#include "platform/base/WinDef.h"
 
 class CException {
 public:

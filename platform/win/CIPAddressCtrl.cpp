@@ -2,15 +2,11 @@
 
 #include "platform/win/IpAddressWindow.h"
 
-IMPLEMENT_DYNAMIC(CIPAddressCtrl, CWnd)
-
 namespace {
 
 platform::IpAddressWindow* Address(HWND hWnd) {
     return dynamic_cast<platform::IpAddressWindow*>(hWnd);
 }
-
-constexpr int kByteBits = 8;
 
 } // namespace
 
@@ -27,24 +23,10 @@ int CIPAddressCtrl::GetAddress(BYTE& nField0, BYTE& nField1, BYTE& nField2, BYTE
     return filled;
 }
 
-int CIPAddressCtrl::GetAddress(DWORD& dwAddress) const {
-    BYTE f[4];
-    const int filled = GetAddress(f[0], f[1], f[2], f[3]);
-    dwAddress = (DWORD(f[0]) << (3 * kByteBits)) | (DWORD(f[1]) << (2 * kByteBits)) |
-                (DWORD(f[2]) << kByteBits) | DWORD(f[3]);
-    return filled;
-}
-
 void CIPAddressCtrl::SetAddress(BYTE nField0, BYTE nField1, BYTE nField2, BYTE nField3) {
     if (auto* window = Address(m_hWnd)) {
         window->SetFields({nField0, nField1, nField2, nField3});
     }
-}
-
-void CIPAddressCtrl::SetAddress(DWORD dwAddress) {
-    SetAddress(static_cast<BYTE>(dwAddress >> (3 * kByteBits)),
-               static_cast<BYTE>(dwAddress >> (2 * kByteBits)),
-               static_cast<BYTE>(dwAddress >> kByteBits), static_cast<BYTE>(dwAddress));
 }
 
 void CIPAddressCtrl::ClearAddress() {

@@ -4,14 +4,11 @@
 #include "platform/win/CWnd.h"
 
 class CIPAddressCtrl : public CWnd {
-    DECLARE_DYNAMIC(CIPAddressCtrl)
 public:
     // Reads the four fields, first field first; a blank field reads 0. Returns the number of
     // fields that are not blank.
     int GetAddress(BYTE& nField0, BYTE& nField1, BYTE& nField2, BYTE& nField3) const;
-    int GetAddress(DWORD& dwAddress) const;
     void SetAddress(BYTE nField0, BYTE nField1, BYTE nField2, BYTE nField3);
-    void SetAddress(DWORD dwAddress);
     void ClearAddress();
     BOOL IsBlank() const;
     void SetFieldFocus(WORD nField);

@@ -9,5 +9,4 @@ public:
 
     static CMenu* FromHandle(HMENU hMenu);
     BOOL AppendMenu(UINT nFlags, UINT nIDNewItem = 0, LPCTSTR lpszNewItem = nullptr);
-    UINT GetMenuItemCount() const;
 };

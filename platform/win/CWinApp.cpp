@@ -1,7 +1,6 @@
 #include "platform/win/CWinApp.h"
 
 #include "platform/gdi/ImageResources.h"
-#include "platform/win/MessageMapEntries.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -9,9 +8,6 @@
 namespace {
 CWinApp* g_pApp = nullptr;
 }
-
-BEGIN_MESSAGE_MAP(CWinApp, CCmdTarget)
-END_MESSAGE_MAP()
 
 CWinApp::CWinApp(LPCTSTR lpszAppName) {
     if (lpszAppName != nullptr) {

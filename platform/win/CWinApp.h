@@ -2,14 +2,16 @@
 // entry point runs its InitInstance and, if that returns TRUE, a message loop.
 #pragma once
 
-#include "platform/win/MessageMap.h"
+#include "platform/win/WinUser.h"
 
 class CWnd;
 
-class CWinApp : public CCmdTarget {
+class CWinApp {
 public:
     explicit CWinApp(LPCTSTR lpszAppName = nullptr);
-    ~CWinApp() override;
+    CWinApp(const CWinApp&) = delete;
+    CWinApp& operator=(const CWinApp&) = delete;
+    virtual ~CWinApp();
 
     CWnd* m_pMainWnd = nullptr;
     CString m_pszAppName; // set from the executable's base name when none is given
@@ -24,13 +26,8 @@ public:
     // Three-dimensional control drawing is the only look here; kept for the program's sake.
     BOOL Enable3dControls() { return TRUE; }
 
-    // Handler of the standard help command.
-    void OnHelp() {}
-
 protected:
     int m_nExitCode = 0;
-
-    DECLARE_MESSAGE_MAP()
 };
 
 CWinApp* AfxGetApp();

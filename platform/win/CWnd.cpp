@@ -13,10 +13,6 @@
 
 #include <QApplication>
 #include <QWidget>
-#include <algorithm>
-#include <cstring>
-
-IMPLEMENT_DYNCREATE(CWnd, CObject)
 
 BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
 ON_WM_DRAWITEM()
@@ -68,34 +64,38 @@ BOOL CWnd::SubclassWindow(HWND hWnd) {
     return TRUE;
 }
 
-BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent) {
-    HWND hWnd = pParent != nullptr && pParent->m_hWnd != nullptr ? pParent->m_hWnd->FindChild(nID)
-                                                                 : nullptr;
-    return hWnd != nullptr ? SubclassWindow(hWnd) : FALSE;
-}
-
 BOOL CWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
                   CWnd* pParentWnd, UINT nID, void*) {
+    const platform::WindowParams params =
+        CreationParams(lpszWindowName, dwStyle, rect, pParentWnd, nID);
+    CREATESTRUCT cs;
+    cs.hwndParent = params.parent;
+    cs.style = static_cast<LONG>(dwStyle);
+    cs.lpszName = lpszWindowName;
+    cs.lpszClass = lpszClassName;
+    return AttachCreated(
+        platform::CreateStandardWindow(lpszClassName != nullptr ? lpszClassName : "", params), &cs);
+}
+
+platform::WindowParams CWnd::CreationParams(LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+                                            CWnd* pParentWnd, UINT nID) {
     platform::WindowParams params;
     params.parent = pParentWnd != nullptr ? pParentWnd->m_hWnd : nullptr;
     params.id = nID;
     params.style = dwStyle;
     params.rect = QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
     params.text = lpszWindowName != nullptr ? lpszWindowName : "";
-    std::unique_ptr<platform::Window> window =
-        platform::CreateStandardWindow(lpszClassName != nullptr ? lpszClassName : "", params);
+    return params;
+}
+
+BOOL CWnd::AttachCreated(std::unique_ptr<platform::Window> window, CREATESTRUCT* pCreate) {
     if (!window) {
         return FALSE;
     }
-    HWND hWnd = params.parent != nullptr ? params.parent->AddChild(std::move(window))
-                                         : platform::Window::AdoptTopLevel(std::move(window));
-    Attach(hWnd);
-    CREATESTRUCT cs;
-    cs.hwndParent = params.parent;
-    cs.style = static_cast<LONG>(dwStyle);
-    cs.lpszName = lpszWindowName;
-    cs.lpszClass = lpszClassName;
-    if (SendMessage(WM_CREATE, 0, reinterpret_cast<LPARAM>(&cs)) == -1) {
+    platform::Window* parent = window->Parent();
+    Attach(parent != nullptr ? parent->AddChild(std::move(window))
+                             : platform::Window::AdoptTopLevel(std::move(window)));
+    if (pCreate != nullptr && SendMessage(WM_CREATE, 0, reinterpret_cast<LPARAM>(pCreate)) == -1) {
         DestroyWindow();
         return FALSE;
     }
@@ -121,27 +121,13 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
-    if (message == WM_COMMAND) {
-        if (OnCommand(wParam, lParam)) {
-            *pResult = 1;
-            return TRUE;
-        }
-        return FALSE;
-    }
     const AFX_MSGMAP_ENTRY* entry = AfxFindMessageEntry(GetMessageMap(), message, wParam);
     if (entry == nullptr) {
         return FALSE;
     }
-    *pResult = entry->pfn(this, message, wParam, lParam);
-    return TRUE;
-}
-
-BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
-    const AFX_MSGMAP_ENTRY* entry = AfxFindMessageEntry(GetMessageMap(), WM_COMMAND, wParam);
-    if (entry == nullptr) {
-        return FALSE;
-    }
-    entry->pfn(this, WM_COMMAND, wParam, lParam);
+    const LRESULT result = entry->pfn(this, message, wParam, lParam);
+    // A handled command answers 1, whatever its handler returns.
+    *pResult = message == WM_COMMAND ? 1 : result;
     return TRUE;
 }
 
@@ -160,14 +146,6 @@ LRESULT CWnd::Default() {
 
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const {
     return platform::Window::IsWindow(m_hWnd) ? m_hWnd->Send(message, wParam, lParam) : 0;
-}
-
-BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) const {
-    if (!platform::Window::IsWindow(m_hWnd)) {
-        return FALSE;
-    }
-    m_hWnd->Post(message, wParam, lParam);
-    return TRUE;
 }
 
 CWnd* CWnd::GetParent() const {
@@ -207,24 +185,6 @@ void CWnd::GetWindowText(CString& rString) const {
     rString = m_hWnd != nullptr ? m_hWnd->Text() : CString();
 }
 
-int CWnd::GetWindowText(LPTSTR lpszStringBuf, int nMaxCount) const {
-    if (lpszStringBuf == nullptr || nMaxCount <= 0) {
-        return 0;
-    }
-    const CString text = m_hWnd != nullptr ? m_hWnd->Text() : CString();
-    size_t n = std::min(text.size(), static_cast<size_t>(nMaxCount - 1));
-    while (n > 0 && n < text.size() && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80) {
-        --n; // never cut a UTF-8 sequence in half
-    }
-    std::memcpy(lpszStringBuf, text.data(), n);
-    lpszStringBuf[n] = '\0';
-    return static_cast<int>(n);
-}
-
-int CWnd::GetWindowTextLength() const {
-    return m_hWnd != nullptr ? static_cast<int>(m_hWnd->Text().size()) : 0;
-}
-
 void CWnd::SetWindowText(LPCTSTR lpszString) {
     if (m_hWnd != nullptr) {
         m_hWnd->Send(WM_SETTEXT, 0,
@@ -234,10 +194,6 @@ void CWnd::SetWindowText(LPCTSTR lpszString) {
 
 DWORD CWnd::GetStyle() const {
     return m_hWnd != nullptr ? m_hWnd->Style() : 0;
-}
-
-DWORD CWnd::GetExStyle() const {
-    return m_hWnd != nullptr ? m_hWnd->ExStyle() : 0;
 }
 
 BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT) {

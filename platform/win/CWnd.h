@@ -5,6 +5,8 @@
 
 #include "platform/win/MessageMap.h"
 
+#include <memory>
+
 class CDataExchange;
 class CMenu;
 class CFont;
@@ -14,8 +16,11 @@ class CPoint;
 struct GUID;
 using CLSID = GUID;
 
+namespace platform {
+struct WindowParams;
+}
+
 class CWnd : public CCmdTarget {
-    DECLARE_DYNCREATE(CWnd)
 public:
     CWnd() = default;
     ~CWnd() override;
@@ -25,11 +30,9 @@ public:
     // Attachment.
     static CWnd* FromHandle(HWND hWnd);          // the permanent object, else a temporary one
     static CWnd* FromHandlePermanent(HWND hWnd); // the permanent object or nullptr
-    HWND GetSafeHwnd() const { return m_hWnd; }
     BOOL Attach(HWND hWnd);
     HWND Detach();
     BOOL SubclassWindow(HWND hWnd);
-    BOOL SubclassDlgItem(UINT nID, CWnd* pParent);
     // Called when a window is about to be attached by subclassing.
     virtual void PreSubclassWindow() {}
 
@@ -45,7 +48,6 @@ public:
     virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Default(); // default processing of the message being handled
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
-    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
 
     // Family.
     CWnd* GetParent() const;
@@ -57,11 +59,8 @@ public:
     void GetWindowRect(LPRECT lpRect) const;
     void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE);
     void GetWindowText(CString& rString) const;
-    int GetWindowText(LPTSTR lpszStringBuf, int nMaxCount) const;
-    int GetWindowTextLength() const;
     void SetWindowText(LPCTSTR lpszString);
     DWORD GetStyle() const;
-    DWORD GetExStyle() const;
     BOOL ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
     BOOL ShowWindow(int nCmdShow);
     BOOL IsWindowVisible() const;
@@ -93,8 +92,16 @@ public:
     void SetProperty(DISPID dwDispID, VARTYPE vtProp, ...);
 
 protected:
+    // The parameters of a window made by Create or CreateControl: a child of pParentWnd's window
+    // when there is one, at `rect` in its parent's client coordinates.
+    static platform::WindowParams CreationParams(LPCTSTR lpszWindowName, DWORD dwStyle,
+                                                 const RECT& rect, CWnd* pParentWnd, UINT nID);
+    // Puts a window just made in its place (among its parent's children, else among the
+    // top-level windows), attaches this object to it and, given a creation record, sends
+    // WM_CREATE. FALSE without a window, or when WM_CREATE answers -1: the window is destroyed.
+    BOOL AttachCreated(std::unique_ptr<platform::Window> window, CREATESTRUCT* pCreate);
+
     virtual void DoDataExchange(CDataExchange*) {}
-    virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
 
     // Default handlers: each runs the message's default processing.
     void OnPaint();

@@ -11,12 +11,8 @@ ComboBoxWindow::ComboBoxWindow(const WindowParams& params)
     SetWidget(m_combo);
     FitHeight();
     // A user's choice, by mouse or keyboard, is a selection change; a program's is not.
-    QObject::connect(m_combo, &QComboBox::activated, m_combo, [this] {
-        if (Parent() != nullptr) {
-            Parent()->Send(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(Id()), CBN_SELCHANGE),
-                           reinterpret_cast<LPARAM>(this));
-        }
-    });
+    QObject::connect(m_combo, &QComboBox::activated, m_combo,
+                     [this] { NotifyParent(CBN_SELCHANGE); });
 }
 
 CString ComboBoxWindow::Text() const {
@@ -43,10 +39,6 @@ int ComboBoxWindow::AddString(const CString& text) {
     // Inserting never selects anything by itself: a list starts with no selection.
     m_combo->setCurrentIndex(selected >= index && selected >= 0 ? selected + 1 : selected);
     return index;
-}
-
-int ComboBoxWindow::GetCount() const {
-    return m_combo->count();
 }
 
 int ComboBoxWindow::GetCurSel() const {

@@ -15,7 +15,6 @@ public:
     void SetFont(HFONT font) override;
     // Adds a string (in order when the list is sorted); returns its index.
     int AddString(const CString& text);
-    int GetCount() const;
     int GetCurSel() const;
     int SetCurSel(int index);
     CString GetLBText(int index) const;

@@ -35,16 +35,11 @@ inline DialogItemTemplate DialogItem(DWORD id, CString windowClass, CString text
 struct DialogTemplate {
     DWORD style = 0;
     DWORD exStyle = 0;
-    short x = 0;
-    short y = 0;
     short cx = 0;
     short cy = 0;
     CString caption;
     CString fontFace;
     WORD pointSize = 0;
-    WORD weight = 400;
-    bool italic = false;
-    BYTE charset = 1;
     std::vector<DialogItemTemplate> items;
 };
 

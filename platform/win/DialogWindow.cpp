@@ -6,24 +6,21 @@
 #include "platform/gdi/Icon.h"
 #include "platform/gdi/ImageResources.h"
 #include "platform/gdi/WinGdi.h"
-#include "platform/ole/ControlHost.h"
+#include "platform/win/AccessibleNames.h"
 #include "platform/win/BridgeWidget.h"
 #include "platform/win/ButtonWindow.h"
-#include "platform/win/CDialog.h"
 #include "platform/win/ComboBoxWindow.h"
-#include "platform/win/EditWindow.h"
-#include "platform/win/IpAddressWindow.h"
+#include "platform/win/HostedItemFactory.h"
 #include "platform/win/Menu.h"
 #include "platform/win/StandardWindows.h"
 #include "platform/win/StaticWindow.h"
+#include "platform/win/WindowCreationError.h"
 
 #include <QContextMenuEvent>
 #include <QDialog>
 #include <QIcon>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QPixmap>
-#include <map>
 
 namespace platform {
 
@@ -37,38 +34,6 @@ QIcon IconOf(HICON big, HICON small) {
         }
     }
     return icon;
-}
-
-bool IsTextLabel(const Window* window) {
-    const auto* label = dynamic_cast<const StaticWindow*>(window);
-    return label != nullptr && !label->IsIcon() && !label->Text().empty();
-}
-
-bool IsInputControl(const Window* window) {
-    return (window->Style() & WS_VISIBLE) &&
-           (dynamic_cast<const EditWindow*>(window) != nullptr ||
-            dynamic_cast<const IpAddressWindow*>(window) != nullptr ||
-            dynamic_cast<const ComboBoxWindow*>(window) != nullptr);
-}
-
-// Whether two rectangles share a row: the middle of either lies within the other's height.
-bool SameRow(const QRect& a, const QRect& b) {
-    const auto within = [](int y, const QRect& r) { return y >= r.top() && y <= r.bottom(); };
-    return within(a.center().y(), b) || within(b.center().y(), a);
-}
-
-// Screen readers name the visible text: the label's, without its mnemonic markers ("&&"
-// shows one "&").
-QString LabelName(const Window* label) {
-    const QString text = QString::fromStdString(label->Text());
-    QString name;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u'&' && ++i == text.size()) {
-            break;
-        }
-        name += text[i];
-    }
-    return name;
 }
 
 } // namespace
@@ -154,53 +119,8 @@ bool DialogWindow::CreateControls(const DialogTemplate& dialogTemplate) {
             }
         }
     }
-    NameControlsByLabels();
+    NameControlsByLabels(Children());
     return true;
-}
-
-const Window* DialogWindow::LabelOf(size_t index) const {
-    const auto& children = Children();
-    const QRect control = children[index]->WindowRect();
-    const Window* nearest = nullptr;
-    for (const auto& child : children) {
-        const QRect label = child->WindowRect();
-        if (IsTextLabel(child.get()) && label.left() < control.left() && SameRow(label, control) &&
-            (nearest == nullptr || label.left() > nearest->WindowRect().left())) {
-            nearest = child.get();
-        }
-    }
-    if (nearest == nullptr && index > 0 && IsTextLabel(children[index - 1].get())) {
-        nearest = children[index - 1].get(); // a label above its control, just before it
-    }
-    return nearest;
-}
-
-void DialogWindow::NameControlsByLabels() {
-    std::map<const Window*, std::vector<Window*>> named; // label -> its controls in order
-    for (size_t i = 0; i < Children().size(); ++i) {
-        Window* control = Children()[i].get();
-        if (IsInputControl(control) && control->Widget()->accessibleName().isEmpty()) {
-            if (const Window* label = LabelOf(i)) {
-                named[label].push_back(control);
-            }
-        }
-    }
-    for (const auto& [label, controls] : named) {
-        for (size_t i = 0; i < controls.size(); ++i) {
-            // Several boxes behind one label (the six of a MAC address) are numbered.
-            QString name = LabelName(label);
-            if (controls.size() > 1) {
-                name += QStringLiteral(" %1").arg(i + 1);
-            }
-            QWidget* widget = controls[i]->Widget();
-            widget->setAccessibleName(name);
-            // A control made of fields (an IP address) names its fields after itself.
-            const auto fields = widget->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly);
-            for (qsizetype f = 0; f < fields.size(); ++f) {
-                fields[f]->setAccessibleName(QStringLiteral("%1 %2").arg(name).arg(f + 1));
-            }
-        }
-    }
 }
 
 std::unique_ptr<Window> DialogWindow::CreateItem(const DialogItemTemplate& item,
@@ -215,7 +135,7 @@ std::unique_ptr<Window> DialogWindow::CreateItem(const DialogItemTemplate& item,
     params.rect = QRect(px.left, px.top, px.right - px.left, px.bottom - px.top);
     params.text = item.text;
     if (!item.windowClass.empty() && item.windowClass.front() == '{') {
-        return CreateHostedControl(item.windowClass, params);
+        return CreateHostedItem(item.windowClass, params);
     }
     const bool edit = item.windowClass == "edit" || item.windowClass == "EDIT";
     if (edit && (params.style & WS_BORDER)) {

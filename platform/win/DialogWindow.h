@@ -37,12 +37,6 @@ protected:
 
 private:
     std::unique_ptr<Window> CreateItem(const DialogItemTemplate& item, DialogBaseUnits units);
-    // Gives each visible input control without an accessible name the text of its label, as
-    // screen readers name a control: the label to its left on its row, else a label just
-    // before it in template order.
-    void NameControlsByLabels();
-    // The label of the child at `index` in template order, or nullptr.
-    const Window* LabelOf(size_t index) const;
     HICON SetIcon(WPARAM kind, HICON icon);
 
     QDialog* m_dialog;

@@ -26,12 +26,7 @@ EditWindow::EditWindow(const WindowParams& params)
     m_edit->setTextMargins(kTextMargin, 0, kTextMargin, 0);
     m_edit->setText(QString::fromStdString(params.text));
     SetWidget(m_edit);
-    QObject::connect(m_edit, &QLineEdit::textChanged, m_edit, [this] {
-        if (Parent() != nullptr) {
-            Parent()->Send(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(Id()), EN_CHANGE),
-                           reinterpret_cast<LPARAM>(this));
-        }
-    });
+    QObject::connect(m_edit, &QLineEdit::textChanged, m_edit, [this] { NotifyParent(EN_CHANGE); });
 }
 
 LRESULT EditWindow::ClassProc(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -96,7 +96,7 @@ IpAddressWindow::IpAddressWindow(const WindowParams& params)
                     FocusField(i + 1);
                 }
             }
-            NotifyChange();
+            NotifyParent(EN_CHANGE);
         });
         QObject::connect(field, &QLineEdit::editingFinished, m_filter.get(),
                          [this, i] { ClampField(i); });
@@ -161,7 +161,7 @@ void IpAddressWindow::SetFields(const Fields& fields) {
         const auto& value = fields[static_cast<size_t>(i)];
         m_fields[i]->setText(value ? QString::number(*value) : QString());
     }
-    NotifyChange();
+    NotifyParent(EN_CHANGE);
 }
 
 void IpAddressWindow::FocusField(int index) {
@@ -210,7 +210,7 @@ bool IpAddressWindow::FieldKey(int index, QObject*, QEvent* event) {
         field->cursorPosition() == kDigitsPerField && index + 1 < kFields) {
         FocusField(index + 1);
         m_fields[index + 1]->setText(typed);
-        NotifyChange();
+        NotifyParent(EN_CHANGE);
         return true;
     }
     switch (key->key()) {
@@ -244,7 +244,7 @@ void IpAddressWindow::ClampField(int index) {
     QLineEdit* field = m_fields[index];
     if (!field->text().isEmpty() && field->text().toInt() > kMaxOctet) {
         field->setText(QString::number(kMaxOctet));
-        NotifyChange();
+        NotifyParent(EN_CHANGE);
     }
 }
 
@@ -277,13 +277,6 @@ void IpAddressWindow::PaintDots() {
         pDC->DrawText(kDot, 1, &dot, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     }
     EndPaint(hdc);
-}
-
-void IpAddressWindow::NotifyChange() {
-    if (Parent() != nullptr) {
-        Parent()->Send(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(Id()), EN_CHANGE),
-                       reinterpret_cast<LPARAM>(this));
-    }
 }
 
 } // namespace platform

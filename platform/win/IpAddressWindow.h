@@ -40,7 +40,6 @@ private:
     void ClampField(int index);
     void LayoutFields();
     void PaintDots();
-    void NotifyChange();
 
     std::array<QLineEdit*, kFields> m_fields{};
     std::unique_ptr<FieldFilter> m_filter;

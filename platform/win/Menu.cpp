@@ -48,7 +48,3 @@ BOOL CMenu::AppendMenu(UINT nFlags, UINT nIDNewItem, LPCTSTR lpszNewItem) {
     m_hMenu->Append({nFlags, nIDNewItem, lpszNewItem != nullptr ? lpszNewItem : ""});
     return TRUE;
 }
-
-UINT CMenu::GetMenuItemCount() const {
-    return m_hMenu != nullptr ? static_cast<UINT>(m_hMenu->Items().size()) : 0;
-}

@@ -26,8 +26,6 @@ public:
     Menu& operator=(const Menu&) = delete;
 
     void Append(const Item& item) { m_items.push_back(item); }
-    const std::vector<Item>& Items() const { return m_items; }
-    void Clear() { m_items.clear(); }
     CMenu* Wrapper();
 
     // Shows the menu at a screen position and returns the chosen item's id, 0 if none.

@@ -2,7 +2,6 @@
 // holds a thunk that unpacks the message into the handler's typed parameters.
 #pragma once
 
-#include "platform/win/CObject.h"
 #include "platform/win/WinUser.h"
 
 class CCmdTarget;
@@ -26,8 +25,13 @@ struct AFX_MSGMAP {
 const AFX_MSGMAP_ENTRY* AfxFindMessageEntry(const AFX_MSGMAP* pMap, UINT message, WPARAM wParam);
 
 // Objects that receive messages and commands through a message map.
-class CCmdTarget : public CObject {
+class CCmdTarget {
 public:
+    CCmdTarget() = default;
+    CCmdTarget(const CCmdTarget&) = delete;
+    CCmdTarget& operator=(const CCmdTarget&) = delete;
+    virtual ~CCmdTarget() = default;
+
     virtual const AFX_MSGMAP* GetMessageMap() const { return GetThisMessageMap(); }
 
 protected:

@@ -1,5 +1,7 @@
 #include "platform/win/Resources.h"
 
+#include <map>
+
 namespace platform {
 
 namespace {
@@ -12,11 +14,6 @@ std::map<UINT, const DialogTemplate*>& Dialogs() {
 std::map<UINT, CString>& Strings() {
     static std::map<UINT, CString> strings;
     return strings;
-}
-
-const VersionInfo*& Version() {
-    static const VersionInfo* version = nullptr;
-    return version;
 }
 
 } // namespace
@@ -32,14 +29,6 @@ const DialogTemplate* FindDialogTemplate(UINT id) {
 
 void RegisterString(UINT id, const CString& text) {
     Strings()[id] = text;
-}
-
-void RegisterVersionInfo(const VersionInfo* pInfo) {
-    Version() = pInfo;
-}
-
-const VersionInfo* FindVersionInfo() {
-    return Version();
 }
 
 } // namespace platform

@@ -6,15 +6,19 @@
 #include "platform/gdi/WinGdi.h"
 #include "platform/win/BridgeWidget.h"
 
+#include <QLabel>
 #include <QTimer>
-#include <QWidget>
 
 namespace platform {
 
 StaticWindow::StaticWindow(const WindowParams& params) : Window(params) {
-    auto* widget = new BridgeWidget<QWidget>(this);
+    // A QLabel that paints nothing itself (the window paints it): screen readers see a
+    // label, and a control's label-for relation can point at it (DialogWindow sets that).
+    auto* widget = new BridgeWidget<QLabel>(this);
     widget->setAttribute(Qt::WA_TransparentForMouseEvents); // clicks go to the parent
-    widget->setAccessibleName(QString::fromStdString(params.text));
+    if (!IsIcon()) { // an icon's text is the number of its resource, nothing to read out
+        widget->setAccessibleName(QString::fromStdString(params.text));
+    }
     SetWidget(widget);
     widget->setFocusPolicy(Qt::NoFocus);
 }

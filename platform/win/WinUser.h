@@ -2,38 +2,26 @@
 // with their Win32 values.
 #pragma once
 
-#include "platform/win/WinDef.h"
+#include "platform/base/WinDef.h"
 
 // Window messages.
-constexpr UINT WM_NULL = 0x0000;
 constexpr UINT WM_CREATE = 0x0001;
 constexpr UINT WM_DESTROY = 0x0002;
-constexpr UINT WM_MOVE = 0x0003;
 constexpr UINT WM_SIZE = 0x0005;
 constexpr UINT WM_SETFOCUS = 0x0007;
 constexpr UINT WM_KILLFOCUS = 0x0008;
-constexpr UINT WM_ENABLE = 0x000A;
 constexpr UINT WM_SETTEXT = 0x000C;
-constexpr UINT WM_GETTEXT = 0x000D;
-constexpr UINT WM_GETTEXTLENGTH = 0x000E;
 constexpr UINT WM_PAINT = 0x000F;
 constexpr UINT WM_CLOSE = 0x0010;
 constexpr UINT WM_ERASEBKGND = 0x0014;
-constexpr UINT WM_SHOWWINDOW = 0x0018;
-constexpr UINT WM_CTLCOLOR = 0x0019;
 constexpr UINT WM_ICONERASEBKGND = 0x0027;
 constexpr UINT WM_DRAWITEM = 0x002B;
 constexpr UINT WM_SETFONT = 0x0030;
 constexpr UINT WM_GETFONT = 0x0031;
 constexpr UINT WM_QUERYDRAGICON = 0x0037;
 constexpr UINT WM_SETICON = 0x0080;
-constexpr UINT WM_NCCREATE = 0x0081;
 constexpr UINT WM_NCDESTROY = 0x0082;
 constexpr UINT WM_NCPAINT = 0x0085;
-constexpr UINT WM_KEYDOWN = 0x0100;
-constexpr UINT WM_KEYUP = 0x0101;
-constexpr UINT WM_CHAR = 0x0102;
-constexpr UINT WM_SYSKEYDOWN = 0x0104;
 constexpr UINT WM_INITDIALOG = 0x0110;
 constexpr UINT WM_COMMAND = 0x0111;
 constexpr UINT WM_SYSCOMMAND = 0x0112;
@@ -45,68 +33,39 @@ constexpr UINT WM_CTLCOLORDLG = 0x0136;
 constexpr UINT WM_CTLCOLORSCROLLBAR = 0x0137;
 constexpr UINT WM_CTLCOLORSTATIC = 0x0138;
 constexpr UINT WM_MOUSEMOVE = 0x0200;
-constexpr UINT WM_LBUTTONDOWN = 0x0201;
-constexpr UINT WM_LBUTTONUP = 0x0202;
-constexpr UINT WM_RBUTTONDOWN = 0x0204;
-constexpr UINT WM_RBUTTONUP = 0x0205;
 constexpr UINT WM_MOUSEHOVER = 0x02A1;
 constexpr UINT WM_MOUSELEAVE = 0x02A3;
 constexpr UINT WM_USER = 0x0400;
 
 // WM_CTLCOLOR kinds (message minus WM_CTLCOLORMSGBOX).
-constexpr UINT CTLCOLOR_MSGBOX = 0;
 constexpr UINT CTLCOLOR_EDIT = 1;
-constexpr UINT CTLCOLOR_LISTBOX = 2;
-constexpr UINT CTLCOLOR_BTN = 3;
 constexpr UINT CTLCOLOR_DLG = 4;
-constexpr UINT CTLCOLOR_SCROLLBAR = 5;
 constexpr UINT CTLCOLOR_STATIC = 6;
 
 // Notification codes carried in the high word of WM_COMMAND's wParam.
 constexpr WORD BN_CLICKED = 0;
-constexpr WORD EN_SETFOCUS = 0x0100;
-constexpr WORD EN_KILLFOCUS = 0x0200;
 constexpr WORD EN_CHANGE = 0x0300;
 constexpr WORD CBN_SELCHANGE = 1;
-constexpr WORD CBN_DROPDOWN = 7;
-constexpr WORD IPN_FIELDCHANGED = 0xFFFF; // sent as WM_COMMAND here; a WM_NOTIFY on Windows
 
 // Command ids.
 constexpr UINT IDOK = 1;
 constexpr UINT IDCANCEL = 2;
-constexpr UINT ID_HELP = 0xE146;
 
 // System commands.
-constexpr UINT SC_SIZE = 0xF000;
-constexpr UINT SC_MOVE = 0xF010;
-constexpr UINT SC_MINIMIZE = 0xF020;
-constexpr UINT SC_MAXIMIZE = 0xF030;
 constexpr UINT SC_CLOSE = 0xF060;
-constexpr UINT SC_RESTORE = 0xF120;
 
 // Window styles.
-constexpr DWORD WS_OVERLAPPED = 0x00000000;
 constexpr DWORD WS_POPUP = 0x80000000;
 constexpr DWORD WS_CHILD = 0x40000000;
-constexpr DWORD WS_MINIMIZE = 0x20000000;
 constexpr DWORD WS_VISIBLE = 0x10000000;
 constexpr DWORD WS_DISABLED = 0x08000000;
-constexpr DWORD WS_CLIPSIBLINGS = 0x04000000;
-constexpr DWORD WS_CLIPCHILDREN = 0x02000000;
-constexpr DWORD WS_MAXIMIZE = 0x01000000;
 constexpr DWORD WS_CAPTION = 0x00C00000;
 constexpr DWORD WS_BORDER = 0x00800000;
-constexpr DWORD WS_DLGFRAME = 0x00400000;
 constexpr DWORD WS_VSCROLL = 0x00200000;
-constexpr DWORD WS_HSCROLL = 0x00100000;
 constexpr DWORD WS_SYSMENU = 0x00080000;
-constexpr DWORD WS_THICKFRAME = 0x00040000;
 constexpr DWORD WS_GROUP = 0x00020000;
 constexpr DWORD WS_TABSTOP = 0x00010000;
-constexpr DWORD WS_MINIMIZEBOX = 0x00020000;
-constexpr DWORD WS_MAXIMIZEBOX = 0x00010000;
 
-constexpr DWORD WS_EX_DLGMODALFRAME = 0x00000001;
 constexpr DWORD WS_EX_TRANSPARENT = 0x00000020;
 constexpr DWORD WS_EX_CLIENTEDGE = 0x00000200;
 constexpr DWORD WS_EX_APPWINDOW = 0x00040000;
@@ -114,8 +73,6 @@ constexpr DWORD WS_EX_APPWINDOW = 0x00040000;
 // Dialog styles.
 constexpr DWORD DS_SETFONT = 0x40;
 constexpr DWORD DS_MODALFRAME = 0x80;
-constexpr DWORD DS_3DLOOK = 0x0004;
-constexpr DWORD DS_CENTER = 0x0800;
 
 // Button styles.
 constexpr DWORD BS_PUSHBUTTON = 0x0;
@@ -134,7 +91,6 @@ constexpr DWORD SS_NOPREFIX = 0x80;
 constexpr DWORD SS_CENTERIMAGE = 0x200;
 
 // Edit styles.
-constexpr DWORD ES_LEFT = 0x0;
 constexpr DWORD ES_AUTOHSCROLL = 0x80;
 
 // Combo box styles.
@@ -145,12 +101,8 @@ constexpr int CB_ERR = -1;
 // Owner-draw.
 constexpr UINT ODT_BUTTON = 4;
 constexpr UINT ODA_DRAWENTIRE = 0x1;
-constexpr UINT ODA_SELECT = 0x2;
-constexpr UINT ODA_FOCUS = 0x4;
 constexpr UINT ODS_SELECTED = 0x0001;
-constexpr UINT ODS_GRAYED = 0x0002;
 constexpr UINT ODS_DISABLED = 0x0004;
-constexpr UINT ODS_CHECKED = 0x0008;
 constexpr UINT ODS_FOCUS = 0x0010;
 constexpr UINT ODS_DEFAULT = 0x0020;
 
@@ -204,7 +156,6 @@ constexpr UINT MK_CONTROL = 0x0008;
 
 // RedrawWindow flags.
 constexpr UINT RDW_INVALIDATE = 0x0001;
-constexpr UINT RDW_INTERNALPAINT = 0x0002;
 constexpr UINT RDW_ERASE = 0x0004;
 constexpr UINT RDW_UPDATENOW = 0x0100;
 constexpr UINT RDW_FRAME = 0x0400;
@@ -219,14 +170,6 @@ constexpr UINT MF_GRAYED = 0x0001;
 constexpr UINT MF_DISABLED = 0x0002;
 constexpr UINT MF_SEPARATOR = 0x0800;
 
-// System metrics.
-constexpr int SM_CXICON = 11;
-constexpr int SM_CYICON = 12;
-constexpr int SM_CXEDGE = 45;
-constexpr int SM_CYEDGE = 46;
-constexpr int SM_CXBORDER = 5;
-constexpr int SM_CYBORDER = 6;
-
 // Message box.
 constexpr UINT MB_OK = 0x0;
 constexpr UINT MB_OKCANCEL = 0x1;
@@ -240,7 +183,5 @@ constexpr int IDNO = 7;
 
 // ShowWindow commands.
 constexpr int SW_HIDE = 0;
-constexpr int SW_SHOWNORMAL = 1;
 constexpr int SW_SHOW = 5;
 constexpr int SW_MINIMIZE = 6;
-constexpr int SW_RESTORE = 9;

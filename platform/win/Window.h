@@ -2,8 +2,10 @@
 // surface, and the translation of the widget's Qt events into window messages. Each window
 // class (dialog, button, static, edit, ...) is a subclass whose ClassProc is that class's
 // own window procedure; a CWnd attached to the window sees every message first.
+// Window.cpp holds the core, WindowPaint.cpp the painting, WindowEvents.cpp the Qt events.
 #pragma once
 
+#include "platform/win/MouseTracker.h"
 #include "platform/win/WinUser.h"
 
 #include <QImage>
@@ -13,13 +15,13 @@
 #include <vector>
 
 class QEvent;
-class QTimer;
 class QWidget;
 class CWnd;
 
 namespace platform {
 
 class DispatchControl;
+class DrawingSurface;
 
 struct WindowParams {
     Window* parent = nullptr;
@@ -49,6 +51,13 @@ public:
     // Family and identity.
     Window* Parent() const { return m_parent; }
     UINT Id() const { return m_id; }
+    // Tells the parent of a control's notification: WM_COMMAND with this window's id and code.
+    void NotifyParent(WORD code) {
+        if (m_parent != nullptr) {
+            m_parent->Send(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(m_id), code),
+                           reinterpret_cast<LPARAM>(this));
+        }
+    }
     Window* AddChild(std::unique_ptr<Window> child);
     Window* FindChild(UINT id) const;
     const std::vector<std::unique_ptr<Window>>& Children() const { return m_children; }
@@ -74,8 +83,9 @@ public:
     QPoint ClientOrigin() const { return {FrameWidth(), FrameWidth()}; }
     QRect ClientRect() const; // (0, 0, width, height) of the client area
 
-    // Painting. Every window draws on its own surface, which the widget shows.
-    QImage& Surface() { return m_surface; }
+    // Painting. Every window draws on its own surface, which the widget shows; the device
+    // contexts on it share the surface's one painter.
+    QImage& Surface();
     void Invalidate(bool erase);
     void InvalidateFrame();
     void ScheduleRepaint();
@@ -90,7 +100,7 @@ public:
     HMENU SystemMenu(bool revert);
 
     // Hover and leave tracking for _TrackMouseEvent.
-    bool TrackMouse(DWORD flags, DWORD hoverTime);
+    bool TrackMouse(DWORD flags, DWORD hoverTime) { return m_mouse.Track(flags, hoverTime); }
 
     // Called by the bridge widget for every Qt event of this window's widget.
     bool HandleEvent(QEvent* event);
@@ -137,8 +147,17 @@ private:
     bool Translate(QEvent* event);
     bool Deliver(QEvent* event, UINT message, WPARAM wParam, LPARAM lParam);
     void Paint();
+    // Sizes the surface to the widget; while a device context is on it, the resize waits for
+    // the last one to go and the window is then painted whole again.
     void EnsureSurface();
-    void HoverElapsed();
+    // Deletes a device context on this window's surface.
+    void DropDC(HDC hdc);
+    // Once no device context is on the surface any more, paints the window again if a
+    // resize waited for that.
+    void SurfaceReleased();
+    // The default erase: the class brush fills the client area, or without one the client
+    // area is cleared so that the parent shows through.
+    void EraseBackground(HDC hdc);
 
     Window* m_parent = nullptr;
     UINT m_id = 0;
@@ -151,7 +170,8 @@ private:
     CWnd* m_permanent = nullptr;
     std::unique_ptr<CWnd> m_temporary;
     std::vector<std::unique_ptr<Window>> m_children;
-    QImage m_surface;
+    std::shared_ptr<DrawingSurface> m_surface;
+    bool m_resizeDeferred = false;
     bool m_erasePending = true;
     bool m_framePending = true;
     bool m_nativePaint = false;
@@ -160,10 +180,7 @@ private:
     UINT m_eventMessage = 0;
     bool m_defaultRan = false;
     bool m_inPaint = false;
-    bool m_trackHover = false;
-    bool m_trackLeave = false;
-    QTimer* m_hoverTimer = nullptr;
-    QPoint m_lastMouse; // client coordinates of the last mouse move
+    MouseTracker m_mouse{*this};
     std::unique_ptr<Menu> m_systemMenu;
 };
 

@@ -1,8 +1,8 @@
 // The caption of the gradient button: placement, pressed shift, disabled look, prefix
 // ampersands and the length limit.
 #include "controls/ButtonCaption.h"
-#include "tests/controls/ButtonProbe.h"
 #include "tests/controls/ControlHost.h"
+#include "tests/controls/HostedButton.h"
 
 #include "platform/gdi/DeviceContext.h"
 
@@ -14,11 +14,11 @@ namespace {
 constexpr const char* kCaption = "abcdefgh";
 const CSize kCaptionExtent{48, 12};
 
-class GradientButtonCaption : public testing::Test {
+class GradientButtonCaption : public test::HostedButton {
 protected:
     void SetUp() override {
+        HostedButton::SetUp();
         m_font.CreatePointFont(90, "宋体");
-        host.Attach(button, "button", "", WS_VISIBLE, 0, CRect(10, 10, 98, 37), 1000);
         button.SetFont(&m_font, FALSE);
     }
 
@@ -50,8 +50,6 @@ protected:
     }
 
     CFont m_font;
-    test::ControlHost host;
-    test::ButtonProbe button;
 };
 
 } // namespace

@@ -1,8 +1,8 @@
 // The gradient button on a live window: attachment, hover tracking and its look, erasing
 // and the window region.
 #include "controls/GradientPalette.h"
-#include "tests/controls/ButtonProbe.h"
 #include "tests/controls/ControlHost.h"
+#include "tests/controls/HostedButton.h"
 
 #include "platform/win/Window.h"
 
@@ -14,14 +14,9 @@ constexpr QPoint kMiddle{44, 14};
 constexpr QPoint kLeftLine{2, 15};
 constexpr int kMiddleBrush = 32;
 constexpr COLORREF kHoverLeft = RGB(159, 175, 127);
-const CRect kButtonRect(10, 10, 98, 37);
 
-class GradientButtonHover : public testing::Test {
+class GradientButtonHover : public test::HostedButton {
 protected:
-    void SetUp() override {
-        // Without the tab-stop style the button takes no focus by itself.
-        host.Attach(button, "button", "", WS_VISIBLE, 0, kButtonRect, 1000);
-    }
     void TearDown() override { platform::SetTrackMouseEventFailure(false); }
 
     void Move() { button.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(20, 10)); }
@@ -30,9 +25,6 @@ protected:
         CRgn::FromHandle(button.m_hWnd->Region())->GetRgnBox(box);
         return box;
     }
-
-    test::ControlHost host;
-    test::ButtonProbe button;
 };
 
 } // namespace

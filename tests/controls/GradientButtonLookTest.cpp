@@ -1,8 +1,8 @@
 // The five looks of the gradient button: gradient, inner border lines and focus rectangle
 // for each combination of hover, focus and emphasis.
 #include "controls/GradientPalette.h"
-#include "tests/controls/ButtonProbe.h"
 #include "tests/controls/ControlHost.h"
+#include "tests/controls/HostedButton.h"
 
 #include "platform/gdi/DeviceContext.h"
 
@@ -59,14 +59,7 @@ const Look kLooks[] = {
     {"hovered_pressed", true, ODS_SELECTED, TRUE, TRUE, kHoverPens, false},
 };
 
-class GradientButtonLook : public testing::Test {
-protected:
-    void SetUp() override {
-        host.Attach(button, "button", "", WS_VISIBLE, 0, CRect(10, 10, 98, 37), 1000);
-    }
-    test::ControlHost host;
-    test::ButtonProbe button;
-};
+using GradientButtonLook = test::HostedButton;
 
 } // namespace
 

@@ -30,24 +30,38 @@ protected:
 
     LRESULT Move() { return edit.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(5, 5)); }
 
-    // Every pixel of ring `ring` (0: outermost) of the window has `color`.
-    static void ExpectRing(const QImage& image, int ring, COLORREF color) {
+    // Whether every pixel of ring `ring` (0: outermost) of the window has `color`; else the
+    // first pixel that has not.
+    static testing::AssertionResult RingIs(const QImage& image, int ring, COLORREF color) {
         const int right = image.width() - 1 - ring;
         const int bottom = image.height() - 1 - ring;
+        const auto differs = [&](int x, int y) { return test::PixelAt(image, x, y) != color; };
+        const auto failure = [&](int x, int y) {
+            return testing::AssertionFailure()
+                   << "ring " << ring << " at " << x << "," << y << " is " << std::hex
+                   << test::PixelAt(image, x, y) << ", not " << color;
+        };
         for (int x = ring; x <= right; ++x) {
-            ASSERT_EQ(test::PixelAt(image, x, ring), color) << "ring " << ring << " x " << x;
-            ASSERT_EQ(test::PixelAt(image, x, bottom), color) << "ring " << ring << " x " << x;
+            for (const int y : {ring, bottom}) {
+                if (differs(x, y)) {
+                    return failure(x, y);
+                }
+            }
         }
         for (int y = ring; y <= bottom; ++y) {
-            ASSERT_EQ(test::PixelAt(image, ring, y), color) << "ring " << ring << " y " << y;
-            ASSERT_EQ(test::PixelAt(image, right, y), color) << "ring " << ring << " y " << y;
+            for (const int x : {ring, right}) {
+                if (differs(x, y)) {
+                    return failure(x, y);
+                }
+            }
         }
+        return testing::AssertionSuccess();
     }
-    static void ExpectFlatEdge(const QImage& image) {
+    static testing::AssertionResult IsFlatEdge(const QImage& image) {
         // The system's sunken edge would light the bottom and right sides and darken the
         // inner ring's top and left; the flat edge is one colour per ring.
-        ExpectRing(image, 0, GetSysColor(COLOR_3DSHADOW));
-        ExpectRing(image, 1, GetSysColor(COLOR_3DFACE));
+        testing::AssertionResult outer = RingIs(image, 0, GetSysColor(COLOR_3DSHADOW));
+        return outer ? RingIs(image, 1, GetSysColor(COLOR_3DFACE)) : outer;
     }
 
     test::ControlHost host;
@@ -91,30 +105,30 @@ TEST_F(HoverFrameEdit, HoverAndLeaveCallTheirOperationsOnce) {
 
 TEST_F(HoverFrameEdit, FrameIsFlatThenGreenWhileHovered) {
     const QImage idle = test::Repaint(edit);
-    ExpectFlatEdge(idle);
+    ASSERT_TRUE(IsFlatEdge(idle));
     KeepShown("edit_normal");
 
     Move();
     edit.SendMessage(WM_MOUSEHOVER);
     const QImage hovered = test::Repaint(edit);
-    ExpectRing(hovered, 0, kBlack);
-    ExpectRing(hovered, 1, kHoverGreen);
+    ASSERT_TRUE(RingIs(hovered, 0, kBlack));
+    ASSERT_TRUE(RingIs(hovered, 1, kHoverGreen));
     KeepShown("edit_hovered");
 
     // Moving about inside keeps the hover frame.
     Move();
     edit.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
-    ExpectRing(test::Repaint(edit), 1, kHoverGreen);
+    ASSERT_TRUE(RingIs(test::Repaint(edit), 1, kHoverGreen));
 
     edit.SendMessage(WM_MOUSELEAVE);
-    ExpectFlatEdge(test::Repaint(edit));
+    EXPECT_TRUE(IsFlatEdge(test::Repaint(edit)));
 }
 
 TEST_F(HoverFrameEdit, BorderedEditGetsTheFlatEdgeInsteadOfItsBlackBorder) {
     test::EditProbe bordered;
     host.Attach(bordered, "edit", "", WS_VISIBLE | WS_BORDER, 0, CRect(10, 90, 70, 110), 1018);
     const QImage image = test::Repaint(bordered);
-    ExpectRing(image, 0, GetSysColor(COLOR_3DSHADOW));
+    EXPECT_TRUE(RingIs(image, 0, GetSysColor(COLOR_3DSHADOW)));
 }
 
 TEST_F(HoverFrameEdit, StandardResultsComeBackUnchanged) {

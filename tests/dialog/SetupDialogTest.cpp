@@ -28,6 +28,23 @@ CWinApp g_testApp; // the dialog loads its icon through the application object
 
 using Bytes = std::vector<BYTE>;
 
+// The frames of the values FillIn enters. Every address differs from the others and the
+// server's octets and the MAC bytes each differ from one another, so a frame built from the
+// wrong control, with the wrong opcode or with its bytes out of order does not match.
+const Bytes kServerFrame = {0x53, 0x45, 0x51, 192, 168, 1, 10};
+const Bytes kControllerFrame = {0x53, 0x45, 0x52, 10, 13, 17, 19};
+const Bytes kSubnetFrame = {0x53, 0x45, 0x54, 255, 255, 255, 0};
+const Bytes kGatewayFrame = {0x53, 0x45, 0x53, 192, 168, 1, 1};
+const Bytes kMacFrame = {0x53, 0x45, 0x55, 0, 1, 2, 17, 19, 255};
+
+Bytes Joined(std::initializer_list<Bytes> frames) {
+    Bytes all;
+    for (const Bytes& frame : frames) {
+        all.insert(all.end(), frame.begin(), frame.end());
+    }
+    return all;
+}
+
 class SetupDialogTest : public testing::Test {
 protected:
     void SetUp() override {
@@ -63,6 +80,19 @@ protected:
     static CIPAddressCtrl* Address(CWnd& dlg, UINT id) {
         return static_cast<CIPAddressCtrl*>(
             CWnd::FromHandlePermanent(dlg.GetDlgItem(static_cast<int>(id))->m_hWnd));
+    }
+
+    // Enters the values of the k...Frame frames, the MAC boxes with blanks and tabs around
+    // some of the numbers.
+    static void FillIn(CWnd& dlg) {
+        Address(dlg, IDC_SERVER_IP)->SetAddress(192, 168, 1, 10);
+        Address(dlg, IDC_CENTRAL_IP)->SetAddress(10, 13, 17, 19);
+        Address(dlg, IDC_SUBNET_MASK)->SetAddress(255, 255, 255, 0);
+        Address(dlg, IDC_GATEWAY_IP)->SetAddress(192, 168, 1, 1);
+        const char* mac[] = {"0", " 1", "2\t", "17", "19", "255"};
+        for (UINT i = 0; i < 6; ++i) {
+            dlg.GetDlgItem(static_cast<int>(IDC_MAC1 + i))->SetWindowText(mac[i]);
+        }
     }
 
     // How many of this process's descriptors are open on the path.
@@ -114,26 +144,21 @@ TEST_F(SetupDialogTest, StartsWithComOneBlankAddressesZeroMacAndThePortClosed) {
 
 TEST_F(SetupDialogTest, EachButtonSendsItsFrameAndFollowsThePortRules) {
     WhileOpen([&](CSetupDialog& dlg) {
-        Address(dlg, IDC_SERVER_IP)->SetAddress(192, 168, 1, 10);
-        Address(dlg, IDC_CENTRAL_IP)->SetAddress(10, 13, 17, 19);
-        Address(dlg, IDC_SUBNET_MASK)->SetAddress(255, 255, 255, 0);
-        Address(dlg, IDC_GATEWAY_IP)->SetAddress(192, 168, 1, 1);
-        const char* mac[] = {"0", " 1", "2\t", "17", "19", "255"};
-        for (UINT i = 0; i < 6; ++i) {
-            dlg.GetDlgItem(static_cast<int>(IDC_MAC1 + i))->SetWindowText(mac[i]);
-        }
+        FillIn(dlg);
         Click(dlg, IDC_WRITE_SERVER);
-        EXPECT_EQ(m_com1.Read(7), (Bytes{0x53, 0x45, 0x51, 192, 168, 1, 10}));
+        EXPECT_EQ(m_com1.Read(7), kServerFrame);
         Click(dlg, IDC_WRITE_CENTRAL);
-        EXPECT_EQ(m_com1.Read(7), (Bytes{0x53, 0x45, 0x52, 10, 13, 17, 19}));
+        EXPECT_EQ(m_com1.Read(7), kControllerFrame);
         Click(dlg, IDC_WRITE_SUBNET);
-        EXPECT_EQ(m_com1.Read(7), (Bytes{0x53, 0x45, 0x54, 0xFF, 0xFF, 0xFF, 0x00}));
+        EXPECT_EQ(m_com1.Read(7), kSubnetFrame);
         Click(dlg, IDC_WRITE_GATEWAY);
-        EXPECT_EQ(m_com1.Read(7), (Bytes{0x53, 0x45, 0x53, 192, 168, 1, 1}));
+        EXPECT_EQ(m_com1.Read(7), kGatewayFrame);
         const int closed = OpenCount(m_com1.SlavePath());
         Click(dlg, IDC_WRITE_MAC);
-        EXPECT_EQ(m_com1.Read(9), (Bytes{0x53, 0x45, 0x55, 0, 1, 2, 17, 19, 255}));
+        EXPECT_EQ(m_com1.Read(9), kMacFrame);
         EXPECT_EQ(OpenCount(m_com1.SlavePath()), closed + 1) << "the MAC write leaves it open";
+        // While it is open the line has the settings the controller listens with.
+        EXPECT_TRUE(test::LineIs9600EightNoneOneRaw(m_com1.SlaveSettings()));
         Click(dlg, IDC_WRITE_SERVER);
         EXPECT_EQ(m_com1.Read(7).size(), 7U);
         EXPECT_EQ(OpenCount(m_com1.SlavePath()), closed);
@@ -144,14 +169,10 @@ TEST_F(SetupDialogTest, EachButtonSendsItsFrameAndFollowsThePortRules) {
 
 TEST_F(SetupDialogTest, WriteAllSendsFiveFramesWithAPauseAfterEach) {
     WhileOpen([&](CSetupDialog& dlg) {
+        FillIn(dlg);
         Click(dlg, IDC_WRITE_ALL);
-        const Bytes all = m_com1.Read(4 * 7 + 9);
-        ASSERT_EQ(all.size(), 4U * 7 + 9);
-        const BYTE opcodes[] = {0x51, 0x52, 0x54, 0x53};
-        for (size_t i = 0; i < 4; ++i) {
-            EXPECT_EQ(all[i * 7 + 2], opcodes[i]);
-        }
-        EXPECT_EQ(all[4 * 7 + 2], 0x55);
+        EXPECT_EQ(m_com1.Read(4 * 7 + 9),
+                  Joined({kServerFrame, kControllerFrame, kSubnetFrame, kGatewayFrame, kMacFrame}));
         EXPECT_EQ(m_pauses, (std::vector<DWORD>{500, 500, 500, 500, 500}));
     });
 }
@@ -169,9 +190,13 @@ TEST_F(SetupDialogTest, RejectedMacBoxIsReportedOnceAndSendsNothing) {
                 << bad;
         }
         m_messages.clear();
+        FillIn(dlg);
+        dlg.GetDlgItem(IDC_MAC3)->SetWindowText("256");
         Click(dlg, IDC_WRITE_ALL);
         EXPECT_EQ(m_messages.size(), 1U);
-        EXPECT_EQ(m_com1.Read(4 * 7 + 9).size(), 4U * 7) << "the sequence ends at the MAC";
+        EXPECT_EQ(m_com1.Read(4 * 7 + 9),
+                  Joined({kServerFrame, kControllerFrame, kSubnetFrame, kGatewayFrame}))
+            << "the sequence ends at the MAC";
     });
 }
 
@@ -180,6 +205,7 @@ TEST_F(SetupDialogTest, MissingDeviceIsReportedAndTheOtherPortStillWorks) {
     test::ScopedEnv missing("TAVRIN_COM1", "/dev/tavrin-test-no-such-port");
     test::ScopedEnv second("TAVRIN_COM2", com2.SlavePath());
     WhileOpen([&](CSetupDialog& dlg) {
+        FillIn(dlg);
         Click(dlg, IDC_WRITE_SERVER);
         ASSERT_EQ(m_messages.size(), 1U);
         EXPECT_NE(m_messages[0].find("COM1"), CString::npos);
@@ -188,7 +214,7 @@ TEST_F(SetupDialogTest, MissingDeviceIsReportedAndTheOtherPortStillWorks) {
         dlg.SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(IDC_PORT), CBN_SELCHANGE),
                         reinterpret_cast<LPARAM>(port->m_hWnd));
         Click(dlg, IDC_WRITE_SERVER);
-        EXPECT_EQ(com2.Read(7), (Bytes{0x53, 0x45, 0x51, 0, 0, 0, 0}));
+        EXPECT_EQ(com2.Read(7), kServerFrame);
     });
 }
 

@@ -4,6 +4,7 @@ import os
 import select
 import shutil
 import subprocess
+import termios
 import threading
 import time
 
@@ -135,6 +136,11 @@ class Port:
     def quiet(self, timeout=0.4):
         """True when nothing arrives within `timeout`."""
         return self.read(1, timeout) == b''
+
+    def line_settings(self):
+        """The line as the program set it: termios's [iflag, oflag, cflag, lflag, ispeed,
+        ospeed, cc] of the slave. A pseudo-terminal keeps the speed and stop bits it is given."""
+        return termios.tcgetattr(self.slave)
 
     def close(self):
         os.close(self.master)

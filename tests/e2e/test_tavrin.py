@@ -3,6 +3,7 @@
 that reach the serial line. Usage: test_tavrin.py BINARY ARTIFACT_DIR [unittest args]"""
 import os
 import sys
+import termios
 import time
 import unittest
 
@@ -74,6 +75,20 @@ class DialogTest(unittest.TestCase):
             else:
                 self.app.key('BackSpace')
 
+    def assert_line_9600_8n1_raw(self, port):
+        iflag, oflag, cflag, lflag, ispeed, ospeed, _ = port.line_settings()
+        self.assertEqual((ispeed, ospeed), (termios.B9600, termios.B9600), 'not 9600 baud')
+        self.assertEqual(cflag & termios.CSIZE, termios.CS8, 'not 8 data bits')
+        self.assertFalse(cflag & termios.PARENB, 'parity on')
+        self.assertFalse(cflag & termios.CSTOPB, 'not 1 stop bit')
+        self.assertFalse(cflag & termios.CRTSCTS, 'hardware flow control on')
+        self.assertFalse(oflag & termios.OPOST, 'output processed')
+        self.assertFalse(iflag & (termios.IXON | termios.IXOFF | termios.IXANY | termios.ICRNL
+                                  | termios.INLCR | termios.IGNCR | termios.ISTRIP),
+                         'input translated or flow controlled')
+        self.assertFalse(lflag & (termios.ICANON | termios.ECHO | termios.ISIG | termios.IEXTEN),
+                         'not raw')
+
     def expect_message_box(self):
         box = self.x.find_window('tavrin', timeout=5)
         self.assertIsNotNone(box, 'no message box titled tavrin')
@@ -104,6 +119,7 @@ class DialogTest(unittest.TestCase):
         app.click_du(*WRITE_MAC)
         self.assertEqual(self.com1.read(9), HEADER + bytes([0x55, 10, 13, 17, 19, 255, 0]))
         self.assertTrue(app.holds(self.com1.path), 'the MAC write closed the port')
+        self.assert_line_9600_8n1_raw(self.com1)
         app.click_du(*WRITE_SERVER)
         self.assertEqual(self.com1.read(7), address_frame(0x51, [192, 168, 1, 10]))
         self.assertTrue(app.wait_released(self.com1.path), 'the address write left the port open')
@@ -151,10 +167,11 @@ class DialogTest(unittest.TestCase):
 
     def test_second_port_gets_the_frames_after_switching(self):
         app = self.start()
+        self.type_address(SERVER_IP, '192.168.1.10')
         app.click_du(*PORT_LIST)
         app.key('Down', 'Return')
         app.click_du(*WRITE_SERVER)
-        self.assertEqual(self.com2.read(7), address_frame(0x51, [0, 0, 0, 0]))
+        self.assertEqual(self.com2.read(7), address_frame(0x51, [192, 168, 1, 10]))
         self.assertTrue(self.com1.quiet())
 
     def test_rejected_mac_box_sends_nothing(self):
@@ -173,12 +190,13 @@ class DialogTest(unittest.TestCase):
 
     def test_missing_device_is_reported_and_the_program_goes_on(self):
         app = self.start(com1='/dev/tavrin-no-such-port')
+        self.type_address(SERVER_IP, '192.168.1.10')
         app.click_du(*WRITE_SERVER)
         self.expect_message_box()
         app.click_du(*PORT_LIST)
         app.key('Down', 'Return')
         app.click_du(*WRITE_SERVER)
-        self.assertEqual(self.com2.read(7), address_frame(0x51, [0, 0, 0, 0]))
+        self.assertEqual(self.com2.read(7), address_frame(0x51, [192, 168, 1, 10]))
 
     def test_about_box_from_the_system_menu(self):
         app = self.start()

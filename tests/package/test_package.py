@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Builds the Debian package with CPack, unpacks it into a scratch folder and checks what a
-technician's machine gets: the program, its menu entry, icon, metainfo and man page, and
-dependencies that cover every library the program links.
+technician's machine gets: the program, its menu entry, icon, metainfo, man page, copyright
+file and changelog, dependencies that cover every library the program links, and nothing
+that lintian objects to.
 
 Usage: test_package.py BUILD_DIR SOURCE_DIR VERSION"""
 import glob
@@ -22,7 +23,13 @@ ICON_SIZES = (16, 32, 48, 64, 128)
 APPSTREAM_OVERRIDE = '--override=cid-desktopapp-is-not-rdns=info'
 # Facts the man page must tell a technician.
 MAN_TERMS = ('TAVRIN_COM1', 'TAVRIN_COM2', '/dev/ttyS0', '/dev/ttyS1', 'dialout', '9600',
-             '服务器IP烧写', '中控IP烧写', '子网掩码烧写', '网关IP烧写', 'MAC烧写', '写入全部信息')
+             '服务器IP烧写', '中控IP烧写', '子网掩码烧写', '网关IP烧写', 'MAC烧写', '写入全部信息',
+             'MIT', '/usr/share/doc/tavrin/copyright')
+LICENSE_SPDX = 'MIT'
+LICENSE_DEP5 = 'Expat'  # Debian's name for the MIT licence
+DEP5_FORMAT = 'https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/'
+XML_LANG = '{http://www.w3.org/XML/1998/namespace}lang'
+LINTIAN_SECONDS = 60
 # Runtime packages the program cannot start without on Debian.
 REQUIRED_DEPENDS = ('libqt6widgets6', 'libqt6serialport6', 'fonts-arphic-uming')
 # How long the unpacked program must stay up to count as started.
@@ -70,8 +77,12 @@ def check_layout(root, source_dir, version):
         entry = dict(line.rstrip('\n').split('=', 1)
                      for line in open(desktop, encoding='utf-8') if '=' in line)
         check(entry.get('Name') == 'tavrin', 'desktop entry Name is tavrin')
-        check(entry.get('Comment') == 'tavrin Microsoft 基础类应用程序',
-              'desktop entry Comment is the file description')
+        summaries = metainfo_summaries(os.path.join(usr, 'share', 'metainfo',
+                                                    'tavrin.metainfo.xml'))
+        for key, lang in (('Comment', None), ('Comment[zh_CN]', 'zh_CN')):
+            check(entry.get(key) and entry.get(key) == summaries.get(lang),
+                  'desktop entry %s %r says what the metainfo summary says (%r)' %
+                  (key, entry.get(key), summaries.get(lang)))
         check(entry.get('Icon') == 'tavrin' and entry.get('Exec', '').split()[0] == 'tavrin',
               'desktop entry starts tavrin with its icon')
         check('Utility' in entry.get('Categories', '').split(';'), 'desktop entry in Utility')
@@ -94,8 +105,12 @@ def check_layout(root, source_dir, version):
     metainfo = os.path.join(usr, 'share', 'metainfo', 'tavrin.metainfo.xml')
     check(os.path.isfile(metainfo), 'metainfo installed')
     if os.path.isfile(metainfo):
-        releases = [r.get('version') for r in ET.parse(metainfo).getroot().iter('release')]
+        component = ET.parse(metainfo).getroot()
+        releases = [r.get('version') for r in component.iter('release')]
         check(releases[:1] == [version], 'metainfo announces %s, not %s' % (version, releases))
+        for field in ('metadata_license', 'project_license'):
+            check(component.findtext(field) == LICENSE_SPDX,
+                  'metainfo %s is %s' % (field, LICENSE_SPDX))
 
     man = os.path.join(usr, 'share', 'man', 'man1', 'tavrin.1.gz')
     check(os.path.isfile(man), 'man page installed gzipped')
@@ -104,7 +119,54 @@ def check_layout(root, source_dir, version):
         check(text.startswith('.TH TAVRIN 1'), 'man page is section 1')
         missing = [t for t in MAN_TERMS if t not in text]
         check(not missing, 'man page tells %s' % ', '.join(missing))
+    check_doc(os.path.join(usr, 'share', 'doc', 'tavrin'), source_dir, version)
     return binary, desktop, metainfo
+
+
+def metainfo_summaries(path):
+    """The metainfo's summaries by language (None for the untranslated one)."""
+    if not os.path.isfile(path):
+        return {}
+    return {s.get(XML_LANG): s.text for s in ET.parse(path).getroot().findall('summary')}
+
+
+def check_doc(doc, source_dir, version):
+    """The copyright file carries LICENSE in Debian's machine-readable format, and the
+    changelog is the tree's CHANGELOG with this release on top."""
+    copyright_file = os.path.join(doc, 'copyright')
+    check(os.path.isfile(copyright_file), 'usr/share/doc/tavrin/copyright installed')
+    if os.path.isfile(copyright_file):
+        fields = open(copyright_file, encoding='utf-8').read()
+        check(fields.startswith('Format: ' + DEP5_FORMAT), 'copyright file is DEP-5')
+        licence = open(os.path.join(source_dir, 'LICENSE'), encoding='utf-8').read()
+        holder = licence.split('Copyright (c) ', 1)[1].split('\n', 1)[0]
+        check('\nCopyright: %s\n' % holder in fields, 'copyright file names ' + holder)
+        check('\nLicense: %s\n' % LICENSE_DEP5 in fields, 'copyright file says ' + LICENSE_DEP5)
+        # Every line of the licence text, in order, as the licence paragraph's lines.
+        body = licence.split(holder, 1)[1].strip().splitlines()
+        wanted = '\n'.join(' ' + line if line else ' .' for line in body)
+        check(wanted in fields, 'copyright file carries the text of LICENSE')
+    changelog = os.path.join(doc, 'changelog.gz')
+    check(os.path.isfile(changelog), 'usr/share/doc/tavrin/changelog.gz installed')
+    if os.path.isfile(changelog):
+        text = gzip.open(changelog, 'rt', encoding='utf-8').read()
+        check(text == open(os.path.join(source_dir, 'CHANGELOG'), encoding='utf-8').read(),
+              'changelog.gz is CHANGELOG')
+        check(text.startswith('tavrin (%s) ' % version),
+              'the changelog starts with this release, %s' % version)
+
+
+def check_lintian(deb):
+    """Debian's package checker finds no error and no warning."""
+    if shutil.which('lintian') is None:
+        print('note: lintian missing (scripts/deps.sh test installs it); package not linted')
+        return
+    result = run('lintian', '--display-info', deb, timeout=LINTIAN_SECONDS)
+    print('lintian:\n' + (result.stdout.strip() or '(nothing)'))
+    findings = [line for line in result.stdout.splitlines() if line[:2] in ('E:', 'W:')]
+    check(not findings, 'lintian finds nothing: ' + '; '.join(findings))
+    if not findings:
+        check(result.returncode == 0, 'lintian ran: ' + result.stderr.strip())
 
 
 def check_validators(root, desktop, metainfo):
@@ -177,6 +239,7 @@ def main():
         binary, desktop, metainfo = check_layout(root, source_dir, version)
         check_validators(root, desktop, metainfo)
         check_depends(deb, binary)
+        check_lintian(deb)
         check_starts(binary)
     print('%d failure(s)' % len(failures) if failures else 'package ok')
     return 1 if failures else 0

@@ -63,6 +63,31 @@ termios PseudoTerminal::SlaveSettings() const {
     return settings;
 }
 
+testing::AssertionResult LineIs9600EightNoneOneRaw(const termios& settings) {
+    std::string wrong;
+    const auto check = [&wrong](bool right, const char* what) {
+        if (!right) {
+            wrong += std::string(wrong.empty() ? "" : ", ") + what;
+        }
+    };
+    check(cfgetospeed(&settings) == B9600, "output speed");
+    check(cfgetispeed(&settings) == B9600, "input speed");
+    check((settings.c_cflag & CSIZE) == CS8, "data bits");
+    check((settings.c_cflag & PARENB) == 0, "parity");
+    check((settings.c_cflag & CSTOPB) == 0, "stop bits");
+    check((settings.c_cflag & CRTSCTS) == 0, "hardware flow control");
+    check((settings.c_cflag & CLOCAL) != 0, "modem lines");
+    check((settings.c_oflag & OPOST) == 0, "output processing");
+    check((settings.c_iflag & (IXON | IXOFF | IXANY)) == 0, "software flow control");
+    check((settings.c_iflag & (ICRNL | INLCR | IGNCR | ISTRIP)) == 0, "input translation");
+    check((settings.c_lflag & (ICANON | ECHO | ISIG | IEXTEN)) == 0, "local modes");
+    if (wrong.empty()) {
+        return testing::AssertionSuccess();
+    }
+    return testing::AssertionFailure() << "not 9600 8N1 raw: " << wrong << " (speed code "
+                                       << cfgetospeed(&settings) << ", 9600 is " << B9600 << ")";
+}
+
 void PseudoTerminal::Hangup() {
     if (m_slave >= 0) {
         ::close(m_slave);

@@ -2,9 +2,10 @@
 // device, an environment variable set for one test, and process resource probes.
 #pragma once
 
-#include "platform/win/WinDef.h"
+#include "platform/base/WinDef.h"
 
 #include <chrono>
+#include <gtest/gtest.h>
 #include <optional>
 #include <string>
 #include <termios.h>
@@ -38,6 +39,11 @@ private:
     int m_slave = -1;
     std::string m_slavePath;
 };
+
+// Whether a line is set as the program sets its serial line: 9600 baud both ways, 8 data
+// bits, no parity, one stop bit, raw (no translation, echo, signals or canonical input) and
+// without flow control. A failure names every setting that differs.
+testing::AssertionResult LineIs9600EightNoneOneRaw(const termios& settings);
 
 // Sets an environment variable for the life of the object and puts back the old value.
 class ScopedEnv {

@@ -22,7 +22,6 @@ TEST(DeviceContextState, FreshContextHasWin32Defaults) {
     EXPECT_EQ(dc.GetBkColor(), RGB(255, 255, 255));
     EXPECT_EQ(dc.GetTextColor(), RGB(0, 0, 0));
     EXPECT_EQ(dc.GetCurrentPosition(), CPoint(0, 0));
-    EXPECT_EQ(dc.GetBrushOrg(), CPoint(0, 0));
     EXPECT_EQ(static_cast<HFONT>(GetStockObject(SYSTEM_FONT))->Font().pixelSize(), 12);
 }
 
@@ -73,7 +72,6 @@ TEST(DeviceContextState, RestoreDcBringsBackEverySavedAttribute) {
     dc.SetBkColor(RGB(1, 1, 1));
     dc.SetTextColor(RGB(2, 2, 2));
     dc.MoveTo(3, 4);
-    dc.SetBrushOrg(5, 6);
     EXPECT_EQ(dc.SaveDC(), 2);
     dc.SelectStockObject(NULL_PEN);
 
@@ -87,7 +85,6 @@ TEST(DeviceContextState, RestoreDcBringsBackEverySavedAttribute) {
     EXPECT_EQ(dc.GetBkColor(), RGB(255, 255, 255));
     EXPECT_EQ(dc.GetTextColor(), RGB(0, 0, 0));
     EXPECT_EQ(dc.GetCurrentPosition(), CPoint(0, 0));
-    EXPECT_EQ(dc.GetBrushOrg(), CPoint(0, 0));
     // Both levels are gone now.
     EXPECT_FALSE(dc.RestoreDC(-1));
     EXPECT_FALSE(dc.RestoreDC(1));
@@ -168,9 +165,14 @@ TEST(GdiObjectLifetime, StockObjectsSurviveDeleteObject) {
     }
     {
         CBrush wrapper;
-        ASSERT_TRUE(wrapper.CreateStockObject(BLACK_BRUSH));
+        ASSERT_TRUE(wrapper.Attach(GetStockObject(BLACK_BRUSH)));
     } // the wrapper's destructor deletes nothing
     EXPECT_EQ(static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH))->Color(), RGB(0, 0, 0));
+    // The typed getter hands out the same brushes and never a pen or font as a brush.
+    EXPECT_EQ(GetStockBrush(NULL_BRUSH), GetStockObject(NULL_BRUSH));
+    EXPECT_TRUE(GetStockBrush(NULL_BRUSH)->IsNull());
+    EXPECT_EQ(GetStockBrush(BLACK_PEN), nullptr);
+    EXPECT_EQ(GetStockBrush(SYSTEM_FONT), nullptr);
     HBRUSH face = GetSysColorBrush(COLOR_3DFACE);
     EXPECT_TRUE(DeleteObject(face));
     EXPECT_EQ(GetSysColorBrush(COLOR_3DFACE), face);

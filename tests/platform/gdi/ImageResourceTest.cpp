@@ -99,11 +99,11 @@ TEST_F(ImageResources, BitmapLoadsByIdAndUnknownIdsFail) {
     texture.setPixel(0, 0, qRgb(1, 2, 3));
     const QString path = m_dir.filePath("background.bmp");
     ASSERT_TRUE(texture.save(path, "BMP"));
-    platform::RegisterImageResource(RT_BITMAP, kBackgroundId, path);
+    platform::RegisterImageResource(RT_BITMAP, kBackgroundId, path.toStdString());
 
     CBitmap bitmap;
     ASSERT_TRUE(bitmap.LoadBitmap(kBackgroundId));
-    EXPECT_EQ(CSize(bitmap.GetBitmapSize()), CSize(53, 20));
+    EXPECT_EQ(static_cast<HBITMAP>(bitmap)->Image().size(), QSize(53, 20));
     EXPECT_EQ(static_cast<HBITMAP>(bitmap)->Image().pixel(0, 0), qRgb(1, 2, 3));
 
     CBitmap missing;
@@ -124,7 +124,7 @@ TEST_F(ImageResources, TheBackgroundRecipeCoversTheClientArea) {
     }
     const QString path = m_dir.filePath("background.bmp");
     ASSERT_TRUE(texture.save(path, "BMP"));
-    platform::RegisterImageResource(RT_BITMAP, kBackgroundId, path);
+    platform::RegisterImageResource(RT_BITMAP, kBackgroundId, path.toStdString());
 
     // Load, make a pattern brush, fill, delete brush then bitmap: as an erase handler does.
     Canvas canvas(301, 137, kPaper);
@@ -147,7 +147,7 @@ TEST_F(ImageResources, TheBackgroundRecipeCoversTheClientArea) {
 
 TEST_F(ImageResources, IconsKeepAllSizesAndDrawThroughTheirMask) {
     platform::RegisterImageResource(RT_GROUP_ICON, kIconId,
-                                    Write("dialog.ico", MakeIcon({16, 32})));
+                                    Write("dialog.ico", MakeIcon({16, 32})).toStdString());
     const HICON icon = platform::LoadIconResource(kIconId);
     ASSERT_NE(icon, nullptr);
     EXPECT_EQ(platform::LoadIconResource(kIconId), icon); // shared, loaded once
@@ -157,11 +157,11 @@ TEST_F(ImageResources, IconsKeepAllSizesAndDrawThroughTheirMask) {
     EXPECT_EQ(icon->Image(48).size(), QSize(48, 48)); // scaled from the nearest
 
     Canvas canvas(40, 40, kPaper);
-    ASSERT_TRUE(DrawIcon(canvas.Handle(), 3, 4, icon));
+    ASSERT_TRUE(canvas.Dc().DrawIcon(3, 4, icon));
     const COLORREF inked = platform::ToColorRef(kIconColor);
     EXPECT_EQ(canvas.Count(inked), 30 * 30);
     EXPECT_EQ(canvas.Count(inked, 4, 5, 30, 30), 30 * 30);
     EXPECT_EQ(canvas.At(3, 4), kPaper); // the transparent border shows the background
-    EXPECT_FALSE(DrawIcon(canvas.Handle(), 0, 0, nullptr));
+    EXPECT_FALSE(canvas.Dc().DrawIcon(0, 0, nullptr));
     canvas.Keep("draw-icon");
 }

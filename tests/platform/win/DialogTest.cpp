@@ -325,4 +325,16 @@ TEST(ModalRun, TheDialogIsModalWhileItRunsAndMissingTemplatesFail) {
     EXPECT_EQ(missing.DoModal(), kDoModalFailed);
 }
 
+TEST(ModalRun, AHostedControlItemFailsWithoutControlHostingAndSaysWhy) {
+    constexpr const char* kClsid = "{00000000-0000-0000-0000-000000000001}";
+    static const UINT id = wintest::Register(wintest::MakeTemplate({
+        wintest::DialogItem(kFirstEdit, "edit", "", 10, 10, 40, 12, WS_BORDER | kTab),
+        wintest::DialogItem(kAddress, kClsid, "", 60, 10, 25, 25, kTab),
+    }));
+    CKeysDialog hosting(id);
+    EXPECT_EQ(hosting.DoModal(), kDoModalFailed);
+    EXPECT_EQ(hosting.m_hWnd, nullptr);
+    EXPECT_NE(platform::LastWindowCreationError().find(kClsid), CString::npos);
+}
+
 } // namespace

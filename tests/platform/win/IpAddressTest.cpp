@@ -1,7 +1,6 @@
 // The IP address control: typing, moving between fields, clamping, pasting and reading.
 #include "WinTestSupport.h"
 
-#include "platform/win/CDataExchange.h"
 #include "platform/win/CIPAddressCtrl.h"
 
 #include <QApplication>
@@ -16,14 +15,7 @@ namespace {
 constexpr UINT kAddressId = 400;
 constexpr UINT kAfterId = 401;
 
-class CAddressDialog : public CDialog {
-public:
-    explicit CAddressDialog(UINT id) : CDialog(id) {}
-    CIPAddressCtrl m_address;
-
-protected:
-    void DoDataExchange(CDataExchange* pDX) override { DDX_Control(pDX, kAddressId, m_address); }
-};
+using CAddressDialog = wintest::OneControlDialog<CIPAddressCtrl, kAddressId>;
 
 UINT AddressTemplate() {
     static const UINT id = wintest::Register(wintest::MakeTemplate({
@@ -67,15 +59,15 @@ QLineEdit* Field(const CIPAddressCtrl& control, int index) {
 void WithAddress(const std::function<void(CAddressDialog&)>& body) {
     CAddressDialog dialog(AddressTemplate());
     wintest::RunModal(dialog, [&] {
-        ASSERT_EQ(FocusedField(dialog.m_address), 0);
+        ASSERT_EQ(FocusedField(dialog.m_control), 0);
         body(dialog);
     });
 }
 
 TEST(IpAddress, StartsBlankAndReadsBlankFieldsAsZero) {
     WithAddress([](CAddressDialog& d) {
-        EXPECT_TRUE(d.m_address.IsBlank());
-        const Read r = ReadAddress(d.m_address);
+        EXPECT_TRUE(d.m_control.IsBlank());
+        const Read r = ReadAddress(d.m_control);
         EXPECT_EQ(r.count, 0);
         EXPECT_EQ(r.fields, (std::array<int, 4>{0, 0, 0, 0}));
     });
@@ -84,17 +76,17 @@ TEST(IpAddress, StartsBlankAndReadsBlankFieldsAsZero) {
 TEST(IpAddress, DotsAndFullFieldsMoveOn) {
     WithAddress([](CAddressDialog& d) {
         wintest::Type("192.168.1.20");
-        Read r = ReadAddress(d.m_address);
+        Read r = ReadAddress(d.m_control);
         EXPECT_EQ(r.count, 4);
         EXPECT_EQ(r.fields, (std::array<int, 4>{192, 168, 1, 20}));
 
-        d.m_address.ClearAddress();
-        d.m_address.SetFieldFocus(0);
+        d.m_control.ClearAddress();
+        d.m_control.SetFieldFocus(0);
         wintest::Type("1921681"); // three digits fill a field and move on
-        r = ReadAddress(d.m_address);
+        r = ReadAddress(d.m_control);
         EXPECT_EQ(r.count, 3);
         EXPECT_EQ(r.fields, (std::array<int, 4>{192, 168, 1, 0}));
-        EXPECT_EQ(FocusedField(d.m_address), 2);
+        EXPECT_EQ(FocusedField(d.m_control), 2);
     });
 }
 
@@ -102,26 +94,26 @@ TEST(IpAddress, OnlyDigitsAndDotInAnEmptyFieldStays) {
     WithAddress([](CAddressDialog& d) {
         wintest::Type("a-1 x.");
         wintest::Type(".");
-        const Read r = ReadAddress(d.m_address);
+        const Read r = ReadAddress(d.m_control);
         EXPECT_EQ(r.count, 1);
         EXPECT_EQ(r.fields[0], 1);
-        EXPECT_EQ(FocusedField(d.m_address), 1) << "a second '.' in an empty field stays";
+        EXPECT_EQ(FocusedField(d.m_control), 1) << "a second '.' in an empty field stays";
     });
 }
 
 TEST(IpAddress, ValuesOver255BecomeTheMaximum) {
     WithAddress([](CAddressDialog& d) {
         wintest::Type("300");
-        EXPECT_EQ(Field(d.m_address, 0)->text(), "255");
-        EXPECT_EQ(FocusedField(d.m_address), 1);
+        EXPECT_EQ(Field(d.m_control, 0)->text(), "255");
+        EXPECT_EQ(FocusedField(d.m_control), 1);
         wintest::Type("26");
         wintest::Key(Qt::Key_Tab); // leaving the control with an unfinished field
         wintest::Type("");
-        d.m_address.SetFieldFocus(1);
+        d.m_control.SetFieldFocus(1);
         wintest::Key(Qt::Key_End);
         wintest::Type("9");
-        EXPECT_EQ(Field(d.m_address, 1)->text(), "255");
-        const Read r = ReadAddress(d.m_address);
+        EXPECT_EQ(Field(d.m_control, 1)->text(), "255");
+        const Read r = ReadAddress(d.m_control);
         EXPECT_EQ(r.fields[0], 255);
         EXPECT_EQ(r.fields[1], 255);
     });
@@ -130,12 +122,12 @@ TEST(IpAddress, ValuesOver255BecomeTheMaximum) {
 TEST(IpAddress, AFourthDigitMovesToTheNextField) {
     WithAddress([](CAddressDialog& d) {
         wintest::Type("123");
-        ASSERT_EQ(FocusedField(d.m_address), 1);
+        ASSERT_EQ(FocusedField(d.m_control), 1);
         wintest::Key(Qt::Key_Left); // back to the end of the full first field
-        ASSERT_EQ(FocusedField(d.m_address), 0);
+        ASSERT_EQ(FocusedField(d.m_control), 0);
         wintest::Type("4");
-        EXPECT_EQ(FocusedField(d.m_address), 1);
-        const Read r = ReadAddress(d.m_address);
+        EXPECT_EQ(FocusedField(d.m_control), 1);
+        const Read r = ReadAddress(d.m_control);
         EXPECT_EQ(r.fields[0], 123);
         EXPECT_EQ(r.fields[1], 4);
     });
@@ -144,24 +136,24 @@ TEST(IpAddress, AFourthDigitMovesToTheNextField) {
 TEST(IpAddress, BackspaceAndArrowsCrossFields) {
     WithAddress([](CAddressDialog& d) {
         wintest::Type("12.");
-        ASSERT_EQ(FocusedField(d.m_address), 1);
+        ASSERT_EQ(FocusedField(d.m_control), 1);
         wintest::Key(Qt::Key_Backspace); // empty field: back to the end of the previous one
-        EXPECT_EQ(FocusedField(d.m_address), 0);
+        EXPECT_EQ(FocusedField(d.m_control), 0);
         wintest::Key(Qt::Key_Backspace); // now an ordinary Backspace
-        EXPECT_EQ(Field(d.m_address, 0)->text(), "1");
+        EXPECT_EQ(Field(d.m_control, 0)->text(), "1");
 
         wintest::Key(Qt::Key_Right); // at the end: into the next field
-        EXPECT_EQ(FocusedField(d.m_address), 1);
+        EXPECT_EQ(FocusedField(d.m_control), 1);
         wintest::Type("7");
         wintest::Key(Qt::Key_Left);
-        EXPECT_EQ(FocusedField(d.m_address), 1) << "Left moves inside the field first";
+        EXPECT_EQ(FocusedField(d.m_control), 1) << "Left moves inside the field first";
         wintest::Key(Qt::Key_Left);
-        EXPECT_EQ(FocusedField(d.m_address), 0);
+        EXPECT_EQ(FocusedField(d.m_control), 0);
         wintest::Key(Qt::Key_Left);
-        EXPECT_EQ(FocusedField(d.m_address), 0);
+        EXPECT_EQ(FocusedField(d.m_control), 0);
         wintest::Key(Qt::Key_Left); // nothing before the first field
-        EXPECT_EQ(FocusedField(d.m_address), 0);
-        const Read r = ReadAddress(d.m_address);
+        EXPECT_EQ(FocusedField(d.m_control), 0);
+        const Read r = ReadAddress(d.m_control);
         EXPECT_EQ(r.fields[0], 1);
         EXPECT_EQ(r.fields[1], 7);
     });
@@ -171,27 +163,27 @@ TEST(IpAddress, PastingAnAddressFillsAllFour) {
     WithAddress([](CAddressDialog& d) {
         QApplication::clipboard()->setText(" 10.0.255.1 ");
         wintest::Key(Qt::Key_V, Qt::ControlModifier);
-        Read r = ReadAddress(d.m_address);
+        Read r = ReadAddress(d.m_control);
         EXPECT_EQ(r.count, 4);
         EXPECT_EQ(r.fields, (std::array<int, 4>{10, 0, 255, 1}));
 
         QApplication::clipboard()->setText("10.0.256.1"); // not an address: nothing changes
-        d.m_address.SetFieldFocus(0);
+        d.m_control.SetFieldFocus(0);
         wintest::Key(Qt::Key_V, Qt::ControlModifier);
-        r = ReadAddress(d.m_address);
+        r = ReadAddress(d.m_control);
         EXPECT_EQ(r.fields, (std::array<int, 4>{10, 0, 255, 1}));
     });
 }
 
 TEST(IpAddress, SetAndClearAddress) {
     WithAddress([](CAddressDialog& d) {
-        d.m_address.SetAddress(172, 16, 0, 254);
-        DWORD packed = 0;
-        EXPECT_EQ(d.m_address.GetAddress(packed), 4);
-        EXPECT_EQ(packed, 0xAC1000FEU);
-        EXPECT_FALSE(d.m_address.IsBlank());
-        d.m_address.ClearAddress();
-        EXPECT_TRUE(d.m_address.IsBlank());
+        d.m_control.SetAddress(172, 16, 0, 254);
+        const Read r = ReadAddress(d.m_control);
+        EXPECT_EQ(r.count, 4);
+        EXPECT_EQ(r.fields, (std::array<int, 4>{172, 16, 0, 254}));
+        EXPECT_FALSE(d.m_control.IsBlank());
+        d.m_control.ClearAddress();
+        EXPECT_TRUE(d.m_control.IsBlank());
     });
 }
 
@@ -202,8 +194,8 @@ namespace {
 TEST(IpAddress, DestroyingTheControlWhileAFieldHasTheFocus) {
     WithAddress([](CAddressDialog& d) {
         wintest::Type("12");
-        ASSERT_EQ(FocusedField(d.m_address), 0);
-        EXPECT_TRUE(d.m_address.DestroyWindow());
+        ASSERT_EQ(FocusedField(d.m_control), 0);
+        EXPECT_TRUE(d.m_control.DestroyWindow());
         QCoreApplication::processEvents();
         EXPECT_EQ(d.GetDlgItem(kAddressId), nullptr);
     });

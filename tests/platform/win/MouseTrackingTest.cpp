@@ -3,7 +3,6 @@
 
 #include "platform/gdi/CPoint.h"
 #include "platform/win/CButton.h"
-#include "platform/win/CDataExchange.h"
 #include "platform/win/MessageMapEntries.h"
 #include "platform/win/WinApi.h"
 
@@ -57,14 +56,7 @@ ON_MESSAGE(WM_MOUSEHOVER, OnMouseHover)
 ON_MESSAGE(WM_MOUSELEAVE, OnMouseLeave)
 END_MESSAGE_MAP()
 
-class CTrackingDialog : public CDialog {
-public:
-    explicit CTrackingDialog(UINT id) : CDialog(id) {}
-    CTrackedButton m_button;
-
-protected:
-    void DoDataExchange(CDataExchange* pDX) override { DDX_Control(pDX, kTrackedId, m_button); }
-};
+using CTrackingDialog = wintest::OneControlDialog<CTrackedButton, kTrackedId>;
 
 UINT TrackingTemplate() {
     static const UINT id = wintest::Register(wintest::MakeTemplate({
@@ -77,7 +69,7 @@ UINT TrackingTemplate() {
 TEST(MouseTracking, HoverOnceAfterRestingThenLeave) {
     CTrackingDialog dialog(TrackingTemplate());
     wintest::RunModal(dialog, [&] {
-        CTrackedButton& button = dialog.m_button;
+        CTrackedButton& button = dialog.m_control;
         QWidget* widget = wintest::WidgetOf(button);
         wintest::MouseMove(widget, QPoint(5, 6));
         wintest::MouseMove(widget, QPoint(7, 8));
@@ -106,7 +98,7 @@ TEST(MouseTracking, HoverOnceAfterRestingThenLeave) {
 TEST(MouseTracking, LeavingBeforeTheHoverTimeGivesOnlyTheLeave) {
     CTrackingDialog dialog(TrackingTemplate());
     wintest::RunModal(dialog, [&] {
-        CTrackedButton& button = dialog.m_button;
+        CTrackedButton& button = dialog.m_control;
         wintest::MouseMove(wintest::WidgetOf(button), QPoint(5, 5));
         wintest::MouseMove(wintest::WidgetOf(dialog), QPoint(250, 5));
         QTRY_COMPARE_WITH_TIMEOUT(button.leaves, 1, kWaitMs);
@@ -122,7 +114,7 @@ TEST(MouseTracking, RequestsFailWhenToldToAndForBadArguments) {
         tme.dwFlags = TME_LEAVE;
         tme.hwndTrack = nullptr;
         EXPECT_FALSE(_TrackMouseEvent(&tme));
-        tme.hwndTrack = dialog.m_button.m_hWnd;
+        tme.hwndTrack = dialog.m_control.m_hWnd;
         tme.cbSize = 0;
         EXPECT_FALSE(_TrackMouseEvent(&tme));
         tme.cbSize = sizeof(tme);

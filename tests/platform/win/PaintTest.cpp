@@ -7,7 +7,6 @@
 #include "platform/gdi/GdiBrush.h"
 #include "platform/gdi/WinGdi.h"
 #include "platform/win/CButton.h"
-#include "platform/win/CDataExchange.h"
 #include "platform/win/MessageMapEntries.h"
 
 #include <QImage>
@@ -79,14 +78,7 @@ ON_WM_NCPAINT()
 ON_WM_PAINT()
 END_MESSAGE_MAP()
 
-class CRecordingDialog : public CDialog {
-public:
-    explicit CRecordingDialog(UINT id) : CDialog(id) {}
-    CPaintRecorder m_edit;
-
-protected:
-    void DoDataExchange(CDataExchange* pDX) override { DDX_Control(pDX, kEditId, m_edit); }
-};
+using CRecordingDialog = wintest::OneControlDialog<CPaintRecorder, kEditId>;
 
 TEST(PaintOrder, EraseOnlyWhenPendingThenFrameThenClient) {
     const UINT id = wintest::Register(wintest::MakeTemplate({
@@ -96,7 +88,7 @@ TEST(PaintOrder, EraseOnlyWhenPendingThenFrameThenClient) {
     CRecordingDialog dialog(id);
     wintest::RunModal(dialog, [&] {
         wintest::Flush();
-        std::vector<UINT>& seen = dialog.m_edit.seen;
+        std::vector<UINT>& seen = dialog.m_control.seen;
         ASSERT_GE(seen.size(), 3U);
         EXPECT_EQ(seen[0], WM_ERASEBKGND);
         EXPECT_EQ(seen[1], WM_NCPAINT);
@@ -104,22 +96,22 @@ TEST(PaintOrder, EraseOnlyWhenPendingThenFrameThenClient) {
         EXPECT_EQ(std::count(seen.begin(), seen.end(), WM_ERASEBKGND), 1);
 
         seen.clear();
-        dialog.m_edit.Invalidate(FALSE);
+        dialog.m_control.Invalidate(FALSE);
         wintest::Flush();
         EXPECT_EQ(seen, std::vector<UINT>{WM_PAINT});
 
         seen.clear();
-        dialog.m_edit.Invalidate(TRUE);
+        dialog.m_control.Invalidate(TRUE);
         wintest::Flush();
         EXPECT_EQ(seen, (std::vector<UINT>{WM_ERASEBKGND, WM_PAINT}));
 
         seen.clear();
-        dialog.m_edit.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
+        dialog.m_control.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
         wintest::Flush();
         EXPECT_EQ(seen, (std::vector<UINT>{WM_NCPAINT, WM_PAINT}));
 
         seen.clear();
-        wintest::WidgetOf(dialog.m_edit)->update(); // the toolkit's own repaint
+        wintest::WidgetOf(dialog.m_control)->update(); // the toolkit's own repaint
         wintest::Flush();
         EXPECT_EQ(seen, std::vector<UINT>{WM_PAINT});
     });
@@ -138,7 +130,8 @@ protected:
     BOOL OnEraseBkgnd(CDC* pDC) {
         CRect rc;
         GetClientRect(&rc);
-        pDC->FillSolidRect(&rc, kGreen);
+        CBrush green(kGreen);
+        pDC->FillRect(&rc, &green);
         return TRUE;
     }
     HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
@@ -215,26 +208,27 @@ public:
         states.push_back(lpDrawItemStruct->itemState);
         lastRect = lpDrawItemStruct->rcItem;
         lastId = lpDrawItemStruct->CtlID;
-        CDC::FromHandle(lpDrawItemStruct->hDC)->FillSolidRect(&lpDrawItemStruct->rcItem, kMagenta);
+        CBrush magenta(kMagenta);
+        CDC::FromHandle(lpDrawItemStruct->hDC)->FillRect(&lpDrawItemStruct->rcItem, &magenta);
     }
 
 protected:
     void PreSubclassWindow() override { ModifyStyle(0, BS_OWNERDRAW); }
 };
 
-class COwnerDrawDialog : public CDialog {
+using COwnerButtonDialog = wintest::OneControlDialog<COwnerButton, kButtonId>;
+
+class COwnerDrawDialog : public COwnerButtonDialog {
 public:
-    explicit COwnerDrawDialog(UINT id) : CDialog(id) {}
-    COwnerButton m_button;
+    using COwnerButtonDialog::COwnerButtonDialog;
     int clicks = 0;
 
 protected:
-    void DoDataExchange(CDataExchange* pDX) override { DDX_Control(pDX, kButtonId, m_button); }
     void OnClickedButton() { ++clicks; }
     DECLARE_MESSAGE_MAP()
 };
 
-BEGIN_MESSAGE_MAP(COwnerDrawDialog, CDialog)
+BEGIN_MESSAGE_MAP(COwnerDrawDialog, COwnerButtonDialog)
 ON_BN_CLICKED(kButtonId, OnClickedButton)
 END_MESSAGE_MAP()
 
@@ -247,7 +241,7 @@ TEST(OwnerDraw, DrawItemGetsTheButtonsStatesAndDrawsEveryPixel) {
     }));
     COwnerDrawDialog dialog(id);
     wintest::RunModal(dialog, [&] {
-        COwnerButton& button = dialog.m_button;
+        COwnerButton& button = dialog.m_control;
         QWidget* widget = wintest::WidgetOf(button);
         wintest::Flush();
         ASSERT_FALSE(button.states.empty());

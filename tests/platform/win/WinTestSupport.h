@@ -1,7 +1,9 @@
-// Helpers for the window tests: test-local dialog templates, a modal run with a test body,
-// a recorder for message boxes, and typing and clicking as a user does.
+// Helpers for the window tests: test-local dialog templates, a dialog that binds one of its
+// controls, a modal run with a test body, a recorder for message boxes, and typing and
+// clicking as a user does.
 #pragma once
 
+#include "platform/win/CDataExchange.h"
 #include "platform/win/CDialog.h"
 #include "platform/win/DialogTemplate.h"
 
@@ -28,6 +30,19 @@ platform::DialogTemplate MakeTemplate(std::vector<platform::DialogItemTemplate> 
 using platform::DialogItem;
 // Registers a template for the rest of the run; returns its id.
 UINT Register(platform::DialogTemplate dialogTemplate);
+
+// A dialog from a test template whose control kControlId is bound to m_control, as the
+// program's dialogs bind theirs (so the control's PreSubclassWindow runs).
+template <class Control, UINT kControlId> class OneControlDialog : public CDialog {
+public:
+    explicit OneControlDialog(UINT templateId) : CDialog(templateId) {}
+    Control m_control;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override {
+        DDX_Control(pDX, static_cast<int>(kControlId), m_control);
+    }
+};
 
 // Runs the dialog modally and calls body once its window is shown and active; a dialog
 // still running after body is cancelled. Returns DoModal's result.

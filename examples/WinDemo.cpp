@@ -87,7 +87,8 @@ public:
         const COLORREF face = (state & ODS_DISABLED)   ? kFaceDisabled
                               : (state & ODS_SELECTED) ? kFacePressed
                                                        : kFaceNormal;
-        pDC->FillSolidRect(&rc, face);
+        CBrush brush(face);
+        pDC->FillRect(&rc, &brush);
         pDC->SetBkMode(TRANSPARENT);
         pDC->SetTextColor(kText);
         CString text;

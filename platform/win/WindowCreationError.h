@@ -1,0 +1,14 @@
+// Why the last dialog window could not be created: the dialog manager records the reason
+// where it fails (a refused creation request, a missing template, a control it cannot make)
+// so that the program can tell the user instead of vanishing.
+#pragma once
+
+#include "platform/base/WinDef.h"
+
+namespace platform {
+
+// The reason of the last failed creation (empty if the last creation succeeded).
+const CString& LastWindowCreationError();
+void SetWindowCreationError(const CString& reason);
+
+} // namespace platform

@@ -1,0 +1,173 @@
+// Painting: the window's surface, the device contexts on it, and the paint that erases,
+// draws the frame and the client area and shows the surface in the widget.
+#include "platform/win/Window.h"
+
+#include "platform/gdi/CBrush.h"
+#include "platform/gdi/CDC.h"
+#include "platform/gdi/DeviceContext.h"
+#include "platform/gdi/DrawingSurface.h"
+#include "platform/gdi/GdiRegion.h"
+#include "platform/gdi/WinGdi.h"
+
+#include <QPainter>
+#include <QWidget>
+
+namespace platform {
+
+QImage& Window::Surface() {
+    return m_surface->Image();
+}
+
+void Window::Invalidate(bool erase) {
+    m_erasePending = m_erasePending || erase;
+    ScheduleRepaint();
+}
+
+void Window::InvalidateFrame() {
+    m_framePending = true;
+    ScheduleRepaint();
+}
+
+void Window::ScheduleRepaint() {
+    if (m_widget == nullptr) {
+        return;
+    }
+    if (m_inPaint) {
+        // Qt drops an update asked for during the paint itself: ask again once it is over.
+        QMetaObject::invokeMethod(m_widget, qOverload<>(&QWidget::update), Qt::QueuedConnection);
+    } else {
+        m_widget->update();
+    }
+}
+
+HDC Window::BeginPaint() {
+    return GetDC(false);
+}
+
+void Window::EndPaint(HDC hdc) {
+    DropDC(hdc);
+}
+
+HDC Window::GetDC(bool wholeWindow) {
+    EnsureSurface();
+    if (wholeWindow) {
+        return new DeviceContext(m_surface, QPoint(0, 0), m_surface->Image().rect());
+    }
+    const QRect client(ClientOrigin(), ClientRect().size());
+    return new DeviceContext(m_surface, ClientOrigin(), client);
+}
+
+void Window::ReleaseDC(HDC hdc) {
+    DropDC(hdc);
+    if (m_widget != nullptr && !m_inPaint) {
+        m_widget->update();
+    }
+}
+
+void Window::SetRegion(HRGN region, bool redraw) {
+    if (m_region != nullptr && m_region != region) {
+        DeleteObject(m_region);
+    }
+    m_region = region;
+    if (m_widget != nullptr) {
+        if (region != nullptr) {
+            m_widget->setMask(region->Region());
+        } else {
+            m_widget->clearMask();
+        }
+        if (redraw) {
+            Invalidate(true);
+        }
+    }
+}
+
+void Window::DrawDefaultFrame() {
+    const int frame = FrameWidth();
+    if (frame == 0) {
+        return;
+    }
+    HDC hdc = GetDC(true);
+    RECT rc{0, 0, m_surface->Image().width(), m_surface->Image().height()};
+    if (m_exStyle & WS_EX_CLIENTEDGE) {
+        DrawEdge(hdc, &rc, EDGE_SUNKEN, BF_RECT);
+    } else {
+        CDC* pDC = CDC::FromHandle(hdc);
+        CBrush frameBrush(GetSysColor(COLOR_WINDOWFRAME));
+        pDC->FrameRect(&rc, &frameBrush);
+    }
+    DropDC(hdc);
+}
+
+void Window::EnsureSurface() {
+    const QSize size = m_widget != nullptr ? m_widget->size() : m_rect.size();
+    if (!m_surface->Resize(size)) {
+        m_resizeDeferred = true;
+    }
+}
+
+void Window::DropDC(HDC hdc) {
+    delete hdc;
+    SurfaceReleased();
+}
+
+void Window::SurfaceReleased() {
+    if (m_resizeDeferred && !m_surface->InUse()) {
+        // The surface has taken its new size now that its painter has ended.
+        m_resizeDeferred = false;
+        m_erasePending = true;
+        m_framePending = true;
+        ScheduleRepaint();
+    }
+}
+
+void Window::EraseBackground(HDC hdc) {
+    if (HBRUSH brush = ClassBrush()) {
+        RECT rc{0, 0, ClientRect().width(), ClientRect().height()};
+        FillRect(hdc, &rc, brush);
+    } else if (hdc != nullptr) {
+        // The device context already paints on the surface: clear through its painter.
+        QPainter& clear = hdc->Painter();
+        clear.save();
+        clear.setCompositionMode(QPainter::CompositionMode_Clear);
+        clear.fillRect(QRect(QPoint(0, 0), ClientRect().size()), Qt::transparent);
+        clear.restore();
+    }
+}
+
+void Window::Paint() {
+    EnsureSurface();
+    m_inPaint = true;
+    // One painter for the whole paint, however many device contexts its handlers take.
+    m_surface->Join();
+    if (m_erasePending) {
+        m_erasePending = false;
+        HDC hdc = GetDC(false);
+        Send(WM_ERASEBKGND, reinterpret_cast<WPARAM>(hdc), 0);
+        DropDC(hdc);
+    }
+    if (m_framePending) {
+        m_framePending = false;
+        if (FrameWidth() > 0) {
+            Send(WM_NCPAINT, 1, 0);
+        }
+    }
+    m_nativePaint = false;
+    Send(WM_PAINT);
+    m_surface->Leave(nullptr);
+    SurfaceReleased();
+    m_inPaint = false;
+    if (m_widget == nullptr) {
+        return;
+    }
+    {
+        QPainter show(m_widget);
+        show.drawImage(0, 0, m_surface->Image());
+    }
+    if (m_nativePaint) {
+        if (auto* bridge = dynamic_cast<BridgeBase*>(m_widget)) {
+            bridge->BaseEvent(m_currentEvent);
+        }
+    }
+}
+
+} // namespace platform
