@@ -11,6 +11,8 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 constexpr QRect kButton{30, 20, 88, 27};
@@ -20,7 +22,7 @@ constexpr int kEdge = 2;
 constexpr COLORREF kFrameColor = RGB(55, 98, 6);
 constexpr QRgb kCaptionInk = qRgb(0, 0, 0);
 constexpr QRgb kRgbMask = 0xFFFFFF;
-constexpr double kRatios[] = {test::kDoubleRatio, test::kFractionalRatio};
+constexpr double kRatios[] = {test::kDoubleRatio, 1.25, test::kFractionalRatio, 1.75};
 
 // The brush index whose colour a pixel has in the plain look, -1 for none.
 int PlainStep(COLORREF colour) {
@@ -73,23 +75,22 @@ TEST_P(GradientButtonScale, RowsRunFromWhiteToTheLastColourWithoutGaps) {
 }
 
 TEST_P(GradientButtonScale, OutlineLiesOnTheButtonsEdge) {
-    // On the middle row: the host's background, then the outline's device columns.
+    // On the middle row: the host's background, then the outline, as wide as its one-pixel
+    // pen at the ratio (rounded), on the button's outermost device pixels, then the inside.
     const int row = test::DeviceRect(QRect(0, kButton.center().y(), 1, 1), Ratio()).top();
-    const QRect left = test::DeviceRect(QRect(kButton.left(), 0, 1, 1), Ratio());
-    const QRect right = test::DeviceRect(QRect(kButton.right(), 0, 1, 1), Ratio());
-    for (int x = left.left(); x <= left.right(); ++x) {
-        EXPECT_EQ(test::PixelAt(image, x, row), kFrameColor) << x << " at " << Ratio();
+    const QRect button = test::DeviceRect(kButton, Ratio());
+    const int width = static_cast<int>(std::lround(Ratio()));
+    for (int i = 0; i < width; ++i) {
+        EXPECT_EQ(test::PixelAt(image, button.left() + i, row), kFrameColor) << i;
+        EXPECT_EQ(test::PixelAt(image, button.right() - i, row), kFrameColor) << i;
     }
-    for (int x = right.left(); x <= right.right(); ++x) {
-        EXPECT_EQ(test::PixelAt(image, x, row), kFrameColor) << x << " at " << Ratio();
-    }
-    EXPECT_NE(test::PixelAt(image, left.left() - 1, row), kFrameColor);
-    EXPECT_NE(test::PixelAt(image, right.right() + 1, row), kFrameColor);
-    EXPECT_NE(test::PixelAt(image, left.right() + 1, row), kFrameColor);
-    EXPECT_NE(test::PixelAt(image, right.left() - 1, row), kFrameColor);
+    EXPECT_NE(test::PixelAt(image, button.left() - 1, row), kFrameColor);
+    EXPECT_NE(test::PixelAt(image, button.right() + 1, row), kFrameColor);
+    EXPECT_NE(test::PixelAt(image, button.left() + width, row), kFrameColor);
+    EXPECT_NE(test::PixelAt(image, button.right() - width, row), kFrameColor);
 }
 
-TEST_P(GradientButtonScale, DISABLED_CaptionIsDrawnAtTheDeviceResolution) {
+TEST_P(GradientButtonScale, CaptionIsDrawnAtTheDeviceResolution) {
     const test::InkBlocks blocks = test::CountInkBlocks(image, kButton, Ratio(), [](QRgb pixel) {
         return (pixel & kRgbMask) == (kCaptionInk & kRgbMask);
     });

@@ -54,7 +54,7 @@ protected:
     platform::MessageBoxHandler m_previousBox;
 };
 
-TEST_F(SetupDialogScaleTest, DISABLED_LabelsAndTitleAreDrawnAtTheDeviceResolution) {
+TEST_F(SetupDialogScaleTest, LabelsAndTitleAreDrawnAtTheDeviceResolution) {
     for (const double ratio : kRatios) {
         WhileOpen([&](CSetupDialog& dlg, QWidget* top) {
             ASSERT_TRUE(test::MoveToScreen(top, ratio)) << ratio;

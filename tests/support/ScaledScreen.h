@@ -1,5 +1,5 @@
 // Scaled screens for the tests: the offscreen platform they run on has an unscaled primary
-// screen (where windows open) and screens at 2 and 1.5 device pixels per pixel
+// screen (where windows open) and screens at 2, 1.5, 1.25 and 1.75 device pixels per pixel
 // (screens.json), so a window can be rendered at those ratios and moved between them.
 #pragma once
 
@@ -16,6 +16,7 @@ namespace test {
 // The device pixel ratios of the scaled screens.
 constexpr double kDoubleRatio = 2.0;
 constexpr double kFractionalRatio = 1.5;
+constexpr double kFractionalRatios[] = {1.25, kFractionalRatio, 1.75};
 
 // Moves a top-level window onto the screen with the given device pixel ratio (1: the
 // primary screen), at the same distance from the screen's top-left, and lets it repaint
