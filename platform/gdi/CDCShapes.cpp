@@ -18,23 +18,29 @@ QRect Box(int x1, int y1, int x2, int y2) {
 // Draws a closed figure: its interior in the current brush, its outline in the current pen.
 // A one-pixel or inside-frame pen keeps the figure inside the box; a wider pen is centred
 // on the box's edge; without a pen the figure loses its right column and bottom row, as
-// Win32 draws it.
+// Win32 draws it. The figure is made at the device resolution, so that on a scaled surface
+// its corners curve in device pixels and its outline is as wide as the pen's scaled width.
 BOOL DrawFigure(platform::DeviceContext& dc, QRect box, int ellipseWidth, int ellipseHeight) {
     const platform::GdiPen& pen = *dc.Pen();
     const platform::GdiBrush& brush = *dc.Brush();
+    const platform::PixelGrid& grid = dc.Grid();
+    const auto deviceFigure = [&](const QRect& logicalBox) {
+        return platform::GdiRegion::RoundRect(dc.ToDevice(logicalBox), grid.Length(ellipseWidth),
+                                              grid.Length(ellipseHeight));
+    };
     if (pen.IsNull()) {
         box.adjust(0, 0, -1, -1);
-        dc.FillRegion(platform::GdiRegion::RoundRect(box, ellipseWidth, ellipseHeight), brush);
+        dc.FillDeviceRegion(deviceFigure(box), brush);
         return TRUE;
     }
     const int width = pen.Width();
     if (!pen.IsInsideFrame() && width > 1) {
         box.adjust(-(width / 2), -(width / 2), (width - 1) / 2, (width - 1) / 2);
     }
-    const QRegion figure = platform::GdiRegion::RoundRect(box, ellipseWidth, ellipseHeight);
-    const QRegion interior = platform::GdiRegion::Erode(figure, width);
-    dc.FillRegion(interior, brush);
-    dc.FillRegion(figure - interior, pen.Color());
+    const QRegion figure = deviceFigure(box);
+    const QRegion interior = platform::GdiRegion::Erode(figure, grid.Length(width));
+    dc.FillDeviceRegion(interior, brush);
+    dc.FillDeviceRegion(figure - interior, pen.Color());
     return TRUE;
 }
 

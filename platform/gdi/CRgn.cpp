@@ -26,7 +26,7 @@ BOOL CRgn::CreateRoundRectRgn(int x1, int y1, int x2, int y2, int x3, int y3) {
         return FALSE;
     }
     const QRect box = NormalisedBox(x1, y1, x2, y2);
-    return Attach(new platform::GdiRegion(platform::GdiRegion::RoundRect(box, x3, y3)));
+    return Attach(new platform::GdiRegion(box, x3, y3));
 }
 
 BOOL CRgn::PtInRegion(int x, int y) const {

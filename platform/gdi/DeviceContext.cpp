@@ -19,8 +19,8 @@ constexpr COLORREF kDefaultTextColor = RGB(0, 0, 0);
 } // namespace
 
 DeviceContext::DeviceContext(std::shared_ptr<DrawingSurface> surface, QPoint origin, QRect clip)
-    : m_surface(std::move(surface)), m_origin(origin),
-      m_deviceClip(clip & m_surface->Image().rect()), m_wrapper(std::make_unique<CDC>()) {
+    : m_surface(std::move(surface)), m_origin(origin), m_surfaceClip(clip & m_surface->Rect()),
+      m_wrapper(std::make_unique<CDC>()) {
     m_wrapper->m_hDC = this;
     m_wrapper->m_hAttribDC = this;
     m_state.pen = static_cast<GdiPen*>(GetStockObject(BLACK_PEN));
@@ -98,7 +98,7 @@ int DeviceContext::SelectClip(const std::optional<QRegion>& region) {
 }
 
 QRegion DeviceContext::VisibleRegion() const {
-    QRegion visible(m_deviceClip.translated(-m_origin));
+    QRegion visible(m_surfaceClip.translated(-m_origin));
     if (m_state.clip) {
         visible &= *m_state.clip;
     }
@@ -152,49 +152,65 @@ BOOL DeviceContext::Restore(int level) {
     return TRUE;
 }
 
+QRect DeviceContext::ToDevice(const QRect& logical) const {
+    return Grid().Map(logical.translated(m_origin));
+}
+
+QRegion DeviceContext::ToDevice(const QRegion& logical) const {
+    return Grid().Map(logical.translated(m_origin));
+}
+
 void DeviceContext::FillRegion(const QRegion& region, const GdiBrush& brush) {
+    FillDeviceRegion(ToDevice(region), brush);
+}
+
+void DeviceContext::FillRegion(const QRegion& region, COLORREF color) {
+    FillDeviceRegion(ToDevice(region), color);
+}
+
+void DeviceContext::FillDeviceRegion(const QRegion& device, const GdiBrush& brush) {
     if (brush.IsNull()) {
         return;
     }
     if (brush.BrushStyle() == GdiBrush::Style::Solid) {
-        FillRegion(region, brush.Color());
+        FillDeviceRegion(device, brush.Color());
         return;
     }
-    QPainter& painter = Painter();
-    painter.save();
+    QPainter& painter = DevicePainter();
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.setBrushOrigin(m_state.brushOrigin);
-    const QBrush qtBrush = brush.Brush();
-    for (const QRect& rect : region) {
+    // The pattern is a picture: enlarged by the ratio, from the brush origin's device pixel.
+    const QPoint origin = m_state.brushOrigin + m_origin;
+    painter.setBrushOrigin(Grid().X(origin.x()), Grid().Y(origin.y()));
+    QBrush qtBrush = brush.Brush();
+    qtBrush.setTransform(QTransform::fromScale(Grid().Ratio(), Grid().Ratio()));
+    for (const QRect& rect : device) {
         painter.fillRect(rect, qtBrush);
     }
     painter.restore();
 }
 
-void DeviceContext::FillRegion(const QRegion& region, COLORREF color) {
-    QPainter& painter = Painter();
-    painter.save();
+void DeviceContext::FillDeviceRegion(const QRegion& device, COLORREF color) {
+    QPainter& painter = DevicePainter();
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     const QColor qtColor = ToQColor(color);
-    for (const QRect& rect : region) {
+    for (const QRect& rect : device) {
         painter.fillRect(rect, qtColor);
     }
     painter.restore();
 }
 
 void DeviceContext::InvertRegion(const QRegion& region) {
-    QPainter& painter = Painter();
-    painter.save();
+    QPainter& painter = DevicePainter();
     // Inverts the colour channels and keeps the pixel opaque, so inverting twice restores it.
     painter.setCompositionMode(QPainter::RasterOp_NotDestination);
-    for (const QRect& rect : region) {
+    for (const QRect& rect : ToDevice(region)) {
         painter.fillRect(rect, Qt::black);
     }
     painter.restore();
 }
 
 COLORREF DeviceContext::PixelAt(QPoint point) const {
-    const QPoint device = point + m_origin;
+    const QPoint device = ToDevice(QRect(point, QSize(1, 1))).topLeft();
     const QImage& image = m_surface->Image();
     if (!image.rect().contains(device)) {
         return CLR_INVALID;
@@ -231,9 +247,22 @@ void DeviceContext::Release(GdiObject* object) {
 }
 
 void DeviceContext::ApplyState(QPainter& painter) const {
-    painter.setTransform(QTransform::fromTranslate(m_origin.x(), m_origin.y()));
+    // The clip on device pixels, as fills see them; then logical coordinates, moved by the
+    // grid's shift so that the painter's own rounding of edges falls on the grid too.
+    const PixelGrid& grid = Grid();
+    const double ratio = grid.Ratio();
+    painter.setTransform(QTransform::fromScale(1.0 / ratio, 1.0 / ratio));
+    painter.setClipRegion(ToDevice(VisibleRegion()));
+    painter.setTransform(QTransform::fromTranslate(m_origin.x() + grid.Shift().x() / ratio,
+                                                   m_origin.y() + grid.Shift().y() / ratio));
     painter.setFont(m_state.font->Font());
-    painter.setClipRegion(VisibleRegion());
+}
+
+QPainter& DeviceContext::DevicePainter() {
+    QPainter& painter = Painter();
+    painter.save();
+    painter.setTransform(QTransform::fromScale(1.0 / Grid().Ratio(), 1.0 / Grid().Ratio()));
+    return painter;
 }
 
 } // namespace platform

@@ -1,7 +1,10 @@
 // The device context behind an HDC: the bookkeeping of a Win32 device context (selected
 // objects, colours, background mode, current position, brush origin, clipping, saved states)
 // on a drawing surface, whose one painter it shares with the surface's other contexts.
-// Logical (0, 0) lies at `origin` in the surface's image.
+// Logical (0, 0) lies at `origin` on the surface. On a scaled surface the logical pixels
+// stay the coordinates of every operation, and each is drawn at the device resolution:
+// fills on the device pixels the surface's grid gives each logical pixel, text and images
+// through the painter's scaling.
 #pragma once
 
 #include "platform/base/WinDef.h"
@@ -21,7 +24,7 @@ namespace platform {
 
 class DeviceContext {
 public:
-    // Draws on `surface` with logical (0, 0) at `origin`, clipped to `clip` (image
+    // Draws on `surface` with logical (0, 0) at `origin`, clipped to `clip` (surface
     // coordinates); starts with the defaults of a fresh Win32 device context. The context
     // keeps the surface alive while it lives.
     DeviceContext(std::shared_ptr<DrawingSurface> surface, QPoint origin, QRect clip);
@@ -41,6 +44,11 @@ public:
     CDC* Wrapper() { return m_wrapper.get(); }
     QImage& Target() { return m_surface->Image(); }
     QPoint Origin() const { return m_origin; }
+    // Where the logical pixels lie among the surface's device pixels.
+    const PixelGrid& Grid() const { return m_surface->Grid(); }
+    // The device pixels of logical pixels of this context.
+    QRect ToDevice(const QRect& logical) const;
+    QRegion ToDevice(const QRegion& logical) const;
 
     // Selected objects.
     GdiPen* Pen() const { return m_state.pen; }
@@ -77,6 +85,9 @@ public:
     void FillRegion(const QRegion& region, const GdiBrush& brush);
     void FillRegion(const QRegion& region, COLORREF color);
     void InvertRegion(const QRegion& region);
+    // The same for shapes made at the device resolution (ToDevice's coordinates).
+    void FillDeviceRegion(const QRegion& device, const GdiBrush& brush);
+    void FillDeviceRegion(const QRegion& device, COLORREF color);
     COLORREF PixelAt(QPoint point) const;
     bool IsVisible(QPoint point) const;
 
@@ -100,10 +111,12 @@ private:
     void Release(GdiObject* object);
     // Gives the surface's painter this context's origin, clip and font.
     void ApplyState(QPainter& painter) const;
+    // The painter drawing on device pixels, for the caller to restore.
+    QPainter& DevicePainter();
 
     std::shared_ptr<DrawingSurface> m_surface;
     QPoint m_origin;
-    QRect m_deviceClip;
+    QRect m_surfaceClip;
     State m_state;
     std::vector<State> m_saved;
     // Objects whose deletion waited for this context to deselect them; destroyed with it so

@@ -1,10 +1,17 @@
 #include "platform/gdi/DrawingSurface.h"
 
+#include <cmath>
+
 namespace platform {
 
 DrawingSurface::DrawingSurface() : m_image(&m_own) {}
 
-DrawingSurface::DrawingSurface(QImage& image) : m_image(&image) {}
+DrawingSurface::DrawingSurface(QImage& image)
+    : m_image(&image), m_grid(image.devicePixelRatio(), QPoint(0, 0)) {
+    const double ratio = image.devicePixelRatio();
+    m_size = QSize(static_cast<int>(std::lround(image.width() / ratio)),
+                   static_cast<int>(std::lround(image.height() / ratio)));
+}
 
 DrawingSurface::~DrawingSurface() {
     if (m_painter.isActive()) {
@@ -12,28 +19,49 @@ DrawingSurface::~DrawingSurface() {
     }
 }
 
-bool DrawingSurface::Resize(QSize size) {
-    if (m_image->size() == size) {
-        m_pendingSize.reset();
+bool DrawingSurface::Resize(QSize size, const PixelGrid& grid) {
+    if (m_size == size && m_grid == grid) {
+        m_pending.reset();
         return true;
     }
     if (m_users > 0) {
-        m_pendingSize = size;
+        m_pending = Layout{size, grid};
         return false;
     }
-    ResizeNow(size);
+    ResizeNow(Layout{size, grid});
     return true;
 }
 
-void DrawingSurface::ResizeNow(QSize size) {
-    m_pendingSize.reset();
-    QImage resized(size, QImage::Format_ARGB32_Premultiplied);
+void DrawingSurface::ResizeNow(const Layout& layout) {
+    m_pending.reset();
+    QImage resized(layout.grid.DeviceSize(layout.size), QImage::Format_ARGB32_Premultiplied);
     resized.fill(Qt::transparent);
-    if (!m_image->isNull()) {
+    if (!m_image->isNull() && layout.grid == m_grid) {
+        // Device pixel for device pixel: the copy is made before the new image takes the ratio.
         QPainter copy(&resized);
-        copy.drawImage(0, 0, *m_image);
+        copy.drawImage(QRect(QPoint(0, 0), m_image->size()), *m_image);
     }
+    resized.setDevicePixelRatio(layout.grid.Ratio());
     *m_image = std::move(resized);
+    m_size = layout.size;
+    m_grid = layout.grid;
+}
+
+void DrawingSurface::ClearOutside(const QRegion& shape) {
+    Join();
+    if (m_painter.isActive()) {
+        // The painter leaves with no context's state: the next one applies its own.
+        Forget(m_current);
+        m_painter.save();
+        m_painter.setTransform(QTransform::fromScale(1.0 / m_grid.Ratio(), 1.0 / m_grid.Ratio()));
+        m_painter.setClipping(false);
+        m_painter.setCompositionMode(QPainter::CompositionMode_Clear);
+        for (const QRect& rect : QRegion(m_image->rect()) - shape) {
+            m_painter.fillRect(rect, Qt::transparent);
+        }
+        m_painter.restore();
+    }
+    Leave(nullptr);
 }
 
 void DrawingSurface::Join() {
@@ -50,8 +78,8 @@ void DrawingSurface::Leave(const DeviceContext* dc) {
     if (m_painter.isActive()) {
         m_painter.end();
     }
-    if (m_pendingSize) {
-        ResizeNow(*m_pendingSize);
+    if (m_pending) {
+        ResizeNow(*m_pending);
     }
 }
 

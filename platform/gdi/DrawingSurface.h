@@ -2,8 +2,12 @@
 // painter at a time paint on an image. The painter starts when the first device context
 // joins and ends when the last leaves. Each device context keeps its own state and makes the
 // painter its own before it draws (MakeCurrent). A resize asked for while the painter is
-// live waits until it ends, so the image never changes under a painter.
+// live waits until it ends, so the image never changes under a painter. On a scaled screen
+// the image holds device pixels and carries their ratio; the surface's size and the device
+// contexts' coordinates stay in logical pixels, laid on the device pixels by the grid.
 #pragma once
+
+#include "platform/gdi/PixelGrid.h"
 
 #include <QImage>
 #include <QPainter>
@@ -19,7 +23,8 @@ class DrawingSurface {
 public:
     // A surface with an image of its own, empty until resized.
     DrawingSurface();
-    // A surface on an image that its owner keeps alive for as long as the surface lives.
+    // A surface on an image that its owner keeps alive for as long as the surface lives; an
+    // image that carries a device pixel ratio is drawn on at that ratio.
     explicit DrawingSurface(QImage& image);
     DrawingSurface(const DrawingSurface&) = delete;
     DrawingSurface& operator=(const DrawingSurface&) = delete;
@@ -28,9 +33,18 @@ public:
     QImage& Image() { return *m_image; }
     const QImage& Image() const { return *m_image; }
 
-    // Makes the image `size`, keeping its pixels at the top left and clearing the rest.
-    // False when a painter is live: the resize then happens when the last context leaves.
-    bool Resize(QSize size);
+    // The size in logical pixels, and where those lie among the image's device pixels.
+    QSize Size() const { return m_size; }
+    QRect Rect() const { return QRect(QPoint(0, 0), m_size); }
+    const PixelGrid& Grid() const { return m_grid; }
+
+    // Makes the surface `size` logical pixels on `grid`, keeping its pixels at the top left
+    // and clearing the rest; on another grid the old pixels no longer fit and all are
+    // cleared. False when a painter is live: the resize then happens when the last context
+    // leaves.
+    bool Resize(QSize size, const PixelGrid& grid = {});
+    // Makes the image's pixels outside `shape` (device pixels) transparent.
+    void ClearOutside(const QRegion& shape);
     // Whether a device context is on the surface.
     bool InUse() const { return m_users > 0; }
 
@@ -45,15 +59,22 @@ public:
     QPainter& Painter() { return m_painter; }
 
 private:
+    struct Layout {
+        QSize size;
+        PixelGrid grid;
+    };
+
     void Begin();
-    void ResizeNow(QSize size);
+    void ResizeNow(const Layout& layout);
 
     QImage m_own;
     QImage* m_image;
+    QSize m_size{0, 0};
+    PixelGrid m_grid;
     QPainter m_painter;
     int m_users = 0;
     const DeviceContext* m_current = nullptr;
-    std::optional<QSize> m_pendingSize;
+    std::optional<Layout> m_pending;
 };
 
 } // namespace platform

@@ -14,6 +14,18 @@ constexpr double kEdgeTolerance = 1e-9;
 constexpr int kMinEllipse = 2;
 } // namespace
 
+GdiRegion::GdiRegion(const QRect& box, int ellipseWidth, int ellipseHeight)
+    : m_region(RoundRect(box, ellipseWidth, ellipseHeight)),
+      m_rounded(Rounded{box, ellipseWidth, ellipseHeight}) {}
+
+QRegion GdiRegion::DeviceRegion(const PixelGrid& grid) const {
+    if (!m_rounded || grid.IsUnscaled()) {
+        return grid.Map(m_region);
+    }
+    return RoundRect(grid.Map(m_rounded->box), grid.Length(m_rounded->ellipseWidth),
+                     grid.Length(m_rounded->ellipseHeight));
+}
+
 QRegion GdiRegion::RoundRect(const QRect& box, int ellipseWidth, int ellipseHeight) {
     if (box.isEmpty()) {
         return {};

@@ -2,17 +2,25 @@
 #pragma once
 
 #include "platform/gdi/GdiObject.h"
+#include "platform/gdi/PixelGrid.h"
 
 #include <QRegion>
+
+#include <optional>
 
 namespace platform {
 
 class GdiRegion : public GdiObject {
 public:
     explicit GdiRegion(const QRegion& region) : m_region(region) {}
+    // The rectangle [left, right) x [top, bottom) with elliptic corners of the given size.
+    GdiRegion(const QRect& box, int ellipseWidth, int ellipseHeight);
 
     GdiKind Kind() const override { return GdiKind::Region; }
     const QRegion& Region() const { return m_region; }
+    // The region's device pixels on a grid: a rounded rectangle made again at the device
+    // resolution, so that its corners curve in device pixels; any other region enlarged.
+    QRegion DeviceRegion(const PixelGrid& grid) const;
 
     // The pixels of [left, right) x [top, bottom) with elliptic corners of the given size;
     // the shape RoundRect fills, so an outline drawn on the same rectangle stays visible.
@@ -25,7 +33,14 @@ protected:
     std::unique_ptr<CGdiObject> MakeWrapper() override;
 
 private:
+    struct Rounded {
+        QRect box;
+        int ellipseWidth;
+        int ellipseHeight;
+    };
+
     QRegion m_region;
+    std::optional<Rounded> m_rounded;
 };
 
 } // namespace platform

@@ -158,6 +158,10 @@ private:
     // The default erase: the class brush fills the client area, or without one the client
     // area is cleared so that the parent shows through.
     void EraseBackground(HDC hdc);
+    // Shapes the widget to the window's region, on the surface's grid.
+    void ApplyRegion();
+    // On a scaled screen, clears the surface outside the region's device pixels.
+    void ClearOutsideRegion();
 
     Window* m_parent = nullptr;
     UINT m_id = 0;

@@ -84,6 +84,11 @@ bool Window::Translate(QEvent* event) {
         m_erasePending = true;
         m_framePending = true;
         return bridge->BaseEvent(event);
+    case QEvent::ScreenChangeInternal:
+        // Another screen may have another ratio: the next paint draws on a surface at it.
+        Invalidate(true);
+        InvalidateFrame();
+        return bridge->BaseEvent(event);
     case QEvent::FocusIn:
         return Deliver(event, WM_SETFOCUS, 0, 0);
     case QEvent::FocusOut:

@@ -7,6 +7,7 @@
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/DrawingSurface.h"
 #include "platform/gdi/GdiRegion.h"
+#include "platform/gdi/PixelGrid.h"
 #include "platform/gdi/WinGdi.h"
 
 #include <QPainter>
@@ -51,7 +52,7 @@ void Window::EndPaint(HDC hdc) {
 HDC Window::GetDC(bool wholeWindow) {
     EnsureSurface();
     if (wholeWindow) {
-        return new DeviceContext(m_surface, QPoint(0, 0), m_surface->Image().rect());
+        return new DeviceContext(m_surface, QPoint(0, 0), m_surface->Rect());
     }
     const QRect client(ClientOrigin(), ClientRect().size());
     return new DeviceContext(m_surface, ClientOrigin(), client);
@@ -71,7 +72,7 @@ void Window::SetRegion(HRGN region, bool redraw) {
     m_region = region;
     if (m_widget != nullptr) {
         if (region != nullptr) {
-            m_widget->setMask(region->Region());
+            ApplyRegion();
         } else {
             m_widget->clearMask();
         }
@@ -81,13 +82,31 @@ void Window::SetRegion(HRGN region, bool redraw) {
     }
 }
 
+void Window::ApplyRegion() {
+    if (m_widget == nullptr || m_region == nullptr) {
+        return;
+    }
+    // On a scaled screen the region's curves run through device pixels: the widget shows every
+    // logical pixel they touch, and its surface is clear outside them (ClearOutsideRegion).
+    const PixelGrid& grid = m_surface->Grid();
+    m_widget->setMask(grid.IsUnscaled() ? m_region->Region()
+                                        : grid.Cover(m_region->DeviceRegion(grid)));
+}
+
+void Window::ClearOutsideRegion() {
+    const PixelGrid& grid = m_surface->Grid();
+    if (m_region != nullptr && !grid.IsUnscaled()) {
+        m_surface->ClearOutside(m_region->DeviceRegion(grid));
+    }
+}
+
 void Window::DrawDefaultFrame() {
     const int frame = FrameWidth();
     if (frame == 0) {
         return;
     }
     HDC hdc = GetDC(true);
-    RECT rc{0, 0, m_surface->Image().width(), m_surface->Image().height()};
+    RECT rc{0, 0, m_surface->Size().width(), m_surface->Size().height()};
     if (m_exStyle & WS_EX_CLIENTEDGE) {
         DrawEdge(hdc, &rc, EDGE_SUNKEN, BF_RECT);
     } else {
@@ -100,8 +119,20 @@ void Window::DrawDefaultFrame() {
 
 void Window::EnsureSurface() {
     const QSize size = m_widget != nullptr ? m_widget->size() : m_rect.size();
-    if (!m_surface->Resize(size)) {
+    // The screen's ratio, and the window's place in its top-level window, which at a
+    // fractional ratio decides where its logical edges fall among the device pixels.
+    const PixelGrid grid = m_widget != nullptr
+                               ? PixelGrid(m_widget->devicePixelRatioF(),
+                                           m_widget->mapTo(m_widget->window(), QPoint(0, 0)))
+                               : PixelGrid();
+    const bool regrid = !(grid == m_surface->Grid());
+    if (!m_surface->Resize(size, grid)) {
         m_resizeDeferred = true;
+    } else if (regrid) {
+        // The surface starts clear on the new grid: everything is painted again.
+        m_erasePending = true;
+        m_framePending = true;
+        ApplyRegion();
     }
 }
 
@@ -116,6 +147,7 @@ void Window::SurfaceReleased() {
         m_resizeDeferred = false;
         m_erasePending = true;
         m_framePending = true;
+        ApplyRegion();
         ScheduleRepaint();
     }
 }
@@ -155,6 +187,7 @@ void Window::Paint() {
     Send(WM_PAINT);
     m_surface->Leave(nullptr);
     SurfaceReleased();
+    ClearOutsideRegion();
     m_inPaint = false;
     if (m_widget == nullptr) {
         return;

@@ -27,6 +27,9 @@ WRITE_MAC = (211, 130, 59, 18)
 WRITE_ALL = (107, 163, 59, 18)
 
 HEADER = bytes([0x53, 0x45])
+# The dialog's client area in pixels on an unscaled screen, and the scale of a 200 % desktop.
+DIALOG_SIZE = (441, 302)
+SCALE = 2
 
 
 def address_frame(opcode, octets):
@@ -53,8 +56,8 @@ class DialogTest(unittest.TestCase):
         self.com1.close()
         self.com2.close()
 
-    def start(self, com1=None):
-        self.app = Tavrin(BINARY, self.x, {1: com1 or self.com1, 2: self.com2})
+    def start(self, com1=None, env=None):
+        self.app = Tavrin(BINARY, self.x, {1: com1 or self.com1, 2: self.com2}, env)
         return self.app
 
     def type_address(self, control, text):
@@ -135,6 +138,19 @@ class DialogTest(unittest.TestCase):
             self.assertTrue(app.wait_released(self.com1.path))
         self.assertTrue(self.com1.quiet())
         self.x.screenshot(os.path.join(ARTIFACTS, 'e2e', 'dialog-filled.png'))
+
+    def test_scaled_screen(self):
+        # A 200 % desktop: the dialog is twice the size, and a click lands on the control
+        # under the pointer, whose logical position is the unscaled one.
+        app = self.start(env={'QT_SCALE_FACTOR': str(SCALE)})
+        size = self.x.xdotool('getwindowgeometry', '--shell', app.window)
+        fields = dict(line.split('=', 1) for line in size.splitlines())
+        self.assertEqual((int(fields['WIDTH']), int(fields['HEIGHT'])),
+                         tuple(SCALE * side for side in DIALOG_SIZE))
+        self.x.screenshot(os.path.join(ARTIFACTS, 'e2e', 'dialog-%dx.png' % SCALE))
+        x, y = du_centre(*WRITE_SUBNET)
+        app.click(SCALE * x, SCALE * y)
+        self.assertEqual(self.com1.read(7), address_frame(0x54, [0, 0, 0, 0]))
 
     def test_write_all_sends_five_frames_apart(self):
         app = self.start()

@@ -1,5 +1,6 @@
 // Device contexts sharing one drawing surface: each draws with its own origin, clip and font
-// whatever the others did in between, and a resize waits until the last context has gone.
+// whatever the others did in between, a resize waits until the last context has gone, and on
+// a scaled grid the image holds device pixels.
 #include "platform/gdi/DrawingSurface.h"
 #include "platform/gdi/CBrush.h"
 #include "platform/gdi/CDC.h"
@@ -124,6 +125,27 @@ TEST(DrawingSurface, AResizeWaitsForTheLastContext) {
     EXPECT_TRUE(surface->Resize({30, 10})) << "no context: at once";
     EXPECT_EQ(surface->Image().size(), QSize(30, 10));
     EXPECT_EQ(At(*surface, 25, 5), kRed);
+}
+
+TEST(DrawingSurface, OnAScaledGridTheImageHoldsDevicePixels) {
+    // Half a device pixel off the grid's start: 10 x 5 logical pixels take 15 x 7.
+    const platform::PixelGrid grid(1.5, QPoint(1, 1));
+    auto surface = std::make_shared<DrawingSurface>();
+    ASSERT_TRUE(surface->Resize({10, 5}, grid));
+    EXPECT_EQ(surface->Size(), QSize(10, 5));
+    EXPECT_EQ(surface->Image().size(), QSize(15, 7));
+    EXPECT_EQ(surface->Image().devicePixelRatio(), 1.5);
+    {
+        DeviceContext dc(surface, QPoint(0, 0), surface->Rect());
+        Fill(*dc.Wrapper(), {0, 0, 10, 5}, kRed);
+    }
+    EXPECT_EQ(At(*surface, 14, 6), kRed) << "every device pixel is drawn";
+    // A larger size on the same grid keeps the pixels; another grid starts clear.
+    ASSERT_TRUE(surface->Resize({12, 5}, grid));
+    EXPECT_EQ(At(*surface, 14, 6), kRed);
+    ASSERT_TRUE(surface->Resize({12, 5}, platform::PixelGrid(2.0, QPoint(0, 0))));
+    EXPECT_EQ(surface->Image().size(), QSize(24, 10));
+    EXPECT_EQ(qAlpha(surface->Image().pixel(0, 0)), 0);
 }
 
 } // namespace

@@ -1,9 +1,11 @@
 // A white image with a device context on it, for drawing tests; pixels read back as COLORREF.
+// With a ratio, the image holds that many device pixels per logical pixel.
 #pragma once
 
 #include "platform/gdi/CDC.h"
 #include "platform/gdi/ColorRef.h"
 #include "platform/gdi/DeviceContext.h"
+#include "platform/gdi/PixelGrid.h"
 
 #include <QDir>
 #include <QImage>
@@ -16,13 +18,31 @@ namespace gdi_test {
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kPaper = RGB(250, 249, 240); // a background no operation draws by itself
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr COLORREF kGreen = RGB(0, 160, 0);
+
+// A 53 x 20 tile (the size of the dialog's texture) whose every pixel is distinct, so that
+// any misalignment of a pattern shows.
+inline QImage DistinctTile() {
+    QImage tile(53, 20, QImage::Format_RGB32);
+    for (int y = 0; y < tile.height(); ++y) {
+        for (int x = 0; x < tile.width(); ++x) {
+            tile.setPixel(x, y, qRgb(x * 4, y * 12, 77));
+        }
+    }
+    return tile;
+}
 
 class Canvas {
 public:
-    explicit Canvas(int width, int height, COLORREF background = kWhite, QPoint origin = {0, 0})
-        : m_image(width, height, QImage::Format_ARGB32_Premultiplied) {
+    explicit Canvas(int width, int height, COLORREF background = kWhite, QPoint origin = {0, 0},
+                    double ratio = 1.0)
+        : m_image(platform::PixelGrid(ratio, QPoint(0, 0)).DeviceSize(QSize(width, height)),
+                  QImage::Format_ARGB32_Premultiplied) {
         m_image.fill(platform::ToQColor(background));
-        m_dc = std::make_unique<platform::DeviceContext>(m_image, origin, m_image.rect());
+        m_image.setDevicePixelRatio(ratio);
+        m_dc =
+            std::make_unique<platform::DeviceContext>(m_image, origin, QRect(0, 0, width, height));
     }
 
     CDC& Dc() { return *CDC::FromHandle(m_dc.get()); }

@@ -12,12 +12,12 @@
 
 using gdi_test::Canvas;
 using gdi_test::kBlack;
+using gdi_test::kGreen;
 using gdi_test::kPaper;
+using gdi_test::kRed;
 using gdi_test::kWhite;
 
 namespace {
-constexpr COLORREF kRed = RGB(255, 0, 0);
-constexpr COLORREF kGreen = RGB(0, 160, 0);
 constexpr COLORREF kFrameGreen = RGB(55, 98, 6);
 } // namespace
 
@@ -57,13 +57,7 @@ TEST(Fills, FillRectHonoursOriginAndClip) {
 }
 
 TEST(Fills, PatternBrushTilesFromTheLogicalOrigin) {
-    // A 53 x 20 tile whose every pixel is distinct, so any misalignment shows.
-    QImage tile(53, 20, QImage::Format_RGB32);
-    for (int y = 0; y < tile.height(); ++y) {
-        for (int x = 0; x < tile.width(); ++x) {
-            tile.setPixel(x, y, qRgb(x * 4, y * 12, 77));
-        }
-    }
+    const QImage tile = gdi_test::DistinctTile();
     CBitmap bitmap;
     bitmap.Attach(new platform::GdiBitmap(tile));
     CBrush pattern(&bitmap);
