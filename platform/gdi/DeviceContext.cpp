@@ -181,8 +181,7 @@ void DeviceContext::FillDeviceRegion(const QRegion& device, const GdiBrush& brus
     // The pattern is a picture: enlarged by the ratio, from the brush origin's device pixel.
     const QPoint origin = m_state.brushOrigin + m_origin;
     painter.setBrushOrigin(Grid().X(origin.x()), Grid().Y(origin.y()));
-    QBrush qtBrush = brush.Brush();
-    qtBrush.setTransform(QTransform::fromScale(Grid().Ratio(), Grid().Ratio()));
+    const QBrush qtBrush = brush.DeviceBrush(Grid().Ratio());
     for (const QRect& rect : device) {
         painter.fillRect(rect, qtBrush);
     }

@@ -32,19 +32,40 @@ bool DrawingSurface::Resize(QSize size, const PixelGrid& grid) {
     return true;
 }
 
+QImage& DrawingSurface::Image() {
+    MakeImage();
+    return *m_image;
+}
+
 void DrawingSurface::ResizeNow(const Layout& layout) {
     m_pending.reset();
-    QImage resized(layout.grid.DeviceSize(layout.size), QImage::Format_ARGB32_Premultiplied);
-    resized.fill(Qt::transparent);
-    if (!m_image->isNull() && layout.grid == m_grid) {
-        // Device pixel for device pixel: the copy is made before the new image takes the ratio.
-        QPainter copy(&resized);
-        copy.drawImage(QRect(QPoint(0, 0), m_image->size()), *m_image);
+    if (!m_imageStale) {
+        m_kept = m_image->rect();
     }
-    resized.setDevicePixelRatio(layout.grid.Ratio());
-    *m_image = std::move(resized);
+    // On another grid the old pixels no longer fit: none is kept.
+    m_kept = layout.grid == m_grid
+                 ? m_kept & QRect(QPoint(0, 0), layout.grid.DeviceSize(layout.size))
+                 : QRect();
     m_size = layout.size;
     m_grid = layout.grid;
+    m_imageStale = true;
+}
+
+void DrawingSurface::MakeImage() {
+    if (!m_imageStale) {
+        return;
+    }
+    m_imageStale = false;
+    QImage resized(m_grid.DeviceSize(m_size), QImage::Format_ARGB32_Premultiplied);
+    resized.fill(Qt::transparent);
+    if (!m_kept.isEmpty()) {
+        // Device pixel for device pixel: the copy is made before the new image takes the ratio.
+        QPainter copy(&resized);
+        copy.setCompositionMode(QPainter::CompositionMode_Source);
+        copy.drawImage(m_kept, *m_image, m_kept);
+    }
+    resized.setDevicePixelRatio(m_grid.Ratio());
+    *m_image = std::move(resized);
 }
 
 void DrawingSurface::ClearOutside(const QRegion& shape) {
@@ -56,7 +77,7 @@ void DrawingSurface::ClearOutside(const QRegion& shape) {
         m_painter.setTransform(QTransform::fromScale(1.0 / m_grid.Ratio(), 1.0 / m_grid.Ratio()));
         m_painter.setClipping(false);
         m_painter.setCompositionMode(QPainter::CompositionMode_Clear);
-        for (const QRect& rect : QRegion(m_image->rect()) - shape) {
+        for (const QRect& rect : QRegion(Image().rect()) - shape) {
             m_painter.fillRect(rect, Qt::transparent);
         }
         m_painter.restore();
@@ -85,7 +106,7 @@ void DrawingSurface::Leave(const DeviceContext* dc) {
 
 void DrawingSurface::Begin() {
     // A null image (a window of no size) has nothing to paint on; its contexts draw nothing.
-    if (m_image->isNull() || !m_painter.begin(m_image)) {
+    if (Image().isNull() || !m_painter.begin(m_image)) {
         return;
     }
     m_painter.setRenderHint(QPainter::Antialiasing, false);

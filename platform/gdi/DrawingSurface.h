@@ -30,8 +30,8 @@ public:
     DrawingSurface& operator=(const DrawingSurface&) = delete;
     ~DrawingSurface();
 
-    QImage& Image() { return *m_image; }
-    const QImage& Image() const { return *m_image; }
+    // The image at the surface's size and grid, made on first use after a resize.
+    QImage& Image();
 
     // The size in logical pixels, and where those lie among the image's device pixels.
     QSize Size() const { return m_size; }
@@ -66,11 +66,17 @@ private:
 
     void Begin();
     void ResizeNow(const Layout& layout);
+    // Makes the image that the last resize asked for, keeping what still fits of the old one.
+    void MakeImage();
 
     QImage m_own;
     QImage* m_image;
     QSize m_size{0, 0};
     PixelGrid m_grid;
+    // Whether the image awaits the last resize, and the device pixels of the image that
+    // every resize since it was made has kept.
+    bool m_imageStale = false;
+    QRect m_kept;
     QPainter m_painter;
     int m_users = 0;
     const DeviceContext* m_current = nullptr;

@@ -26,6 +26,9 @@ public:
     COLORREF Color() const { return m_color; }
     // The equivalent Qt brush; pattern brushes are texture brushes.
     QBrush Brush() const;
+    // The Qt brush for a surface of `ratio` device pixels per logical pixel: a pattern's
+    // pixels become blocks of device pixels, as if the picture were enlarged by the ratio.
+    QBrush DeviceBrush(double ratio) const;
 
 protected:
     std::unique_ptr<CGdiObject> MakeWrapper() override;

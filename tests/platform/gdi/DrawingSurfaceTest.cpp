@@ -30,7 +30,7 @@ std::shared_ptr<DrawingSurface> WhiteSurface(QSize size) {
     return surface;
 }
 
-COLORREF At(const DrawingSurface& surface, int x, int y) {
+COLORREF At(DrawingSurface& surface, int x, int y) {
     return platform::ToColorRef(surface.Image().pixel(x, y));
 }
 
@@ -125,6 +125,12 @@ TEST(DrawingSurface, AResizeWaitsForTheLastContext) {
     EXPECT_TRUE(surface->Resize({30, 10})) << "no context: at once";
     EXPECT_EQ(surface->Image().size(), QSize(30, 10));
     EXPECT_EQ(At(*surface, 25, 5), kRed);
+
+    // Sizes taken one after another between two draws keep only what each of them kept.
+    ASSERT_TRUE(surface->Resize({15, 10}));
+    ASSERT_TRUE(surface->Resize({40, 20}));
+    EXPECT_EQ(At(*surface, 5, 5), kRed);
+    EXPECT_EQ(qAlpha(surface->Image().pixel(25, 5)), 0) << "cut off by the smaller size";
 }
 
 TEST(DrawingSurface, OnAScaledGridTheImageHoldsDevicePixels) {
@@ -145,6 +151,14 @@ TEST(DrawingSurface, OnAScaledGridTheImageHoldsDevicePixels) {
     EXPECT_EQ(At(*surface, 14, 6), kRed);
     ASSERT_TRUE(surface->Resize({12, 5}, platform::PixelGrid(2.0, QPoint(0, 0))));
     EXPECT_EQ(surface->Image().size(), QSize(24, 10));
+    EXPECT_EQ(qAlpha(surface->Image().pixel(0, 0)), 0);
+    // Also when the surface goes back to the first grid before anything reads it.
+    {
+        DeviceContext dc(surface, QPoint(0, 0), surface->Rect());
+        Fill(*dc.Wrapper(), {0, 0, 12, 5}, kRed);
+    }
+    ASSERT_TRUE(surface->Resize({12, 5}, grid));
+    ASSERT_TRUE(surface->Resize({12, 5}, platform::PixelGrid(2.0, QPoint(0, 0))));
     EXPECT_EQ(qAlpha(surface->Image().pixel(0, 0)), 0);
 }
 

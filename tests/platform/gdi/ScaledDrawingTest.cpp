@@ -6,6 +6,7 @@
 #include "platform/gdi/CBitmap.h"
 #include "platform/gdi/CBrush.h"
 #include "platform/gdi/GdiBitmap.h"
+#include "platform/gdi/GdiBrush.h"
 #include "platform/gdi/PixelGrid.h"
 
 #include <gtest/gtest.h>
@@ -53,6 +54,29 @@ TEST(ScaledDrawing, PatternIsEnlargedAsAPictureFromTheBrushOrigin) {
             const int tx = ((x / 2 - 7) % 53 + 53) % 53;
             const int ty = ((y / 2 - 5) % 20 + 20) % 20;
             ASSERT_EQ(canvas.At(x, y), platform::ToColorRef(tile.pixel(tx, ty))) << x << "," << y;
+        }
+    }
+}
+
+TEST(ScaledDrawing, PreEnlargedPatternDrawsWhatTheEnlargingTransformDraws) {
+    // Dialog-sized fills from the window's corner and from an odd brush origin at every
+    // ratio, against the pattern sampled through the transform device pixel by device pixel.
+    const QImage tile = gdi_test::DistinctTile();
+    const platform::GdiBrush brush(tile);
+    QBrush enlarging(tile.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    for (const double ratio : {kDouble, 1.25, 1.5, 1.75, 3.0}) {
+        enlarging.setTransform(QTransform::fromScale(ratio, ratio));
+        const QSize size = platform::PixelGrid(ratio, QPoint(0, 0)).DeviceSize(QSize(600, 420));
+        for (const QPoint origin : {QPoint(0, 0), QPoint(-13, -7)}) {
+            QImage expected(size, QImage::Format_ARGB32_Premultiplied);
+            QImage actual(size, QImage::Format_ARGB32_Premultiplied);
+            for (auto [image, qtBrush] :
+                 {std::pair{&expected, enlarging}, std::pair{&actual, brush.DeviceBrush(ratio)}}) {
+                QPainter painter(image);
+                painter.setBrushOrigin(origin);
+                painter.fillRect(image->rect(), qtBrush);
+            }
+            EXPECT_EQ(actual, expected) << ratio << " from " << origin.x() << "," << origin.y();
         }
     }
 }
