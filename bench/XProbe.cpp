@@ -5,10 +5,13 @@
 //   xprobe launch PROGRAM [ARG...]
 //     Listens for map events on the root window, starts the program and prints
 //     "mapped WINDOW PID SECONDS" when its first top-level window is mapped (SECONDS from
-//     just before the exec), then waits for the program to end and exits with its status.
+//     just before the exec), then "drawn SECONDS" when the program first draws into that
+//     window (the DAMAGE extension's first report on it), then waits for the program to end
+//     and exits with its status.
 //   xprobe click WINDOW X Y
 //     Moves the pointer to (X, Y) in the window, lets hover effects settle, then presses and
 //     releases button 1 and prints "clicked TIME", TIME taken just before the press.
+#include <xcb/damage.h>
 #include <xcb/xcb.h>
 #include <xcb/xtest.h>
 
@@ -21,6 +24,7 @@
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -51,9 +55,23 @@ xcb_connection_t* Connect(xcb_screen_t** screen) {
     return c;
 }
 
+// The first event number of the DAMAGE extension, after agreeing on its version.
+uint8_t DamageEvents(xcb_connection_t* c) {
+    const xcb_query_extension_reply_t* damage = xcb_get_extension_data(c, &xcb_damage_id);
+    if (damage == nullptr || !damage->present) {
+        std::fprintf(stderr, "xprobe: the X server has no DAMAGE extension\n");
+        std::exit(1);
+    }
+    free(xcb_damage_query_version_reply(
+        c, xcb_damage_query_version(c, XCB_DAMAGE_MAJOR_VERSION, XCB_DAMAGE_MINOR_VERSION),
+        nullptr));
+    return damage->first_event;
+}
+
 int Launch(char** argv) {
     xcb_screen_t* screen = nullptr;
     xcb_connection_t* c = Connect(&screen);
+    const uint8_t damageNotify = DamageEvents(c) + XCB_DAMAGE_NOTIFY;
     const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
     xcb_change_window_attributes(c, screen->root, XCB_CW_EVENT_MASK, &mask);
     free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr)); // selection in effect
@@ -65,12 +83,29 @@ int Launch(char** argv) {
         std::fprintf(stderr, "xprobe: cannot start %s: %s\n", argv[0], std::strerror(errno));
         _exit(127);
     }
+    // Damage is watched from each top-level window's creation on, so that a first drawing
+    // right after the map cannot come before the watch does.
+    std::vector<xcb_damage_damage_t> watches;
+    xcb_window_t mapped = XCB_NONE;
     while (xcb_generic_event_t* event = xcb_wait_for_event(c)) {
-        const bool map = (event->response_type & 0x7f) == XCB_MAP_NOTIFY;
-        const auto* notify = reinterpret_cast<xcb_map_notify_event_t*>(event);
-        if (map && !notify->override_redirect) {
-            std::printf("mapped 0x%x %d %.6f\n", notify->window, static_cast<int>(pid),
-                        Now() - start);
+        const uint8_t type = event->response_type & 0x7f;
+        if (type == XCB_CREATE_NOTIFY) {
+            const auto* created = reinterpret_cast<xcb_create_notify_event_t*>(event);
+            watches.push_back(xcb_generate_id(c));
+            xcb_damage_create(c, watches.back(), created->window,
+                              XCB_DAMAGE_REPORT_LEVEL_NON_EMPTY);
+            xcb_flush(c);
+        } else if (type == XCB_MAP_NOTIFY && mapped == XCB_NONE) {
+            const auto* notify = reinterpret_cast<xcb_map_notify_event_t*>(event);
+            if (!notify->override_redirect) {
+                mapped = notify->window;
+                std::printf("mapped 0x%x %d %.6f\n", mapped, static_cast<int>(pid),
+                            Now() - start);
+                std::fflush(stdout);
+            }
+        } else if (type == damageNotify && mapped != XCB_NONE &&
+                   reinterpret_cast<xcb_damage_notify_event_t*>(event)->drawable == mapped) {
+            std::printf("drawn %.6f\n", Now() - start);
             std::fflush(stdout);
             free(event);
             break;
