@@ -99,8 +99,7 @@ int Launch(char** argv) {
             const auto* notify = reinterpret_cast<xcb_map_notify_event_t*>(event);
             if (!notify->override_redirect) {
                 mapped = notify->window;
-                std::printf("mapped 0x%x %d %.6f\n", mapped, static_cast<int>(pid),
-                            Now() - start);
+                std::printf("mapped 0x%x %d %.6f\n", mapped, static_cast<int>(pid), Now() - start);
                 std::fflush(stdout);
             }
         } else if (type == damageNotify && mapped != XCB_NONE &&

@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Measures tavrin side by side with its yardsticks on an X server of its own (Xvfb) and
-prints a Markdown table of medians: start-up against a bare Qt dialog with the same
-controls, an address write and the write-all sequence at a pseudo-terminal, context
-switches while idle, and resident memory; start-up and memory once more on a scaled screen
+prints a Markdown table of medians: start-up (to the map and to the first frame drawn)
+against a bare Qt dialog with the same controls, an address write and the write-all
+sequence at a pseudo-terminal, context switches while idle, and resident memory; start-up and memory once more on a scaled screen
 (QT_SCALE_FACTOR, 2 unless --scale says otherwise), where window surfaces hold more pixels.
 
 Usage: bench/run.py [--runs N] [--idle-runs N] [--all-runs N] [--scale F] [--tmpfs-lock]
