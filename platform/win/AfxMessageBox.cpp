@@ -33,6 +33,9 @@ QMessageBox::Icon IconFor(UINT type) {
 int ShowQtMessageBox(const CString& text, const CString& caption, UINT type) {
     QMessageBox box(IconFor(type), QString::fromStdString(caption), QString::fromStdString(text),
                     QMessageBox::NoButton, QApplication::activeWindow());
+    // A message may name a device path or a line to type into a terminal: the user can
+    // select it with the mouse and copy it, whatever the desktop's style would allow.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     switch (type & 0x0F) {
     case MB_OKCANCEL:
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
