@@ -208,19 +208,6 @@ void DeviceContext::InvertRegion(const QRegion& region) {
     painter.restore();
 }
 
-COLORREF DeviceContext::PixelAt(QPoint point) const {
-    const QPoint device = ToDevice(QRect(point, QSize(1, 1))).topLeft();
-    const QImage& image = m_surface->Image();
-    if (!image.rect().contains(device)) {
-        return CLR_INVALID;
-    }
-    return ToColorRef(image.pixel(device));
-}
-
-bool DeviceContext::IsVisible(QPoint point) const {
-    return VisibleRegion().contains(point);
-}
-
 void DeviceContext::Retain(const State& state) {
     for (GdiObject* object :
          {static_cast<GdiObject*>(state.pen), static_cast<GdiObject*>(state.brush),

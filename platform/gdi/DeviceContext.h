@@ -88,8 +88,6 @@ public:
     // The same for shapes made at the device resolution (ToDevice's coordinates).
     void FillDeviceRegion(const QRegion& device, const GdiBrush& brush);
     void FillDeviceRegion(const QRegion& device, COLORREF color);
-    COLORREF PixelAt(QPoint point) const;
-    bool IsVisible(QPoint point) const;
 
 private:
     struct State {

@@ -68,7 +68,6 @@ public:
     // State.
     DWORD Style() const { return m_style; }
     virtual void SetStyle(DWORD style);
-    DWORD ExStyle() const { return m_exStyle; }
     virtual CString Text() const { return m_text; }
     virtual void SetText(const CString& text);
     HFONT Font() const { return m_font; }
@@ -133,7 +132,6 @@ protected:
     virtual HBRUSH ClassBrush() const { return nullptr; }
     // Draws the classic frame in the non-client area.
     void DrawDefaultFrame();
-    QEvent* CurrentEvent() const { return m_currentEvent; }
     // Offers a key press to the top-level window's dialog keys before this window's widget
     // sees it, as the dialog manager does; true when consumed.
     bool TranslateDialogKey(QEvent* event);
