@@ -25,8 +25,8 @@ BOOL DrawFigure(platform::DeviceContext& dc, QRect box, int ellipseWidth, int el
     const platform::GdiBrush& brush = *dc.Brush();
     const platform::PixelGrid& grid = dc.Grid();
     const auto deviceFigure = [&](const QRect& logicalBox) {
-        return platform::GdiRegion::RoundRect(dc.ToDevice(logicalBox), grid.Length(ellipseWidth),
-                                              grid.Length(ellipseHeight));
+        return platform::GdiRegion::RoundRect(grid, logicalBox.translated(dc.Origin()),
+                                              ellipseWidth, ellipseHeight);
     };
     if (pen.IsNull()) {
         box.adjust(0, 0, -1, -1);

@@ -22,8 +22,12 @@ QRegion GdiRegion::DeviceRegion(const PixelGrid& grid) const {
     if (!m_rounded || grid.IsUnscaled()) {
         return grid.Map(m_region);
     }
-    return RoundRect(grid.Map(m_rounded->box), grid.Length(m_rounded->ellipseWidth),
-                     grid.Length(m_rounded->ellipseHeight));
+    return RoundRect(grid, m_rounded->box, m_rounded->ellipseWidth, m_rounded->ellipseHeight);
+}
+
+QRegion GdiRegion::RoundRect(const PixelGrid& grid, const QRect& box, int ellipseWidth,
+                             int ellipseHeight) {
+    return RoundRect(grid.Map(box), grid.Length(ellipseWidth), grid.Length(ellipseHeight));
 }
 
 QRegion GdiRegion::RoundRect(const QRect& box, int ellipseWidth, int ellipseHeight) {

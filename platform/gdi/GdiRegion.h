@@ -25,6 +25,10 @@ public:
     // The pixels of [left, right) x [top, bottom) with elliptic corners of the given size;
     // the shape RoundRect fills, so an outline drawn on the same rectangle stays visible.
     static QRegion RoundRect(const QRect& box, int ellipseWidth, int ellipseHeight);
+    // The same rectangle, in logical pixels, made at the device resolution of a grid: its
+    // corners curve in device pixels.
+    static QRegion RoundRect(const PixelGrid& grid, const QRect& box, int ellipseWidth,
+                             int ellipseHeight);
     // The region shrunk by the given number of pixels: pixels whose 4-neighbours are all
     // inside survive each step. Used for the outline width of filled figures.
     static QRegion Erode(const QRegion& region, int steps);
