@@ -4,26 +4,35 @@ namespace caption {
 
 namespace {
 
-// Continuation bytes of a UTF-8 sequence look like 10xxxxxx.
-constexpr unsigned char kContinuationMask = 0xC0;
-constexpr unsigned char kContinuationBits = 0x80;
+// Continuation bytes of a UTF-8 sequence look like 10xxxxxx; the second half of a UTF-16
+// surrogate pair lies in DC00-DFFF.
+constexpr unsigned kContinuationMask = 0xC0;
+constexpr unsigned kContinuationBits = 0x80;
+constexpr unsigned kLowSurrogateFirst = 0xDC00;
+constexpr unsigned kLowSurrogateLast = 0xDFFF;
 // How far a pressed button's caption moves right and down.
 constexpr int kPressedShift = 1;
 
-bool IsContinuation(char byte) {
-    return (static_cast<unsigned char>(byte) & kContinuationMask) == kContinuationBits;
+// Whether a code unit continues a character that began before it.
+bool IsContinuation(TCHAR unit) {
+    if constexpr (sizeof(TCHAR) == 1) {
+        return (static_cast<unsigned char>(unit) & kContinuationMask) == kContinuationBits;
+    } else {
+        const auto value = static_cast<unsigned>(unit);
+        return value >= kLowSurrogateFirst && value <= kLowSurrogateLast;
+    }
 }
 
 } // namespace
 
 CString FirstCharacters(const CString& text, int maxCharacters) {
     int characters = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (IsContinuation(text[i])) {
+    for (int i = 0; i < text.GetLength(); ++i) {
+        if (IsContinuation(text.GetAt(i))) {
             continue;
         }
         if (characters == maxCharacters) {
-            return text.substr(0, i);
+            return text.Left(i);
         }
         ++characters;
     }

@@ -1,6 +1,7 @@
 // The caption of the gradient button: how much of the window text is drawn and where.
 #pragma once
 
+#include "platform/base/CString.h"
 #include "platform/gdi/CRect.h"
 
 namespace caption {
@@ -8,7 +9,7 @@ namespace caption {
 // Characters of a caption that are drawn; the rest of a longer caption is dropped.
 constexpr int kMaxCharacters = 259;
 
-// The first `maxCharacters` characters of UTF-8 text, never cutting a character in half.
+// The first `maxCharacters` characters of the text, never cutting a character in half.
 CString FirstCharacters(const CString& text, int maxCharacters);
 
 // Where a caption of `extent` starts when centred on `rect`: each halving truncates toward

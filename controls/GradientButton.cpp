@@ -85,6 +85,7 @@ void CGradientButton::PreSubclassWindow() {
 void CGradientButton::OnMouseMove(UINT nFlags, CPoint point) {
     if (!m_bMouseTracked) {
         TRACKMOUSEEVENT request;
+        request.cbSize = sizeof(TRACKMOUSEEVENT);
         request.dwFlags = TME_HOVER | TME_LEAVE;
         request.hwndTrack = m_hWnd;
         request.dwHoverTime = kHoverTimeMs;

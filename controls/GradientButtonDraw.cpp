@@ -106,7 +106,7 @@ void CGradientButton::DrawCaption(CDC* pDC, const CRect& rect, const CString& te
     const CPoint origin = caption::CenteredOrigin(rect, extent, bPressed);
     const int nOldMode = pDC->SetBkMode(TRANSPARENT);
     const UINT flags = DST_PREFIXTEXT | (bDisabled ? DSS_DISABLED : DSS_NORMAL);
-    pDC->DrawState(origin, extent, text.c_str(), flags, TRUE, 0, nullptr);
+    pDC->DrawState(origin, extent, text, flags, TRUE, 0, nullptr);
     if (pOldFont != nullptr) {
         pDC->SelectObject(pOldFont);
     }

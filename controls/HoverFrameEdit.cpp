@@ -32,6 +32,7 @@ LRESULT CHoverFrameEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_MOUSEMOVE:
         if (!m_bTracking) {
             TRACKMOUSEEVENT request;
+            request.cbSize = sizeof(TRACKMOUSEEVENT);
             request.dwFlags = TME_HOVER | TME_LEAVE;
             request.hwndTrack = m_hWnd;
             request.dwHoverTime = kHoverTimeMs;

@@ -3,9 +3,10 @@
 #pragma once
 
 #include "device/SerialLink.h"
+#include "platform/base/CString.h"
 
-constexpr const char* kPortCom1 = "COM1";
-constexpr const char* kPortCom2 = "COM2";
+constexpr LPCTSTR kPortCom1 = TEXT("COM1");
+constexpr LPCTSTR kPortCom2 = TEXT("COM2");
 constexpr int kPortNumberCom1 = 1;
 constexpr int kPortNumberCom2 = 2;
 constexpr long kInputModeBinary = 1;

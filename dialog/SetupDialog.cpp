@@ -69,10 +69,10 @@ BOOL CSetupDialog::OnInitDialog() {
     CDialog::OnInitDialog();
     if (CMenu* pSysMenu = GetSystemMenu(FALSE)) {
         CString strAboutMenu;
-        AfxLoadString(IDS_ABOUT, strAboutMenu);
-        if (!strAboutMenu.empty()) {
+        strAboutMenu.LoadString(IDS_ABOUT);
+        if (!strAboutMenu.IsEmpty()) {
             pSysMenu->AppendMenu(MF_SEPARATOR);
-            pSysMenu->AppendMenu(MF_STRING, IDM_ABOUT, strAboutMenu.c_str());
+            pSysMenu->AppendMenu(MF_STRING, IDM_ABOUT, strAboutMenu);
         }
     }
     SetIcon(m_hIcon, TRUE);

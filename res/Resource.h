@@ -1,37 +1,35 @@
-// Resource identifiers of the program.
+// Resource identifiers of the program, as plain macros that a resource compiler reads too.
 #pragma once
 
-#include "platform/base/WinDef.h"
+#define IDD_ABOUTBOX_DIALOG 100
+#define IDS_ABOUT           101
+#define IDD_SETUP_DIALOG    102
+#define IDI_MAINFRAME       128
+#define IDB_BACKGROUND      130
+#define IDI_DIALOG_ICON     131
 
-constexpr UINT IDD_ABOUTBOX_DIALOG = 100;
-constexpr UINT IDS_ABOUT = 101;
-constexpr UINT IDD_SETUP_DIALOG = 102;
-constexpr UINT IDI_MAINFRAME = 128;
-constexpr UINT IDB_BACKGROUND = 130;
-constexpr UINT IDI_DIALOG_ICON = 131;
-
-constexpr UINT IDC_WRITE_SERVER = 1000;
-constexpr UINT IDC_WRITE_CENTRAL = 1001;
-constexpr UINT IDC_WRITE_SUBNET = 1002;
-constexpr UINT IDC_WRITE_GATEWAY = 1003;
-constexpr UINT IDC_WRITE_MAC = 1004;
-constexpr UINT IDC_WRITE_ALL = 1005;
-constexpr UINT IDC_SERVER_IP = 1008;
-constexpr UINT IDC_CENTRAL_IP = 1009;
-constexpr UINT IDC_SUBNET_MASK = 1010;
-constexpr UINT IDC_GATEWAY_IP = 1011;
-constexpr UINT IDC_PORT = 1013;
-constexpr UINT IDC_COMM = 1014;
-constexpr UINT IDC_TITLE = 1016;
-constexpr UINT IDC_HIDDEN_EDIT = 1017;
-constexpr UINT IDC_MAC1 = 1018;
-constexpr UINT IDC_MAC2 = 1019;
-constexpr UINT IDC_MAC3 = 1020;
-constexpr UINT IDC_MAC4 = 1021;
-constexpr UINT IDC_MAC5 = 1022;
-constexpr UINT IDC_MAC6 = 1023;
+#define IDC_WRITE_SERVER  1000
+#define IDC_WRITE_CENTRAL 1001
+#define IDC_WRITE_SUBNET  1002
+#define IDC_WRITE_GATEWAY 1003
+#define IDC_WRITE_MAC     1004
+#define IDC_WRITE_ALL     1005
+#define IDC_SERVER_IP     1008
+#define IDC_CENTRAL_IP    1009
+#define IDC_SUBNET_MASK   1010
+#define IDC_GATEWAY_IP    1011
+#define IDC_PORT          1013
+#define IDC_COMM          1014
+#define IDC_TITLE         1016
+#define IDC_HIDDEN_EDIT   1017
+#define IDC_MAC1          1018
+#define IDC_MAC2          1019
+#define IDC_MAC3          1020
+#define IDC_MAC4          1021
+#define IDC_MAC5          1022
+#define IDC_MAC6          1023
 // The unnamed labels; the template stores it as 32 bits (0xFFFFFFFF).
-constexpr int IDC_STATIC = -1;
+#define IDC_STATIC (-1)
 
 // System-menu command of the About entry.
-constexpr UINT IDM_ABOUT = 0x0010;
+#define IDM_ABOUT 0x0010

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 using BYTE = std::uint8_t;
 using WORD = std::uint16_t;
@@ -17,12 +16,10 @@ using LRESULT = std::intptr_t;
 using COLORREF = DWORD;
 using DISPID = LONG;
 using VARTYPE = unsigned short;
+// Text is UTF-8 throughout the program; TEXT("...") spells a literal of its characters.
 using TCHAR = char;
-using LPTSTR = char*;
 using LPCTSTR = const char*;
-
-// Text is UTF-8 throughout the program.
-using CString = std::string;
+#define TEXT(quote) quote
 
 constexpr BOOL TRUE = 1;
 constexpr BOOL FALSE = 0;
@@ -65,13 +62,11 @@ struct POINT {
     LONG x = 0;
     LONG y = 0;
 };
-using LPPOINT = POINT*;
 
 struct SIZE {
     LONG cx = 0;
     LONG cy = 0;
 };
-using LPSIZE = SIZE*;
 
 constexpr WORD LOWORD(std::uintptr_t v) {
     return static_cast<WORD>(v & 0xFFFF);

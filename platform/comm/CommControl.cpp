@@ -17,16 +17,16 @@ void RegisterCommControl() {
 
 namespace comm {
 
-CString PortName(long port) {
+std::string PortName(long port) {
     return "COM" + std::to_string(port);
 }
 
-CString DevicePathForPort(long port) {
-    const CString variable = kPortVariablePrefix + PortName(port);
+std::string DevicePathForPort(long port) {
+    const std::string variable = kPortVariablePrefix + PortName(port);
     if (const char* path = std::getenv(variable.c_str()); path != nullptr && *path != '\0') {
         // A bare name such as "ttyUSB0" is a device under /dev, as in the usual port names.
-        const CString value = path;
-        return value.find('/') == CString::npos ? kDeviceDirectory + value : value;
+        const std::string value = path;
+        return value.find('/') == std::string::npos ? kDeviceDirectory + value : value;
     }
     return kDefaultDevicePrefix + std::to_string(port - 1);
 }

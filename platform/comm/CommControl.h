@@ -8,6 +8,7 @@
 #include "platform/ole/DispatchControl.h"
 
 #include <memory>
+#include <string>
 
 namespace platform {
 
@@ -29,10 +30,10 @@ constexpr const char* kDeviceDirectory = "/dev/";
 constexpr const char* kDefaultDevicePrefix = "/dev/ttyS";
 
 // "COM<n>".
-CString PortName(long port);
+std::string PortName(long port);
 // The device of port n: $TAVRIN_COM<n> when set and not empty (a name without a slash is
 // taken under /dev), else /dev/ttyS<n-1>.
-CString DevicePathForPort(long port);
+std::string DevicePathForPort(long port);
 
 class CommControl : public DispatchControl {
 public:
@@ -50,7 +51,7 @@ private:
     void PutInputMode(const VARIANT& value);
 
     short m_commPort = kMinPort;
-    CString m_settingsText = kDefaultSettings;
+    std::string m_settingsText = kDefaultSettings;
     LineSettings m_settings;
     long m_inputMode = kInputModeText;
     std::unique_ptr<CommDevice> m_device;

@@ -72,7 +72,8 @@ CommDevice::~CommDevice() {
     }
 }
 
-void CommDevice::Open(const CString& portName, const CString& path, const LineSettings& settings) {
+void CommDevice::Open(const std::string& portName, const std::string& path,
+                      const LineSettings& settings) {
     m_identity = {portName, path,
                   QFileInfo(QString::fromStdString(path)).canonicalFilePath().toStdString()};
     if (m_identity.realPath.empty()) {
@@ -114,13 +115,13 @@ void CommDevice::Configure(const LineSettings& settings) {
 
 void CommDevice::FailOpen() {
     const QSerialPort::SerialPortError qtError = m_port.error();
-    const CString qtCause = m_port.errorString().toStdString();
+    const std::string qtCause = m_port.errorString().toStdString();
     // Qt reports a busy device, a held lock and a denied device all as a permission error,
     // and a terminal that is none as an unsupported operation, so look for ourselves.
     if (const int error = OpenErrorOfDevice(); error != 0) {
         ThrowOpenError(m_identity, error, m_devices);
     }
-    const CString lockPath = SerialLockFilePath(m_identity.realPath);
+    const std::string lockPath = SerialLockFilePath(m_identity.realPath);
     if (qtError == QSerialPort::PermissionError) {
         // The device itself opens, so the lock failed: held by a process not seen from here,
         // or the lock file could not be made.
@@ -158,7 +159,7 @@ int CommDevice::OpenErrorOfDevice() const {
     if (::faccessat(AT_FDCWD, device, R_OK | W_OK, AT_EACCESS) != 0 && errno == EACCES) {
         return EACCES;
     }
-    if (const CString holder = SerialLockHolder(SerialLockFilePath(m_identity.realPath));
+    if (const std::string holder = SerialLockHolder(SerialLockFilePath(m_identity.realPath));
         !holder.empty()) {
         ThrowPortBusy(m_identity, holder);
     }

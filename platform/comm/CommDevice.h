@@ -6,6 +6,7 @@
 #include "platform/comm/LineSettings.h"
 
 #include <QSerialPort>
+#include <string>
 
 #include <chrono>
 #include <span>
@@ -28,7 +29,7 @@ public:
 
     // Opens the device at path (links followed) for port portName with the settings; throws
     // the control's error naming the cause when it cannot.
-    void Open(const CString& portName, const CString& path, const LineSettings& settings);
+    void Open(const std::string& portName, const std::string& path, const LineSettings& settings);
     // Changes the line settings of the open device.
     void Apply(const LineSettings& settings);
     // Sends every byte and returns once they have left the machine. A device that is gone,

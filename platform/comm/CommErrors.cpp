@@ -14,37 +14,38 @@ namespace {
 
 constexpr const char* kCheckTheLine = "请检查设备和串口线后再写入。";
 
-CString Bytes(std::size_t unsent, std::size_t total) {
+std::string Bytes(std::size_t unsent, std::size_t total) {
     if (unsent == kUnknownCount) {
         return std::to_string(total) + " 字节可能未全部发出";
     }
     return std::to_string(total) + " 字节中有 " + std::to_string(unsent) + " 字节未发出";
 }
 
-CString CannotOpen(const PortIdentity& port) {
+std::string CannotOpen(const PortIdentity& port) {
     return "无法打开串口 " + port.Describe() + "：";
 }
 
 // The device the port leads to, as the user knows it.
-const CString& DevicePath(const PortIdentity& port) {
+const std::string& DevicePath(const PortIdentity& port) {
     return port.realPath.empty() ? port.path : port.realPath;
 }
 
 // Each device with what it is and the line that makes it this port.
-CString DeviceEntries(const std::vector<SerialDevice>& devices, const CString& portName) {
-    CString entries;
+std::string DeviceEntries(const std::vector<SerialDevice>& devices, const std::string& portName) {
+    std::string entries;
     for (const SerialDevice& device : devices) {
         entries += "\n\n• " + device.node + "：" + device.kind;
         if (!device.description.empty()) {
             entries += " " + device.description;
         }
-        entries += CString("\n") + kPortVariablePrefix + portName + "=" + device.PathToUse();
+        entries += std::string("\n") + kPortVariablePrefix + portName + "=" + device.PathToUse();
     }
     return entries;
 }
 
 // What follows a message for a device that is not there: the devices that are.
-CString DevicesToChooseFrom(const PortIdentity& port, const std::vector<SerialDevice>& devices) {
+std::string DevicesToChooseFrom(const PortIdentity& port,
+                                const std::vector<SerialDevice>& devices) {
     if (devices.empty()) {
         return "\n\n这台电脑上没有连接任何串口设备。请检查 USB 转串口适配器是否已插好；"
                "插好后再写入一次，这里会列出它和要设置的那一行。";
@@ -56,14 +57,14 @@ CString DevicesToChooseFrom(const PortIdentity& port, const std::vector<SerialDe
            "~/.config/environment.d/tavrin.conf 并重新登录。";
 }
 
-[[noreturn]] void ThrowWithDevices(CommError code, const PortIdentity& port, const CString& cause,
-                                   const SerialDeviceList& devices) {
+[[noreturn]] void ThrowWithDevices(CommError code, const PortIdentity& port,
+                                   const std::string& cause, const SerialDeviceList& devices) {
     ThrowCommError(code, CannotOpen(port) + cause + DevicesToChooseFrom(port, devices.Devices()));
 }
 
 } // namespace
 
-CString SystemErrorText(int error) {
+std::string SystemErrorText(int error) {
     switch (error) {
     case ENOENT:
         return "设备不存在";
@@ -103,19 +104,19 @@ CString SystemErrorText(int error) {
     }
 }
 
-CString UnexplainedSystemError(const CString& systemText) {
+std::string UnexplainedSystemError(const std::string& systemText) {
     return "系统报告了一个错误（" + systemText + "）";
 }
 
-CString PortIdentity::Describe() const {
-    CString text = name + "（" + path;
+std::string PortIdentity::Describe() const {
+    std::string text = name + "（" + path;
     if (!realPath.empty() && realPath != path) {
         text += " → " + realPath;
     }
     return text + "）";
 }
 
-void ThrowCommError(CommError code, const CString& description) {
+void ThrowCommError(CommError code, const std::string& description) {
     AfxThrowOleDispatchException(static_cast<WORD>(code), description);
 }
 
@@ -124,25 +125,25 @@ void ThrowInvalidPortNumber(long number) {
                    "端口号 " + std::to_string(number) + " 无效：端口号应在 1 到 255 之间。");
 }
 
-void ThrowPortAlreadyOpen(const CString& portName, std::string_view action) {
+void ThrowPortAlreadyOpen(const std::string& portName, std::string_view action) {
     ThrowCommError(CommError::PortAlreadyOpen,
-                   "串口 " + portName + " 已打开，不能" + CString(action) + "。请先关闭端口。");
+                   "串口 " + portName + " 已打开，不能" + std::string(action) + "。请先关闭端口。");
 }
 
-void ThrowPortNotOpen(const CString& portName) {
+void ThrowPortNotOpen(const std::string& portName) {
     ThrowCommError(CommError::PortNotOpen,
                    "串口 " + portName + " 未打开，不能发送数据。请先打开端口。");
 }
 
-void ThrowInvalidSettings(const CString& text, std::string_view cause) {
+void ThrowInvalidSettings(const std::string& text, std::string_view cause) {
     ThrowCommError(CommError::InvalidSettings,
-                   "串口参数“" + text + "”无效：" + CString(cause) +
+                   "串口参数“" + text + "”无效：" + std::string(cause) +
                        "。格式应为“波特率,校验位,数据位,停止位”，例如“9600,n,8,1”。");
 }
 
 void ThrowUnsupportedSettings(const PortIdentity& port, std::string_view cause) {
     ThrowCommError(CommError::UnsupportedSettings,
-                   "串口 " + port.Describe() + " 不支持所设的参数：" + CString(cause) + "。");
+                   "串口 " + port.Describe() + " 不支持所设的参数：" + std::string(cause) + "。");
 }
 
 void ThrowPermissionDenied(const PortIdentity& port) {
@@ -186,8 +187,8 @@ void ThrowOpenError(const PortIdentity& port, int error, const SerialDeviceList&
     }
 }
 
-void ThrowPortBusy(const PortIdentity& port, const CString& holder) {
-    const CString who = holder.empty() ? CString() : "（" + holder + "）";
+void ThrowPortBusy(const PortIdentity& port, const std::string& holder) {
+    const std::string who = holder.empty() ? std::string() : "（" + holder + "）";
     ThrowCommError(CommError::PortBusy, CannotOpen(port) + "端口正被另一个程序占用" + who +
                                             "。请先关闭占用该端口的程序。");
 }
@@ -199,7 +200,7 @@ void ThrowLockUnavailable(const PortIdentity& port) {
                        "因此不能独占该端口。请检查 /var/lock 目录是否存在且可写。");
 }
 
-void ThrowOpenFailed(const PortIdentity& port, const CString& systemText) {
+void ThrowOpenFailed(const PortIdentity& port, const std::string& systemText) {
     ThrowCommError(CommError::OpenFailed,
                    CannotOpen(port) + UnexplainedSystemError(systemText) + "。" + kCheckTheLine);
 }
@@ -207,9 +208,10 @@ void ThrowOpenFailed(const PortIdentity& port, const CString& systemText) {
 void ThrowDeviceGone(const PortIdentity& port, std::size_t unsent, std::size_t total,
                      const std::vector<SerialDevice>& devices) {
     // An adapter that comes back may come back under another node; its by-id name stays.
-    const CString others =
+    const std::string others =
         devices.empty()
-            ? CString("\n\n这台电脑上现在没有连接任何串口设备：请检查 USB 转串口适配器是否已插好。")
+            ? std::string(
+                  "\n\n这台电脑上现在没有连接任何串口设备：请检查 USB 转串口适配器是否已插好。")
             : "\n\n设备重新连接后如果换了名字，请退出 tavrin，用下面对应的一行设置环境变量后"
               "重新启动。这台电脑现有的串口设备：" +
                   DeviceEntries(devices, port.name);

@@ -6,6 +6,7 @@
 #include "platform/base/WinDef.h"
 #include "platform/comm/SerialDeviceList.h"
 
+#include <string>
 #include <string_view>
 
 namespace platform::comm {
@@ -33,23 +34,23 @@ enum class CommError : WORD {
 // Where a port is: its name ("COM1"), the device path it maps to and, when that is a
 // symbolic link, the device it leads to.
 struct PortIdentity {
-    CString name;
-    CString path;
-    CString realPath;
+    std::string name;
+    std::string path;
+    std::string realPath;
 
     // "COM1（/dev/ttyS0）", with "→ real device" when the path is a link.
-    CString Describe() const;
+    std::string Describe() const;
 };
 
 // An unsent count that is not known (the device went away while draining).
 constexpr std::size_t kUnknownCount = static_cast<std::size_t>(-1);
 
-[[noreturn]] void ThrowCommError(CommError code, const CString& description);
+[[noreturn]] void ThrowCommError(CommError code, const std::string& description);
 
 [[noreturn]] void ThrowInvalidPortNumber(long number);
-[[noreturn]] void ThrowPortAlreadyOpen(const CString& portName, std::string_view action);
-[[noreturn]] void ThrowPortNotOpen(const CString& portName);
-[[noreturn]] void ThrowInvalidSettings(const CString& text, std::string_view cause);
+[[noreturn]] void ThrowPortAlreadyOpen(const std::string& portName, std::string_view action);
+[[noreturn]] void ThrowPortNotOpen(const std::string& portName);
+[[noreturn]] void ThrowInvalidSettings(const std::string& text, std::string_view cause);
 [[noreturn]] void ThrowUnsupportedSettings(const PortIdentity& port, std::string_view cause);
 
 // The error for a device that could not be opened because of the system error `error`.
@@ -59,10 +60,10 @@ constexpr std::size_t kUnknownCount = static_cast<std::size_t>(-1);
                                  const SerialDeviceList& devices);
 [[noreturn]] void ThrowPermissionDenied(const PortIdentity& port);
 // holder is "minicom，进程 1234" when the lock file names it, else empty.
-[[noreturn]] void ThrowPortBusy(const PortIdentity& port, const CString& holder);
+[[noreturn]] void ThrowPortBusy(const PortIdentity& port, const std::string& holder);
 [[noreturn]] void ThrowLockUnavailable(const PortIdentity& port);
 // An open that failed for a cause the system gave only as its own text.
-[[noreturn]] void ThrowOpenFailed(const PortIdentity& port, const CString& systemText);
+[[noreturn]] void ThrowOpenFailed(const PortIdentity& port, const std::string& systemText);
 
 [[noreturn]] void ThrowDeviceGone(const PortIdentity& port, std::size_t unsent, std::size_t total,
                                   const std::vector<SerialDevice>& devices);
@@ -72,8 +73,8 @@ constexpr std::size_t kUnknownCount = static_cast<std::size_t>(-1);
 
 // A system error in Chinese: "文件系统是只读的"; for an error without its own wording, a
 // Chinese sentence with the system's text in brackets.
-CString SystemErrorText(int error);
+std::string SystemErrorText(int error);
 // The system's own text of an error in brackets after a Chinese sentence.
-CString UnexplainedSystemError(const CString& systemText);
+std::string UnexplainedSystemError(const std::string& systemText);
 
 } // namespace platform::comm

@@ -54,7 +54,7 @@ long DecimalOf(std::string_view digits, long max) {
 
 } // namespace
 
-LineSettings ParseLineSettings(const CString& text) {
+LineSettings ParseLineSettings(const std::string& text) {
     const std::vector<std::string_view> parts = SplitParts(text);
     if (parts.size() != kSettingsParts) {
         ThrowInvalidSettings(text, "应有 4 项，以逗号分隔");

@@ -4,6 +4,8 @@
 
 #include "platform/base/WinDef.h"
 
+#include <string>
+
 namespace platform::comm {
 
 enum class Parity { None, Even, Odd, Mark, Space };
@@ -24,6 +26,6 @@ constexpr int kMaxDataBits = 8;
 
 // Reads a Settings text; a malformed one throws the control's invalid-settings error saying
 // which part is wrong. Parity letters may be of either case; blanks around parts are allowed.
-LineSettings ParseLineSettings(const CString& text);
+LineSettings ParseLineSettings(const std::string& text);
 
 } // namespace platform::comm

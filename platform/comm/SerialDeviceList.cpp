@@ -49,34 +49,34 @@ bool Exists(const fs::path& path) {
 }
 
 // The first line of a sysfs attribute, without surrounding blanks and control characters.
-CString ReadAttribute(const fs::path& path) {
+std::string ReadAttribute(const fs::path& path) {
     std::ifstream file(path);
-    CString line;
+    std::string line;
     if (!file || !std::getline(file, line)) {
         return {};
     }
     std::replace_if(
         line.begin(), line.end(), [](unsigned char c) { return std::iscntrl(c) != 0; }, ' ');
     const auto first = line.find_first_not_of(' ');
-    if (first == CString::npos) {
+    if (first == std::string::npos) {
         return {};
     }
     return line.substr(first, line.find_last_not_of(' ') - first + 1);
 }
 
-CString LinkTargetName(const fs::path& link) {
+std::string LinkTargetName(const fs::path& link) {
     std::error_code error;
     const fs::path target = fs::read_symlink(link, error);
-    return error ? CString() : target.filename().string();
+    return error ? std::string() : target.filename().string();
 }
 
-bool Contains(const CString& text, const CString& part) {
-    return text.find(part) != CString::npos;
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
 }
 
 // "FTDI" and "FT232R USB UART" give "FTDI FT232R USB UART"; a part already said is not
 // repeated, and "Arduino (www.arduino.cc)" and "Arduino Uno" give "Arduino Uno".
-void AppendName(CString& name, const CString& part) {
+void AppendName(std::string& name, const std::string& part) {
     if (part.empty() || Contains(name, part)) {
         return;
     }
@@ -89,20 +89,20 @@ void AppendName(CString& name, const CString& part) {
 
 // The USB device's own strings above a port's device directory, "maker product interface";
 // isUsb tells whether there is a USB device above it at all.
-CString UsbName(const fs::path& deviceDir, bool& isUsb) {
+std::string UsbName(const fs::path& deviceDir, bool& isUsb) {
     std::error_code error;
     fs::path dir = fs::canonical(deviceDir, error);
     if (error) {
         return {};
     }
-    CString interfaceName;
+    std::string interfaceName;
     for (int depth = 0; depth < kMaxUsbDepth && dir.has_relative_path(); ++depth) {
         if (interfaceName.empty()) {
             interfaceName = ReadAttribute(dir / "interface");
         }
         if (Exists(dir / "idVendor")) {
             isUsb = true;
-            CString name = ReadAttribute(dir / "manufacturer");
+            std::string name = ReadAttribute(dir / "manufacturer");
             AppendName(name, ReadAttribute(dir / "product"));
             AppendName(name, interfaceName);
             return name;
@@ -114,12 +114,12 @@ CString UsbName(const fs::path& deviceDir, bool& isUsb) {
 
 // What udev's by-id name tells: "usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0" gives
 // "FTDI FT232R USB UART A50285BI".
-CString NameFromStableName(const CString& stableName) {
-    CString name = fs::path(stableName).filename().string();
+std::string NameFromStableName(const std::string& stableName) {
+    std::string name = fs::path(stableName).filename().string();
     if (name.starts_with(kByIdUsbPrefix)) {
         name.erase(0, kByIdUsbPrefix.size());
     }
-    if (const auto mark = name.rfind(kByIdInterfaceMark); mark != CString::npos && mark > 0) {
+    if (const auto mark = name.rfind(kByIdInterfaceMark); mark != std::string::npos && mark > 0) {
         name.erase(mark);
     }
     std::replace(name.begin(), name.end(), '_', ' ');
@@ -127,9 +127,9 @@ CString NameFromStableName(const CString& stableName) {
 }
 
 // Sorts ttyUSB2 before ttyUSB10.
-std::tuple<CString, unsigned long, CString> NaturalKey(const CString& name) {
+std::tuple<std::string, unsigned long, std::string> NaturalKey(const std::string& name) {
     const auto digits = name.find_last_not_of("0123456789") + 1;
-    const CString number = name.substr(digits);
+    const std::string number = name.substr(digits);
     return {name.substr(0, digits), number.empty() ? 0 : std::stoul(number), name};
 }
 
@@ -150,12 +150,12 @@ SerialDeviceList::Uart SerialDeviceList::UartOf(const fs::path& ttyDir) const {
     return Uart::NotSerialCore;
 }
 
-std::vector<std::pair<CString, CString>> SerialDeviceList::StableNames() const {
-    std::vector<std::pair<CString, CString>> names;
+std::vector<std::pair<std::string, std::string>> SerialDeviceList::StableNames() const {
+    std::vector<std::pair<std::string, std::string>> names;
     std::error_code error;
     for (const fs::directory_entry& link :
          fs::directory_iterator(m_devRoot / "serial" / "by-id", error)) {
-        if (const CString node = LinkTargetName(link.path()); !node.empty()) {
+        if (const std::string node = LinkTargetName(link.path()); !node.empty()) {
             names.emplace_back(node, link.path().string());
         }
     }
@@ -170,7 +170,7 @@ std::vector<SerialDevice> SerialDeviceList::Devices() const {
     for (const fs::directory_entry& entry :
          fs::directory_iterator(m_sysRoot / "class" / "tty", error)) {
         const fs::path& ttyDir = entry.path();
-        const CString name = ttyDir.filename().string();
+        const std::string name = ttyDir.filename().string();
         if (!Exists(ttyDir / "device") || UartOf(ttyDir) == Uart::Absent ||
             !Exists(m_devRoot / name)) {
             continue;
@@ -197,8 +197,8 @@ std::vector<SerialDevice> SerialDeviceList::Devices() const {
         found.emplace_back(isUsb, std::move(device));
     }
     std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) {
-        const CString aName = fs::path(a.second.node).filename().string();
-        const CString bName = fs::path(b.second.node).filename().string();
+        const std::string aName = fs::path(a.second.node).filename().string();
+        const std::string bName = fs::path(b.second.node).filename().string();
         return std::tuple(!a.first, NaturalKey(aName)) < std::tuple(!b.first, NaturalKey(bName));
     });
     std::vector<SerialDevice> devices;
@@ -208,7 +208,7 @@ std::vector<SerialDevice> SerialDeviceList::Devices() const {
     return devices;
 }
 
-bool SerialDeviceList::HasNoUart(const CString& devicePath) const {
+bool SerialDeviceList::HasNoUart(const std::string& devicePath) const {
     const fs::path path = fs::path(devicePath).lexically_normal();
     std::error_code error;
     const fs::path realRoot = fs::weakly_canonical(m_devRoot, error);

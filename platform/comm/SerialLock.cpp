@@ -40,7 +40,7 @@ QString CommandOf(qint64 pid) {
 
 } // namespace
 
-CString SerialLockFilePath(const CString& devicePath) {
+std::string SerialLockFilePath(const std::string& devicePath) {
     QString name = QString::fromStdString(devicePath);
     if (name.startsWith(QLatin1String(kDevicePrefix))) {
         name = name.mid(static_cast<int>(std::char_traits<char>::length(kDevicePrefix)));
@@ -57,7 +57,7 @@ CString SerialLockFilePath(const CString& devicePath) {
     return {};
 }
 
-CString SerialLockHolder(const CString& lockFilePath) {
+std::string SerialLockHolder(const std::string& lockFilePath) {
     if (lockFilePath.empty()) {
         return {};
     }
@@ -71,7 +71,7 @@ CString SerialLockHolder(const CString& lockFilePath) {
     if (application.isEmpty()) {
         application = CommandOf(pid);
     }
-    const CString process = "进程 " + std::to_string(pid);
+    const std::string process = "进程 " + std::to_string(pid);
     return application.isEmpty() ? process : application.toStdString() + "，" + process;
 }
 

@@ -4,15 +4,17 @@
 
 #include "platform/base/WinDef.h"
 
+#include <string>
+
 namespace platform::comm {
 
 // The lock file path for a device ("/dev/ttyS0" -> "/var/lock/LCK..ttyS0"), found in the
 // same lock directories and in the same order as Qt Serial Port looks; empty when none of
 // them is usable.
-CString SerialLockFilePath(const CString& devicePath);
+std::string SerialLockFilePath(const std::string& devicePath);
 
 // Who holds the lock file, as "minicom，进程 1234"; empty when the file is absent or names
 // no live process.
-CString SerialLockHolder(const CString& lockFilePath);
+std::string SerialLockHolder(const std::string& lockFilePath);
 
 } // namespace platform::comm

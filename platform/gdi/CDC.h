@@ -1,6 +1,7 @@
 // The framework's device context wrapper: Win32 drawing operations on an HDC.
 #pragma once
 
+#include "platform/base/CString.h"
 #include "platform/gdi/CRect.h"
 #include "platform/gdi/WinGdi.h"
 

@@ -87,11 +87,11 @@ CSize CDC::GetTextExtent(LPCTSTR lpszString, int nCount) const {
 }
 
 CSize CDC::GetTextExtent(const CString& str) const {
-    return GetTextExtent(str.c_str(), static_cast<int>(str.size()));
+    return GetTextExtent(str.GetString(), str.GetLength());
 }
 
 int CDC::DrawText(const CString& str, LPRECT lpRect, UINT nFormat) {
-    return DrawText(str.c_str(), static_cast<int>(str.size()), lpRect, nFormat);
+    return DrawText(str.GetString(), str.GetLength(), lpRect, nFormat);
 }
 
 int CDC::DrawText(LPCTSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat) {

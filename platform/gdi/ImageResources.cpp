@@ -45,7 +45,7 @@ std::vector<QImage> ReadAllImages(const QString& path) {
 
 } // namespace
 
-void RegisterImageResource(UINT type, UINT id, const CString& path) {
+void RegisterImageResource(UINT type, UINT id, const std::string& path) {
     Registry& registry = TheRegistry();
     registry.paths[{type, id}] = QString::fromStdString(path);
     if (type == RT_GROUP_ICON) {

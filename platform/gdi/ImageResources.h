@@ -4,13 +4,15 @@
 
 #include "platform/base/WinDef.h"
 
+#include <string>
+
 class QImage;
 
 namespace platform {
 
 // Records the image file of a resource (a Qt resource path such as ":/res/app.ico", or a file
 // name; UTF-8); a later registration of the same id replaces it.
-void RegisterImageResource(UINT type, UINT id, const CString& path);
+void RegisterImageResource(UINT type, UINT id, const std::string& path);
 // Forgets every registration (and the icons loaded from them); for tests.
 void ClearImageResources();
 // The image of a resource (the first image of an icon group); null if unknown or unreadable.

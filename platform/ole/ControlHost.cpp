@@ -6,7 +6,8 @@
 
 namespace platform {
 
-std::unique_ptr<Window> CreateHostedControl(const CString& clsidText, const WindowParams& params) {
+std::unique_ptr<Window> CreateHostedControl(const std::string& clsidText,
+                                            const WindowParams& params) {
     const std::optional<GUID> clsid = ParseGuid(clsidText);
     if (!clsid) {
         return nullptr;

@@ -72,7 +72,7 @@ std::optional<GUID> ParseGuid(std::string_view text) {
     return guid;
 }
 
-CString FormatGuid(const GUID& guid) {
+std::string FormatGuid(const GUID& guid) {
     char buffer[kGuidTextLength + 1];
     std::snprintf(buffer, sizeof buffer, "{%08X-%04X-%04X-%02X%02X-%02X%02X%02X%02X%02X%02X}",
                   static_cast<unsigned>(guid.Data1), guid.Data2, guid.Data3, guid.Data4[0],

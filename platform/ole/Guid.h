@@ -4,6 +4,7 @@
 #include "platform/base/WinDef.h"
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 struct GUID {
@@ -23,6 +24,6 @@ namespace platform {
 std::optional<GUID> ParseGuid(std::string_view text);
 
 // The registry form of an identifier, upper-case hex in braces.
-CString FormatGuid(const GUID& guid);
+std::string FormatGuid(const GUID& guid);
 
 } // namespace platform

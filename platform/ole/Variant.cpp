@@ -40,7 +40,7 @@ COleVariant::COleVariant(LPCTSTR lpszSrc) {
     bstrVal = lpszSrc != nullptr ? lpszSrc : "";
 }
 
-COleVariant::COleVariant(const CString& strSrc) {
+COleVariant::COleVariant(const std::string& strSrc) {
     vt = VT_BSTR;
     bstrVal = strSrc;
 }

@@ -4,6 +4,7 @@
 
 #include "platform/base/WinDef.h"
 
+#include <string>
 #include <vector>
 
 class CByteArray;
@@ -28,7 +29,7 @@ struct VARIANT {
     SHORT iVal = 0;                       // VT_I2
     LONG lVal = 0;                        // VT_I4
     VARIANT_BOOL boolVal = VARIANT_FALSE; // VT_BOOL
-    CString bstrVal;                      // VT_BSTR
+    std::string bstrVal;                  // VT_BSTR
     std::vector<BYTE> bytes;              // VT_ARRAY | VT_UI1
 };
 
@@ -44,7 +45,7 @@ public:
     // A 32-bit value as VT_I4, or as VT_BOOL when vtSrc says so.
     COleVariant(LONG lSrc, VARTYPE vtSrc = VT_I4);
     COleVariant(LPCTSTR lpszSrc);
-    COleVariant(const CString& strSrc);
+    COleVariant(const std::string& strSrc);
     // The array's bytes as VT_ARRAY|VT_UI1.
     COleVariant(const CByteArray& arrSrc);
 

@@ -54,7 +54,7 @@ void CWnd::GetProperty(DISPID dwDispID, VARTYPE vtProp, void* pvProp) const {
         if (value.vt != VT_BSTR) {
             platform::ThrowTypeMismatch(dwDispID, value.vt);
         }
-        *static_cast<CString*>(pvProp) = value.bstrVal;
+        *static_cast<CString*>(pvProp) = CString(value.bstrVal);
         break;
     case VT_VARIANT:
         *static_cast<VARIANT*>(pvProp) = value;

@@ -30,7 +30,7 @@ QMessageBox::Icon IconFor(UINT type) {
     }
 }
 
-int ShowQtMessageBox(const CString& text, const CString& caption, UINT type) {
+int ShowQtMessageBox(const std::string& text, const std::string& caption, UINT type) {
     QMessageBox box(IconFor(type), QString::fromStdString(caption), QString::fromStdString(text),
                     QMessageBox::NoButton, QApplication::activeWindow());
     // A message may name a device path or a line to type into a terminal: the user can
@@ -83,8 +83,8 @@ int AfxMessageBox(LPCTSTR lpszText, UINT nType, UINT) {
     if ((nType & 0xF0) == 0) {
         nType |= MB_ICONEXCLAMATION;
     }
-    const CString text = lpszText != nullptr ? lpszText : "";
-    const CString caption = AfxGetAppName();
+    const std::string text = lpszText != nullptr ? lpszText : "";
+    const std::string caption = AfxGetAppName();
     if (platform::Handler()) {
         return platform::Handler()(text, caption, nType);
     }
@@ -92,5 +92,5 @@ int AfxMessageBox(LPCTSTR lpszText, UINT nType, UINT) {
 }
 
 int CException::ReportError(UINT nType) const {
-    return AfxMessageBox(GetErrorMessage().c_str(), nType);
+    return AfxMessageBox(GetErrorMessage(), nType);
 }

@@ -31,7 +31,7 @@ LRESULT ButtonWindow::ClassProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return Window::ClassProc(message, wParam, lParam);
 }
 
-void ButtonWindow::SetText(const CString& text) {
+void ButtonWindow::SetText(const std::string& text) {
     m_button->setText(QString::fromStdString(text));
     Window::SetText(text);
 }

@@ -4,6 +4,8 @@
 
 #include "platform/win/Window.h"
 
+#include <string>
+
 class QPushButton;
 
 namespace platform {
@@ -13,7 +15,7 @@ public:
     explicit ButtonWindow(const WindowParams& params);
 
     LRESULT ClassProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void SetText(const CString& text) override;
+    void SetText(const std::string& text) override;
     void SetStyle(DWORD style) override;
     bool IsOwnerDraw() const { return (Style() & BS_TYPEMASK) == BS_OWNERDRAW; }
     // The owner-draw state bits (ODS_*) the button is in now.

@@ -5,6 +5,7 @@
 #include "platform/base/WinDef.h"
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 class CWnd;

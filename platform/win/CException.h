@@ -2,7 +2,7 @@
 // dispatcher reports any that a handler lets escape.
 #pragma once
 
-#include "platform/base/WinDef.h"
+#include "platform/base/CString.h"
 
 class CException {
 public:

@@ -36,13 +36,13 @@ CWinApp* AfxGetApp() {
 }
 
 LPCTSTR AfxGetAppName() {
-    static CString fallback;
-    if (g_pApp != nullptr && !g_pApp->m_pszAppName.empty()) {
-        return g_pApp->m_pszAppName.c_str();
+    static std::string fallback;
+    if (g_pApp != nullptr && !g_pApp->m_pszAppName.IsEmpty()) {
+        return g_pApp->m_pszAppName;
     }
     fallback = QCoreApplication::instance() != nullptr
                    ? QCoreApplication::applicationName().toStdString()
-                   : CString();
+                   : std::string();
     return fallback.c_str();
 }
 
@@ -52,11 +52,11 @@ int AfxWinMain(int argc, char** argv) {
     if (pApp == nullptr) {
         return 1;
     }
-    if (pApp->m_pszAppName.empty()) {
+    if (pApp->m_pszAppName.IsEmpty()) {
         pApp->m_pszAppName =
             QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName().toStdString();
     }
-    QApplication::setApplicationName(QString::fromStdString(pApp->m_pszAppName));
+    QApplication::setApplicationName(QString::fromUtf8(pApp->m_pszAppName.GetString()));
     QApplication::setQuitOnLastWindowClosed(false);
     if (!pApp->InitInstance()) {
         return pApp->ExitInstance();

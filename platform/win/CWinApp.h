@@ -2,6 +2,7 @@
 // entry point runs its InitInstance and, if that returns TRUE, a message loop.
 #pragma once
 
+#include "platform/base/CString.h"
 #include "platform/win/WinUser.h"
 
 class CWnd;

@@ -3,6 +3,7 @@
 // window class's own behaviour.
 #pragma once
 
+#include "platform/base/CString.h"
 #include "platform/win/MessageMap.h"
 
 #include <memory>

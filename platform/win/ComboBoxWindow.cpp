@@ -15,7 +15,7 @@ ComboBoxWindow::ComboBoxWindow(const WindowParams& params)
                      [this] { NotifyParent(CBN_SELCHANGE); });
 }
 
-CString ComboBoxWindow::Text() const {
+std::string ComboBoxWindow::Text() const {
     return m_combo->currentText().toStdString();
 }
 
@@ -24,7 +24,7 @@ void ComboBoxWindow::SetFont(HFONT font) {
     FitHeight();
 }
 
-int ComboBoxWindow::AddString(const CString& text) {
+int ComboBoxWindow::AddString(const std::string& text) {
     const QString item = QString::fromStdString(text);
     int index = m_combo->count();
     if (Style() & CBS_SORT) {
@@ -54,7 +54,7 @@ int ComboBoxWindow::SetCurSel(int index) {
     return index;
 }
 
-CString ComboBoxWindow::GetLBText(int index) const {
+std::string ComboBoxWindow::GetLBText(int index) const {
     return m_combo->itemText(index).toStdString();
 }
 

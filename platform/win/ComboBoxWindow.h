@@ -3,6 +3,8 @@
 
 #include "platform/win/Window.h"
 
+#include <string>
+
 class QComboBox;
 
 namespace platform {
@@ -11,13 +13,13 @@ class ComboBoxWindow : public Window {
 public:
     explicit ComboBoxWindow(const WindowParams& params);
 
-    CString Text() const override;
+    std::string Text() const override;
     void SetFont(HFONT font) override;
     // Adds a string (in order when the list is sorted); returns its index.
-    int AddString(const CString& text);
+    int AddString(const std::string& text);
     int GetCurSel() const;
     int SetCurSel(int index);
-    CString GetLBText(int index) const;
+    std::string GetLBText(int index) const;
 
 protected:
     bool PaintsNatively() const override { return true; }

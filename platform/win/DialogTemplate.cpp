@@ -18,7 +18,7 @@ int MulDiv(int a, int b, int c) {
 
 } // namespace
 
-DialogBaseUnits BaseUnitsForFont(const CString&, WORD pointSize) {
+DialogBaseUnits BaseUnitsForFont(const std::string&, WORD pointSize) {
     // The dialog faces are CJK faces whose Latin glyphs are half the em: the average
     // character width is half the pixel height (9 pt: 6 x 12).
     const int height = pointSize * kPixelsPerInch / kPointsPerInch;

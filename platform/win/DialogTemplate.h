@@ -4,6 +4,7 @@
 
 #include "platform/win/WinUser.h"
 
+#include <string>
 #include <vector>
 
 namespace platform {
@@ -13,21 +14,21 @@ constexpr DWORD kUnnamedControlId = 0xFFFFFFFF;
 
 struct DialogItemTemplate {
     DWORD id = kUnnamedControlId;
-    CString windowClass; // "button", "static", "edit", "combobox", "SysIPAddress32" or a CLSID
-    CString text;        // for an icon static: the icon's resource id in decimal
+    std::string windowClass; // "button", "static", "edit", "combobox", "SysIPAddress32" or a CLSID
+    std::string text;        // for an icon static: the icon's resource id in decimal
     short x = 0;
     short y = 0;
     short cx = 0;
     short cy = 0;
     DWORD style = 0;
     DWORD exStyle = 0;
-    std::vector<CString> initStrings = {}; // combo box entries added at creation
+    std::vector<std::string> initStrings = {}; // combo box entries added at creation
 };
 
 // One control of a template, as the template tables list them.
-inline DialogItemTemplate DialogItem(DWORD id, CString windowClass, CString text, short x, short y,
-                                     short cx, short cy, DWORD style, DWORD exStyle = 0,
-                                     std::vector<CString> initStrings = {}) {
+inline DialogItemTemplate DialogItem(DWORD id, std::string windowClass, std::string text, short x,
+                                     short y, short cx, short cy, DWORD style, DWORD exStyle = 0,
+                                     std::vector<std::string> initStrings = {}) {
     return DialogItemTemplate{id,      std::move(windowClass), std::move(text), x, y, cx, cy, style,
                               exStyle, std::move(initStrings)};
 }
@@ -37,8 +38,8 @@ struct DialogTemplate {
     DWORD exStyle = 0;
     short cx = 0;
     short cy = 0;
-    CString caption;
-    CString fontFace;
+    std::string caption;
+    std::string fontFace;
     WORD pointSize = 0;
     std::vector<DialogItemTemplate> items;
 };
@@ -48,7 +49,7 @@ struct DialogBaseUnits {
     int x = 0;
     int y = 0;
 };
-DialogBaseUnits BaseUnitsForFont(const CString& face, WORD pointSize);
+DialogBaseUnits BaseUnitsForFont(const std::string& face, WORD pointSize);
 // Converts a rectangle in dialog units to pixels, each edge on its own, rounding.
 RECT MapDialogRect(const RECT& dialogUnits, DialogBaseUnits units);
 

@@ -77,7 +77,7 @@ LRESULT DialogWindow::ClassProc(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-void DialogWindow::SetText(const CString& text) {
+void DialogWindow::SetText(const std::string& text) {
     Window::SetText(text);
     m_dialog->setWindowTitle(QString::fromStdString(text));
 }
@@ -114,7 +114,7 @@ bool DialogWindow::CreateControls(const DialogTemplate& dialogTemplate) {
             child->Send(WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
         }
         if (auto* combo = dynamic_cast<ComboBoxWindow*>(child)) {
-            for (const CString& text : item.initStrings) {
+            for (const std::string& text : item.initStrings) {
                 combo->AddString(text);
             }
         }

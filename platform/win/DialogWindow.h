@@ -4,7 +4,9 @@
 #pragma once
 
 #include "platform/win/DialogTemplate.h"
+
 #include "platform/win/Window.h"
+#include <string>
 
 class CFont;
 class QDialog;
@@ -17,7 +19,7 @@ public:
     ~DialogWindow() override;
 
     LRESULT ClassProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void SetText(const CString& text) override;
+    void SetText(const std::string& text) override;
 
     // Makes the controls of a template (in template order, which is the tab order); false
     // when one of them cannot be made.

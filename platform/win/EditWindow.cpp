@@ -36,11 +36,11 @@ LRESULT EditWindow::ClassProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return Window::ClassProc(message, wParam, lParam);
 }
 
-CString EditWindow::Text() const {
+std::string EditWindow::Text() const {
     return m_edit->text().toStdString();
 }
 
-void EditWindow::SetText(const CString& text) {
+void EditWindow::SetText(const std::string& text) {
     m_edit->setText(QString::fromStdString(text));
     Window::SetText(text);
 }

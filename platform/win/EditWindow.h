@@ -4,6 +4,8 @@
 
 #include "platform/win/Window.h"
 
+#include <string>
+
 class QLineEdit;
 
 namespace platform {
@@ -13,8 +15,8 @@ public:
     explicit EditWindow(const WindowParams& params);
 
     LRESULT ClassProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    CString Text() const override;
-    void SetText(const CString& text) override;
+    std::string Text() const override;
+    void SetText(const std::string& text) override;
     // Selects characters [start, end) of the text; end -1 selects to the end.
     void SetSel(int start, int end);
 

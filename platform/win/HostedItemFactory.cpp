@@ -10,7 +10,7 @@ void SetHostedItemFactory(HostedItemFactory factory) {
     g_factory = factory;
 }
 
-std::unique_ptr<Window> CreateHostedItem(const CString& clsidText, const WindowParams& params) {
+std::unique_ptr<Window> CreateHostedItem(const std::string& clsidText, const WindowParams& params) {
     return g_factory != nullptr ? g_factory(clsidText, params) : nullptr;
 }
 

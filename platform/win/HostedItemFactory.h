@@ -7,15 +7,16 @@
 #include "platform/win/Window.h"
 
 #include <memory>
+#include <string>
 
 namespace platform {
 
-using HostedItemFactory = std::unique_ptr<Window> (*)(const CString& clsidText,
+using HostedItemFactory = std::unique_ptr<Window> (*)(const std::string& clsidText,
                                                       const WindowParams& params);
 
 // Installs the factory of hosted items (nullptr removes it).
 void SetHostedItemFactory(HostedItemFactory factory);
 // The window of a "{clsid}" item; nullptr when no factory is installed or it cannot make one.
-std::unique_ptr<Window> CreateHostedItem(const CString& clsidText, const WindowParams& params);
+std::unique_ptr<Window> CreateHostedItem(const std::string& clsidText, const WindowParams& params);
 
 } // namespace platform

@@ -126,7 +126,7 @@ LRESULT IpAddressWindow::ClassProc(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-CString IpAddressWindow::Text() const {
+std::string IpAddressWindow::Text() const {
     QStringList parts;
     for (const auto& value : GetFields()) {
         parts << QString::number(value.value_or(0));
@@ -134,7 +134,7 @@ CString IpAddressWindow::Text() const {
     return parts.join('.').toStdString();
 }
 
-void IpAddressWindow::SetText(const CString& text) {
+void IpAddressWindow::SetText(const std::string& text) {
     if (auto fields = ParseAddressText(QString::fromStdString(text))) {
         SetFields(*fields);
     }

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 
 class QLineEdit;
 class QObject;
@@ -22,8 +23,8 @@ public:
     ~IpAddressWindow() override;
 
     LRESULT ClassProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    CString Text() const override;
-    void SetText(const CString& text) override;
+    std::string Text() const override;
+    void SetText(const std::string& text) override;
     void SetFont(HFONT font) override;
 
     Fields GetFields() const;

@@ -4,6 +4,7 @@
 #include "platform/win/WinUser.h"
 
 #include <memory>
+#include <string>
 #include <vector>
 
 class QPoint;
@@ -17,7 +18,7 @@ public:
     struct Item {
         UINT flags = MF_STRING;
         UINT id = 0;
-        CString text; // '&' marks the mnemonic, a tab the start of the shortcut text
+        std::string text; // '&' marks the mnemonic, a tab the start of the shortcut text
     };
 
     Menu();

@@ -1,5 +1,7 @@
 #include "platform/win/Resources.h"
 
+#include "platform/base/CString.h"
+
 #include <map>
 
 namespace platform {
@@ -11,8 +13,8 @@ std::map<UINT, const DialogTemplate*>& Dialogs() {
     return dialogs;
 }
 
-std::map<UINT, CString>& Strings() {
-    static std::map<UINT, CString> strings;
+std::map<UINT, std::string>& Strings() {
+    static std::map<UINT, std::string> strings;
     return strings;
 }
 
@@ -27,14 +29,14 @@ const DialogTemplate* FindDialogTemplate(UINT id) {
     return it != Dialogs().end() ? it->second : nullptr;
 }
 
-void RegisterString(UINT id, const CString& text) {
+void RegisterString(UINT id, const std::string& text) {
     Strings()[id] = text;
 }
 
 } // namespace platform
 
-BOOL AfxLoadString(UINT nID, CString& rString) {
+BOOL CString::LoadString(UINT nID) {
     auto it = platform::Strings().find(nID);
-    rString = it != platform::Strings().end() ? it->second : CString();
-    return !rString.empty();
+    *this = it != platform::Strings().end() ? CString(it->second) : CString();
+    return !IsEmpty();
 }

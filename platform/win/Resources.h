@@ -4,13 +4,12 @@
 
 #include "platform/win/DialogTemplate.h"
 
+#include <string>
+
 namespace platform {
 
 void RegisterDialogTemplate(UINT id, const DialogTemplate* pTemplate);
 const DialogTemplate* FindDialogTemplate(UINT id);
-void RegisterString(UINT id, const CString& text);
+void RegisterString(UINT id, const std::string& text);
 
 } // namespace platform
-
-// Loads string resource nID into rString; FALSE (and an empty string) when there is none.
-BOOL AfxLoadString(UINT nID, CString& rString);

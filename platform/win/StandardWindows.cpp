@@ -10,7 +10,8 @@
 
 namespace platform {
 
-std::unique_ptr<Window> CreateStandardWindow(const CString& className, const WindowParams& params) {
+std::unique_ptr<Window> CreateStandardWindow(const std::string& className,
+                                             const WindowParams& params) {
     const QString name = QString::fromStdString(className).toLower();
     if (name == "button") {
         return std::make_unique<ButtonWindow>(params);

@@ -98,7 +98,7 @@ void StaticWindow::PaintLabel() {
             pDC->DrawIcon(0, 0, m_icon);
         }
     } else {
-        const CString text = Text();
+        const std::string text = Text();
         pDC->DrawText(text.c_str(), static_cast<int>(text.size()), &rc, TextFormat());
         RECT needed = rc;
         pDC->DrawText(text.c_str(), static_cast<int>(text.size()), &needed,

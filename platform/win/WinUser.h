@@ -141,7 +141,7 @@ constexpr DWORD TME_CANCEL = 0x80000000;
 constexpr DWORD HOVER_DEFAULT = 0xFFFFFFFF;
 
 struct TRACKMOUSEEVENT {
-    DWORD cbSize = sizeof(TRACKMOUSEEVENT);
+    DWORD cbSize = 0;
     DWORD dwFlags = 0;
     HWND hwndTrack = nullptr;
     DWORD dwHoverTime = 0;

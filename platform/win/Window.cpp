@@ -47,11 +47,11 @@ private:
 
 class SystemException : public CException {
 public:
-    explicit SystemException(CString text) : m_text(std::move(text)) {}
-    CString GetErrorMessage() const override { return m_text; }
+    explicit SystemException(std::string text) : m_text(std::move(text)) {}
+    CString GetErrorMessage() const override { return CString(m_text); }
 
 private:
-    CString m_text;
+    std::string m_text;
 };
 
 } // namespace
@@ -215,7 +215,7 @@ void Window::SetStyle(DWORD style) {
     }
 }
 
-void Window::SetText(const CString& text) {
+void Window::SetText(const std::string& text) {
     m_text = text;
     if (m_widget != nullptr) {
         if (m_parent == nullptr) {

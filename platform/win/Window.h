@@ -12,6 +12,7 @@
 #include <QPoint>
 #include <QRect>
 #include <memory>
+#include <string>
 #include <vector>
 
 class QEvent;
@@ -29,7 +30,7 @@ struct WindowParams {
     DWORD style = 0;
     DWORD exStyle = 0;
     QRect rect; // outer rectangle in pixels, relative to the parent's client area
-    CString text;
+    std::string text;
 };
 
 class Window {
@@ -68,8 +69,8 @@ public:
     // State.
     DWORD Style() const { return m_style; }
     virtual void SetStyle(DWORD style);
-    virtual CString Text() const { return m_text; }
-    virtual void SetText(const CString& text);
+    virtual std::string Text() const { return m_text; }
+    virtual void SetText(const std::string& text);
     HFONT Font() const { return m_font; }
     virtual void SetFont(HFONT font);
     QWidget* Widget() const { return m_widget; }
@@ -165,7 +166,7 @@ private:
     UINT m_id = 0;
     DWORD m_style = 0;
     DWORD m_exStyle = 0;
-    CString m_text;
+    std::string m_text;
     HFONT m_font = nullptr;
     QRect m_rect;
     QWidget* m_widget = nullptr;

@@ -3,14 +3,14 @@
 namespace platform {
 
 namespace {
-CString g_creationError;
+std::string g_creationError;
 }
 
-const CString& LastWindowCreationError() {
+const std::string& LastWindowCreationError() {
     return g_creationError;
 }
 
-void SetWindowCreationError(const CString& reason) {
+void SetWindowCreationError(const std::string& reason) {
     g_creationError = reason;
 }
 

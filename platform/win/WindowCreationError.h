@@ -5,10 +5,12 @@
 
 #include "platform/base/WinDef.h"
 
+#include <string>
+
 namespace platform {
 
 // The reason of the last failed creation (empty if the last creation succeeded).
-const CString& LastWindowCreationError();
-void SetWindowCreationError(const CString& reason);
+const std::string& LastWindowCreationError();
+void SetWindowCreationError(const std::string& reason);
 
 } // namespace platform

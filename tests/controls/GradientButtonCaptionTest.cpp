@@ -23,7 +23,7 @@ protected:
     }
 
     QImage Render(const CString& caption, UINT itemState) {
-        button.SetWindowText(caption.c_str());
+        button.SetWindowText(caption);
         return test::RenderItem(button, itemState);
     }
 
@@ -128,7 +128,7 @@ TEST_F(GradientButtonCaption, LongCaptionIsCutToItsFirst259Characters) {
     }
     longest = limit + longest;
     EXPECT_EQ(Render(longest, 0), Render(limit, 0));
-    EXPECT_NE(Render(limit, 0), Render(limit.substr(3), 0));
+    EXPECT_NE(Render(limit, 0), Render(limit.Left(limit.GetLength() - 3), 0));
 }
 
 TEST_F(GradientButtonCaption, DrawRequestLeavesTheSurfaceAsItFoundIt) {

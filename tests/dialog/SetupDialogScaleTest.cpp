@@ -30,7 +30,7 @@ protected:
     void SetUp() override {
         AfxEnableControlContainer();
         m_previousBox = platform::SetMessageBoxHandler(
-            [](const CString&, const CString&, UINT) { return IDOK; });
+            [](const std::string&, const std::string&, UINT) { return IDOK; });
     }
     void TearDown() override { platform::SetMessageBoxHandler(std::move(m_previousBox)); }
 

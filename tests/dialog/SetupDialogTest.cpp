@@ -50,8 +50,8 @@ protected:
     void SetUp() override {
         AfxEnableControlContainer();
         m_messages.clear();
-        m_previousBox =
-            platform::SetMessageBoxHandler([this](const CString& text, const CString&, UINT) {
+        m_previousBox = platform::SetMessageBoxHandler(
+            [this](const std::string& text, const std::string&, UINT) {
                 m_messages.push_back(text);
                 return IDOK;
             });
@@ -109,7 +109,7 @@ protected:
 
     test::PseudoTerminal m_com1;
     test::ScopedEnv m_env{"TAVRIN_COM1", m_com1.SlavePath()};
-    std::vector<CString> m_messages;
+    std::vector<std::string> m_messages;
     std::vector<DWORD> m_pauses;
     platform::MessageBoxHandler m_previousBox;
     platform::SleepHandler m_previousSleep;
@@ -208,7 +208,7 @@ TEST_F(SetupDialogTest, MissingDeviceIsReportedAndTheOtherPortStillWorks) {
         FillIn(dlg);
         Click(dlg, IDC_WRITE_SERVER);
         ASSERT_EQ(m_messages.size(), 1U);
-        EXPECT_NE(m_messages[0].find("COM1"), CString::npos);
+        EXPECT_NE(m_messages[0].find("COM1"), std::string::npos);
         auto* port = static_cast<CComboBox*>(dlg.GetDlgItem(IDC_PORT));
         port->SetCurSel(1);
         dlg.SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(IDC_PORT), CBN_SELCHANGE),

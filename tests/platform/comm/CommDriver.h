@@ -46,9 +46,9 @@ inline std::string ErrorFrom(const std::function<void()>& action, CommError expe
     try {
         action();
     } catch (const COleDispatchException& e) {
-        EXPECT_EQ(e.m_wCode, static_cast<WORD>(expected)) << e.m_strDescription;
+        EXPECT_EQ(e.m_wCode, static_cast<WORD>(expected)) << e.m_strDescription.GetString();
         EXPECT_EQ(e.GetErrorMessage(), e.m_strDescription);
-        return e.m_strDescription;
+        return e.m_strDescription.GetString();
     }
     ADD_FAILURE() << "no error raised";
     return {};

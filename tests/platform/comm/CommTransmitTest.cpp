@@ -63,7 +63,7 @@ TEST_F(CommTransmit, OtherSettingsApplyOnOpenAndWhileOpen) {
 
 TEST_F(CommTransmit, ThousandOpenWriteCloseCyclesLeakNothing) {
     const std::vector<BYTE> frame = {0x53, 0x45, 0x55, 0x00, 0x01, 0x02, 0x03, 0x04, 0xFF};
-    const CString lockFile = platform::comm::SerialLockFilePath(pty.SlavePath());
+    const std::string lockFile = platform::comm::SerialLockFilePath(pty.SlavePath());
     ASSERT_FALSE(lockFile.empty());
     comm.Open(); // warm up whatever Qt allocates once
     comm.Close();
@@ -88,7 +88,7 @@ TEST_F(CommTransmit, ThousandOpenWriteCloseCyclesLeakNothing) {
 }
 
 TEST_F(CommTransmit, DestroyingAnOpenControlDeliversAndReleasesThePort) {
-    const CString lockFile = platform::comm::SerialLockFilePath(pty.SlavePath());
+    const std::string lockFile = platform::comm::SerialLockFilePath(pty.SlavePath());
     {
         CommDriver other;
         other.Open();

@@ -334,7 +334,7 @@ TEST(ModalRun, AHostedControlItemFailsWithoutControlHostingAndSaysWhy) {
     CKeysDialog hosting(id);
     EXPECT_EQ(hosting.DoModal(), kDoModalFailed);
     EXPECT_EQ(hosting.m_hWnd, nullptr);
-    EXPECT_NE(platform::LastWindowCreationError().find(kClsid), CString::npos);
+    EXPECT_NE(platform::LastWindowCreationError().find(kClsid), std::string::npos);
 }
 
 } // namespace

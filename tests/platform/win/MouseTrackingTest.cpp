@@ -29,6 +29,7 @@ protected:
     void OnMouseMove(UINT nFlags, CPoint point) {
         if (!tracking) {
             TRACKMOUSEEVENT tme;
+            tme.cbSize = sizeof(TRACKMOUSEEVENT);
             tme.dwFlags = TME_HOVER | TME_LEAVE;
             tme.hwndTrack = m_hWnd;
             tme.dwHoverTime = kHoverMs;

@@ -108,10 +108,11 @@ void Flush() {
 }
 
 MessageBoxRecorder::MessageBoxRecorder() {
-    platform::SetMessageBoxHandler([this](const CString& text, const CString& caption, UINT type) {
-        boxes.push_back({text, caption, type});
-        return IDOK;
-    });
+    platform::SetMessageBoxHandler(
+        [this](const std::string& text, const std::string& caption, UINT type) {
+            boxes.push_back({text, caption, type});
+            return IDOK;
+        });
 }
 
 MessageBoxRecorder::~MessageBoxRecorder() {

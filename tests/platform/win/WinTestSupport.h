@@ -66,8 +66,8 @@ void Flush();
 class MessageBoxRecorder {
 public:
     struct Box {
-        CString text;
-        CString caption;
+        std::string text;
+        std::string caption;
         UINT type = 0;
     };
     MessageBoxRecorder();
