@@ -72,7 +72,7 @@ const platform::DialogTemplate& DemoTemplate() {
 }
 
 void Log(const CString& line) {
-    std::printf("%s\n", line.c_str());
+    std::printf("%s\n", line.GetString());
     std::fflush(stdout);
 }
 
@@ -157,7 +157,7 @@ protected:
     void OnOwnerDrawn() { Log("clicked owner-drawn"); }
     void OnSelchangeCombo() {
         CString text;
-        m_combo.GetLBText(m_combo.GetCurSel(), text);
+        m_combo.GetWindowText(text);
         Log("selchange " + text);
     }
     DECLARE_MESSAGE_MAP()

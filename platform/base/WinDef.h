@@ -13,6 +13,11 @@ using BOOL = int;
 using WPARAM = std::uintptr_t;
 using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;
+using INT_PTR = std::intptr_t;
+using LONG_PTR = std::intptr_t;
+using UINT_PTR = std::uintptr_t;
+using ATOM = WORD;
+using WCHAR = char16_t;
 using COLORREF = DWORD;
 using DISPID = LONG;
 using VARTYPE = unsigned short;
@@ -20,6 +25,9 @@ using VARTYPE = unsigned short;
 using TCHAR = char;
 using LPCTSTR = const char*;
 #define TEXT(quote) quote
+// Calling conventions of callbacks; one convention only on this platform.
+#define CALLBACK
+#define WINAPI
 
 constexpr BOOL TRUE = 1;
 constexpr BOOL FALSE = 0;
@@ -48,6 +56,10 @@ using HRGN = platform::GdiRegion*;
 using HICON = platform::Icon*;
 using HCURSOR = platform::Icon*;
 using HMENU = platform::Menu*;
+struct HINSTANCE__;
+using HINSTANCE = HINSTANCE__*;
+struct HHOOK__;
+using HHOOK = HHOOK__*;
 
 struct RECT {
     LONG left = 0;

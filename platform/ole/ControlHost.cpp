@@ -1,26 +1,69 @@
-// Creation of hosted controls by class identifier.
 #include "platform/ole/ControlHost.h"
 
 #include "platform/ole/ControlRegistry.h"
-#include "platform/ole/HostWindow.h"
+
+#include <map>
+#include <memory>
 
 namespace platform {
 
-std::unique_ptr<Window> CreateHostedControl(const std::string& clsidText,
-                                            const WindowParams& params) {
-    const std::optional<GUID> clsid = ParseGuid(clsidText);
-    if (!clsid) {
-        return nullptr;
-    }
-    return CreateHostedControl(*clsid, params);
+namespace {
+
+constexpr LPCTSTR kSiteClass = TEXT("OleControlSite");
+
+std::map<HWND, std::unique_ptr<DispatchControl>>& Sites() {
+    static std::map<HWND, std::unique_ptr<DispatchControl>> sites;
+    return sites;
 }
 
-std::unique_ptr<Window> CreateHostedControl(const CLSID& clsid, const WindowParams& params) {
+// The control goes before its window, so that a port it holds is closed while the window
+// still exists.
+LRESULT CALLBACK SiteProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DESTROY) {
+        Sites().erase(hWnd);
+    }
+    return DefWindowProc(hWnd, message, wParam, lParam);
+}
+
+bool RegisterSiteClass() {
+    static const bool registered = [] {
+        WNDCLASS windowClass;
+        windowClass.lpfnWndProc = &SiteProc;
+        windowClass.lpszClassName = kSiteClass;
+        return RegisterClass(&windowClass) != 0;
+    }();
+    return registered;
+}
+
+} // namespace
+
+HWND CreateHostedControl(const std::string& clsidText, LPCTSTR lpszWindowName, DWORD dwStyle,
+                         const RECT& rect, HWND hParent, UINT nID) {
+    const std::optional<GUID> clsid = ParseGuid(clsidText);
+    return clsid ? CreateHostedControl(*clsid, lpszWindowName, dwStyle, rect, hParent, nID)
+                 : nullptr;
+}
+
+HWND CreateHostedControl(const CLSID& clsid, LPCTSTR lpszWindowName, DWORD dwStyle,
+                         const RECT& rect, HWND hParent, UINT nID) {
     std::unique_ptr<DispatchControl> control = CreateControlInstance(clsid);
-    if (!control) {
+    if (!control || !RegisterSiteClass()) {
         return nullptr;
     }
-    return std::make_unique<HostWindow>(params, std::move(control));
+    // The control has no face: its site stays hidden whatever the style asks for.
+    HWND hWnd =
+        CreateWindowEx(0, kSiteClass, lpszWindowName, (dwStyle & ~WS_VISIBLE) | WS_CHILD, rect.left,
+                       rect.top, rect.right - rect.left, rect.bottom - rect.top, hParent,
+                       reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)), nullptr, nullptr);
+    if (hWnd != nullptr) {
+        Sites()[hWnd] = std::move(control);
+    }
+    return hWnd;
+}
+
+DispatchControl* HostedControlOf(HWND hWnd) {
+    auto it = Sites().find(hWnd);
+    return it != Sites().end() && IsWindow(hWnd) ? it->second.get() : nullptr;
 }
 
 } // namespace platform

@@ -1,20 +1,25 @@
-// Creation of hosted controls by class identifier, as the dialog template engine does for a
-// control entry whose class is a braced identifier.
+// Hosted controls: each lives in a window of the container's own class, its site, which
+// owns the control and shows nothing. Created by class identifier, as a dialog does for a
+// template item whose class is a braced identifier, and found again by the site's window.
 #pragma once
 
+#include "platform/ole/DispatchControl.h"
 #include "platform/ole/Guid.h"
-#include "platform/win/Window.h"
+#include "platform/win/WinApi.h"
 
-#include <memory>
 #include <string>
 
 namespace platform {
 
-// A hosted control's window for the class named by clsidText ("{...}"); nullptr when the
-// text is no class identifier or no such class is registered.
-std::unique_ptr<Window> CreateHostedControl(const std::string& clsidText,
-                                            const WindowParams& params);
+// The site window of a control of the class named by clsidText ("{...}"), a child of hParent
+// at `rect` in pixels; nullptr when the text is no class identifier, no such class is
+// registered or the window cannot be made.
+HWND CreateHostedControl(const std::string& clsidText, LPCTSTR lpszWindowName, DWORD dwStyle,
+                         const RECT& rect, HWND hParent, UINT nID);
 // The same by class identifier.
-std::unique_ptr<Window> CreateHostedControl(const CLSID& clsid, const WindowParams& params);
+HWND CreateHostedControl(const CLSID& clsid, LPCTSTR lpszWindowName, DWORD dwStyle,
+                         const RECT& rect, HWND hParent, UINT nID);
+// The control hosted in a site window; nullptr for any other window.
+DispatchControl* HostedControlOf(HWND hWnd);
 
 } // namespace platform

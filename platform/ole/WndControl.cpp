@@ -16,7 +16,7 @@
 namespace {
 
 platform::DispatchControl& ControlOf(const CWnd& wnd) {
-    platform::DispatchControl* control = wnd.m_hWnd != nullptr ? wnd.m_hWnd->Control() : nullptr;
+    platform::DispatchControl* control = platform::HostedControlOf(wnd.m_hWnd);
     if (control == nullptr) {
         AfxThrowOleDispatchException(platform::kDispNoControl,
                                      "该窗口没有承载控件，无法访问属性。");
@@ -33,9 +33,10 @@ BOOL CWnd::CreateControl(const CLSID& clsid, LPCTSTR lpszWindowName, DWORD dwSty
     }
     // The wrapper is attached once the control exists, as to a control site: it sees no
     // WM_CREATE.
-    return AttachCreated(platform::CreateHostedControl(
-                             clsid, CreationParams(lpszWindowName, dwStyle, rect, pParentWnd, nID)),
-                         nullptr);
+    HWND hWnd =
+        platform::CreateHostedControl(clsid, lpszWindowName, dwStyle, rect,
+                                      pParentWnd != nullptr ? pParentWnd->m_hWnd : nullptr, nID);
+    return hWnd != nullptr && SubclassWindow(hWnd);
 }
 
 void CWnd::GetProperty(DISPID dwDispID, VARTYPE vtProp, void* pvProp) const {

@@ -5,7 +5,6 @@
 
 class CComboBox : public CWnd {
 public:
-    int GetCurSel() const;
+    // Selects item nSelect (none for -1); CB_ERR when there is no such item.
     int SetCurSel(int nSelect);
-    void GetLBText(int nIndex, CString& rString) const;
 };

@@ -3,17 +3,12 @@
 #include "platform/win/AfxMessageBox.h"
 #include "platform/win/CException.h"
 #include "platform/win/CWnd.h"
-#include "platform/win/EditWindow.h"
-
-#include <QWidget>
 
 CDataExchange::CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
     : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd) {}
 
 HWND CDataExchange::PrepareCtrl(int nIDC) {
-    HWND hWnd = m_pDlgWnd != nullptr && m_pDlgWnd->m_hWnd != nullptr
-                    ? m_pDlgWnd->m_hWnd->FindChild(static_cast<UINT>(nIDC))
-                    : nullptr;
+    HWND hWnd = m_pDlgWnd != nullptr ? ::GetDlgItem(m_pDlgWnd->m_hWnd, nIDC) : nullptr;
     if (hWnd == nullptr) {
         throw CNotSupportedException("对话框中没有控件 " + std::to_string(nIDC) + "。");
     }
@@ -32,12 +27,10 @@ void CDataExchange::Fail() {
     if (!m_bSaveAndValidate) {
         throw CUserException();
     }
-    if (m_hWndLastControl != nullptr && m_hWndLastControl->Widget() != nullptr) {
-        m_hWndLastControl->Widget()->setFocus(Qt::OtherFocusReason);
+    if (m_hWndLastControl != nullptr) {
+        ::SetFocus(m_hWndLastControl);
         if (m_bEditLastControl) {
-            if (auto* edit = dynamic_cast<platform::EditWindow*>(m_hWndLastControl)) {
-                edit->SetSel(0, -1);
-            }
+            ::SendMessage(m_hWndLastControl, EM_SETSEL, 0, -1);
         }
     }
     throw CUserException();
@@ -87,14 +80,16 @@ std::optional<BYTE> ParseByteText(std::string_view text) {
 void DDX_Text(CDataExchange* pDX, int nIDC, BYTE& value) {
     HWND hWnd = pDX->PrepareEditCtrl(nIDC);
     if (pDX->m_bSaveAndValidate) {
-        const std::optional<BYTE> parsed = platform::ParseByteText(hWnd->Text());
+        CString text;
+        CWnd::FromHandle(hWnd)->GetWindowText(text);
+        const std::optional<BYTE> parsed = platform::ParseByteText(text.GetString());
         if (!parsed) {
             AfxMessageBox(kParseByteMessage);
             pDX->Fail();
         }
         value = *parsed;
     } else {
-        hWnd->SetText(std::to_string(value));
+        ::SetWindowText(hWnd, std::to_string(value).c_str());
     }
 }
 

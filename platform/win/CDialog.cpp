@@ -1,11 +1,9 @@
 #include "platform/win/CDialog.h"
 
 #include "platform/win/CWinApp.h"
-#include "platform/win/DialogWindow.h"
+#include "platform/win/HostedItemFactory.h"
 #include "platform/win/MessageMapEntries.h"
 #include "platform/win/Resources.h"
-
-#include <QWidget>
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
 ON_COMMAND(IDOK, OnOK)
@@ -13,13 +11,27 @@ ON_COMMAND(IDCANCEL, OnCancel)
 ON_MESSAGE(WM_INITDIALOG, HandleInitDialog)
 END_MESSAGE_MAP()
 
+namespace {
+
+// The dialog procedure of every dialog: the dialog object, which sees each message first,
+// passes on what it leaves; of that only WM_INITDIALOG needs an answer.
+INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM, LPARAM) {
+    if (message != WM_INITDIALOG) {
+        return FALSE;
+    }
+    auto* pDialog = dynamic_cast<CDialog*>(CWnd::FromHandlePermanent(hWnd));
+    return pDialog != nullptr ? pDialog->OnInitDialog() : TRUE;
+}
+
+} // namespace
+
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
     : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd) {}
 
 intptr_t CDialog::DoModal() {
     platform::SetWindowCreationError({});
-    const platform::DialogTemplate* t = platform::FindDialogTemplate(m_nIDTemplate);
-    if (t == nullptr) {
+    m_pTemplate = platform::FindDialogTemplate(m_nIDTemplate);
+    if (m_pTemplate == nullptr) {
         platform::SetWindowCreationError("没有对话框模板 " + std::to_string(m_nIDTemplate) + "。");
         return kDoModalFailed;
     }
@@ -29,53 +41,43 @@ intptr_t CDialog::DoModal() {
     if (pOwner == nullptr && AfxGetApp() != nullptr && AfxGetApp()->m_pMainWnd != this) {
         pOwner = AfxGetApp()->m_pMainWnd;
     }
-    platform::DialogWindow* window = CreateDialogWindow(*t, pOwner);
-    if (window == nullptr) {
-        return kDoModalFailed;
+    const std::vector<WORD> dialogTemplate = platform::BuildDialogTemplate(*m_pTemplate);
+    AfxHookWindowCreate(this);
+    const INT_PTR result =
+        DialogBoxIndirectParam(nullptr, dialogTemplate.data(),
+                               pOwner != nullptr ? pOwner->m_hWnd : nullptr, &AfxDlgProc, 0);
+    AfxUnhookWindowCreate();
+    m_pTemplate = nullptr;
+    if (result == kDoModalFailed && platform::LastWindowCreationError().empty()) {
+        platform::SetWindowCreationError("系统无法创建对话框或其中的控件。");
     }
-    if (SendMessage(WM_INITDIALOG, 0, 0) != FALSE) {
-        window->FocusFirstTabStop();
-    }
-    const int result = window->RunModal();
-    DestroyWindow();
     return result;
 }
 
-platform::DialogWindow* CDialog::CreateDialogWindow(const platform::DialogTemplate& t,
-                                                    CWnd* pOwner) {
-    const platform::DialogBaseUnits units = platform::BaseUnitsForFont(t.fontFace, t.pointSize);
-    const RECT px = platform::MapDialogRect(RECT{0, 0, t.cx, t.cy}, units);
-    platform::WindowParams params;
-    params.style = t.style;
-    params.exStyle = t.exStyle;
-    params.rect = QRect(0, 0, px.right, px.bottom);
-    params.text = t.caption;
-    auto owned = std::make_unique<platform::DialogWindow>(params);
-    if (pOwner != nullptr && pOwner->m_hWnd != nullptr && pOwner->m_hWnd->Widget()) {
-        owned->Widget()->setParent(pOwner->m_hWnd->Widget(), owned->Widget()->windowFlags());
+BOOL CDialog::CreateDlgControls() {
+    for (const platform::DialogItemTemplate& item : m_pTemplate->items) {
+        if (platform::IsHostedItem(item)) {
+            RECT rect{item.x, item.y, item.x + item.cx, item.y + item.cy};
+            ::MapDialogRect(m_hWnd, &rect);
+            if (platform::CreateHostedItem(item.windowClass, item.text.c_str(),
+                                           item.style | WS_CHILD, rect, m_hWnd,
+                                           item.id) == nullptr) {
+                platform::SetWindowCreationError("无法创建控件 " +
+                                                 std::to_string(static_cast<int>(item.id)) + "（" +
+                                                 item.windowClass + "）：该控件类没有注册。");
+                return FALSE;
+            }
+        }
+        for (const std::string& entry : item.initStrings) {
+            SendDlgItemMessage(m_hWnd, static_cast<int>(item.id), CB_ADDSTRING, 0,
+                               reinterpret_cast<LPARAM>(entry.c_str()));
+        }
     }
-    platform::DialogWindow* window = owned.get();
-    CREATESTRUCT cs;
-    cs.cx = px.right;
-    cs.cy = px.bottom;
-    cs.style = static_cast<LONG>(t.style);
-    cs.lpszName = t.caption.c_str();
-    cs.dwExStyle = t.exStyle;
-    if (!AttachCreated(std::move(owned), &cs)) {
-        platform::SetWindowCreationError("窗口拒绝了创建请求。");
-        return nullptr;
-    }
-    if (!window->CreateControls(t)) {
-        DestroyWindow();
-        return nullptr;
-    }
-    return window;
+    return TRUE;
 }
 
 void CDialog::EndDialog(int nResult) {
-    if (auto* window = dynamic_cast<platform::DialogWindow*>(m_hWnd)) {
-        window->EndModal(nResult);
-    }
+    ::EndDialog(m_hWnd, nResult);
 }
 
 BOOL CDialog::OnInitDialog() {
@@ -94,5 +96,9 @@ void CDialog::OnCancel() {
 }
 
 LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM) {
-    return OnInitDialog();
+    if (m_pTemplate != nullptr && !CreateDlgControls()) {
+        EndDialog(kDoModalFailed);
+        return FALSE;
+    }
+    return Default();
 }

@@ -6,9 +6,8 @@
 #include "platform/win/WindowCreationError.h"
 
 namespace platform {
-class DialogWindow;
 struct DialogTemplate;
-} // namespace platform
+}
 
 constexpr int kDoModalFailed = -1;
 
@@ -25,6 +24,8 @@ public:
 protected:
     virtual void OnOK();
     virtual void OnCancel();
+    // Makes what the system's dialog manager cannot (hosted controls, combo box entries),
+    // then lets the dialog procedure call OnInitDialog.
     LRESULT HandleInitDialog(WPARAM wParam, LPARAM lParam);
 
     UINT m_nIDTemplate;
@@ -33,7 +34,9 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    // Makes the dialog window of a template, owned by pOwner's window when there is one,
-    // attached to this object and with its controls; nullptr when that fails.
-    platform::DialogWindow* CreateDialogWindow(const platform::DialogTemplate& t, CWnd* pOwner);
+    // Creates the template's hosted controls and fills its combo boxes; FALSE, with the
+    // reason recorded, when a hosted control cannot be made.
+    BOOL CreateDlgControls();
+
+    const platform::DialogTemplate* m_pTemplate = nullptr;
 };

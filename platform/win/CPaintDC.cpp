@@ -1,13 +1,16 @@
 #include "platform/win/CPaintDC.h"
 
-#include "platform/gdi/DeviceContext.h"
 #include "platform/win/CWnd.h"
-#include "platform/win/Window.h"
 
 CWindowSurfaceDC::CWindowSurfaceDC(CWnd* pWnd, bool wholeWindow, bool paint)
     : m_hWnd(pWnd != nullptr ? pWnd->m_hWnd : nullptr), m_paint(paint) {
-    if (m_hWnd != nullptr) {
-        Attach(paint ? m_hWnd->BeginPaint() : m_hWnd->GetDC(wholeWindow));
+    if (m_hWnd == nullptr) {
+        return;
+    }
+    if (paint) {
+        Attach(::BeginPaint(m_hWnd, &m_ps));
+    } else {
+        Attach(wholeWindow ? ::GetWindowDC(m_hWnd) : ::GetDC(m_hWnd));
     }
 }
 
@@ -16,11 +19,9 @@ CWindowSurfaceDC::~CWindowSurfaceDC() {
     if (hdc == nullptr) {
         return;
     }
-    if (!platform::Window::IsWindow(m_hWnd)) {
-        delete hdc;
-    } else if (m_paint) {
-        m_hWnd->EndPaint(hdc);
+    if (m_paint) {
+        ::EndPaint(m_hWnd, &m_ps);
     } else {
-        m_hWnd->ReleaseDC(hdc);
+        ::ReleaseDC(m_hWnd, hdc);
     }
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/gdi/CDC.h"
+#include "platform/win/WinApi.h"
 
 class CWnd;
 
@@ -15,6 +16,7 @@ public:
 private:
     HWND m_hWnd;
     bool m_paint;
+    PAINTSTRUCT m_ps;
 };
 
 class CPaintDC : public CWindowSurfaceDC {

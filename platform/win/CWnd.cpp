@@ -4,53 +4,155 @@
 #include "platform/gdi/CFont.h"
 #include "platform/gdi/CPoint.h"
 #include "platform/gdi/CRgn.h"
+#include "platform/win/AfxMessageBox.h"
 #include "platform/win/CDataExchange.h"
 #include "platform/win/CException.h"
 #include "platform/win/CMenu.h"
 #include "platform/win/MessageMapEntries.h"
-#include "platform/win/StandardWindows.h"
-#include "platform/win/Window.h"
 
-#include <QApplication>
-#include <QWidget>
+#include <exception>
+#include <memory>
+#include <unordered_map>
+#include <vector>
 
 BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
 ON_WM_DRAWITEM()
 END_MESSAGE_MAP()
 
-CWnd::~CWnd() {
-    if (m_hWnd != nullptr && platform::Window::IsWindow(m_hWnd)) {
-        if (m_hWnd->Permanent() == this) {
-            DestroyWindow();
+namespace {
+
+// The window objects attached to windows, and the temporary ones made for windows that have
+// none; a temporary object lives until its window is gone.
+std::unordered_map<HWND, CWnd*>& PermanentMap() {
+    static std::unordered_map<HWND, CWnd*> map;
+    return map;
+}
+
+std::unordered_map<HWND, std::unique_ptr<CWnd>>& TemporaryMap() {
+    static std::unordered_map<HWND, std::unique_ptr<CWnd>> map;
+    return map;
+}
+
+// Frees the temporary objects of windows that no longer exist.
+void DropStaleTemporaries() {
+    auto& map = TemporaryMap();
+    for (auto it = map.begin(); it != map.end();) {
+        it = ::IsWindow(it->first) ? std::next(it) : map.erase(it);
+    }
+}
+
+// The message being handled on this thread, for Default.
+struct CurrentMessage {
+    UINT message = 0;
+    WPARAM wParam = 0;
+    LPARAM lParam = 0;
+};
+thread_local CurrentMessage t_current;
+
+// The window creation hook and the object waiting for its window.
+thread_local HHOOK t_hook = nullptr;
+thread_local CWnd* t_pWndInit = nullptr;
+
+LRESULT CALLBACK CbtFilterHook(int nCode, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = CallNextHookEx(t_hook, nCode, wParam, lParam);
+    if (nCode == HCBT_CREATEWND && t_pWndInit != nullptr) {
+        CWnd* pWnd = t_pWndInit;
+        t_pWndInit = nullptr;
+        pWnd->SubclassWindow(reinterpret_cast<HWND>(wParam));
+    }
+    return result;
+}
+
+} // namespace
+
+void AfxHookWindowCreate(CWnd* pWnd) {
+    if (t_hook == nullptr) {
+        t_hook = SetWindowsHookEx(WH_CBT, &CbtFilterHook, nullptr, GetCurrentThreadId());
+    }
+    t_pWndInit = pWnd;
+}
+
+BOOL AfxUnhookWindowCreate() {
+    if (t_hook != nullptr) {
+        UnhookWindowsHookEx(t_hook);
+        t_hook = nullptr;
+    }
+    const BOOL created = t_pWndInit == nullptr;
+    t_pWndInit = nullptr;
+    return created;
+}
+
+LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+    return pWnd != nullptr ? AfxCallWndProc(pWnd, hWnd, message, wParam, lParam)
+                           : DefWindowProc(hWnd, message, wParam, lParam);
+}
+
+LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    const CurrentMessage saved = t_current;
+    t_current = {message, wParam, lParam};
+    LRESULT result = 0;
+    try {
+        result = pWnd->WindowProc(message, wParam, lParam);
+    } catch (const CException& e) {
+        e.ReportError();
+    } catch (const std::exception& e) {
+        AfxMessageBox(e.what(), MB_ICONERROR);
+    }
+    t_current = saved;
+    if (message == WM_NCDESTROY && CWnd::FromHandlePermanent(hWnd) == pWnd) {
+        // The window is gone: give it back its own procedure and let the object go.
+        if (pWnd->m_pfnSuper != nullptr) {
+            SetWindowLongPtr(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(pWnd->m_pfnSuper));
+            pWnd->m_pfnSuper = nullptr;
         }
+        pWnd->Detach();
+        pWnd->PostNcDestroy();
+    }
+    return result;
+}
+
+CWnd::~CWnd() {
+    if (m_hWnd != nullptr && FromHandlePermanent(m_hWnd) == this) {
+        DestroyWindow();
     }
 }
 
 CWnd* CWnd::FromHandle(HWND hWnd) {
-    if (!platform::Window::IsWindow(hWnd)) {
+    if (!::IsWindow(hWnd)) {
         return nullptr;
     }
-    CWnd* pWnd = hWnd->Permanent();
-    return pWnd != nullptr ? pWnd : hWnd->Temporary();
+    if (CWnd* pWnd = FromHandlePermanent(hWnd)) {
+        return pWnd;
+    }
+    DropStaleTemporaries();
+    std::unique_ptr<CWnd>& temporary = TemporaryMap()[hWnd];
+    if (!temporary) {
+        temporary = std::make_unique<CWnd>();
+        temporary->m_hWnd = hWnd;
+    }
+    return temporary.get();
 }
 
 CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
-    return platform::Window::IsWindow(hWnd) ? hWnd->Permanent() : nullptr;
+    auto it = PermanentMap().find(hWnd);
+    return it != PermanentMap().end() && ::IsWindow(hWnd) ? it->second : nullptr;
 }
 
 BOOL CWnd::Attach(HWND hWnd) {
-    if (!platform::Window::IsWindow(hWnd) || hWnd->Permanent() != nullptr) {
+    if (!::IsWindow(hWnd) || FromHandlePermanent(hWnd) != nullptr) {
         return FALSE;
     }
     m_hWnd = hWnd;
-    hWnd->SetPermanent(this);
+    PermanentMap()[hWnd] = this;
     return TRUE;
 }
 
 HWND CWnd::Detach() {
     HWND hWnd = m_hWnd;
-    if (platform::Window::IsWindow(hWnd) && hWnd->Permanent() == this) {
-        hWnd->SetPermanent(nullptr);
+    auto it = PermanentMap().find(hWnd);
+    if (it != PermanentMap().end() && it->second == this) {
+        PermanentMap().erase(it);
     }
     m_hWnd = nullptr;
     return hWnd;
@@ -61,55 +163,25 @@ BOOL CWnd::SubclassWindow(HWND hWnd) {
         return FALSE;
     }
     PreSubclassWindow();
+    m_pfnSuper = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtr(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
     return TRUE;
 }
 
 BOOL CWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
                   CWnd* pParentWnd, UINT nID, void*) {
-    const platform::WindowParams params =
-        CreationParams(lpszWindowName, dwStyle, rect, pParentWnd, nID);
-    CREATESTRUCT cs;
-    cs.hwndParent = params.parent;
-    cs.style = static_cast<LONG>(dwStyle);
-    cs.lpszName = lpszWindowName;
-    cs.lpszClass = lpszClassName;
-    return AttachCreated(
-        platform::CreateStandardWindow(lpszClassName != nullptr ? lpszClassName : "", params), &cs);
-}
-
-platform::WindowParams CWnd::CreationParams(LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
-                                            CWnd* pParentWnd, UINT nID) {
-    platform::WindowParams params;
-    params.parent = pParentWnd != nullptr ? pParentWnd->m_hWnd : nullptr;
-    params.id = nID;
-    params.style = dwStyle;
-    params.rect = QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
-    params.text = lpszWindowName != nullptr ? lpszWindowName : "";
-    return params;
-}
-
-BOOL CWnd::AttachCreated(std::unique_ptr<platform::Window> window, CREATESTRUCT* pCreate) {
-    if (!window) {
-        return FALSE;
-    }
-    platform::Window* parent = window->Parent();
-    Attach(parent != nullptr ? parent->AddChild(std::move(window))
-                             : platform::Window::AdoptTopLevel(std::move(window)));
-    if (pCreate != nullptr && SendMessage(WM_CREATE, 0, reinterpret_cast<LPARAM>(pCreate)) == -1) {
-        DestroyWindow();
-        return FALSE;
-    }
-    return TRUE;
+    AfxHookWindowCreate(this);
+    HWND hWnd =
+        CreateWindowEx(0, lpszClassName != nullptr ? lpszClassName : TEXT(""), lpszWindowName,
+                       dwStyle, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                       pParentWnd != nullptr ? pParentWnd->m_hWnd : nullptr,
+                       reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)), nullptr, nullptr);
+    AfxUnhookWindowCreate();
+    return hWnd != nullptr && m_hWnd == hWnd;
 }
 
 BOOL CWnd::DestroyWindow() {
-    if (!platform::Window::IsWindow(m_hWnd)) {
-        m_hWnd = nullptr;
-        return FALSE;
-    }
-    m_hWnd->Destroy();
-    m_hWnd = nullptr;
-    return TRUE;
+    return m_hWnd != nullptr ? ::DestroyWindow(m_hWnd) : FALSE;
 }
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -136,131 +208,95 @@ BOOL CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*) {
 }
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    return platform::Window::IsWindow(m_hWnd) ? m_hWnd->ClassProc(message, wParam, lParam) : 0;
+    return m_pfnSuper != nullptr ? CallWindowProc(m_pfnSuper, m_hWnd, message, wParam, lParam)
+                                 : ::DefWindowProc(m_hWnd, message, wParam, lParam);
 }
 
 LRESULT CWnd::Default() {
-    const platform::Window::Message& current = platform::Window::CurrentMessage();
-    return DefWindowProc(current.message, current.wParam, current.lParam);
+    return DefWindowProc(t_current.message, t_current.wParam, t_current.lParam);
 }
 
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const {
-    return platform::Window::IsWindow(m_hWnd) ? m_hWnd->Send(message, wParam, lParam) : 0;
-}
-
-CWnd* CWnd::GetParent() const {
-    return platform::Window::IsWindow(m_hWnd) ? FromHandle(m_hWnd->Parent()) : nullptr;
+    return ::SendMessage(m_hWnd, message, wParam, lParam);
 }
 
 CWnd* CWnd::GetDlgItem(int nID) const {
-    return platform::Window::IsWindow(m_hWnd)
-               ? FromHandle(m_hWnd->FindChild(static_cast<UINT>(nID)))
-               : nullptr;
+    return FromHandle(::GetDlgItem(m_hWnd, nID));
 }
 
 int CWnd::GetDlgCtrlID() const {
-    return m_hWnd != nullptr ? static_cast<int>(m_hWnd->Id()) : 0;
+    return ::GetDlgCtrlID(m_hWnd);
 }
 
 void CWnd::GetClientRect(LPRECT lpRect) const {
-    const QRect rc = m_hWnd != nullptr ? m_hWnd->ClientRect() : QRect();
-    *lpRect = RECT{0, 0, rc.width(), rc.height()};
+    if (!::GetClientRect(m_hWnd, lpRect)) {
+        *lpRect = RECT{};
+    }
 }
 
 void CWnd::GetWindowRect(LPRECT lpRect) const {
-    const QRect rc = m_hWnd != nullptr ? m_hWnd->ScreenRect() : QRect();
-    *lpRect = RECT{rc.left(), rc.top(), rc.left() + rc.width(), rc.top() + rc.height()};
+    if (!::GetWindowRect(m_hWnd, lpRect)) {
+        *lpRect = RECT{};
+    }
 }
 
 void CWnd::MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint) {
-    if (m_hWnd != nullptr && m_hWnd->Widget() != nullptr) {
-        m_hWnd->Widget()->setGeometry(x, y, nWidth, nHeight);
-        if (bRepaint) {
-            m_hWnd->Invalidate(true);
-        }
-    }
+    ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint);
 }
 
 void CWnd::GetWindowText(CString& rString) const {
-    rString = m_hWnd != nullptr ? m_hWnd->Text() : CString();
+    const int length = ::GetWindowTextLength(m_hWnd);
+    std::vector<TCHAR> buffer(static_cast<std::size_t>(length) + 1);
+    const int copied = ::GetWindowText(m_hWnd, buffer.data(), length + 1);
+    rString = CString(buffer.data(), copied);
 }
 
 void CWnd::SetWindowText(LPCTSTR lpszString) {
-    if (m_hWnd != nullptr) {
-        m_hWnd->Send(WM_SETTEXT, 0,
-                     reinterpret_cast<LPARAM>(lpszString != nullptr ? lpszString : ""));
-    }
+    ::SetWindowText(m_hWnd, lpszString);
 }
 
 DWORD CWnd::GetStyle() const {
-    return m_hWnd != nullptr ? m_hWnd->Style() : 0;
+    return static_cast<DWORD>(GetWindowLongPtr(m_hWnd, GWL_STYLE));
 }
 
 BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT) {
     if (m_hWnd == nullptr) {
         return FALSE;
     }
-    const DWORD style = (m_hWnd->Style() & ~dwRemove) | dwAdd;
-    if (style == m_hWnd->Style()) {
+    const DWORD style = (GetStyle() & ~dwRemove) | dwAdd;
+    if (style == GetStyle()) {
         return FALSE;
     }
-    m_hWnd->SetStyle(style);
+    SetWindowLongPtr(m_hWnd, GWL_STYLE, static_cast<LONG_PTR>(style));
     return TRUE;
 }
 
 BOOL CWnd::ShowWindow(int nCmdShow) {
-    if (m_hWnd == nullptr || m_hWnd->Widget() == nullptr) {
-        return FALSE;
-    }
-    QWidget* widget = m_hWnd->Widget();
-    const BOOL wasVisible = widget->isVisible();
-    switch (nCmdShow) {
-    case SW_HIDE:
-        widget->hide();
-        m_hWnd->SetStyle(m_hWnd->Style() & ~WS_VISIBLE);
-        break;
-    case SW_MINIMIZE:
-        widget->showMinimized();
-        break;
-    default:
-        m_hWnd->SetStyle(m_hWnd->Style() | WS_VISIBLE);
-        widget->show();
-        break;
-    }
-    return wasVisible;
+    return ::ShowWindow(m_hWnd, nCmdShow);
 }
 
 BOOL CWnd::IsWindowVisible() const {
-    return m_hWnd != nullptr && m_hWnd->Widget() != nullptr && m_hWnd->Widget()->isVisible();
+    return ::IsWindowVisible(m_hWnd);
 }
 
 BOOL CWnd::IsWindowEnabled() const {
-    return m_hWnd != nullptr && !(GetStyle() & WS_DISABLED);
+    return ::IsWindowEnabled(m_hWnd);
 }
 
 BOOL CWnd::EnableWindow(BOOL bEnable) {
-    const BOOL wasDisabled = !IsWindowEnabled();
-    if (m_hWnd != nullptr) {
-        m_hWnd->SetStyle(bEnable ? (GetStyle() & ~WS_DISABLED) : (GetStyle() | WS_DISABLED));
-        m_hWnd->Invalidate(true);
-    }
-    return wasDisabled;
+    return ::EnableWindow(m_hWnd, bEnable);
 }
 
 BOOL CWnd::IsIconic() const {
-    return m_hWnd != nullptr && m_hWnd->Widget() != nullptr && m_hWnd->Widget()->isMinimized();
+    return ::IsIconic(m_hWnd);
 }
 
 CWnd* CWnd::SetFocus() {
-    CWnd* previous = GetFocus();
-    if (m_hWnd != nullptr && m_hWnd->Widget() != nullptr) {
-        m_hWnd->Widget()->setFocus(Qt::OtherFocusReason);
-    }
-    return previous;
+    return FromHandle(::SetFocus(m_hWnd));
 }
 
 CWnd* CWnd::GetFocus() {
-    return FromHandle(platform::Window::FromWidget(QApplication::focusWidget()));
+    return FromHandle(::GetFocus());
 }
 
 void CWnd::SetFont(CFont* pFont, BOOL bRedraw) {
@@ -279,50 +315,28 @@ HICON CWnd::SetIcon(HICON hIcon, BOOL bBigIcon) {
 }
 
 int CWnd::SetWindowRgn(HRGN hRgn, BOOL bRedraw) {
-    if (m_hWnd == nullptr) {
-        return 0;
-    }
-    m_hWnd->SetRegion(hRgn, bRedraw != FALSE);
-    return 1;
+    return ::SetWindowRgn(m_hWnd, hRgn, bRedraw);
 }
 
 void CWnd::Invalidate(BOOL bErase) {
-    if (m_hWnd != nullptr) {
-        m_hWnd->Invalidate(bErase != FALSE);
-    }
+    ::InvalidateRect(m_hWnd, nullptr, bErase);
 }
 
-void CWnd::InvalidateRect(LPCRECT, BOOL bErase) {
-    Invalidate(bErase);
+void CWnd::InvalidateRect(LPCRECT lpRect, BOOL bErase) {
+    ::InvalidateRect(m_hWnd, lpRect, bErase);
 }
 
 void CWnd::UpdateWindow() {
-    if (m_hWnd != nullptr && m_hWnd->Widget() != nullptr) {
-        m_hWnd->Widget()->repaint();
-    }
+    ::UpdateWindow(m_hWnd);
 }
 
-BOOL CWnd::RedrawWindow(LPCRECT, CRgn*, UINT flags) {
-    if (m_hWnd == nullptr) {
-        return FALSE;
-    }
-    if (flags & RDW_FRAME) {
-        m_hWnd->InvalidateFrame();
-    }
-    if (flags & RDW_INVALIDATE) {
-        m_hWnd->Invalidate((flags & RDW_ERASE) != 0);
-    }
-    if (flags & RDW_UPDATENOW) {
-        UpdateWindow();
-    }
-    return TRUE;
+BOOL CWnd::RedrawWindow(LPCRECT lpRectUpdate, CRgn* prgnUpdate, UINT flags) {
+    return ::RedrawWindow(m_hWnd, lpRectUpdate,
+                          prgnUpdate != nullptr ? static_cast<HRGN>(*prgnUpdate) : nullptr, flags);
 }
 
 CMenu* CWnd::GetSystemMenu(BOOL bRevert) const {
-    if (m_hWnd == nullptr || !(GetStyle() & WS_SYSMENU)) {
-        return nullptr;
-    }
-    return CMenu::FromHandle(m_hWnd->SystemMenu(bRevert != FALSE));
+    return CMenu::FromHandle(::GetSystemMenu(m_hWnd, bRevert));
 }
 
 BOOL CWnd::UpdateData(BOOL bSaveAndValidate) {

@@ -1,12 +1,11 @@
-// The window object: a C++ wrapper attached to a window (HWND). Messages sent to the window
-// reach WindowProc, which runs the class's message map and falls back to DefWindowProc, the
-// window class's own behaviour.
+// The window object: a C++ wrapper attached to a window (HWND). An attached window is
+// subclassed: its messages reach WindowProc, which runs the class's message map and falls
+// back to DefWindowProc, the procedure the window had before.
 #pragma once
 
 #include "platform/base/CString.h"
 #include "platform/win/MessageMap.h"
-
-#include <memory>
+#include "platform/win/WinApi.h"
 
 class CDataExchange;
 class CMenu;
@@ -16,10 +15,6 @@ class CDC;
 class CPoint;
 struct GUID;
 using CLSID = GUID;
-
-namespace platform {
-struct WindowParams;
-}
 
 class CWnd : public CCmdTarget {
 public:
@@ -33,6 +28,7 @@ public:
     static CWnd* FromHandlePermanent(HWND hWnd); // the permanent object or nullptr
     BOOL Attach(HWND hWnd);
     HWND Detach();
+    // Attaches and subclasses a window, then calls PreSubclassWindow.
     BOOL SubclassWindow(HWND hWnd);
     // Called when a window is about to be attached by subclassing.
     virtual void PreSubclassWindow() {}
@@ -51,7 +47,6 @@ public:
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
 
     // Family.
-    CWnd* GetParent() const;
     CWnd* GetDlgItem(int nID) const;
     int GetDlgCtrlID() const;
 
@@ -93,16 +88,12 @@ public:
     void SetProperty(DISPID dwDispID, VARTYPE vtProp, ...);
 
 protected:
-    // The parameters of a window made by Create or CreateControl: a child of pParentWnd's window
-    // when there is one, at `rect` in its parent's client coordinates.
-    static platform::WindowParams CreationParams(LPCTSTR lpszWindowName, DWORD dwStyle,
-                                                 const RECT& rect, CWnd* pParentWnd, UINT nID);
-    // Puts a window just made in its place (among its parent's children, else among the
-    // top-level windows), attaches this object to it and, given a creation record, sends
-    // WM_CREATE. FALSE without a window, or when WM_CREATE answers -1: the window is destroyed.
-    BOOL AttachCreated(std::unique_ptr<platform::Window> window, CREATESTRUCT* pCreate);
-
     virtual void DoDataExchange(CDataExchange*) {}
+    // Called once the window is gone and this object detached from it.
+    virtual void PostNcDestroy() {}
+
+    // The procedure the window had before it was subclassed.
+    WNDPROC m_pfnSuper = nullptr;
 
     // Default handlers: each runs the message's default processing.
     void OnPaint();
@@ -117,4 +108,18 @@ protected:
     void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct);
 
     DECLARE_MESSAGE_MAP()
+
+private:
+    friend LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT message, WPARAM wParam,
+                                  LPARAM lParam);
 };
+
+// The window procedure of every subclassed window: hands the message to its window object
+// and reports any exception a handler lets escape, which never unwinds into the system.
+LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+// While set, the next window created on this thread is attached to pWnd and subclassed
+// before it sees any message (its WM_CREATE included).
+void AfxHookWindowCreate(CWnd* pWnd);
+// Ends the creation hook; FALSE when no window was created for the object given.
+BOOL AfxUnhookWindowCreate();

@@ -15,6 +15,19 @@ ComboBoxWindow::ComboBoxWindow(const WindowParams& params)
                      [this] { NotifyParent(CBN_SELCHANGE); });
 }
 
+LRESULT ComboBoxWindow::ClassProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case CB_ADDSTRING:
+        return AddString(reinterpret_cast<LPCTSTR>(lParam));
+    case CB_GETCURSEL:
+        return GetCurSel();
+    case CB_SETCURSEL:
+        return SetCurSel(static_cast<int>(wParam));
+    default:
+        return Window::ClassProc(message, wParam, lParam);
+    }
+}
+
 std::string ComboBoxWindow::Text() const {
     return m_combo->currentText().toStdString();
 }
@@ -52,10 +65,6 @@ int ComboBoxWindow::SetCurSel(int index) {
     }
     m_combo->setCurrentIndex(index);
     return index;
-}
-
-std::string ComboBoxWindow::GetLBText(int index) const {
-    return m_combo->itemText(index).toStdString();
 }
 
 void ComboBoxWindow::FitHeight() {

@@ -1,4 +1,5 @@
-// The drop-down list combo box window class, over a Qt combo box.
+// The drop-down list combo box window class, over a Qt combo box: CB_ADDSTRING,
+// CB_GETCURSEL and CB_SETCURSEL, and CBN_SELCHANGE when the user picks an item.
 #pragma once
 
 #include "platform/win/Window.h"
@@ -13,18 +14,18 @@ class ComboBoxWindow : public Window {
 public:
     explicit ComboBoxWindow(const WindowParams& params);
 
+    LRESULT ClassProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     std::string Text() const override;
     void SetFont(HFONT font) override;
-    // Adds a string (in order when the list is sorted); returns its index.
-    int AddString(const std::string& text);
-    int GetCurSel() const;
-    int SetCurSel(int index);
-    std::string GetLBText(int index) const;
 
 protected:
     bool PaintsNatively() const override { return true; }
 
 private:
+    // Adds a string (in order when the list is sorted); returns its index.
+    int AddString(const std::string& text);
+    int GetCurSel() const;
+    int SetCurSel(int index);
     void FitHeight();
 
     QComboBox* m_combo;

@@ -1,5 +1,6 @@
 // Dialog templates as typed data: the dialog's style, size in dialog units, font and caption,
-// and per control its id, window class, text, rectangle and styles.
+// and per control its id, window class, text, rectangle and styles; and the extended
+// template (DLGTEMPLATEEX) in memory that the system's dialog manager makes a dialog from.
 #pragma once
 
 #include "platform/win/WinUser.h"
@@ -44,13 +45,11 @@ struct DialogTemplate {
     std::vector<DialogItemTemplate> items;
 };
 
-// Dialog base units of a template font: the average character width and the height.
-struct DialogBaseUnits {
-    int x = 0;
-    int y = 0;
-};
-DialogBaseUnits BaseUnitsForFont(const std::string& face, WORD pointSize);
-// Converts a rectangle in dialog units to pixels, each edge on its own, rounding.
-RECT MapDialogRect(const RECT& dialogUnits, DialogBaseUnits units);
+// Whether an item is a hosted control, whose class is a braced class identifier.
+bool IsHostedItem(const DialogItemTemplate& item);
+// The extended template of a dialog, as the words it is made of; hosted items are left out
+// (the dialog makes them itself once the system has made the rest), as are combo box
+// entries (added once the combo box exists).
+std::vector<WORD> BuildDialogTemplate(const DialogTemplate& dialogTemplate);
 
 } // namespace platform

@@ -1,7 +1,7 @@
 #include "platform/win/DialogWindow.h"
 
-#include "platform/gdi/CFont.h"
 #include "platform/gdi/DeviceContext.h"
+#include "platform/gdi/FontResolver.h"
 #include "platform/gdi/GdiFont.h"
 #include "platform/gdi/Icon.h"
 #include "platform/gdi/ImageResources.h"
@@ -10,11 +10,10 @@
 #include "platform/win/BridgeWidget.h"
 #include "platform/win/ButtonWindow.h"
 #include "platform/win/ComboBoxWindow.h"
-#include "platform/win/HostedItemFactory.h"
 #include "platform/win/Menu.h"
-#include "platform/win/StandardWindows.h"
 #include "platform/win/StaticWindow.h"
-#include "platform/win/WindowCreationError.h"
+#include "platform/win/WinApi.h"
+#include "platform/win/WindowClasses.h"
 
 #include <QContextMenuEvent>
 #include <QDialog>
@@ -38,8 +37,8 @@ QIcon IconOf(HICON big, HICON small) {
 
 } // namespace
 
-DialogWindow::DialogWindow(const WindowParams& params)
-    : Window(params), m_dialog(new BridgeWidget<QDialog>(this)) {
+DialogWindow::DialogWindow(const WindowParams& params, DLGPROC dialogProc)
+    : Window(params), m_dialog(new BridgeWidget<QDialog>(this)), m_dialogProc(dialogProc) {
     Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     if (params.style & WS_SYSMENU) {
         flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
@@ -51,9 +50,26 @@ DialogWindow::DialogWindow(const WindowParams& params)
     m_dialog->setFixedSize(params.rect.size());
 }
 
-DialogWindow::~DialogWindow() = default;
+DialogWindow::~DialogWindow() {
+    if (m_dialogFont != nullptr) {
+        DeleteObject(m_dialogFont);
+    }
+}
 
+// The dialog procedure sees each message first; what it leaves (FALSE) gets the dialog
+// manager's default processing. Its answer to WM_INITDIALOG says whether the dialog
+// manager sets the focus.
 LRESULT DialogWindow::ClassProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (m_dialogProc != nullptr) {
+        const INT_PTR handled = m_dialogProc(this, message, wParam, lParam);
+        if (message == WM_INITDIALOG ||
+            (handled != 0 && message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC)) {
+            return handled;
+        }
+        if (handled != 0) {
+            return 0;
+        }
+    }
     switch (message) {
     case WM_ERASEBKGND: {
         auto brush =
@@ -94,39 +110,35 @@ HICON DialogWindow::SetIcon(WPARAM kind, HICON icon) {
     return previous;
 }
 
-bool DialogWindow::CreateControls(const DialogTemplate& dialogTemplate) {
+bool DialogWindow::CreateControls(const DialogResource& dialogTemplate) {
     const DialogBaseUnits units =
         BaseUnitsForFont(dialogTemplate.fontFace, dialogTemplate.pointSize);
+    m_units = units;
     if (!dialogTemplate.fontFace.empty()) {
-        m_font = std::make_unique<CFont>();
-        m_font->CreatePointFont(dialogTemplate.pointSize * 10, dialogTemplate.fontFace.c_str());
-        Window::SetFont(static_cast<HFONT>(m_font->GetSafeHandle()));
+        constexpr int kTenths = 10;
+        LOGFONT logFont;
+        logFont.lfHeight = -FontResolver::PointTenthsToPixels(dialogTemplate.pointSize * kTenths);
+        dialogTemplate.fontFace.copy(logFont.lfFaceName, LF_FACESIZE - 1);
+        m_dialogFont = new GdiFont(logFont);
+        Window::SetFont(m_dialogFont);
     }
-    for (const DialogItemTemplate& item : dialogTemplate.items) {
-        std::unique_ptr<Window> control = CreateItem(item, units);
-        if (!control) {
-            SetWindowCreationError("无法创建控件 " + std::to_string(static_cast<int>(item.id)) +
-                                   "（" + item.windowClass + "）：该控件类没有注册。");
+    for (const DialogResourceItem& item : dialogTemplate.items) {
+        HWND child = AnnounceWindow(CreateItem(item, units), item.className.c_str(), nullptr);
+        if (child == nullptr) {
             return false;
         }
-        Window* child = AddChild(std::move(control));
         if (Font() != nullptr) {
             child->Send(WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
-        }
-        if (auto* combo = dynamic_cast<ComboBoxWindow*>(child)) {
-            for (const std::string& text : item.initStrings) {
-                combo->AddString(text);
-            }
         }
     }
     NameControlsByLabels(Children());
     return true;
 }
 
-std::unique_ptr<Window> DialogWindow::CreateItem(const DialogItemTemplate& item,
+std::unique_ptr<Window> DialogWindow::CreateItem(const DialogResourceItem& item,
                                                  DialogBaseUnits units) {
     const RECT du{item.x, item.y, item.x + item.cx, item.y + item.cy};
-    const RECT px = MapDialogRect(du, units);
+    const RECT px = MapDialogUnits(du, units);
     WindowParams params;
     params.parent = this;
     params.id = item.id;
@@ -134,18 +146,16 @@ std::unique_ptr<Window> DialogWindow::CreateItem(const DialogItemTemplate& item,
     params.exStyle = item.exStyle;
     params.rect = QRect(px.left, px.top, px.right - px.left, px.bottom - px.top);
     params.text = item.text;
-    if (!item.windowClass.empty() && item.windowClass.front() == '{') {
-        return CreateHostedItem(item.windowClass, params);
-    }
-    const bool edit = item.windowClass == "edit" || item.windowClass == "EDIT";
+    const bool edit = item.className == "edit" || item.className == "EDIT";
     if (edit && (params.style & WS_BORDER)) {
         // The dialog manager gives bordered edits the sunken client edge.
         params.style &= ~WS_BORDER;
         params.exStyle |= WS_EX_CLIENTEDGE;
     }
-    std::unique_ptr<Window> window = CreateStandardWindow(item.windowClass, params);
-    if (auto* picture = dynamic_cast<StaticWindow*>(window.get()); picture && picture->IsIcon()) {
-        picture->SetIcon(LoadIconResource(static_cast<UINT>(std::stoul("0" + item.text))));
+    std::unique_ptr<Window> window = CreateClassWindow(item.className, params);
+    if (auto* picture = dynamic_cast<StaticWindow*>(window.get());
+        picture && picture->IsIcon() && item.ordinal) {
+        picture->SetIcon(LoadIconResource(*item.ordinal));
     }
     return window;
 }

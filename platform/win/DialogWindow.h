@@ -3,27 +3,28 @@
 // click on the dialog's empty area) and the modal run.
 #pragma once
 
-#include "platform/win/DialogTemplate.h"
-
+#include "platform/win/DialogResource.h"
 #include "platform/win/Window.h"
+
 #include <string>
 
-class CFont;
 class QDialog;
 
 namespace platform {
 
 class DialogWindow : public Window {
 public:
-    explicit DialogWindow(const WindowParams& params);
+    DialogWindow(const WindowParams& params, DLGPROC dialogProc);
     ~DialogWindow() override;
 
     LRESULT ClassProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void SetText(const std::string& text) override;
 
-    // Makes the controls of a template (in template order, which is the tab order); false
-    // when one of them cannot be made.
-    bool CreateControls(const DialogTemplate& dialogTemplate);
+    // Makes the controls of a template (in template order, which is the tab order) in the
+    // template's font; false when one of them cannot be made.
+    bool CreateControls(const DialogResource& dialogTemplate);
+    // The dialog units of the template's font.
+    DialogBaseUnits Units() const { return m_units; }
     // Puts the focus on the first visible, enabled control with a tab stop.
     void FocusFirstTabStop();
     // Shows the dialog and runs it until EndModal; returns the result given there.
@@ -38,11 +39,13 @@ protected:
     bool HandleOtherEvent(QEvent* event) override;
 
 private:
-    std::unique_ptr<Window> CreateItem(const DialogItemTemplate& item, DialogBaseUnits units);
+    std::unique_ptr<Window> CreateItem(const DialogResourceItem& item, DialogBaseUnits units);
     HICON SetIcon(WPARAM kind, HICON icon);
 
     QDialog* m_dialog;
-    std::unique_ptr<CFont> m_font;
+    DLGPROC m_dialogProc;
+    HFONT m_dialogFont = nullptr;
+    DialogBaseUnits m_units;
     HICON m_bigIcon = nullptr;
     HICON m_smallIcon = nullptr;
     bool m_ended = false;

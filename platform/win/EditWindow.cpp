@@ -33,6 +33,10 @@ LRESULT EditWindow::ClassProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_PAINT) {
         FillBackground();
     }
+    if (message == EM_SETSEL) {
+        SetSel(static_cast<int>(wParam), static_cast<int>(lParam));
+        return 0;
+    }
     return Window::ClassProc(message, wParam, lParam);
 }
 

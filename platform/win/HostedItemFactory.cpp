@@ -10,8 +10,10 @@ void SetHostedItemFactory(HostedItemFactory factory) {
     g_factory = factory;
 }
 
-std::unique_ptr<Window> CreateHostedItem(const std::string& clsidText, const WindowParams& params) {
-    return g_factory != nullptr ? g_factory(clsidText, params) : nullptr;
+HWND CreateHostedItem(const std::string& clsidText, LPCTSTR lpszWindowName, DWORD dwStyle,
+                      const RECT& rect, HWND hParent, UINT nID) {
+    return g_factory != nullptr ? g_factory(clsidText, lpszWindowName, dwStyle, rect, hParent, nID)
+                                : nullptr;
 }
 
 } // namespace platform

@@ -121,9 +121,41 @@ LRESULT IpAddressWindow::ClassProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
         LayoutFields();
         return Window::ClassProc(message, wParam, lParam);
+    case IPM_GETADDRESS:
+        return GetAddress(reinterpret_cast<DWORD*>(lParam));
+    case IPM_SETADDRESS:
+        SetFields({FIRST_IPADDRESS(static_cast<DWORD>(lParam)),
+                   SECOND_IPADDRESS(static_cast<DWORD>(lParam)),
+                   THIRD_IPADDRESS(static_cast<DWORD>(lParam)),
+                   FOURTH_IPADDRESS(static_cast<DWORD>(lParam))});
+        return TRUE;
+    case IPM_CLEARADDRESS:
+        SetFields({});
+        return 0;
+    case IPM_SETFOCUS:
+        FocusField(static_cast<int>(wParam));
+        return 0;
+    case IPM_ISBLANK:
+        return GetAddress(nullptr) == 0;
     default:
         return Window::ClassProc(message, wParam, lParam);
     }
+}
+
+// Packs the fields into an address, first field in the high byte, a blank field as 0;
+// returns how many fields are not blank.
+LRESULT IpAddressWindow::GetAddress(DWORD* address) const {
+    const Fields fields = GetFields();
+    DWORD packed = 0;
+    LRESULT filled = 0;
+    for (const auto& field : fields) {
+        packed = (packed << 8) | field.value_or(0);
+        filled += field.has_value() ? 1 : 0;
+    }
+    if (address != nullptr) {
+        *address = packed;
+    }
+    return filled;
 }
 
 std::string IpAddressWindow::Text() const {

@@ -28,6 +28,7 @@ public:
     void SetFont(HFONT font) override;
 
     Fields GetFields() const;
+    LRESULT GetAddress(DWORD* address) const;
     void SetFields(const Fields& fields);
     void FocusField(int index);
     // Fills all four fields from "a.b.c.d" text; false (nothing changed) if it is not one.

@@ -1,7 +1,5 @@
 #include "platform/win/Menu.h"
 
-#include "platform/win/CMenu.h"
-
 #include <QAction>
 #include <QMenu>
 #include <QStringList>
@@ -11,14 +9,6 @@ namespace platform {
 Menu::Menu() = default;
 
 Menu::~Menu() = default;
-
-CMenu* Menu::Wrapper() {
-    if (!m_wrapper) {
-        m_wrapper = std::make_unique<CMenu>();
-        m_wrapper->m_hMenu = this;
-    }
-    return m_wrapper.get();
-}
 
 UINT Menu::Popup(QWidget* parent, const QPoint& globalPos) const {
     QMenu menu(parent);
@@ -36,15 +26,3 @@ UINT Menu::Popup(QWidget* parent, const QPoint& globalPos) const {
 }
 
 } // namespace platform
-
-CMenu* CMenu::FromHandle(HMENU hMenu) {
-    return hMenu != nullptr ? hMenu->Wrapper() : nullptr;
-}
-
-BOOL CMenu::AppendMenu(UINT nFlags, UINT nIDNewItem, LPCTSTR lpszNewItem) {
-    if (m_hMenu == nullptr) {
-        return FALSE;
-    }
-    m_hMenu->Append({nFlags, nIDNewItem, lpszNewItem != nullptr ? lpszNewItem : ""});
-    return TRUE;
-}

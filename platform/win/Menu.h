@@ -9,7 +9,6 @@
 
 class QPoint;
 class QWidget;
-class CMenu;
 
 namespace platform {
 
@@ -27,14 +26,12 @@ public:
     Menu& operator=(const Menu&) = delete;
 
     void Append(const Item& item) { m_items.push_back(item); }
-    CMenu* Wrapper();
 
     // Shows the menu at a screen position and returns the chosen item's id, 0 if none.
     UINT Popup(QWidget* parent, const QPoint& globalPos) const;
 
 private:
     std::vector<Item> m_items;
-    std::unique_ptr<CMenu> m_wrapper;
 };
 
 } // namespace platform

@@ -2,7 +2,10 @@
 
 #include "platform/win/Window.h"
 
+#include <QString>
+#include <algorithm>
 #include <chrono>
+#include <cstring>
 #include <thread>
 
 namespace platform {
@@ -47,4 +50,23 @@ void Sleep(DWORD dwMilliseconds) {
         return;
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(dwMilliseconds));
+}
+
+int MultiByteToWideChar(UINT CodePage, DWORD, const char* lpMultiByteStr, int cbMultiByte,
+                        WCHAR* lpWideCharStr, int cchWideChar) {
+    if (CodePage != CP_UTF8 || lpMultiByteStr == nullptr || cchWideChar < 0) {
+        return 0;
+    }
+    const qsizetype bytes =
+        cbMultiByte < 0 ? static_cast<qsizetype>(std::strlen(lpMultiByteStr)) + 1 : cbMultiByte;
+    const std::u16string wide = QString::fromUtf8(lpMultiByteStr, bytes).toStdU16String();
+    const int units = static_cast<int>(wide.size());
+    if (cchWideChar == 0) {
+        return units;
+    }
+    if (cchWideChar < units || lpWideCharStr == nullptr) {
+        return 0;
+    }
+    std::copy(wide.begin(), wide.end(), lpWideCharStr);
+    return units;
 }

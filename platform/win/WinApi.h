@@ -1,10 +1,72 @@
-// Free Win32 functions that the program calls: mouse tracking and pausing. Tests may
-// replace the pause and make tracking requests fail.
+// The Win32 USER functions: windows, messages, window procedures and hooks, dialogs, painting,
+// mouse tracking and pausing. Tests may replace the pause and make tracking requests fail.
 #pragma once
 
 #include "platform/win/WinUser.h"
 
 #include <functional>
+
+// Messages and window procedures.
+LRESULT SendMessage(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
+LRESULT SendDlgItemMessage(HWND hDlg, int nIDDlgItem, UINT Msg, WPARAM wParam, LPARAM lParam);
+BOOL PostMessage(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
+LRESULT DefWindowProc(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
+LRESULT CallWindowProc(WNDPROC lpPrevWndFunc, HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
+LONG_PTR GetWindowLongPtr(HWND hWnd, int nIndex);
+LONG_PTR SetWindowLongPtr(HWND hWnd, int nIndex, LONG_PTR dwNewLong);
+HHOOK SetWindowsHookEx(int idHook, HOOKPROC lpfn, HINSTANCE hmod, DWORD dwThreadId);
+BOOL UnhookWindowsHookEx(HHOOK hhk);
+LRESULT CallNextHookEx(HHOOK hhk, int nCode, WPARAM wParam, LPARAM lParam);
+DWORD GetCurrentThreadId();
+
+// Window classes and windows.
+ATOM RegisterClass(const WNDCLASS* lpWndClass);
+HWND CreateWindowEx(DWORD dwExStyle, LPCTSTR lpClassName, LPCTSTR lpWindowName, DWORD dwStyle,
+                    int X, int Y, int nWidth, int nHeight, HWND hWndParent, HMENU hMenu,
+                    HINSTANCE hInstance, void* lpParam);
+BOOL DestroyWindow(HWND hWnd);
+BOOL IsWindow(HWND hWnd);
+HWND GetParent(HWND hWnd);
+HWND GetDlgItem(HWND hDlg, int nIDDlgItem);
+int GetDlgCtrlID(HWND hWnd);
+BOOL GetClientRect(HWND hWnd, LPRECT lpRect);
+BOOL GetWindowRect(HWND hWnd, LPRECT lpRect);
+BOOL MoveWindow(HWND hWnd, int X, int Y, int nWidth, int nHeight, BOOL bRepaint);
+int GetWindowTextLength(HWND hWnd);
+int GetWindowText(HWND hWnd, TCHAR* lpString, int nMaxCount);
+BOOL SetWindowText(HWND hWnd, LPCTSTR lpString);
+BOOL ShowWindow(HWND hWnd, int nCmdShow);
+BOOL IsWindowVisible(HWND hWnd);
+BOOL IsWindowEnabled(HWND hWnd);
+BOOL EnableWindow(HWND hWnd, BOOL bEnable);
+BOOL IsIconic(HWND hWnd);
+HWND SetFocus(HWND hWnd);
+HWND GetFocus();
+int SetWindowRgn(HWND hWnd, HRGN hRgn, BOOL bRedraw);
+HMENU GetSystemMenu(HWND hWnd, BOOL bRevert);
+BOOL AppendMenu(HMENU hMenu, UINT uFlags, UINT_PTR uIDNewItem, LPCTSTR lpNewItem);
+
+// Painting.
+BOOL InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL bErase);
+BOOL UpdateWindow(HWND hWnd);
+BOOL RedrawWindow(HWND hWnd, const RECT* lprcUpdate, HRGN hrgnUpdate, UINT flags);
+HDC BeginPaint(HWND hWnd, PAINTSTRUCT* lpPaint);
+BOOL EndPaint(HWND hWnd, const PAINTSTRUCT* lpPaint);
+HDC GetDC(HWND hWnd);
+HDC GetWindowDC(HWND hWnd);
+int ReleaseDC(HWND hWnd, HDC hDC);
+
+// Dialogs: made from an extended template in memory, run modally until EndDialog.
+INT_PTR DialogBoxIndirectParam(HINSTANCE hInstance, LPCDLGTEMPLATE hDialogTemplate, HWND hWndParent,
+                               DLGPROC lpDialogFunc, LPARAM dwInitParam);
+BOOL EndDialog(HWND hDlg, INT_PTR nResult);
+BOOL MapDialogRect(HWND hDlg, LPRECT lpRect);
+
+// Text conversion: UTF-8 (CP_UTF8) to UTF-16; with cbMultiByte -1 the terminating zero is
+// converted too. Returns the UTF-16 units written, or needed when cchWideChar is 0.
+constexpr UINT CP_UTF8 = 65001;
+int MultiByteToWideChar(UINT CodePage, DWORD dwFlags, const char* lpMultiByteStr, int cbMultiByte,
+                        WCHAR* lpWideCharStr, int cchWideChar);
 
 // Asks for hover and leave notifications for a window; nonzero on success.
 BOOL _TrackMouseEvent(LPTRACKMOUSEEVENT lpEventTrack);

@@ -11,6 +11,8 @@ constexpr UINT WM_SIZE = 0x0005;
 constexpr UINT WM_SETFOCUS = 0x0007;
 constexpr UINT WM_KILLFOCUS = 0x0008;
 constexpr UINT WM_SETTEXT = 0x000C;
+constexpr UINT WM_GETTEXT = 0x000D;
+constexpr UINT WM_GETTEXTLENGTH = 0x000E;
 constexpr UINT WM_PAINT = 0x000F;
 constexpr UINT WM_CLOSE = 0x0010;
 constexpr UINT WM_ERASEBKGND = 0x0014;
@@ -20,6 +22,7 @@ constexpr UINT WM_SETFONT = 0x0030;
 constexpr UINT WM_GETFONT = 0x0031;
 constexpr UINT WM_QUERYDRAGICON = 0x0037;
 constexpr UINT WM_SETICON = 0x0080;
+constexpr UINT WM_NCCREATE = 0x0081;
 constexpr UINT WM_NCDESTROY = 0x0082;
 constexpr UINT WM_NCPAINT = 0x0085;
 constexpr UINT WM_INITDIALOG = 0x0110;
@@ -36,6 +39,34 @@ constexpr UINT WM_MOUSEMOVE = 0x0200;
 constexpr UINT WM_MOUSEHOVER = 0x02A1;
 constexpr UINT WM_MOUSELEAVE = 0x02A3;
 constexpr UINT WM_USER = 0x0400;
+
+// Control messages: edit, combo box and the IP address control.
+constexpr UINT EM_SETSEL = 0x00B1;
+constexpr UINT CB_ADDSTRING = 0x0143;
+constexpr UINT CB_GETCURSEL = 0x0147;
+constexpr UINT CB_SETCURSEL = 0x014E;
+constexpr UINT IPM_CLEARADDRESS = WM_USER + 100;
+constexpr UINT IPM_SETADDRESS = WM_USER + 101;
+constexpr UINT IPM_GETADDRESS = WM_USER + 102;
+constexpr UINT IPM_SETFOCUS = WM_USER + 104;
+constexpr UINT IPM_ISBLANK = WM_USER + 105;
+
+constexpr LPARAM MAKEIPADDRESS(BYTE b1, BYTE b2, BYTE b3, BYTE b4) {
+    return static_cast<LPARAM>((DWORD(b1) << 24) | (DWORD(b2) << 16) | (DWORD(b3) << 8) |
+                               DWORD(b4));
+}
+constexpr BYTE FIRST_IPADDRESS(DWORD x) {
+    return static_cast<BYTE>((x >> 24) & 0xFF);
+}
+constexpr BYTE SECOND_IPADDRESS(DWORD x) {
+    return static_cast<BYTE>((x >> 16) & 0xFF);
+}
+constexpr BYTE THIRD_IPADDRESS(DWORD x) {
+    return static_cast<BYTE>((x >> 8) & 0xFF);
+}
+constexpr BYTE FOURTH_IPADDRESS(DWORD x) {
+    return static_cast<BYTE>(x & 0xFF);
+}
 
 // WM_CTLCOLOR kinds (message minus WM_CTLCOLORMSGBOX).
 constexpr UINT CTLCOLOR_EDIT = 1;
@@ -133,6 +164,52 @@ struct CREATESTRUCT {
     DWORD dwExStyle = 0;
 };
 using LPCREATESTRUCT = CREATESTRUCT*;
+
+// Window procedures, dialog procedures and hooks.
+using WNDPROC = LRESULT(CALLBACK*)(HWND, UINT, WPARAM, LPARAM);
+using DLGPROC = INT_PTR(CALLBACK*)(HWND, UINT, WPARAM, LPARAM);
+using HOOKPROC = LRESULT(CALLBACK*)(int, WPARAM, LPARAM);
+
+// Window data indices for GetWindowLongPtr and SetWindowLongPtr.
+constexpr int GWLP_WNDPROC = -4;
+constexpr int GWLP_ID = -12;
+constexpr int GWL_STYLE = -16;
+constexpr int GWL_EXSTYLE = -20;
+
+// The computer-based training hook, told of every window about to be created.
+constexpr int WH_CBT = 5;
+constexpr int HCBT_CREATEWND = 3;
+struct CBT_CREATEWND {
+    CREATESTRUCT* lpcs = nullptr;
+    HWND hwndInsertAfter = nullptr;
+};
+
+// A registered window class.
+struct WNDCLASS {
+    UINT style = 0;
+    WNDPROC lpfnWndProc = nullptr;
+    int cbClsExtra = 0;
+    int cbWndExtra = 0;
+    HINSTANCE hInstance = nullptr;
+    HICON hIcon = nullptr;
+    HCURSOR hCursor = nullptr;
+    HBRUSH hbrBackground = nullptr;
+    LPCTSTR lpszMenuName = nullptr;
+    LPCTSTR lpszClassName = nullptr;
+};
+
+// What BeginPaint hands out.
+struct PAINTSTRUCT {
+    HDC hdc = nullptr;
+    BOOL fErase = FALSE;
+    RECT rcPaint;
+    BOOL fRestore = FALSE;
+    BOOL fIncUpdate = FALSE;
+    BYTE rgbReserved[32] = {};
+};
+
+// Extended dialog templates (DLGTEMPLATEEX), read as the words they are made of.
+using LPCDLGTEMPLATE = const void*;
 
 // Mouse tracking.
 constexpr DWORD TME_HOVER = 0x00000001;

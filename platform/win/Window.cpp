@@ -4,13 +4,12 @@
 #include "platform/gdi/DrawingSurface.h"
 #include "platform/gdi/GdiFont.h"
 #include "platform/gdi/WinGdi.h"
-#include "platform/win/CException.h"
-#include "platform/win/CWnd.h"
 #include "platform/win/Menu.h"
 
 #include <QApplication>
 #include <QTimer>
 #include <QWidget>
+#include <QtGlobal>
 #include <algorithm>
 #include <exception>
 #include <unordered_set>
@@ -29,31 +28,6 @@ std::vector<std::unique_ptr<Window>>& TopLevelWindows() {
     return windows;
 }
 
-thread_local Window::Message t_currentMessage;
-
-// Restores the thread's current message when a dispatch ends, also by exception.
-class MessageScope {
-public:
-    explicit MessageScope(const Window::Message& message) : m_saved(t_currentMessage) {
-        t_currentMessage = message;
-    }
-    ~MessageScope() { t_currentMessage = m_saved; }
-    MessageScope(const MessageScope&) = delete;
-    MessageScope& operator=(const MessageScope&) = delete;
-
-private:
-    Window::Message m_saved;
-};
-
-class SystemException : public CException {
-public:
-    explicit SystemException(std::string text) : m_text(std::move(text)) {}
-    CString GetErrorMessage() const override { return CString(m_text); }
-
-private:
-    std::string m_text;
-};
-
 } // namespace
 
 Window::Window(const WindowParams& params)
@@ -64,13 +38,6 @@ Window::Window(const WindowParams& params)
 
 Window::~Window() {
     m_children.clear();
-    if (m_permanent != nullptr) {
-        m_permanent->m_hWnd = nullptr;
-        m_permanent = nullptr;
-    }
-    if (m_temporary) {
-        m_temporary->m_hWnd = nullptr;
-    }
     if (m_region != nullptr) {
         DeleteObject(m_region);
     }
@@ -96,11 +63,8 @@ Window* Window::AdoptTopLevel(std::unique_ptr<Window> window) {
 }
 
 void Window::Destroy() {
-    Send(WM_DESTROY);
-    for (const auto& child : m_children) {
-        child->Send(WM_DESTROY);
-    }
-    Send(WM_NCDESTROY);
+    SendDestroy();
+    SendNcDestroy();
     auto& owners = m_parent != nullptr ? m_parent->m_children : TopLevelWindows();
     auto it = std::find_if(owners.begin(), owners.end(),
                            [this](const auto& p) { return p.get() == this; });
@@ -110,22 +74,35 @@ void Window::Destroy() {
     }
 }
 
-const Window::Message& Window::CurrentMessage() {
-    return t_currentMessage;
+// WM_DESTROY goes to the window first and then to its children; WM_NCDESTROY to the
+// children first, once each of them is gone as far as its procedure can tell.
+void Window::SendDestroy() {
+    Send(WM_DESTROY);
+    for (const auto& child : m_children) {
+        child->SendDestroy();
+    }
+}
+
+void Window::SendNcDestroy() {
+    for (const auto& child : m_children) {
+        child->SendNcDestroy();
+    }
+    Send(WM_NCDESTROY);
 }
 
 LRESULT Window::Send(UINT message, WPARAM wParam, LPARAM lParam) {
-    MessageScope scope({this, message, wParam, lParam});
-    CWnd* target = m_permanent;
+    // The procedures above the engine catch what their handlers throw; an exception that
+    // still gets here must not unwind through the toolkit's event loop.
     try {
-        return target != nullptr ? target->WindowProc(message, wParam, lParam)
-                                 : ClassProc(message, wParam, lParam);
-    } catch (const CException& e) {
-        e.ReportError();
+        return m_proc(this, message, wParam, lParam);
     } catch (const std::exception& e) {
-        SystemException(e.what()).ReportError();
+        qCritical("window procedure failed: %s", e.what());
     }
     return 0;
+}
+
+LRESULT CALLBACK Window::ClassWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    return hWnd->ClassProc(message, wParam, lParam);
 }
 
 void Window::Post(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -150,6 +127,10 @@ LRESULT Window::ClassProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETTEXT:
         SetText(reinterpret_cast<LPCTSTR>(lParam));
         return TRUE;
+    case WM_GETTEXTLENGTH:
+        return static_cast<LRESULT>(Text().size());
+    case WM_GETTEXT:
+        return CopyText(static_cast<int>(wParam), reinterpret_cast<TCHAR*>(lParam));
     case WM_SETFONT:
         SetFont(reinterpret_cast<HFONT>(wParam));
         if (lParam != 0) {
@@ -186,6 +167,25 @@ LRESULT Window::ClassProc(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
+// Copies as much of the text as fits into a buffer of `size` characters with its
+// terminating zero, never cutting a character in half; returns the characters copied.
+LRESULT Window::CopyText(int size, TCHAR* buffer) const {
+    if (buffer == nullptr || size <= 0) {
+        return 0;
+    }
+    const std::string text = Text();
+    std::size_t count = std::min(text.size(), static_cast<std::size_t>(size - 1));
+    constexpr unsigned char kContinuationMask = 0xC0;
+    constexpr unsigned char kContinuationBits = 0x80;
+    while (count > 0 && count < text.size() &&
+           (static_cast<unsigned char>(text[count]) & kContinuationMask) == kContinuationBits) {
+        --count;
+    }
+    text.copy(buffer, count);
+    buffer[count] = '\0';
+    return static_cast<LRESULT>(count);
+}
+
 Window* Window::AddChild(std::unique_ptr<Window> child) {
     m_children.push_back(std::move(child));
     return m_children.back().get();
@@ -198,14 +198,6 @@ Window* Window::FindChild(UINT id) const {
         }
     }
     return nullptr;
-}
-
-CWnd* Window::Temporary() {
-    if (!m_temporary) {
-        m_temporary = std::make_unique<CWnd>();
-        m_temporary->m_hWnd = this;
-    }
-    return m_temporary.get();
 }
 
 void Window::SetStyle(DWORD style) {

@@ -1,7 +1,8 @@
 // The window itself (what an HWND points to): its Qt widget, its family, style, text and
 // surface, and the translation of the widget's Qt events into window messages. Each window
 // class (dialog, button, static, edit, ...) is a subclass whose ClassProc is that class's
-// own window procedure; a CWnd attached to the window sees every message first.
+// own window procedure; messages go to the window's current procedure, which subclassing
+// replaces and which reaches ClassProc through CallWindowProc.
 // Window.cpp holds the core, WindowPaint.cpp the painting, WindowEvents.cpp the Qt events.
 #pragma once
 
@@ -17,11 +18,9 @@
 
 class QEvent;
 class QWidget;
-class CWnd;
 
 namespace platform {
 
-class DispatchControl;
 class DrawingSurface;
 
 struct WindowParams {
@@ -40,12 +39,15 @@ public:
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
 
-    // Messages. Send delivers to the attached CWnd, else straight to the class procedure; an
-    // exception that a handler lets escape is reported here and goes no further.
+    // Messages. Send delivers to the window's current procedure.
     LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     void Post(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
-    // The window class's own procedure: what DefWindowProc runs.
+    // The window class's own procedure; Window's own is what DefWindowProc runs.
     virtual LRESULT ClassProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // The window procedure of the class: ClassProc of the window it is called for.
+    static LRESULT CALLBACK ClassWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+    WNDPROC Proc() const { return m_proc; }
+    void SetProc(WNDPROC proc) { m_proc = proc; }
     // Whether the window still exists (a posted message may outlive it).
     static bool IsWindow(const Window* pWindow);
 
@@ -62,19 +64,16 @@ public:
     Window* AddChild(std::unique_ptr<Window> child);
     Window* FindChild(UINT id) const;
     const std::vector<std::unique_ptr<Window>>& Children() const { return m_children; }
-    CWnd* Permanent() const { return m_permanent; }
-    void SetPermanent(CWnd* pWnd) { m_permanent = pWnd; }
-    CWnd* Temporary();
 
     // State.
     DWORD Style() const { return m_style; }
+    DWORD ExStyle() const { return m_exStyle; }
     virtual void SetStyle(DWORD style);
     virtual std::string Text() const { return m_text; }
     virtual void SetText(const std::string& text);
     HFONT Font() const { return m_font; }
     virtual void SetFont(HFONT font);
     QWidget* Widget() const { return m_widget; }
-    virtual DispatchControl* Control() { return nullptr; }
 
     // Geometry in pixels. The client area is the window less its frame.
     QRect WindowRect() const; // relative to the parent's client area
@@ -112,15 +111,6 @@ public:
     // Keeps a window with no parent alive until it is destroyed.
     static Window* AdoptTopLevel(std::unique_ptr<Window> window);
 
-    // The message being handled on this thread (for CWnd::Default).
-    struct Message {
-        Window* window = nullptr;
-        UINT message = 0;
-        WPARAM wParam = 0;
-        LPARAM lParam = 0;
-    };
-    static const Message& CurrentMessage();
-
 protected:
     // Takes ownership of the widget that shows this window.
     void SetWidget(QWidget* widget);
@@ -144,6 +134,9 @@ protected:
 
 private:
     bool Translate(QEvent* event);
+    LRESULT CopyText(int size, TCHAR* buffer) const;
+    void SendDestroy();
+    void SendNcDestroy();
     bool Deliver(QEvent* event, UINT message, WPARAM wParam, LPARAM lParam);
     void Paint();
     // Sizes the surface to the widget; while a device context is on it, the resize waits for
@@ -170,8 +163,7 @@ private:
     HFONT m_font = nullptr;
     QRect m_rect;
     QWidget* m_widget = nullptr;
-    CWnd* m_permanent = nullptr;
-    std::unique_ptr<CWnd> m_temporary;
+    WNDPROC m_proc = &Window::ClassWindowProc;
     std::vector<std::unique_ptr<Window>> m_children;
     std::shared_ptr<DrawingSurface> m_surface;
     bool m_resizeDeferred = false;

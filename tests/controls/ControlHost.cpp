@@ -1,7 +1,6 @@
 #include "tests/controls/ControlHost.h"
 
 #include "platform/gdi/DeviceContext.h"
-#include "platform/win/StandardWindows.h"
 #include "platform/win/Window.h"
 
 #include <QCoreApplication>
@@ -34,14 +33,10 @@ ControlHost::~ControlHost() {
 
 void ControlHost::Attach(CWnd& control, LPCTSTR className, LPCTSTR text, DWORD style, DWORD exStyle,
                          const CRect& rect, UINT id) {
-    platform::WindowParams params;
-    params.parent = m_parent.m_hWnd;
-    params.id = id;
-    params.style = WS_CHILD | style;
-    params.exStyle = exStyle;
-    params.rect = QRect(rect.left, rect.top, rect.Width(), rect.Height());
-    params.text = text;
-    HWND hWnd = m_parent.m_hWnd->AddChild(platform::CreateStandardWindow(className, params));
+    HWND hWnd =
+        CreateWindowEx(exStyle, className, text, WS_CHILD | style, rect.left, rect.top,
+                       rect.Width(), rect.Height(), m_parent.m_hWnd,
+                       reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), nullptr, nullptr);
     ASSERT_TRUE(control.SubclassWindow(hWnd));
 }
 

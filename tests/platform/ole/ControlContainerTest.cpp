@@ -10,21 +10,29 @@
 namespace {
 
 constexpr const char* kCommClsidText = "{648A5600-2C6E-101B-82B6-000000000014}";
+constexpr RECT kSite{0, 0, 25, 25};
+
+// A hosted control's site window, as a dialog makes it.
+template <class Clsid> HWND Host(const Clsid& clsid) {
+    return platform::CreateHostedControl(clsid, "", WS_CHILD, kSite, nullptr, 1);
+}
 
 TEST(ControlContainer, CommControlIsHostableOnlyOnceEnabled) {
-    EXPECT_EQ(platform::CreateHostedControl(kCommClsidText, {}), nullptr);
+    EXPECT_EQ(Host(std::string(kCommClsidText)), nullptr);
     EXPECT_EQ(platform::CreateControlInstance(platform::kCommControlClsid), nullptr);
 
     AfxEnableControlContainer();
-    std::unique_ptr<platform::Window> window = platform::CreateHostedControl(kCommClsidText, {});
+    HWND window = Host(std::string(kCommClsidText));
     ASSERT_NE(window, nullptr);
-    platform::DispatchControl* control = window->Control();
+    platform::DispatchControl* control = platform::HostedControlOf(window);
     ASSERT_NE(control, nullptr);
     EXPECT_NE(dynamic_cast<platform::comm::CommControl*>(control), nullptr);
     // Its start-up state: port 1, closed, 9600 8N1.
     EXPECT_EQ(control->GetProperty(platform::comm::kDispCommPort).iVal, 1);
     EXPECT_EQ(control->GetProperty(platform::comm::kDispPortOpen).boolVal, VARIANT_FALSE);
     EXPECT_EQ(control->GetProperty(platform::comm::kDispSettings).bstrVal, "9600,n,8,1");
+    DestroyWindow(window);
+    EXPECT_EQ(platform::HostedControlOf(window), nullptr);
 }
 
 // A control layer whose registration comes only after hosting was enabled.
@@ -42,17 +50,18 @@ void RegisterLateControl() {
 
 TEST(ControlContainer, ARegistrationAfterEnablingTakesEffectAtOnce) {
     AfxEnableControlContainer();
-    EXPECT_EQ(platform::CreateHostedControl(kLateClsid, {}), nullptr);
+    EXPECT_EQ(Host(kLateClsid), nullptr);
     platform::AddControlRegistration(&RegisterLateControl);
-    std::unique_ptr<platform::Window> window = platform::CreateHostedControl(kLateClsid, {});
+    HWND window = Host(kLateClsid);
     ASSERT_NE(window, nullptr);
-    EXPECT_NE(dynamic_cast<LateControl*>(window->Control()), nullptr);
+    EXPECT_NE(dynamic_cast<LateControl*>(platform::HostedControlOf(window)), nullptr);
+    DestroyWindow(window);
 }
 
 TEST(ControlContainer, UnknownOrMalformedClassesGiveNoWindow) {
-    EXPECT_EQ(platform::CreateHostedControl("{00000000-0000-0000-0000-000000000001}", {}), nullptr);
-    EXPECT_EQ(platform::CreateHostedControl("648A5600-2C6E-101B-82B6-000000000014", {}), nullptr);
-    EXPECT_EQ(platform::CreateHostedControl("", {}), nullptr);
+    EXPECT_EQ(Host(std::string("{00000000-0000-0000-0000-000000000001}")), nullptr);
+    EXPECT_EQ(Host(std::string("648A5600-2C6E-101B-82B6-000000000014")), nullptr);
+    EXPECT_EQ(Host(std::string()), nullptr);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // A window reaching its hosted control: creation by class identifier, and property calls
 // by dispatch id with the framework's argument types.
 #include "platform/ole/COleDispatchException.h"
+#include "platform/ole/ControlHost.h"
 #include "platform/ole/ControlRegistry.h"
 #include "platform/win/CWnd.h"
 #include "platform/win/Window.h"
@@ -38,7 +39,7 @@ protected:
         ASSERT_TRUE(parent.Create("static", "", WS_POPUP, RECT{0, 0, 200, 100}, nullptr, 0));
         ASSERT_TRUE(wnd.CreateControl(kProbeClsid, "", WS_CHILD | WS_VISIBLE, RECT{5, 5, 30, 30},
                                       &parent, 1014));
-        probe = dynamic_cast<ProbeControl*>(wnd.m_hWnd->Control());
+        probe = dynamic_cast<ProbeControl*>(platform::HostedControlOf(wnd.m_hWnd));
         ASSERT_NE(probe, nullptr);
     }
     CWnd parent;

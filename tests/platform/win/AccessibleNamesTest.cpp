@@ -62,9 +62,10 @@ protected:
         params.style = SetupLikeTemplate().style;
         params.rect = QRect(0, 0, 441, 302);
         params.text = "names";
-        dialog = static_cast<platform::DialogWindow*>(
-            platform::Window::AdoptTopLevel(std::make_unique<platform::DialogWindow>(params)));
-        ASSERT_TRUE(dialog->CreateControls(SetupLikeTemplate()));
+        dialog = static_cast<platform::DialogWindow*>(platform::Window::AdoptTopLevel(
+            std::make_unique<platform::DialogWindow>(params, nullptr)));
+        const std::vector<WORD> words = platform::BuildDialogTemplate(SetupLikeTemplate());
+        ASSERT_TRUE(dialog->CreateControls(*platform::ReadDialogResource(words.data())));
     }
     void TearDown() override {
         if (dialog != nullptr) {

@@ -4,6 +4,7 @@
 
 #include "platform/win/CDataExchange.h"
 #include "platform/win/CMenu.h"
+#include "platform/win/DialogResource.h"
 #include "platform/win/MessageMapEntries.h"
 
 #include <QAction>
@@ -95,7 +96,7 @@ TEST(DialogUnits, EdgesConvertSeparatelyWithRounding) {
     const platform::DialogBaseUnits units = platform::BaseUnitsForFont("宋体", 9);
     EXPECT_EQ(units.x, 6);
     EXPECT_EQ(units.y, 12);
-    const RECT px = platform::MapDialogRect(RECT{211, 58, 211 + 59, 58 + 18}, units);
+    const RECT px = platform::MapDialogUnits(RECT{211, 58, 211 + 59, 58 + 18}, units);
     EXPECT_EQ(px.right - px.left, 88);
     EXPECT_EQ(px.bottom - px.top, 27);
     EXPECT_EQ(px.left, 317); // 316.5 rounds up
