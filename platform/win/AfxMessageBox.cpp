@@ -2,93 +2,13 @@
 
 #include "platform/win/CException.h"
 #include "platform/win/CWinApp.h"
-
-#include <QAbstractButton>
-#include <QApplication>
-#include <QMessageBox>
-#include <utility>
-
-namespace platform {
-
-namespace {
-
-MessageBoxHandler& Handler() {
-    static MessageBoxHandler handler;
-    return handler;
-}
-
-QMessageBox::Icon IconFor(UINT type) {
-    switch (type & 0xF0) {
-    case MB_ICONERROR:
-        return QMessageBox::Critical;
-    case MB_ICONQUESTION:
-        return QMessageBox::Question;
-    case MB_ICONINFORMATION:
-        return QMessageBox::Information;
-    default:
-        return QMessageBox::Warning;
-    }
-}
-
-int ShowQtMessageBox(const std::string& text, const std::string& caption, UINT type) {
-    QMessageBox box(IconFor(type), QString::fromStdString(caption), QString::fromStdString(text),
-                    QMessageBox::NoButton, QApplication::activeWindow());
-    // A message may name a device path or a line to type into a terminal: the user can
-    // select it with the mouse and copy it, whatever the desktop's style would allow.
-    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
-    switch (type & 0x0F) {
-    case MB_OKCANCEL:
-        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-        break;
-    case MB_YESNO:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        break;
-    default:
-        box.setStandardButtons(QMessageBox::Ok);
-        break;
-    }
-    const std::pair<QMessageBox::StandardButton, const char*> captions[] = {
-        {QMessageBox::Ok, "确定"},
-        {QMessageBox::Cancel, "取消"},
-        {QMessageBox::Yes, "是(&Y)"},
-        {QMessageBox::No, "否(&N)"}};
-    for (const auto& [which, caption] : captions) {
-        if (QAbstractButton* button = box.button(which)) {
-            button->setText(QString::fromUtf8(caption));
-        }
-    }
-    switch (box.exec()) {
-    case QMessageBox::Cancel:
-        return IDCANCEL;
-    case QMessageBox::Yes:
-        return IDYES;
-    case QMessageBox::No:
-        return IDNO;
-    default:
-        return IDOK;
-    }
-}
-
-} // namespace
-
-MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler) {
-    MessageBoxHandler previous = std::move(Handler());
-    Handler() = std::move(handler);
-    return previous;
-}
-
-} // namespace platform
+#include "platform/win/WinApi.h"
 
 int AfxMessageBox(LPCTSTR lpszText, UINT nType, UINT) {
     if ((nType & 0xF0) == 0) {
         nType |= MB_ICONEXCLAMATION;
     }
-    const std::string text = lpszText != nullptr ? lpszText : "";
-    const std::string caption = AfxGetAppName();
-    if (platform::Handler()) {
-        return platform::Handler()(text, caption, nType);
-    }
-    return platform::ShowQtMessageBox(text, caption, nType);
+    return ::MessageBox(nullptr, lpszText, AfxGetAppName(), nType);
 }
 
 int CException::ReportError(UINT nType) const {

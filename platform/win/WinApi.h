@@ -5,6 +5,7 @@
 #include "platform/win/WinUser.h"
 
 #include <functional>
+#include <string>
 
 // Messages and window procedures.
 LRESULT SendMessage(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
@@ -73,7 +74,14 @@ BOOL _TrackMouseEvent(LPTRACKMOUSEEVENT lpEventTrack);
 // Suspends the calling thread; no messages are processed meanwhile.
 void Sleep(DWORD dwMilliseconds);
 
+// Shows a message box and returns the button chosen (IDOK, IDCANCEL, IDYES, IDNO).
+int MessageBox(HWND hWnd, LPCTSTR lpText, LPCTSTR lpCaption, UINT uType);
+
 namespace platform {
+using MessageBoxHandler =
+    std::function<int(const std::string& text, const std::string& caption, UINT type)>;
+// Replaces the message box (an empty handler restores it); returns the previous handler.
+MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler);
 using SleepHandler = std::function<void(DWORD milliseconds)>;
 SleepHandler SetSleepHandler(SleepHandler handler);
 // While set, every tracking request fails.
