@@ -143,12 +143,13 @@ void WatchStart(QtMsgType type, const QMessageLogContext& context, const QString
     {
         const std::lock_guard lock(g_watchMutex);
         previous = g_previousHandler;
-        if (type == QtFatalMsg && g_xConnectFailed) {
+        // Once the handling is being handed back, a late message goes straight on.
+        if (g_watching && type == QtFatalMsg && g_xConnectFailed) {
             // The toolkit gives up because the display turned the program away.
             PrintLine(g_refusedLine);
             std::_Exit(DisplayCheck::kExitNoDisplay);
         }
-        if (type != QtFatalMsg && category.starts_with(kPlatformCategory)) {
+        if (g_watching && type != QtFatalMsg && category.starts_with(kPlatformCategory)) {
             if (category == kXCategory && text.startsWith(QLatin1StringView(kXConnectFailed))) {
                 g_xConnectFailed = true;
             }
@@ -160,7 +161,9 @@ void WatchStart(QtMsgType type, const QMessageLogContext& context, const QString
     if (type == QtFatalMsg) {
         StopWatching(); // what the platform plugin said explains the toolkit's end
     }
-    previous(type, context, text);
+    if (previous != nullptr) {
+        previous(type, context, text);
+    }
 }
 
 // Watches until the application object has set up its platform: the pre-routines run
@@ -281,12 +284,16 @@ DisplayCheck::DisplayCheck(Environment environment, Connector connect)
     : m_environment(std::move(environment)), m_connect(std::move(connect)) {}
 
 bool DisplayCheck::NeedsDisplay() const {
+#ifdef _WIN32
+    return false; // the desktop is always there, and there is no other window system
+#else
     for (const std::string& name : PlatformNames(m_environment.platform)) {
         if (name != kXPlugin && !IsWayland(name)) {
             return false;
         }
     }
     return true;
+#endif
 }
 
 DisplayCheck::Reach DisplayCheck::ReachOf(const std::vector<Endpoint>& endpoints) const {
@@ -358,12 +365,6 @@ std::string DisplayCheck::RefusedLine() const {
 }
 
 bool DisplayCheck::Run(int argc, char** argv) {
-#ifdef _WIN32
-    // The desktop is always there; no other window system to look for.
-    (void)argc;
-    (void)argv;
-    return true;
-#else
     const DisplayCheck check(Environment::OfProcess(argc, argv));
     if (!check.NeedsDisplay()) {
         return true; // offscreen, vnc...: the user's choice, nothing to connect to
@@ -375,7 +376,6 @@ bool DisplayCheck::Run(int argc, char** argv) {
     }
     StartWatching(program + check.RefusedLine());
     return true;
-#endif
 }
 
 std::vector<DisplayCheck::Endpoint> DisplayCheck::XEndpoints(std::string_view display) {
