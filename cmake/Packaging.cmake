@@ -59,17 +59,37 @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR}/tavrin.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 # Man pages and the changelog are installed compressed; -n keeps the time stamp out, so
-# builds are repeatable.
+# builds are repeatable. RENAME gives the installed name (without .gz) where it differs.
 find_program(GZIP_EXECUTABLE gzip REQUIRED)
 function(tavrin_install_gzipped source name destination)
+    cmake_parse_arguments(G "" "RENAME" "" ${ARGN})
     set(output ${CMAKE_CURRENT_BINARY_DIR}/${name}.gz)
     add_custom_command(OUTPUT ${output} COMMAND ${GZIP_EXECUTABLE} -9 -n -c ${source} > ${output}
                        DEPENDS ${source} VERBATIM)
     add_custom_target(tavrin_gzip_${name} ALL DEPENDS ${output})
-    install(FILES ${output} DESTINATION ${destination})
+    if(G_RENAME)
+        install(FILES ${output} DESTINATION ${destination} RENAME ${G_RENAME}.gz)
+    else()
+        install(FILES ${output} DESTINATION ${destination})
+    endif()
 endfunction()
 tavrin_install_gzipped(${TAVRIN_PACKAGING_DIR}/tavrin.1 tavrin.1 ${CMAKE_INSTALL_MANDIR}/man1)
+# The Chinese page, which "man -L zh_CN tavrin" and a Chinese locale show.
+tavrin_install_gzipped(${TAVRIN_PACKAGING_DIR}/tavrin.zh_CN.1 tavrin.zh_CN.1
+                       ${CMAKE_INSTALL_MANDIR}/zh_CN/man1 RENAME tavrin.1)
 tavrin_install_gzipped(${TAVRIN_CHANGELOG} changelog ${CMAKE_INSTALL_DOCDIR})
+
+# The Chinese user guide as plain text for Windows' Notepad (UTF-8 with a byte order mark,
+# CRLF line ends), rendered from README.zh-CN.md at every build so there is one text to keep.
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+set(TAVRIN_GUIDE_SOURCE ${CMAKE_CURRENT_SOURCE_DIR}/README.zh-CN.md)
+set(TAVRIN_GUIDE_TEXT ${CMAKE_CURRENT_BINARY_DIR}/使用说明.txt)
+add_custom_command(OUTPUT ${TAVRIN_GUIDE_TEXT}
+                   COMMAND Python3::Interpreter ${CMAKE_CURRENT_SOURCE_DIR}/scripts/render_guide.py
+                           ${TAVRIN_GUIDE_SOURCE} ${TAVRIN_GUIDE_TEXT}
+                   DEPENDS ${TAVRIN_GUIDE_SOURCE} ${CMAKE_CURRENT_SOURCE_DIR}/scripts/render_guide.py
+                   VERBATIM)
+add_custom_target(tavrin_guide ALL DEPENDS ${TAVRIN_GUIDE_TEXT})
 
 # The copyright file in Debian's machine-readable format, made from LICENSE: its copyright
 # line, and the licence text after it as the licence paragraph (lines indented by one
@@ -95,12 +115,17 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "${TAVRIN_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "write the network settings of a 6150 controller over a serial port")
-# Lines of at most 80 columns, as Debian's policy asks.
+# Lines of at most 80 columns, as Debian's policy asks (a Chinese character takes two). The
+# Chinese paragraph lets a software centre find the package by the words a technician in
+# China searches for, 串口 (serial port) and 中控 (controller).
 set(CPACK_PACKAGE_DESCRIPTION
     "tavrin writes the server address, the controller's own address, the subnet\n\
 mask, the gateway and the MAC address of a model 6150 controller into the\n\
 device through COM1 or COM2, one short binary frame per setting at 9600 baud\n\
-8N1.")
+8N1.\n\
+\n\
+中控IP烧写工具：通过串口（COM1 或 COM2，9600 波特，8N1）把服务器 IP、\n\
+中控 IP、子网掩码、网关和 MAC 地址写入 6150 中控。")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)

@@ -5,9 +5,10 @@
 set -euo pipefail
 
 build_pkgs=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-serialport-dev qt6-qpa-plugins
-  libgl-dev fonts-arphic-uming)
+  libgl-dev fonts-arphic-uming python3)
 test_pkgs=(libgtest-dev xvfb xauth xdotool x11-utils imagemagick procps util-linux
-  desktop-file-utils appstream dpkg-dev file python3 dbus at-spi2-core python3-pyatspi lintian)
+  desktop-file-utils appstream dpkg-dev file python3 dbus at-spi2-core python3-pyatspi lintian
+  man-db groff-base)
 bench_pkgs=(libxcb1-dev libxcb-xtest0-dev libxcb-damage0-dev xvfb xauth xdotool imagemagick python3)
 
 want=("${build_pkgs[@]}")

@@ -1,6 +1,7 @@
 #include "platform/win/CWinApp.h"
 
 #include "platform/gdi/ImageResources.h"
+#include "platform/win/DisplayCheck.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -47,6 +48,9 @@ LPCTSTR AfxGetAppName() {
 }
 
 int AfxWinMain(int argc, char** argv) {
+    if (!platform::DisplayCheck::Run(argc, argv)) {
+        return platform::DisplayCheck::kExitNoDisplay;
+    }
     QApplication application(argc, argv);
     CWinApp* pApp = AfxGetApp();
     if (pApp == nullptr) {

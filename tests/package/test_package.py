@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Builds the Debian package with CPack, unpacks it into a scratch folder and checks what a
-technician's machine gets: the program, its menu entry, icon, metainfo, man page, copyright
-file and changelog, dependencies that cover every library the program links, and nothing
-that lintian objects to.
+technician's machine gets: the program, its menu entry, icon, metainfo, man pages in English
+and Chinese, copyright file and changelog, a description a Chinese search finds,
+dependencies that cover every library the program links, and nothing that lintian objects
+to.
 
 Usage: test_package.py BUILD_DIR SOURCE_DIR VERSION"""
 import glob
@@ -14,6 +15,7 @@ import subprocess
 import sys
 import tempfile
 import time
+import unicodedata
 import xml.etree.ElementTree as ET
 
 SKIP = 77  # ctest's SKIP_RETURN_CODE
@@ -25,6 +27,13 @@ APPSTREAM_OVERRIDE = '--override=cid-desktopapp-is-not-rdns=info'
 MAN_TERMS = ('TAVRIN_COM1', 'TAVRIN_COM2', '/dev/ttyS0', '/dev/ttyS1', 'dialout', '9600',
              '服务器IP烧写', '中控IP烧写', '子网掩码烧写', '网关IP烧写', 'MAC烧写', '写入全部信息',
              'MIT', '/usr/share/doc/tavrin/copyright')
+# The English page and the Chinese one, each with a phrase of its own to tell them apart.
+MAN_PAGES = {'C': ('man1/tavrin.1.gz', 'write the network settings of a 6150 controller'),
+             'zh_CN': ('zh_CN/man1/tavrin.1.gz', '通过串口写入 6150 中控的网络参数')}
+MAN_SECONDS = 30
+# Words a technician in China searches a software centre for.
+CHINESE_SEARCH_TERMS = ('串口', '中控')
+DESCRIPTION_COLUMNS = 80
 LICENSE_SPDX = 'MIT'
 LICENSE_DEP5 = 'Expat'  # Debian's name for the MIT licence
 DEP5_FORMAT = 'https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/'
@@ -83,6 +92,15 @@ def check_layout(root, source_dir, version):
             check(entry.get(key) and entry.get(key) == summaries.get(lang),
                   'desktop entry %s %r says what the metainfo summary says (%r)' %
                   (key, entry.get(key), summaries.get(lang)))
+        names = metainfo_texts(os.path.join(usr, 'share', 'metainfo', 'tavrin.metainfo.xml'),
+                               'name')
+        check(entry.get('Name[zh_CN]') and entry.get('Name[zh_CN]') == names.get('zh_CN'),
+              'desktop entry Name[zh_CN] %r is the metainfo name (%r)' %
+              (entry.get('Name[zh_CN]'), names.get('zh_CN')))
+        for key in ('Keywords', 'Keywords[zh_CN]'):
+            words = entry.get(key, '').split(';')
+            check(all(term in words for term in CHINESE_SEARCH_TERMS),
+                  'desktop entry %s has %s' % (key, ', '.join(CHINESE_SEARCH_TERMS)))
         check(entry.get('Icon') == 'tavrin' and entry.get('Exec', '').split()[0] == 'tavrin',
               'desktop entry starts tavrin with its icon')
         check('Utility' in entry.get('Categories', '').split(';'), 'desktop entry in Utility')
@@ -111,23 +129,78 @@ def check_layout(root, source_dir, version):
         for field in ('metadata_license', 'project_license'):
             check(component.findtext(field) == LICENSE_SPDX,
                   'metainfo %s is %s' % (field, LICENSE_SPDX))
+        keywords = [k.text for k in component.iter('keyword') if k.get(XML_LANG) == 'zh_CN']
+        check(all(term in keywords for term in CHINESE_SEARCH_TERMS),
+              'metainfo has the Chinese keywords %s' % ', '.join(CHINESE_SEARCH_TERMS))
+        chinese = ''.join(p.text or '' for p in component.iter('p') if p.get(XML_LANG) == 'zh_CN')
+        check(all(term in chinese for term in CHINESE_SEARCH_TERMS),
+              'metainfo has a Chinese description')
 
-    man = os.path.join(usr, 'share', 'man', 'man1', 'tavrin.1.gz')
-    check(os.path.isfile(man), 'man page installed gzipped')
-    if os.path.isfile(man):
-        text = gzip.open(man, 'rt', encoding='utf-8').read()
-        check(text.startswith('.TH TAVRIN 1'), 'man page is section 1')
-        missing = [t for t in MAN_TERMS if t not in text]
-        check(not missing, 'man page tells %s' % ', '.join(missing))
+    for language, (page, _) in MAN_PAGES.items():
+        man = os.path.join(usr, 'share', 'man', page)
+        check(os.path.isfile(man), '%s man page installed gzipped as %s' % (language, page))
+        if os.path.isfile(man):
+            text = gzip.open(man, 'rt', encoding='utf-8').read()
+            check(text.startswith('.TH TAVRIN 1'), '%s man page is section 1' % language)
+            missing = [t for t in MAN_TERMS if t not in text]
+            check(not missing, '%s man page tells %s' % (language, ', '.join(missing)))
     check_doc(os.path.join(usr, 'share', 'doc', 'tavrin'), source_dir, version)
     return binary, desktop, metainfo
 
 
-def metainfo_summaries(path):
-    """The metainfo's summaries by language (None for the untranslated one)."""
+def metainfo_texts(path, element):
+    """The texts of the metainfo's top-level `element` by language (None for the
+    untranslated one)."""
     if not os.path.isfile(path):
         return {}
-    return {s.get(XML_LANG): s.text for s in ET.parse(path).getroot().findall('summary')}
+    return {e.get(XML_LANG): e.text for e in ET.parse(path).getroot().findall(element)}
+
+
+def metainfo_summaries(path):
+    return metainfo_texts(path, 'summary')
+
+
+def display_width(text):
+    """Columns a terminal gives the text: two for each wide (Chinese) character."""
+    return sum(2 if unicodedata.east_asian_width(c) in 'WF' else 1 for c in text)
+
+
+def check_man_pages(root):
+    """Both pages format without a warning from groff, as lintian formats them, and man finds
+    each by its language in the unpacked tree."""
+    if shutil.which('man') is None:
+        print('note: man missing (scripts/deps.sh test installs man-db); pages not formatted')
+        return
+    quiet = {'PATH': os.environ.get('PATH', ''), 'LC_ALL': 'C.UTF-8', 'MANWIDTH': '80',
+             'MANROFFSEQ': ''}
+    man_root = os.path.join(root, 'usr', 'share', 'man')
+    for language, (page, phrase) in MAN_PAGES.items():
+        path = os.path.join(man_root, page)
+        if not os.path.isfile(path):
+            continue
+        result = run('man', '--warnings', '-E', 'UTF-8', '-l', path, env=quiet,
+                     timeout=MAN_SECONDS)
+        check(result.returncode == 0 and not result.stderr.strip(),
+              '%s man page formats without warnings: %s' % (language, result.stderr.strip()))
+        check(phrase in result.stdout, '%s man page shows %r' % (language, phrase))
+        found = run('man', '--pager=cat', '-L', language, 'tavrin',
+                    env=dict(quiet, MANPATH=man_root), timeout=MAN_SECONDS)
+        check(phrase in found.stdout, 'man -L %s tavrin shows the %s page: %s' %
+              (language, language, (found.stdout[:200] + found.stderr).strip()))
+
+
+def check_description(deb):
+    """The synopsis says what the program does; the long description has the Chinese words a
+    software centre is searched with, in lines that fit 80 columns."""
+    description = run('dpkg-deb', '-f', deb, 'Description').stdout.rstrip('\n').split('\n')
+    synopsis, body = description[0], description[1:]
+    check('serial port' in synopsis and '6150' in synopsis,
+          'the synopsis says what tavrin does: %r' % synopsis)
+    text = '\n'.join(body)
+    check(all(term in text for term in CHINESE_SEARCH_TERMS),
+          'the long description has %s' % ', '.join(CHINESE_SEARCH_TERMS))
+    wide = [line for line in body if display_width(line) > DESCRIPTION_COLUMNS]
+    check(not wide, 'description lines wider than %d columns: %s' % (DESCRIPTION_COLUMNS, wide))
 
 
 def check_doc(doc, source_dir, version):
@@ -238,6 +311,8 @@ def main():
         subprocess.run(['dpkg-deb', '-x', deb, root], check=True)
         binary, desktop, metainfo = check_layout(root, source_dir, version)
         check_validators(root, desktop, metainfo)
+        check_man_pages(root)
+        check_description(deb)
         check_depends(deb, binary)
         check_lintian(deb)
         check_starts(binary)
