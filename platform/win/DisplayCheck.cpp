@@ -13,7 +13,6 @@
 // failure of the platform plugin (a missing library) is passed on to the toolkit untouched.
 #include "platform/win/DisplayCheck.h"
 
-#include "platform/win/CWinApp.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -85,9 +84,6 @@ bool IsWayland(const std::string& name) {
 
 // The program's name as the user typed it, for the start of the line.
 std::string ProgramName(int argc, char** argv) {
-    if (const CWinApp* app = AfxGetApp(); app != nullptr && !app->m_pszAppName.empty()) {
-        return app->m_pszAppName;
-    }
     const std::string path = argc > 0 && argv[0] != nullptr ? argv[0] : "";
     return path.substr(path.find_last_of('/') + 1);
 }
