@@ -192,7 +192,3 @@ public:
 CDemoApp theApp;
 
 } // namespace
-
-int main(int argc, char** argv) {
-    return AfxWinMain(argc, argv);
-}

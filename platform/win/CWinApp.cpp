@@ -1,10 +1,8 @@
 #include "platform/win/CWinApp.h"
 
-#include "platform/gdi/ImageResources.h"
-#include "platform/win/DisplayCheck.h"
+#include "platform/win/WinApi.h"
 
-#include <QApplication>
-#include <QFileInfo>
+#include <string>
 
 namespace {
 CWinApp* g_pApp = nullptr;
@@ -24,46 +22,65 @@ CWinApp::~CWinApp() {
 }
 
 int CWinApp::Run() {
-    QApplication::exec();
+    MSG msg;
+    while (GetMessage(&msg, nullptr, 0, 0)) {
+        TranslateMessage(&msg);
+        DispatchMessage(&msg);
+    }
     return ExitInstance();
 }
 
 HICON CWinApp::LoadIcon(UINT nIDResource) const {
-    return platform::LoadIconResource(nIDResource);
+    return ::LoadIcon(AfxGetInstanceHandle(), MAKEINTRESOURCE(nIDResource));
 }
 
 CWinApp* AfxGetApp() {
     return g_pApp;
 }
 
+HINSTANCE AfxGetInstanceHandle() {
+    return GetModuleHandle(nullptr);
+}
+
+// The application's name, else the executable's name without folder and extension.
 LPCTSTR AfxGetAppName() {
-    static std::string fallback;
     if (g_pApp != nullptr && !g_pApp->m_pszAppName.IsEmpty()) {
         return g_pApp->m_pszAppName;
     }
-    fallback = QCoreApplication::instance() != nullptr
-                   ? QCoreApplication::applicationName().toStdString()
-                   : std::string();
-    return fallback.c_str();
+    static CString fromModule;
+    constexpr int kMaxPath = 260;
+    TCHAR path[kMaxPath] = {};
+    const int length = static_cast<int>(GetModuleFileName(nullptr, path, kMaxPath));
+    int start = length;
+    while (start > 0 && path[start - 1] != '/' && path[start - 1] != '\\') {
+        --start;
+    }
+    int end = length;
+    for (int i = length - 1; i > start; --i) {
+        if (path[i] == '.') {
+            end = i;
+            break;
+        }
+    }
+    fromModule = CString(path + start, end - start);
+    return fromModule;
 }
 
-int AfxWinMain(int argc, char** argv) {
-    if (!platform::DisplayCheck::Run(argc, argv)) {
-        return platform::DisplayCheck::kExitNoDisplay;
-    }
-    QApplication application(argc, argv);
+int AfxWinMain(HINSTANCE, HINSTANCE, LPTSTR, int) {
     CWinApp* pApp = AfxGetApp();
     if (pApp == nullptr) {
         return 1;
     }
     if (pApp->m_pszAppName.IsEmpty()) {
-        pApp->m_pszAppName =
-            QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName().toStdString();
+        pApp->m_pszAppName = AfxGetAppName();
     }
-    QApplication::setApplicationName(QString::fromUtf8(pApp->m_pszAppName.GetString()));
-    QApplication::setQuitOnLastWindowClosed(false);
     if (!pApp->InitInstance()) {
         return pApp->ExitInstance();
     }
     return pApp->Run();
+}
+
+// The program's entry point: the framework runs the application object.
+int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow) {
+    return AfxWinMain(hInstance, hPrevInstance, lpCmdLine, nCmdShow);
 }

@@ -32,7 +32,9 @@ protected:
 };
 
 CWinApp* AfxGetApp();
+HINSTANCE AfxGetInstanceHandle();
 LPCTSTR AfxGetAppName();
 
-// The framework's entry point: sets up the toolkit, then runs the application object.
-int AfxWinMain(int argc, char** argv);
+// The framework's entry point, which the program's WinMain runs: the application object's
+// InitInstance and, if that returns TRUE, its message loop.
+int AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPTSTR lpCmdLine, int nCmdShow);

@@ -1,7 +1,9 @@
 #include "platform/win/WinApi.h"
 
+#include "platform/gdi/ImageResources.h"
 #include "platform/win/Window.h"
 
+#include <QApplication>
 #include <QString>
 #include <algorithm>
 #include <chrono>
@@ -69,4 +71,50 @@ int MultiByteToWideChar(UINT CodePage, DWORD, const char* lpMultiByteStr, int cb
     }
     std::copy(wide.begin(), wide.end(), lpWideCharStr);
     return units;
+}
+
+// The toolkit's event loop stands for the message loop: the first GetMessage runs it until
+// PostQuitMessage ends it, and then reports the quit.
+BOOL GetMessage(MSG* lpMsg, HWND, UINT, UINT) {
+    if (lpMsg != nullptr) {
+        *lpMsg = MSG{};
+    }
+    QApplication::exec();
+    return FALSE;
+}
+
+BOOL TranslateMessage(const MSG*) {
+    return FALSE;
+}
+
+LRESULT DispatchMessage(const MSG* lpMsg) {
+    return lpMsg != nullptr ? SendMessage(lpMsg->hwnd, lpMsg->message, lpMsg->wParam, lpMsg->lParam)
+                            : 0;
+}
+
+void PostQuitMessage(int nExitCode) {
+    QApplication::exit(nExitCode);
+}
+
+// The one module is the program itself.
+HINSTANCE GetModuleHandle(LPCTSTR) {
+    static char module;
+    return reinterpret_cast<HINSTANCE>(&module);
+}
+
+DWORD GetModuleFileName(HINSTANCE, TCHAR* lpFilename, DWORD nSize) {
+    if (lpFilename == nullptr || nSize == 0) {
+        return 0;
+    }
+    const std::string path = QCoreApplication::applicationFilePath().toStdString();
+    const std::size_t count = std::min<std::size_t>(path.size(), nSize - 1);
+    path.copy(lpFilename, count);
+    lpFilename[count] = '\0';
+    return static_cast<DWORD>(count);
+}
+
+HICON LoadIcon(HINSTANCE, LPCTSTR lpIconName) {
+    return IS_INTRESOURCE(lpIconName) ? platform::LoadIconResource(static_cast<UINT>(
+                                            reinterpret_cast<std::uintptr_t>(lpIconName)))
+                                      : nullptr;
 }

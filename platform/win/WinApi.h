@@ -63,6 +63,34 @@ INT_PTR DialogBoxIndirectParam(HINSTANCE hInstance, LPCDLGTEMPLATE hDialogTempla
 BOOL EndDialog(HWND hDlg, INT_PTR nResult);
 BOOL MapDialogRect(HWND hDlg, LPRECT lpRect);
 
+// The program's entry point, which the framework defines and the platform calls.
+int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow);
+
+// The message loop: GetMessage returns FALSE once PostQuitMessage has ended it.
+struct MSG {
+    HWND hwnd = nullptr;
+    UINT message = 0;
+    WPARAM wParam = 0;
+    LPARAM lParam = 0;
+    DWORD time = 0;
+    POINT pt;
+};
+BOOL GetMessage(MSG* lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax);
+BOOL TranslateMessage(const MSG* lpMsg);
+LRESULT DispatchMessage(const MSG* lpMsg);
+void PostQuitMessage(int nExitCode);
+
+// The module: its handle, file name and resources.
+HINSTANCE GetModuleHandle(LPCTSTR lpModuleName);
+DWORD GetModuleFileName(HINSTANCE hModule, TCHAR* lpFilename, DWORD nSize);
+inline bool IS_INTRESOURCE(LPCTSTR r) {
+    return (reinterpret_cast<std::uintptr_t>(r) >> 16) == 0;
+}
+inline LPCTSTR MAKEINTRESOURCE(UINT id) {
+    return reinterpret_cast<LPCTSTR>(static_cast<std::uintptr_t>(static_cast<WORD>(id)));
+}
+HICON LoadIcon(HINSTANCE hInstance, LPCTSTR lpIconName);
+
 // Text conversion: UTF-8 (CP_UTF8) to UTF-16; with cbMultiByte -1 the terminating zero is
 // converted too. Returns the UTF-16 units written, or needed when cchWideChar is 0.
 constexpr UINT CP_UTF8 = 65001;
