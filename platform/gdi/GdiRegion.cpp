@@ -1,7 +1,5 @@
 #include "platform/gdi/GdiRegion.h"
 
-#include "platform/gdi/CRgn.h"
-
 #include <algorithm>
 #include <cmath>
 
@@ -73,10 +71,6 @@ QRegion GdiRegion::Erode(const QRegion& region, int steps) {
                  result.translated(0, 1) & result.translated(0, -1);
     }
     return result;
-}
-
-std::unique_ptr<CGdiObject> GdiRegion::MakeWrapper() {
-    return std::make_unique<CRgn>();
 }
 
 } // namespace platform

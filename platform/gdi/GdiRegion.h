@@ -33,9 +33,6 @@ public:
     // inside survive each step. Used for the outline width of filled figures.
     static QRegion Erode(const QRegion& region, int steps);
 
-protected:
-    std::unique_ptr<CGdiObject> MakeWrapper() override;
-
 private:
     struct Rounded {
         QRect box;

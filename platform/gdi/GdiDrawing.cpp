@@ -1,11 +1,12 @@
-// Lines and outlined figures.
-#include "platform/gdi/CDC.h"
-
+// Lines, outlined figures, filled and framed rectangles and the focus rectangle.
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/GdiBrush.h"
 #include "platform/gdi/GdiPen.h"
 #include "platform/gdi/GdiRegion.h"
 #include "platform/gdi/LineRasterizer.h"
+#include "platform/gdi/WinGdi.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -44,42 +45,74 @@ BOOL DrawFigure(platform::DeviceContext& dc, QRect box, int ellipseWidth, int el
     return TRUE;
 }
 
-} // namespace
-
-CPoint CDC::MoveTo(int x, int y) {
-    if (!m_hDC) {
+// The pixels of a RECT; empty for an empty or inverted rectangle.
+QRect Pixels(const RECT& rect) {
+    if (rect.right <= rect.left || rect.bottom <= rect.top) {
         return {};
     }
-    const QPoint previous = m_hDC->SetCurrentPosition({x, y});
-    return {previous.x(), previous.y()};
+    return QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
 }
 
-BOOL CDC::LineTo(int x, int y) {
-    if (!m_hDC) {
+// The one-pixel ring just inside a rectangle.
+QRegion Ring(const QRect& box) {
+    return QRegion(box) - QRegion(box.adjusted(1, 1, -1, -1));
+}
+
+} // namespace
+
+BOOL LineTo(HDC hdc, int x, int y) {
+    if (!hdc) {
         return FALSE;
     }
-    const QPoint from = m_hDC->SetCurrentPosition({x, y});
-    const platform::GdiPen& pen = *m_hDC->Pen();
+    const QPoint from = hdc->SetCurrentPosition({x, y});
+    const platform::GdiPen& pen = *hdc->Pen();
     if (!pen.IsNull()) {
         const QRegion stroke = platform::LineRasterizer::Line(from, {x, y}, pen.Width());
-        m_hDC->FillRegion(stroke, pen.Color());
+        hdc->FillRegion(stroke, pen.Color());
     }
     return TRUE;
 }
 
-BOOL CDC::Rectangle(int x1, int y1, int x2, int y2) {
-    return m_hDC && DrawFigure(*m_hDC, Box(x1, y1, x2, y2), 0, 0);
+BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom) {
+    return hdc && DrawFigure(*hdc, Box(left, top, right, bottom), 0, 0);
 }
 
-BOOL CDC::Rectangle(LPCRECT lpRect) {
-    return lpRect && Rectangle(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom);
+BOOL RoundRect(HDC hdc, int left, int top, int right, int bottom, int width, int height) {
+    return hdc && DrawFigure(*hdc, Box(left, top, right, bottom), width, height);
 }
 
-BOOL CDC::RoundRect(int x1, int y1, int x2, int y2, int x3, int y3) {
-    return m_hDC && DrawFigure(*m_hDC, Box(x1, y1, x2, y2), x3, y3);
+int FillRect(HDC hDC, const RECT* lprc, HBRUSH hbr) {
+    if (!hDC || !lprc || !hbr) {
+        return 0;
+    }
+    hDC->FillRegion(QRegion(Pixels(*lprc)), *hbr);
+    return 1;
 }
 
-BOOL CDC::RoundRect(LPCRECT lpRect, POINT point) {
-    return lpRect &&
-           RoundRect(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom, point.x, point.y);
+int FrameRect(HDC hDC, const RECT* lprc, HBRUSH hbr) {
+    if (!hDC || !lprc || !hbr) {
+        return 0;
+    }
+    hDC->FillRegion(Ring(Pixels(*lprc)), *hbr);
+    return 1;
+}
+
+BOOL DrawFocusRect(HDC hDC, const RECT* lprc) {
+    if (!hDC || !lprc) {
+        return FALSE;
+    }
+    // Every other pixel of the one-pixel ring is inverted, in a checkerboard aligned to the
+    // logical origin; inverting is its own inverse, so a second call erases the rectangle.
+    QRegion dots;
+    for (const QRect& strip : Ring(Pixels(*lprc))) {
+        for (int y = strip.top(); y <= strip.bottom(); ++y) {
+            for (int x = strip.left(); x <= strip.right(); ++x) {
+                if ((x + y) % 2 == 0) {
+                    dots += QRect(x, y, 1, 1);
+                }
+            }
+        }
+    }
+    hDC->InvertRegion(dots);
+    return TRUE;
 }
