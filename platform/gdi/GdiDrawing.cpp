@@ -6,15 +6,7 @@
 #include "platform/gdi/LineRasterizer.h"
 #include "platform/gdi/WinGdi.h"
 
-#include <algorithm>
-
 namespace {
-
-// The rectangle [x1, x2) x [y1, y2) with its corners put in order.
-QRect Box(int x1, int y1, int x2, int y2) {
-    return QRect(QPoint(std::min(x1, x2), std::min(y1, y2)),
-                 QPoint(std::max(x1, x2) - 1, std::max(y1, y2) - 1));
-}
 
 // Draws a closed figure: its interior in the current brush, its outline in the current pen.
 // A one-pixel or inside-frame pen keeps the figure inside the box; a wider pen is centred
@@ -74,11 +66,12 @@ BOOL LineTo(HDC hdc, int x, int y) {
 }
 
 BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom) {
-    return hdc && DrawFigure(*hdc, Box(left, top, right, bottom), 0, 0);
+    return hdc && DrawFigure(*hdc, platform::GdiRegion::Box(left, top, right, bottom), 0, 0);
 }
 
 BOOL RoundRect(HDC hdc, int left, int top, int right, int bottom, int width, int height) {
-    return hdc && DrawFigure(*hdc, Box(left, top, right, bottom), width, height);
+    return hdc &&
+           DrawFigure(*hdc, platform::GdiRegion::Box(left, top, right, bottom), width, height);
 }
 
 int FillRect(HDC hDC, const RECT* lprc, HBRUSH hbr) {

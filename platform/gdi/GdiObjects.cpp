@@ -8,18 +8,6 @@
 #include "platform/gdi/ImageResources.h"
 #include "platform/gdi/WinGdi.h"
 
-#include <algorithm>
-
-namespace {
-
-// The rectangle [x1, x2) x [y1, y2) with its corners put in order.
-QRect NormalisedBox(int x1, int y1, int x2, int y2) {
-    return QRect(QPoint(std::min(x1, x2), std::min(y1, y2)),
-                 QPoint(std::max(x1, x2) - 1, std::max(y1, y2) - 1));
-}
-
-} // namespace
-
 HPEN CreatePen(int iStyle, int cWidth, COLORREF color) {
     return new platform::GdiPen(iStyle, cWidth, color);
 }
@@ -37,11 +25,11 @@ HFONT CreateFontIndirect(const LOGFONT* lplf) {
 }
 
 HRGN CreateRectRgn(int x1, int y1, int x2, int y2) {
-    return new platform::GdiRegion(QRegion(NormalisedBox(x1, y1, x2, y2)));
+    return new platform::GdiRegion(QRegion(platform::GdiRegion::Box(x1, y1, x2, y2)));
 }
 
 HRGN CreateRoundRectRgn(int x1, int y1, int x2, int y2, int w, int h) {
-    return new platform::GdiRegion(NormalisedBox(x1, y1, x2, y2), w, h);
+    return new platform::GdiRegion(platform::GdiRegion::Box(x1, y1, x2, y2), w, h);
 }
 
 BOOL PtInRegion(HRGN hrgn, int x, int y) {

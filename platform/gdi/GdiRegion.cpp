@@ -12,6 +12,11 @@ constexpr double kEdgeTolerance = 1e-9;
 constexpr int kMinEllipse = 2;
 } // namespace
 
+QRect GdiRegion::Box(int x1, int y1, int x2, int y2) {
+    return QRect(QPoint(std::min(x1, x2), std::min(y1, y2)),
+                 QPoint(std::max(x1, x2) - 1, std::max(y1, y2) - 1));
+}
+
 GdiRegion::GdiRegion(const QRect& box, int ellipseWidth, int ellipseHeight)
     : m_region(RoundRect(box, ellipseWidth, ellipseHeight)),
       m_rounded(Rounded{box, ellipseWidth, ellipseHeight}) {}
