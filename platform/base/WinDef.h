@@ -58,6 +58,7 @@ using HRGN = platform::GdiRegion*;
 using HICON = platform::Icon*;
 using HCURSOR = platform::Icon*;
 using HMENU = platform::Menu*;
+// A module's resources; the program has one module, so any value, null included, names it.
 struct HINSTANCE__;
 using HINSTANCE = HINSTANCE__*;
 struct HHOOK__;
@@ -76,11 +77,13 @@ struct POINT {
     LONG x = 0;
     LONG y = 0;
 };
+using LPPOINT = POINT*;
 
 struct SIZE {
     LONG cx = 0;
     LONG cy = 0;
 };
+using LPSIZE = SIZE*;
 
 constexpr WORD LOWORD(std::uintptr_t v) {
     return static_cast<WORD>(v & 0xFFFF);
@@ -102,6 +105,14 @@ constexpr int GET_X_LPARAM(LPARAM l) {
 }
 constexpr int GET_Y_LPARAM(LPARAM l) {
     return static_cast<SHORT>(HIWORD(static_cast<std::uintptr_t>(l)));
+}
+
+// A numeric resource id in a resource name argument, and the test for one.
+inline LPCTSTR MAKEINTRESOURCE(WORD id) {
+    return reinterpret_cast<LPCTSTR>(static_cast<std::uintptr_t>(id));
+}
+inline bool IS_INTRESOURCE(LPCTSTR name) {
+    return (reinterpret_cast<std::uintptr_t>(name) >> 16) == 0;
 }
 
 constexpr COLORREF RGB(BYTE r, BYTE g, BYTE b) {

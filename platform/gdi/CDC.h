@@ -1,4 +1,5 @@
-// The framework's device context wrapper: Win32 drawing operations on an HDC.
+// The framework's device context wrapper: Win32 drawing operations on an HDC, each a call of
+// the Win32 function of that name.
 #pragma once
 
 #include "platform/base/CString.h"
@@ -21,7 +22,8 @@ public:
     HDC m_hDC = nullptr;
     HDC m_hAttribDC = nullptr;
 
-    // The wrapper a device context owns; nullptr for a null handle.
+    // The wrapper for a device context: the attached one, else a temporary one that lives as
+    // long as the device context; nullptr for a null handle.
     static CDC* FromHandle(HDC hDC);
     HDC GetSafeHdc() const { return m_hDC; }
     operator HDC() const { return m_hDC; }
@@ -48,7 +50,7 @@ public:
     COLORREF GetTextColor() const;
     CPoint GetCurrentPosition() const;
 
-    // Lines and figures (CDCShapes.cpp).
+    // Lines and figures.
     CPoint MoveTo(int x, int y);
     CPoint MoveTo(POINT point) { return MoveTo(point.x, point.y); }
     BOOL LineTo(int x, int y);
@@ -58,13 +60,14 @@ public:
     BOOL RoundRect(int x1, int y1, int x2, int y2, int x3, int y3);
     BOOL RoundRect(LPCRECT lpRect, POINT point);
 
-    // Fills and frames (CDCFills.cpp, CDCEdge.cpp).
+    // Fills and frames.
     void FillRect(LPCRECT lpRect, CBrush* pBrush);
     void FrameRect(LPCRECT lpRect, CBrush* pBrush);
     BOOL DrawEdge(LPRECT lpRect, UINT nEdge, UINT nFlags);
     void DrawFocusRect(LPCRECT lpRect);
 
-    // Text and images (CDCText.cpp).
+    // Text and images.
+    // The size of the text; a negative count measures up to the terminator.
     CSize GetTextExtent(LPCTSTR lpszString, int nCount) const;
     CSize GetTextExtent(const CString& str) const;
     int DrawText(LPCTSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat);

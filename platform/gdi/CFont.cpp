@@ -1,21 +1,28 @@
 #include "platform/gdi/CFont.h"
 
-#include "platform/gdi/FontResolver.h"
-#include "platform/gdi/GdiFont.h"
+#include "platform/gdi/CDC.h"
 
 #include <cstring>
 
+namespace {
+constexpr int kTenthsPerInch = 720;
+// The screen's logical resolution, which a font made without a reference context is for.
+constexpr int kScreenDotsPerInch = 96;
+} // namespace
+
 CFont* CFont::FromHandle(HFONT hFont) {
-    return static_cast<CFont*>(CGdiObject::FromHandle(hFont));
+    return static_cast<CFont*>(CGdiObject::FromHandle(HandleCast<HGDIOBJ>(hFont)));
 }
 
 CFont::operator HFONT() const {
-    return static_cast<HFONT>(m_hObject);
+    return Typed<HFONT>();
 }
 
-BOOL CFont::CreatePointFont(int nPointSize, LPCTSTR lpszFaceName, CDC* /*pDC*/) {
+BOOL CFont::CreatePointFont(int nPointSize, LPCTSTR lpszFaceName, CDC* pDC) {
+    const int dotsPerInch = pDC && pDC->m_hAttribDC ? ::GetDeviceCaps(pDC->m_hAttribDC, LOGPIXELSY)
+                                                    : kScreenDotsPerInch;
     LOGFONT logFont;
-    logFont.lfHeight = -platform::FontResolver::PointTenthsToPixels(nPointSize);
+    logFont.lfHeight = -(nPointSize * dotsPerInch / kTenthsPerInch);
     SetFaceName(logFont, lpszFaceName);
     return CreateFontIndirect(&logFont);
 }
@@ -24,7 +31,7 @@ BOOL CFont::CreateFontIndirect(const LOGFONT* lpLogFont) {
     if (!lpLogFont || m_hObject) {
         return FALSE;
     }
-    return Attach(new platform::GdiFont(*lpLogFont));
+    return Attach(HandleCast<HGDIOBJ>(::CreateFontIndirect(lpLogFont)));
 }
 
 void CFont::SetFaceName(LOGFONT& logFont, LPCTSTR lpszFaceName) {

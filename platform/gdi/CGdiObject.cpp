@@ -1,14 +1,59 @@
 #include "platform/gdi/CGdiObject.h"
 
-#include "platform/gdi/GdiObject.h"
+#include "platform/gdi/CBitmap.h"
+#include "platform/gdi/CBrush.h"
+#include "platform/gdi/CFont.h"
+#include "platform/gdi/CHandleMap.h"
+#include "platform/gdi/CPen.h"
+#include "platform/gdi/CRgn.h"
 #include "platform/gdi/WinGdi.h"
+
+namespace {
+
+// A temporary wrapper of the class that fits the object's type.
+std::unique_ptr<CGdiObject> MakeTemporary(HGDIOBJ hObject) {
+    std::unique_ptr<CGdiObject> wrapper;
+    switch (GetObjectType(hObject)) {
+    case OBJ_PEN:
+        wrapper = std::make_unique<CPen>();
+        break;
+    case OBJ_BRUSH:
+        wrapper = std::make_unique<CBrush>();
+        break;
+    case OBJ_FONT:
+        wrapper = std::make_unique<CFont>();
+        break;
+    case OBJ_BITMAP:
+        wrapper = std::make_unique<CBitmap>();
+        break;
+    case OBJ_REGION:
+        wrapper = std::make_unique<CRgn>();
+        break;
+    default:
+        wrapper = std::make_unique<CGdiObject>();
+        break;
+    }
+    wrapper->m_hObject = hObject;
+    return wrapper;
+}
+
+void Release(CGdiObject& wrapper) {
+    wrapper.m_hObject = nullptr;
+}
+
+CHandleMap<HGDIOBJ, CGdiObject>& Map() {
+    static CHandleMap<HGDIOBJ, CGdiObject> map(&MakeTemporary, &Release);
+    return map;
+}
+
+} // namespace
 
 CGdiObject::~CGdiObject() {
     DeleteObject();
 }
 
 CGdiObject* CGdiObject::FromHandle(HGDIOBJ hObject) {
-    return hObject ? hObject->Wrapper() : nullptr;
+    return Map().FromHandle(hObject);
 }
 
 BOOL CGdiObject::Attach(HGDIOBJ hObject) {
@@ -16,17 +61,15 @@ BOOL CGdiObject::Attach(HGDIOBJ hObject) {
         return FALSE;
     }
     m_hObject = hObject;
-    if (!hObject->PermanentWrapper() && !hObject->IsStock()) {
-        hObject->SetPermanentWrapper(this);
-    }
+    Map().SetPermanent(hObject, this);
     return TRUE;
 }
 
 HGDIOBJ CGdiObject::Detach() {
     HGDIOBJ hObject = m_hObject;
     m_hObject = nullptr;
-    if (hObject && hObject->PermanentWrapper() == this) {
-        hObject->SetPermanentWrapper(nullptr);
+    if (hObject) {
+        Map().RemovePermanent(hObject, this);
     }
     return hObject;
 }

@@ -1,22 +1,22 @@
 #include "platform/gdi/CPen.h"
 
-#include "platform/gdi/GdiPen.h"
+#include "platform/gdi/WinGdi.h"
 
 CPen::CPen(int nPenStyle, int nWidth, COLORREF crColor) {
     CreatePen(nPenStyle, nWidth, crColor);
 }
 
 CPen* CPen::FromHandle(HPEN hPen) {
-    return static_cast<CPen*>(CGdiObject::FromHandle(hPen));
+    return static_cast<CPen*>(CGdiObject::FromHandle(HandleCast<HGDIOBJ>(hPen)));
 }
 
 CPen::operator HPEN() const {
-    return static_cast<HPEN>(m_hObject);
+    return Typed<HPEN>();
 }
 
 BOOL CPen::CreatePen(int nPenStyle, int nWidth, COLORREF crColor) {
     if (m_hObject) {
         return FALSE;
     }
-    return Attach(new platform::GdiPen(nPenStyle, nWidth, crColor));
+    return Attach(HandleCast<HGDIOBJ>(::CreatePen(nPenStyle, nWidth, crColor)));
 }

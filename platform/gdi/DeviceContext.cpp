@@ -1,12 +1,12 @@
 #include "platform/gdi/DeviceContext.h"
 
-#include "platform/gdi/CDC.h"
 #include "platform/gdi/ColorRef.h"
 #include "platform/gdi/GdiBitmap.h"
 #include "platform/gdi/GdiBrush.h"
 #include "platform/gdi/GdiFont.h"
 #include "platform/gdi/GdiPen.h"
 #include "platform/gdi/GdiRegion.h"
+#include "platform/gdi/HandleHooks.h"
 #include "platform/gdi/WinGdi.h"
 
 #include <algorithm>
@@ -19,10 +19,7 @@ constexpr COLORREF kDefaultTextColor = RGB(0, 0, 0);
 } // namespace
 
 DeviceContext::DeviceContext(std::shared_ptr<DrawingSurface> surface, QPoint origin, QRect clip)
-    : m_surface(std::move(surface)), m_origin(origin), m_surfaceClip(clip & m_surface->Rect()),
-      m_wrapper(std::make_unique<CDC>()) {
-    m_wrapper->m_hDC = this;
-    m_wrapper->m_hAttribDC = this;
+    : m_surface(std::move(surface)), m_origin(origin), m_surfaceClip(clip & m_surface->Rect()) {
     m_state.pen = static_cast<GdiPen*>(GetStockObject(BLACK_PEN));
     m_state.brush = static_cast<GdiBrush*>(GetStockObject(WHITE_BRUSH));
     m_state.font = static_cast<GdiFont*>(GetStockObject(SYSTEM_FONT));
@@ -37,9 +34,8 @@ DeviceContext::DeviceContext(QImage& target, QPoint origin, QRect clip)
     : DeviceContext(std::make_shared<DrawingSurface>(target), origin, clip) {}
 
 DeviceContext::~DeviceContext() {
+    HandleHooks::Destroyed(this);
     m_surface->Leave(this);
-    m_wrapper->m_hDC = nullptr;
-    m_wrapper->m_hAttribDC = nullptr;
     Release(m_state);
     for (const State& saved : m_saved) {
         Release(saved);

@@ -18,8 +18,6 @@
 #include <optional>
 #include <vector>
 
-class CDC;
-
 namespace platform {
 
 class DeviceContext {
@@ -40,8 +38,6 @@ public:
     // it (QPainter::save/restore). Ask again before each drawing operation: another context
     // on the surface may have drawn in between.
     QPainter& Painter();
-    // The wrapper CDC::FromHandle returns for this device context.
-    CDC* Wrapper() { return m_wrapper.get(); }
     QImage& Target() { return m_surface->Image(); }
     QPoint Origin() const { return m_origin; }
     // Where the logical pixels lie among the surface's device pixels.
@@ -120,7 +116,6 @@ private:
     // Objects whose deletion waited for this context to deselect them; destroyed with it so
     // that wrappers SelectObject returned stay valid until then.
     std::vector<GdiObject*> m_released;
-    std::unique_ptr<CDC> m_wrapper;
 };
 
 } // namespace platform

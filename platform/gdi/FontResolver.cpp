@@ -9,8 +9,6 @@
 namespace platform {
 
 namespace {
-constexpr int kDotsPerInch = 96;
-constexpr int kTenthsPerInch = 720;
 constexpr long kMinWeight = 100;
 constexpr long kMaxWeight = 900;
 
@@ -30,10 +28,6 @@ QString FontResolver::ResolveFamily(const QByteArray& face) {
         return name;
     }
     return QGuiApplication::font().family();
-}
-
-int FontResolver::PointTenthsToPixels(int tenths) {
-    return tenths * kDotsPerInch / kTenthsPerInch;
 }
 
 QFont::Weight FontResolver::QtWeight(long weight) {

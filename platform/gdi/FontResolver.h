@@ -13,8 +13,8 @@ public:
     // Song face): Song faces map to an installed Ming/Song face, else a Simplified Chinese
     // family, else the application default; other faces are used if installed.
     static QString ResolveFamily(const QByteArray& face);
-    // Pixel height of a point size given in tenths of a point, at 96 DPI, truncating.
-    static int PointTenthsToPixels(int tenths);
+    // The logical resolution fonts are made for: every device context draws at 96 DPI.
+    static constexpr int kDotsPerInch = 96;
     // The Qt weight of a Win32 weight (100..900).
     static QFont::Weight QtWeight(long weight);
 

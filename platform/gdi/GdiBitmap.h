@@ -15,9 +15,6 @@ public:
     GdiKind Kind() const override { return GdiKind::Bitmap; }
     const QImage& Image() const { return m_image; }
 
-protected:
-    std::unique_ptr<CGdiObject> MakeWrapper() override;
-
 private:
     QImage m_image;
 };

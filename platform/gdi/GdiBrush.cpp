@@ -1,6 +1,5 @@
 #include "platform/gdi/GdiBrush.h"
 
-#include "platform/gdi/CBrush.h"
 #include "platform/gdi/ColorRef.h"
 
 #include <QPainter>
@@ -74,10 +73,6 @@ QBrush GdiBrush::DeviceBrush(double ratio) const {
     painter.fillRect(tile.rect(), enlarging);
     painter.end();
     return QBrush(tile);
-}
-
-std::unique_ptr<CGdiObject> GdiBrush::MakeWrapper() {
-    return std::make_unique<CBrush>();
 }
 
 } // namespace platform

@@ -7,6 +7,8 @@
 #include <QBrush>
 #include <QImage>
 
+#include <memory>
+
 namespace platform {
 
 class GdiBrush : public GdiObject {
@@ -29,9 +31,6 @@ public:
     // The Qt brush for a surface of `ratio` device pixels per logical pixel: a pattern's
     // pixels become blocks of device pixels, as if the picture were enlarged by the ratio.
     QBrush DeviceBrush(double ratio) const;
-
-protected:
-    std::unique_ptr<CGdiObject> MakeWrapper() override;
 
 private:
     GdiBrush() = default;

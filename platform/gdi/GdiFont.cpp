@@ -1,6 +1,5 @@
 #include "platform/gdi/GdiFont.h"
 
-#include "platform/gdi/CFont.h"
 #include "platform/gdi/FontResolver.h"
 
 #include <cstdlib>
@@ -29,10 +28,6 @@ GdiFont::GdiFont(const LOGFONT& logFont) : m_logFont(logFont) {
     m_font.setStrikeOut(logFont.lfStrikeOut != 0);
     m_font.setStyleStrategy(QFont::NoAntialias);
     m_font.setKerning(false);
-}
-
-std::unique_ptr<CGdiObject> GdiFont::MakeWrapper() {
-    return std::make_unique<CFont>();
 }
 
 } // namespace platform

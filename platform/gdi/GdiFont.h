@@ -17,9 +17,6 @@ public:
     // The Qt font: resolved family, pixel size, weight, no antialiasing.
     QFont Font() const { return m_font; }
 
-protected:
-    std::unique_ptr<CGdiObject> MakeWrapper() override;
-
 private:
     LOGFONT m_logFont;
     QFont m_font;

@@ -1,10 +1,8 @@
-// The drawing object behind a GDI handle (HGDIOBJ): its kind, its framework wrapper, and the
-// bookkeeping that keeps an object alive while a device context still has it selected.
+// The drawing object behind a GDI handle (HGDIOBJ): its kind and the bookkeeping that keeps
+// an object alive while a device context still has it selected.
 #pragma once
 
-#include "platform/gdi/CGdiObject.h"
-
-#include <memory>
+#include "platform/base/WinDef.h"
 
 namespace platform {
 
@@ -24,11 +22,6 @@ public:
     bool IsStock() const { return m_stock; }
     void MarkStock() { m_stock = true; }
 
-    // The wrapper attached to this handle, else a temporary one owned by the object.
-    CGdiObject* Wrapper();
-    void SetPermanentWrapper(CGdiObject* wrapper) { m_permanent = wrapper; }
-    CGdiObject* PermanentWrapper() const { return m_permanent; }
-
     // Device contexts count their selections (current and saved) so that a deletion requested
     // while the object is in use waits until the last selection is gone.
     void AddSelection() { ++m_selections; }
@@ -39,16 +32,10 @@ public:
     // DeleteObject's work: destroys the object now, or once it is no longer selected.
     void RequestDelete();
 
-protected:
-    // Makes the temporary wrapper of the right framework class for this kind of object.
-    virtual std::unique_ptr<CGdiObject> MakeWrapper() = 0;
-
 private:
     bool m_stock = false;
     bool m_deletePending = false;
     int m_selections = 0;
-    CGdiObject* m_permanent = nullptr;
-    std::unique_ptr<CGdiObject> m_temporary;
 };
 
 } // namespace platform

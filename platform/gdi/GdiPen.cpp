@@ -1,6 +1,5 @@
 #include "platform/gdi/GdiPen.h"
 
-#include "platform/gdi/CPen.h"
 #include "platform/gdi/WinGdi.h"
 
 #include <algorithm>
@@ -16,10 +15,6 @@ bool GdiPen::IsNull() const {
 
 bool GdiPen::IsInsideFrame() const {
     return m_style == PS_INSIDEFRAME;
-}
-
-std::unique_ptr<CGdiObject> GdiPen::MakeWrapper() {
-    return std::make_unique<CPen>();
 }
 
 } // namespace platform

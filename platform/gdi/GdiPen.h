@@ -16,9 +16,6 @@ public:
     bool IsNull() const;
     bool IsInsideFrame() const;
 
-protected:
-    std::unique_ptr<CGdiObject> MakeWrapper() override;
-
 private:
     int m_style;
     int m_width;

@@ -1,7 +1,5 @@
 #include "platform/gdi/GdiRegion.h"
 
-#include "platform/gdi/CRgn.h"
-
 #include <algorithm>
 #include <cmath>
 
@@ -13,6 +11,11 @@ constexpr double kEdgeTolerance = 1e-9;
 // Ellipses narrower than this give plain rectangles.
 constexpr int kMinEllipse = 2;
 } // namespace
+
+QRect GdiRegion::Box(int x1, int y1, int x2, int y2) {
+    return QRect(QPoint(std::min(x1, x2), std::min(y1, y2)),
+                 QPoint(std::max(x1, x2) - 1, std::max(y1, y2) - 1));
+}
 
 GdiRegion::GdiRegion(const QRect& box, int ellipseWidth, int ellipseHeight)
     : m_region(RoundRect(box, ellipseWidth, ellipseHeight)),
@@ -73,10 +76,6 @@ QRegion GdiRegion::Erode(const QRegion& region, int steps) {
                  result.translated(0, 1) & result.translated(0, -1);
     }
     return result;
-}
-
-std::unique_ptr<CGdiObject> GdiRegion::MakeWrapper() {
-    return std::make_unique<CRgn>();
 }
 
 } // namespace platform

@@ -22,6 +22,9 @@ public:
     // resolution, so that its corners curve in device pixels; any other region enlarged.
     QRegion DeviceRegion(const PixelGrid& grid) const;
 
+    // The rectangle [x1, x2) x [y1, y2) with its corners put in order, as the figure and
+    // region calls take their corners.
+    static QRect Box(int x1, int y1, int x2, int y2);
     // The pixels of [left, right) x [top, bottom) with elliptic corners of the given size;
     // the shape RoundRect fills, so an outline drawn on the same rectangle stays visible.
     static QRegion RoundRect(const QRect& box, int ellipseWidth, int ellipseHeight);
@@ -32,9 +35,6 @@ public:
     // The region shrunk by the given number of pixels: pixels whose 4-neighbours are all
     // inside survive each step. Used for the outline width of filled figures.
     static QRegion Erode(const QRegion& region, int steps);
-
-protected:
-    std::unique_ptr<CGdiObject> MakeWrapper() override;
 
 private:
     struct Rounded {

@@ -1,5 +1,6 @@
-// GDI constants with their Win32 values, the font description record and the free GDI
-// functions the program calls by their Win32 names.
+// GDI constants with their Win32 values, the font description record, and the GDI and USER
+// drawing functions with their Win32 names, signatures and behaviour; the framework's
+// drawing classes (CDC, CGdiObject and its kinds) are written on these calls alone.
 #pragma once
 
 #include "platform/base/WinDef.h"
@@ -12,6 +13,18 @@ constexpr int PS_SOLID = 0;
 constexpr int PS_NULL = 5;
 constexpr int PS_INSIDEFRAME = 6;
 constexpr int PS_STYLE_MASK = 0x0000000F;
+
+// Object types, as GetObjectType returns them and GetCurrentObject takes them.
+constexpr UINT OBJ_PEN = 1;
+constexpr UINT OBJ_BRUSH = 2;
+constexpr UINT OBJ_DC = 3;
+constexpr UINT OBJ_FONT = 6;
+constexpr UINT OBJ_BITMAP = 7;
+constexpr UINT OBJ_REGION = 8;
+
+// Device capabilities, as GetDeviceCaps takes them.
+constexpr int LOGPIXELSX = 88;
+constexpr int LOGPIXELSY = 90;
 
 // Background modes.
 constexpr int TRANSPARENT = 1;
@@ -75,6 +88,7 @@ constexpr UINT BF_FLAT = 0x4000;
 // DrawState kinds and states.
 constexpr UINT DST_TEXT = 0x0001;
 constexpr UINT DST_PREFIXTEXT = 0x0002;
+constexpr UINT DST_KIND_MASK = 0x000F; // not a Win32 name: the kind bits of the flags
 constexpr UINT DSS_NORMAL = 0x0000;
 constexpr UINT DSS_DISABLED = 0x0020;
 
@@ -127,18 +141,86 @@ struct LOGFONT {
     TCHAR lfFaceName[LF_FACESIZE] = {};
 };
 
-// Free GDI functions; HDC arguments may be null, which makes them fail.
+// Draws a DST_COMPLEX image, as DrawState calls it.
+using DRAWSTATEPROC = BOOL (*)(HDC hdc, LPARAM lData, WPARAM wData, int cx, int cy);
+
+// Every function given a null HDC, handle or pointer it needs fails: 0, FALSE, nullptr, or
+// CLR_INVALID for colours.
+
+// Device context state (GdiState.cpp).
+int SaveDC(HDC hdc);
+// Restores the state saved at that level (negative: relative to the last save) and drops it
+// and every later one.
+BOOL RestoreDC(HDC hdc, int nSavedDC);
+// Selects a pen, brush, font or bitmap; returns the previous object of that kind.
+HGDIOBJ SelectObject(HDC hdc, HGDIOBJ h);
+// The selected object of an OBJ_PEN, OBJ_BRUSH, OBJ_FONT or OBJ_BITMAP type.
+HGDIOBJ GetCurrentObject(HDC hdc, UINT type);
+int SetBkMode(HDC hdc, int mode);
+int GetBkMode(HDC hdc);
+COLORREF SetBkColor(HDC hdc, COLORREF color);
+COLORREF GetBkColor(HDC hdc);
+COLORREF SetTextColor(HDC hdc, COLORREF color);
+COLORREF GetTextColor(HDC hdc);
+// Moves the current position; the previous one goes to lppt unless it is null.
+BOOL MoveToEx(HDC hdc, int x, int y, LPPOINT lppt);
+BOOL GetCurrentPositionEx(HDC hdc, LPPOINT lppt);
+int GetDeviceCaps(HDC hdc, int index);
+
+// Lines, figures and fills (GdiDrawing.cpp, GdiEdge.cpp). Rectangles leave out their right
+// column and bottom row.
+// Draws from the current position up to, not including, (x, y), which becomes current.
+BOOL LineTo(HDC hdc, int x, int y);
+BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom);
+BOOL RoundRect(HDC hdc, int left, int top, int right, int bottom, int width, int height);
 int FillRect(HDC hDC, const RECT* lprc, HBRUSH hbr);
-BOOL DrawEdge(HDC hDC, LPRECT qrc, UINT edge, UINT grfFlags);
+int FrameRect(HDC hDC, const RECT* lprc, HBRUSH hbr);
+BOOL DrawEdge(HDC hdc, LPRECT qrc, UINT edge, UINT grfFlags);
+// Inverts every other pixel of the rectangle's one-pixel frame; a second call erases it.
+BOOL DrawFocusRect(HDC hDC, const RECT* lprc);
+
+// Text and images (GdiText.cpp).
+BOOL GetTextExtentPoint32(HDC hdc, LPCTSTR lpString, int c, LPSIZE psizl);
+// Draws (or with DT_CALCRECT measures) text; cchText -1: terminated. Returns its height.
+int DrawText(HDC hdc, LPCTSTR lpchText, int cchText, LPRECT lprc, UINT format);
+// Draws text (DST_TEXT, DST_PREFIXTEXT: lData the text, wData its length or 0 when it is
+// terminated) normally or embossed (DSS_DISABLED).
+BOOL DrawState(HDC hdc, HBRUSH hbrFore, DRAWSTATEPROC qfnCallBack, LPARAM lData, WPARAM wData,
+               int x, int y, int cx, int cy, UINT uFlags);
+BOOL DrawIcon(HDC hDC, int X, int Y, HICON hIcon);
+
+// Objects (GdiObjects.cpp).
+HPEN CreatePen(int iStyle, int cWidth, COLORREF color);
+HBRUSH CreateSolidBrush(COLORREF color);
+// A brush tiling the bitmap from the brush origin; the bitmap may be deleted afterwards.
+HBRUSH CreatePatternBrush(HBITMAP hbm);
+HFONT CreateFontIndirect(const LOGFONT* lplf);
+HRGN CreateRectRgn(int x1, int y1, int x2, int y2);
+HRGN CreateRoundRectRgn(int x1, int y1, int x2, int y2, int w, int h);
+BOOL PtInRegion(HRGN hrgn, int x, int y);
+// The bounding rectangle; returns the region kind (NULLREGION, SIMPLEREGION, ...).
+int GetRgnBox(HRGN hrgn, LPRECT lprc);
+// OBJ_PEN, OBJ_BRUSH, ...; 0 for a null handle.
+DWORD GetObjectType(HGDIOBJ h);
+// Deletes the object now, or once no device context has it selected; stock objects stay.
+BOOL DeleteObject(HGDIOBJ ho);
+// A region handle converts to HGDIOBJ only where its class is complete; this overload lets
+// code that sees only the handle type delete it as on Win32.
+BOOL DeleteObject(HRGN hRgn);
+// A bitmap resource by MAKEINTRESOURCE id.
+HBITMAP LoadBitmap(HINSTANCE hInstance, LPCTSTR lpBitmapName);
+
+// Not Win32: the framework's handle maps hear here when the engine destroys a device context
+// or GDI object, so that no wrapper outlives its handle. A few hooks at most.
+using HANDLEDESTROYPROC = void (*)(const void* handle);
+BOOL AddHandleDestroyHook(HANDLEDESTROYPROC proc);
+BOOL RemoveHandleDestroyHook(HANDLEDESTROYPROC proc);
+
+// System colours, metrics and stock objects (GdiSystem.cpp, RectFunctions.cpp).
 COLORREF GetSysColor(int nIndex);
 HBRUSH GetSysColorBrush(int nIndex);
 int GetSystemMetrics(int nIndex);
 HGDIOBJ GetStockObject(int fnObject);
 // The stock brush of a *_BRUSH index, as windowsx.h's GetStockBrush; nullptr for others.
 HBRUSH GetStockBrush(int fnObject);
-BOOL DeleteObject(HGDIOBJ hObject);
-HGDIOBJ SelectObject(HDC hDC, HGDIOBJ hObject);
-// A region handle converts to HGDIOBJ only where its class is complete; this overload lets
-// code that sees only the handle type delete it as on Win32.
-BOOL DeleteObject(HRGN hRgn);
 BOOL SetRect(LPRECT lprc, int left, int top, int right, int bottom);

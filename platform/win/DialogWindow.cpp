@@ -115,9 +115,10 @@ bool DialogWindow::CreateControls(const DialogResource& dialogTemplate) {
         BaseUnitsForFont(dialogTemplate.fontFace, dialogTemplate.pointSize);
     m_units = units;
     if (!dialogTemplate.fontFace.empty()) {
-        constexpr int kTenths = 10;
+        constexpr int kPointsPerInch = 72;
         LOGFONT logFont;
-        logFont.lfHeight = -FontResolver::PointTenthsToPixels(dialogTemplate.pointSize * kTenths);
+        logFont.lfHeight =
+            -(dialogTemplate.pointSize * FontResolver::kDotsPerInch / kPointsPerInch);
         dialogTemplate.fontFace.copy(logFont.lfFaceName, LF_FACESIZE - 1);
         m_dialogFont = new GdiFont(logFont);
         Window::SetFont(m_dialogFont);

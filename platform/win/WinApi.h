@@ -83,12 +83,6 @@ void PostQuitMessage(int nExitCode);
 // The module: its handle, file name and resources.
 HINSTANCE GetModuleHandle(LPCTSTR lpModuleName);
 DWORD GetModuleFileName(HINSTANCE hModule, TCHAR* lpFilename, DWORD nSize);
-inline bool IS_INTRESOURCE(LPCTSTR r) {
-    return (reinterpret_cast<std::uintptr_t>(r) >> 16) == 0;
-}
-inline LPCTSTR MAKEINTRESOURCE(UINT id) {
-    return reinterpret_cast<LPCTSTR>(static_cast<std::uintptr_t>(static_cast<WORD>(id)));
-}
 HICON LoadIcon(HINSTANCE hInstance, LPCTSTR lpIconName);
 
 // Text conversion: UTF-8 (CP_UTF8) to UTF-16; with cbMultiByte -1 the terminating zero is

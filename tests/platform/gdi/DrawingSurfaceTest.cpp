@@ -105,15 +105,15 @@ TEST(DrawingSurface, AResizeWaitsForTheLastContext) {
     const auto surface = WhiteSurface({40, 20});
     {
         DeviceContext first(surface, QPoint(0, 0), QRect(0, 0, 40, 20));
-        Fill(*first.Wrapper(), {0, 0, 10, 10}, kRed);
+        Fill(*CDC::FromHandle(&first), {0, 0, 10, 10}, kRed);
         EXPECT_FALSE(surface->Resize({80, 30}));
         EXPECT_EQ(surface->Image().size(), QSize(40, 20)) << "the painter's image stays";
         {
             DeviceContext second(surface, QPoint(0, 0), QRect(0, 0, 40, 20));
-            Fill(*second.Wrapper(), {10, 0, 20, 10}, kBlue);
+            Fill(*CDC::FromHandle(&second), {10, 0, 20, 10}, kBlue);
         }
         EXPECT_EQ(surface->Image().size(), QSize(40, 20)) << "one context is still on it";
-        Fill(*first.Wrapper(), {20, 0, 30, 10}, kRed);
+        Fill(*CDC::FromHandle(&first), {20, 0, 30, 10}, kRed);
     }
     ASSERT_EQ(surface->Image().size(), QSize(80, 30));
     EXPECT_EQ(At(*surface, 5, 5), kRed);
@@ -143,7 +143,7 @@ TEST(DrawingSurface, OnAScaledGridTheImageHoldsDevicePixels) {
     EXPECT_EQ(surface->Image().devicePixelRatio(), 1.5);
     {
         DeviceContext dc(surface, QPoint(0, 0), surface->Rect());
-        Fill(*dc.Wrapper(), {0, 0, 10, 5}, kRed);
+        Fill(*CDC::FromHandle(&dc), {0, 0, 10, 5}, kRed);
     }
     EXPECT_EQ(At(*surface, 14, 6), kRed) << "every device pixel is drawn";
     // A larger size on the same grid keeps the pixels; another grid starts clear.
@@ -155,7 +155,7 @@ TEST(DrawingSurface, OnAScaledGridTheImageHoldsDevicePixels) {
     // Also when the surface goes back to the first grid before anything reads it.
     {
         DeviceContext dc(surface, QPoint(0, 0), surface->Rect());
-        Fill(*dc.Wrapper(), {0, 0, 12, 5}, kRed);
+        Fill(*CDC::FromHandle(&dc), {0, 0, 12, 5}, kRed);
     }
     ASSERT_TRUE(surface->Resize({12, 5}, grid));
     ASSERT_TRUE(surface->Resize({12, 5}, platform::PixelGrid(2.0, QPoint(0, 0))));

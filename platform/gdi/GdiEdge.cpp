@@ -1,8 +1,7 @@
 // DrawEdge: the classic 3-D borders, two one-pixel rings (outer and inner).
-#include "platform/gdi/CDC.h"
-
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/StockObjects.h"
+#include "platform/gdi/WinGdi.h"
 
 #include <optional>
 
@@ -79,23 +78,23 @@ void DrawRing(platform::DeviceContext& dc, RECT& rect, const RingColors& colors,
 
 } // namespace
 
-BOOL CDC::DrawEdge(LPRECT lpRect, UINT nEdge, UINT nFlags) {
-    if (!m_hDC || !lpRect) {
+BOOL DrawEdge(HDC hdc, LPRECT qrc, UINT edge, UINT grfFlags) {
+    if (!hdc || !qrc) {
         return FALSE;
     }
-    RECT inner = *lpRect;
+    RECT inner = *qrc;
     for (const Ring& ring : kRings) {
-        if (const auto colors = ColorsOf(ring, nEdge, nFlags)) {
-            DrawRing(*m_hDC, inner, *colors, nFlags);
+        if (const auto colors = ColorsOf(ring, edge, grfFlags)) {
+            DrawRing(*hdc, inner, *colors, grfFlags);
         }
     }
-    if ((nFlags & BF_MIDDLE) && inner.right > inner.left && inner.bottom > inner.top) {
+    if ((grfFlags & BF_MIDDLE) && inner.right > inner.left && inner.bottom > inner.top) {
         const QRect pixels(inner.left, inner.top, inner.right - inner.left,
                            inner.bottom - inner.top);
-        m_hDC->FillRegion(QRegion(pixels), platform::StockObjects::SysColor(COLOR_3DFACE));
+        hdc->FillRegion(QRegion(pixels), platform::StockObjects::SysColor(COLOR_3DFACE));
     }
-    if (nFlags & BF_ADJUST) {
-        *lpRect = inner;
+    if (grfFlags & BF_ADJUST) {
+        *qrc = inner;
     }
     return TRUE;
 }

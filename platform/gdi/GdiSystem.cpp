@@ -1,9 +1,5 @@
-// The free Win32 drawing functions; each forwards to the device context's wrapper.
-#include "platform/gdi/CBrush.h"
-#include "platform/gdi/CDC.h"
-#include "platform/gdi/DeviceContext.h"
+// System colours, system metrics and stock objects.
 #include "platform/gdi/GdiBrush.h"
-#include "platform/gdi/GdiRegion.h"
 #include "platform/gdi/StockObjects.h"
 #include "platform/gdi/WinGdi.h"
 
@@ -12,18 +8,6 @@ constexpr int kEdgeMetric = 2;
 constexpr int kBorderMetric = 1;
 constexpr int kIconMetric = 32;
 } // namespace
-
-int FillRect(HDC hDC, const RECT* lprc, HBRUSH hbr) {
-    if (!hDC || !lprc || !hbr) {
-        return 0;
-    }
-    CDC::FromHandle(hDC)->FillRect(lprc, CBrush::FromHandle(hbr));
-    return 1;
-}
-
-BOOL DrawEdge(HDC hDC, LPRECT qrc, UINT edge, UINT grfFlags) {
-    return hDC && qrc ? CDC::FromHandle(hDC)->DrawEdge(qrc, edge, grfFlags) : FALSE;
-}
 
 COLORREF GetSysColor(int nIndex) {
     return platform::StockObjects::SysColor(nIndex);
@@ -58,23 +42,4 @@ HBRUSH GetStockBrush(int fnObject) {
     return stock != nullptr && stock->Kind() == platform::GdiKind::Brush
                ? static_cast<HBRUSH>(stock)
                : nullptr;
-}
-
-BOOL DeleteObject(HGDIOBJ hObject) {
-    if (!hObject) {
-        return FALSE;
-    }
-    hObject->RequestDelete();
-    return TRUE;
-}
-
-HGDIOBJ SelectObject(HDC hDC, HGDIOBJ hObject) {
-    if (!hDC || !hObject) {
-        return nullptr;
-    }
-    return hDC->Select(hObject);
-}
-
-BOOL DeleteObject(HRGN hRgn) {
-    return DeleteObject(static_cast<HGDIOBJ>(hRgn));
 }

@@ -1,12 +1,11 @@
 // Text, text extents, DrawState and icons.
-#include "platform/gdi/CDC.h"
-
 #include "platform/gdi/ColorRef.h"
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/GdiFont.h"
 #include "platform/gdi/Icon.h"
 #include "platform/gdi/StockObjects.h"
 #include "platform/gdi/TextLayout.h"
+#include "platform/gdi/WinGdi.h"
 
 #include <QStringList>
 
@@ -16,7 +15,6 @@ using platform::TextLayout;
 
 namespace {
 
-constexpr UINT kDrawStateKindMask = 0x000F;
 // The embossed copy of disabled text lies one pixel right of and below the text.
 constexpr int kEmbossOffset = 1;
 
@@ -77,38 +75,31 @@ std::vector<int> UnderlinedIn(const std::vector<int>& underlined, const TextLayo
 
 } // namespace
 
-CSize CDC::GetTextExtent(LPCTSTR lpszString, int nCount) const {
-    if (!m_hDC) {
-        return {};
+BOOL GetTextExtentPoint32(HDC hdc, LPCTSTR lpString, int c, LPSIZE psizl) {
+    if (!hdc || !psizl || c < 0 || (!lpString && c > 0)) {
+        return FALSE;
     }
-    const QFontMetrics metrics = Metrics(*m_hDC);
-    const QString text = TextLayout::Decode(lpszString, nCount);
-    return {metrics.horizontalAdvance(text), metrics.height()};
+    const QFontMetrics metrics = Metrics(*hdc);
+    const QString text = TextLayout::Decode(lpString, c);
+    *psizl = SIZE{metrics.horizontalAdvance(text), metrics.height()};
+    return TRUE;
 }
 
-CSize CDC::GetTextExtent(const CString& str) const {
-    return GetTextExtent(str.GetString(), str.GetLength());
-}
-
-int CDC::DrawText(const CString& str, LPRECT lpRect, UINT nFormat) {
-    return DrawText(str.GetString(), str.GetLength(), lpRect, nFormat);
-}
-
-int CDC::DrawText(LPCTSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat) {
-    if (!m_hDC || !lpRect) {
+int DrawText(HDC hdc, LPCTSTR lpchText, int cchText, LPRECT lprc, UINT format) {
+    if (!hdc || !lprc) {
         return 0;
     }
-    const QString raw = TextLayout::Decode(lpszString, nCount);
+    const QString raw = TextLayout::Decode(lpchText, cchText);
     const TextLayout::Prefixed prepared =
-        (nFormat & DT_NOPREFIX) ? TextLayout::Prefixed{raw, {}} : TextLayout::StripPrefixes(raw);
-    const bool expandTabs = (nFormat & DT_EXPANDTABS) != 0;
-    const QFontMetrics metrics = Metrics(*m_hDC);
-    const int boxWidth = lpRect->right - lpRect->left;
+        (format & DT_NOPREFIX) ? TextLayout::Prefixed{raw, {}} : TextLayout::StripPrefixes(raw);
+    const bool expandTabs = (format & DT_EXPANDTABS) != 0;
+    const QFontMetrics metrics = Metrics(*hdc);
+    const int boxWidth = lprc->right - lprc->left;
     std::vector<TextLayout::Line> lines;
-    if (nFormat & DT_SINGLELINE) {
+    if (format & DT_SINGLELINE) {
         lines.push_back({0, static_cast<int>(prepared.text.size())});
     } else {
-        const int breakWidth = (nFormat & DT_WORDBREAK) ? std::max(1, boxWidth) : 0;
+        const int breakWidth = (format & DT_WORDBREAK) ? std::max(1, boxWidth) : 0;
         lines = TextLayout::BreakLines(prepared.text, metrics, breakWidth, expandTabs);
     }
     const int lineHeight = metrics.height();
@@ -118,82 +109,81 @@ int CDC::DrawText(LPCTSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat) {
         const QString run = prepared.text.mid(line.start, line.length);
         widest = std::max(widest, TextLayout::RunWidth(run, metrics, expandTabs));
     }
-    if (nFormat & DT_CALCRECT) {
-        lpRect->right = lpRect->left + widest;
-        lpRect->bottom = lpRect->top + textHeight;
+    if (format & DT_CALCRECT) {
+        lprc->right = lprc->left + widest;
+        lprc->bottom = lprc->top + textHeight;
         return textHeight;
     }
-    int y = lpRect->top;
-    if (nFormat & DT_SINGLELINE) {
-        if (nFormat & DT_VCENTER) {
-            y = lpRect->top + (lpRect->bottom - lpRect->top - lineHeight) / 2;
-        } else if (nFormat & DT_BOTTOM) {
-            y = lpRect->bottom - lineHeight;
+    int y = lprc->top;
+    if (format & DT_SINGLELINE) {
+        if (format & DT_VCENTER) {
+            y = lprc->top + (lprc->bottom - lprc->top - lineHeight) / 2;
+        } else if (format & DT_BOTTOM) {
+            y = lprc->bottom - lineHeight;
         }
     }
-    QPainter& painter = m_hDC->Painter();
+    QPainter& painter = hdc->Painter();
     painter.save();
-    if (!(nFormat & DT_NOCLIP)) {
-        const QRect clip(lpRect->left, lpRect->top, std::max(0, boxWidth),
-                         std::max(0, static_cast<int>(lpRect->bottom - lpRect->top)));
+    if (!(format & DT_NOCLIP)) {
+        const QRect clip(lprc->left, lprc->top, std::max(0, boxWidth),
+                         std::max(0, static_cast<int>(lprc->bottom - lprc->top)));
         painter.setClipRect(clip, Qt::IntersectClip);
     }
-    const bool opaque = m_hDC->BkMode() == OPAQUE;
-    const bool showUnderlines = !(nFormat & DT_HIDEPREFIX);
+    const bool opaque = hdc->BkMode() == OPAQUE;
+    const bool showUnderlines = !(format & DT_HIDEPREFIX);
     for (const TextLayout::Line& line : lines) {
         const QString run = prepared.text.mid(line.start, line.length);
         const int runWidth = TextLayout::RunWidth(run, metrics, expandTabs);
-        int x = lpRect->left;
-        if (nFormat & DT_CENTER) {
-            x = lpRect->left + (boxWidth - runWidth) / 2;
-        } else if (nFormat & DT_RIGHT) {
-            x = lpRect->right - runWidth;
+        int x = lprc->left;
+        if (format & DT_CENTER) {
+            x = lprc->left + (boxWidth - runWidth) / 2;
+        } else if (format & DT_RIGHT) {
+            x = lprc->right - runWidth;
         }
         const std::vector<int> underlined =
             showUnderlines ? UnderlinedIn(prepared.underlined, line) : std::vector<int>{};
-        DrawRun(*m_hDC, {x, y}, run, underlined, m_hDC->TextColor(), opaque, expandTabs);
+        DrawRun(*hdc, {x, y}, run, underlined, hdc->TextColor(), opaque, expandTabs);
         y += lineHeight;
     }
     painter.restore();
-    return y - lpRect->top;
+    return y - lprc->top;
 }
 
-BOOL CDC::DrawState(CPoint pt, CSize /*size*/, LPCTSTR lpszText, UINT nFlags, BOOL bPrefixText,
-                    int nTextLen, CBrush* /*pBrush*/) {
-    if (!m_hDC || !lpszText) {
+BOOL DrawState(HDC hdc, HBRUSH /*hbrFore*/, DRAWSTATEPROC /*qfnCallBack*/, LPARAM lData,
+               WPARAM wData, int x, int y, int /*cx*/, int /*cy*/, UINT uFlags) {
+    const UINT kind = uFlags & DST_KIND_MASK;
+    const auto* text = reinterpret_cast<LPCTSTR>(lData);
+    if (!hdc || !text || (kind != DST_TEXT && kind != DST_PREFIXTEXT)) {
         return FALSE;
     }
-    // A length of 0 means the text is terminated. The text kind comes from the flags or
-    // from bPrefixText; combining DST_TEXT with a prefix request stays prefixed text.
-    const QString raw = TextLayout::Decode(lpszText, nTextLen == 0 ? -1 : nTextLen);
-    const UINT kind = nFlags & kDrawStateKindMask;
-    const bool prefixed = bPrefixText || kind == DST_PREFIXTEXT;
+    // A length of 0 means the text is terminated.
+    const QString raw = TextLayout::Decode(text, wData == 0 ? -1 : static_cast<int>(wData));
     const TextLayout::Prefixed prepared =
-        prefixed ? TextLayout::StripPrefixes(raw) : TextLayout::Prefixed{raw, {}};
-    const QPoint at(pt.x, pt.y);
-    if (nFlags & DSS_DISABLED) {
+        kind == DST_PREFIXTEXT ? TextLayout::StripPrefixes(raw) : TextLayout::Prefixed{raw, {}};
+    const QPoint at(x, y);
+    if (uFlags & DSS_DISABLED) {
         // Embossed, always transparent: a highlight copy offset down and right, then the
         // text itself in the shadow colour.
         const COLORREF light = platform::StockObjects::SysColor(COLOR_3DHILIGHT);
         const COLORREF shadow = platform::StockObjects::SysColor(COLOR_3DSHADOW);
-        DrawRun(*m_hDC, at + QPoint(kEmbossOffset, kEmbossOffset), prepared.text,
-                prepared.underlined, light, false, false);
-        DrawRun(*m_hDC, at, prepared.text, prepared.underlined, shadow, false, false);
+        DrawRun(*hdc, at + QPoint(kEmbossOffset, kEmbossOffset), prepared.text, prepared.underlined,
+                light, false, false);
+        DrawRun(*hdc, at, prepared.text, prepared.underlined, shadow, false, false);
         return TRUE;
     }
-    DrawRun(*m_hDC, at, prepared.text, prepared.underlined, m_hDC->TextColor(),
-            m_hDC->BkMode() == OPAQUE, false);
+    DrawRun(*hdc, at, prepared.text, prepared.underlined, hdc->TextColor(), hdc->BkMode() == OPAQUE,
+            false);
     return TRUE;
 }
 
-BOOL CDC::DrawIcon(int x, int y, HICON hIcon) {
-    if (!m_hDC || !hIcon) {
+BOOL DrawIcon(HDC hDC, int X, int Y, HICON hIcon) {
+    if (!hDC || !hIcon) {
         return FALSE;
     }
-    QPainter& painter = m_hDC->Painter();
+    QPainter& painter = hDC->Painter();
     painter.save();
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    painter.drawImage(QPoint(x, y), hIcon->Image(platform::Icon::kStandardSize));
+    painter.drawImage(QPoint(X, Y), hIcon->Image(platform::Icon::kStandardSize));
     painter.restore();
     return TRUE;
 }

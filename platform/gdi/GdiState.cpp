@@ -1,0 +1,97 @@
+// Device context state: saved states, selected objects, colours, modes, current position.
+#include "platform/gdi/DeviceContext.h"
+#include "platform/gdi/FontResolver.h"
+#include "platform/gdi/GdiBitmap.h"
+#include "platform/gdi/GdiBrush.h"
+#include "platform/gdi/GdiFont.h"
+#include "platform/gdi/GdiPen.h"
+#include "platform/gdi/WinGdi.h"
+
+int SaveDC(HDC hdc) {
+    return hdc ? hdc->Save() : 0;
+}
+
+BOOL RestoreDC(HDC hdc, int nSavedDC) {
+    return hdc ? hdc->Restore(nSavedDC) : FALSE;
+}
+
+HGDIOBJ SelectObject(HDC hdc, HGDIOBJ h) {
+    if (!hdc || !h) {
+        return nullptr;
+    }
+    return hdc->Select(h);
+}
+
+HGDIOBJ GetCurrentObject(HDC hdc, UINT type) {
+    if (!hdc) {
+        return nullptr;
+    }
+    switch (type) {
+    case OBJ_PEN:
+        return hdc->Pen();
+    case OBJ_BRUSH:
+        return hdc->Brush();
+    case OBJ_FONT:
+        return hdc->Font();
+    case OBJ_BITMAP:
+        return hdc->Bitmap();
+    default:
+        return nullptr;
+    }
+}
+
+int SetBkMode(HDC hdc, int mode) {
+    return hdc ? hdc->SetBkMode(mode) : 0;
+}
+
+int GetBkMode(HDC hdc) {
+    return hdc ? hdc->BkMode() : 0;
+}
+
+COLORREF SetBkColor(HDC hdc, COLORREF color) {
+    return hdc ? hdc->SetBkColor(color) : CLR_INVALID;
+}
+
+COLORREF GetBkColor(HDC hdc) {
+    return hdc ? hdc->BkColor() : CLR_INVALID;
+}
+
+COLORREF SetTextColor(HDC hdc, COLORREF color) {
+    return hdc ? hdc->SetTextColor(color) : CLR_INVALID;
+}
+
+COLORREF GetTextColor(HDC hdc) {
+    return hdc ? hdc->TextColor() : CLR_INVALID;
+}
+
+BOOL MoveToEx(HDC hdc, int x, int y, LPPOINT lppt) {
+    if (!hdc) {
+        return FALSE;
+    }
+    const QPoint previous = hdc->SetCurrentPosition({x, y});
+    if (lppt) {
+        *lppt = POINT{previous.x(), previous.y()};
+    }
+    return TRUE;
+}
+
+BOOL GetCurrentPositionEx(HDC hdc, LPPOINT lppt) {
+    if (!hdc || !lppt) {
+        return FALSE;
+    }
+    *lppt = POINT{hdc->CurrentPosition().x(), hdc->CurrentPosition().y()};
+    return TRUE;
+}
+
+int GetDeviceCaps(HDC hdc, int index) {
+    if (!hdc) {
+        return 0;
+    }
+    switch (index) {
+    case LOGPIXELSX:
+    case LOGPIXELSY:
+        return platform::FontResolver::kDotsPerInch;
+    default:
+        return 0;
+    }
+}
