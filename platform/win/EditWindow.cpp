@@ -1,6 +1,6 @@
 #include "platform/win/EditWindow.h"
 
-#include "platform/gdi/CDC.h"
+#include "platform/gdi/WinGdi.h"
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/GdiFont.h"
 #include "platform/gdi/WinGdi.h"

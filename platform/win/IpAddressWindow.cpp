@@ -1,6 +1,5 @@
 #include "platform/win/IpAddressWindow.h"
 
-#include "platform/gdi/CDC.h"
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/GdiFont.h"
 #include "platform/gdi/WinGdi.h"
@@ -299,14 +298,13 @@ void IpAddressWindow::PaintDots() {
     if (Font() != nullptr) {
         SelectObject(hdc, Font());
     }
-    CDC* pDC = CDC::FromHandle(hdc);
-    pDC->SetBkMode(TRANSPARENT);
-    pDC->SetTextColor(GetSysColor(COLOR_WINDOWTEXT));
+    SetBkMode(hdc, TRANSPARENT);
+    SetTextColor(hdc, GetSysColor(COLOR_WINDOWTEXT));
     const QPoint origin = ClientOrigin();
     for (int i = 0; i + 1 < kFields; ++i) {
         const QRect field = m_fields[i]->geometry().translated(-origin);
         RECT dot{field.right() + 1, 0, m_fields[i + 1]->geometry().left() - origin.x(), rc.bottom};
-        pDC->DrawText(kDot, 1, &dot, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        DrawText(hdc, kDot, 1, &dot, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     }
     EndPaint(hdc);
 }

@@ -1,6 +1,6 @@
 #include "platform/win/StaticWindow.h"
 
-#include "platform/gdi/CDC.h"
+#include "platform/gdi/WinGdi.h"
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/GdiFont.h"
 #include "platform/gdi/WinGdi.h"
@@ -82,7 +82,6 @@ UINT StaticWindow::TextFormat() const {
 
 void StaticWindow::PaintLabel() {
     HDC hdc = BeginPaint();
-    CDC* pDC = CDC::FromHandle(hdc);
     if (Font() != nullptr) {
         SelectObject(hdc, Font());
     }
@@ -95,14 +94,14 @@ void StaticWindow::PaintLabel() {
     }
     if (IsIcon()) {
         if (m_icon != nullptr) {
-            pDC->DrawIcon(0, 0, m_icon);
+            DrawIcon(hdc, 0, 0, m_icon);
         }
     } else {
         const std::string text = Text();
-        pDC->DrawText(text.c_str(), static_cast<int>(text.size()), &rc, TextFormat());
+        DrawText(hdc, text.c_str(), static_cast<int>(text.size()), &rc, TextFormat());
         RECT needed = rc;
-        pDC->DrawText(text.c_str(), static_cast<int>(text.size()), &needed,
-                      TextFormat() | DT_CALCRECT);
+        DrawText(hdc, text.c_str(), static_cast<int>(text.size()), &needed,
+                 TextFormat() | DT_CALCRECT);
         GrowToFit(needed.right - rc.right);
     }
     EndPaint(hdc);

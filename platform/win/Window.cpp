@@ -1,6 +1,5 @@
 #include "platform/win/Window.h"
 
-#include "platform/gdi/CDC.h"
 #include "platform/gdi/DrawingSurface.h"
 #include "platform/gdi/GdiFont.h"
 #include "platform/gdi/WinGdi.h"
@@ -149,9 +148,8 @@ LRESULT Window::ClassProc(UINT message, WPARAM wParam, LPARAM lParam) {
         HDC hdc = reinterpret_cast<HDC>(wParam);
         const bool window = message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX;
         const int face = window ? COLOR_WINDOW : COLOR_3DFACE;
-        CDC* pDC = CDC::FromHandle(hdc);
-        pDC->SetTextColor(GetSysColor(COLOR_WINDOWTEXT));
-        pDC->SetBkColor(GetSysColor(face));
+        SetTextColor(hdc, GetSysColor(COLOR_WINDOWTEXT));
+        SetBkColor(hdc, GetSysColor(face));
         return reinterpret_cast<LRESULT>(GetSysColorBrush(face));
     }
     case WM_SYSCOMMAND:

@@ -2,8 +2,6 @@
 // draws the frame and the client area and shows the surface in the widget.
 #include "platform/win/Window.h"
 
-#include "platform/gdi/CBrush.h"
-#include "platform/gdi/CDC.h"
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/DrawingSurface.h"
 #include "platform/gdi/GdiRegion.h"
@@ -110,9 +108,7 @@ void Window::DrawDefaultFrame() {
     if (m_exStyle & WS_EX_CLIENTEDGE) {
         DrawEdge(hdc, &rc, EDGE_SUNKEN, BF_RECT);
     } else {
-        CDC* pDC = CDC::FromHandle(hdc);
-        CBrush frameBrush(GetSysColor(COLOR_WINDOWFRAME));
-        pDC->FrameRect(&rc, &frameBrush);
+        FrameRect(hdc, &rc, GetSysColorBrush(COLOR_WINDOWFRAME));
     }
     DropDC(hdc);
 }
