@@ -16,10 +16,6 @@ void RegisterCommControl() {
 
 namespace comm {
 
-std::string PortName(long port) {
-    return "COM" + std::to_string(port);
-}
-
 CommControl::CommControl() : CommControl(CreateSerialPortDevice()) {}
 
 CommControl::CommControl(std::unique_ptr<SerialPortDevice> device)

@@ -24,12 +24,6 @@ constexpr short kMaxPort = 255;
 constexpr long kInputModeText = 0;
 constexpr long kInputModeBinary = 1;
 constexpr const char* kDefaultSettings = "9600,n,8,1";
-// The environment variable naming a port's device is this followed by the port's name.
-constexpr const char* kPortVariablePrefix = "TAVRIN_";
-
-// "COM<n>".
-std::string PortName(long port);
-
 class CommControl : public DispatchControl {
 public:
     // The control on this system's serial device.

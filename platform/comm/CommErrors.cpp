@@ -1,7 +1,7 @@
 // The texts of the communications control's errors.
 #include "platform/comm/CommErrors.h"
 
-#include "platform/comm/CommControl.h"
+#include "platform/comm/SerialPortDevice.h"
 #include "platform/ole/COleDispatchException.h"
 
 #include <string>

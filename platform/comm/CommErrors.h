@@ -4,16 +4,17 @@
 // worded by that system's serial device; the sentences they go into are here.
 #pragma once
 
-#include "platform/base/WinDef.h"
 #include "platform/comm/SerialDevice.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace platform::comm {
 
-enum class CommError : WORD {
+// The codes of the errors, as the dispatch exception carries them (a WORD).
+enum class CommError : std::uint16_t {
     InvalidPortNumber = 100,
     PortAlreadyOpen,
     PortNotOpen,

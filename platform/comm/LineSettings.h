@@ -2,8 +2,6 @@
 // "baud,parity,data bits,stop bits", for example "9600,n,8,1".
 #pragma once
 
-#include "platform/base/WinDef.h"
-
 #include <string>
 
 namespace platform::comm {

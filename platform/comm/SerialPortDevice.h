@@ -1,16 +1,27 @@
 // The serial device behind the communications control while its port is open. The control
 // keeps the properties and the system keeps the device: each system has one implementation,
-// which the control gets from CreateSerialPortDevice().
+// which the control gets from CreateSerialPortDevice(). This header, like those it includes,
+// declares none of the framework's Windows types, so that an implementation can include the
+// system's own.
 #pragma once
 
-#include "platform/base/WinDef.h"
 #include "platform/comm/LineSettings.h"
 
 #include <chrono>
+#include <cstdint>
 #include <memory>
 #include <span>
+#include <string>
 
 namespace platform::comm {
+
+// The environment variable naming a port's device is this followed by the port's name.
+constexpr const char* kPortVariablePrefix = "TAVRIN_";
+
+// "COM<n>".
+inline std::string PortName(long port) {
+    return "COM" + std::to_string(port);
+}
 
 class SerialPortDevice {
 public:
@@ -32,7 +43,7 @@ public:
     // Sends every byte and returns once they have left the machine, within
     // kTransmitDeadline. A device that is gone, a failed write or the deadline passing
     // throws, and the port is closed then.
-    virtual void Transmit(std::span<const BYTE> bytes) = 0;
+    virtual void Transmit(std::span<const std::uint8_t> bytes) = 0;
     // Waits (bounded) for output still queued, then closes; throws like Transmit. Closing a
     // closed device does nothing.
     virtual void Close() = 0;

@@ -8,7 +8,6 @@
 // is opened write-only: nothing is ever read, and no read notifier can spin on a dead line.
 #include "platform/comm/linux/LinuxSerialPort.h"
 
-#include "platform/comm/CommControl.h"
 #include "platform/comm/linux/LinuxCommErrors.h"
 #include "platform/comm/linux/SerialLock.h"
 
@@ -187,7 +186,7 @@ int LinuxSerialPort::OpenErrorOfDevice() const {
     return error;
 }
 
-void LinuxSerialPort::Transmit(std::span<const BYTE> bytes) {
+void LinuxSerialPort::Transmit(std::span<const std::uint8_t> bytes) {
     const Clock::time_point deadline = Clock::now() + kTransmitDeadline;
     const int fd = m_port.handle();
     std::size_t sent = 0;

@@ -11,6 +11,7 @@
 #include <string>
 
 #include <chrono>
+#include <cstdint>
 #include <span>
 
 namespace platform::comm {
@@ -36,7 +37,7 @@ public:
     void OpenDevice(const std::string& portName, const std::string& path,
                     const LineSettings& settings);
     void Apply(const LineSettings& settings) override;
-    void Transmit(std::span<const BYTE> bytes) override;
+    void Transmit(std::span<const std::uint8_t> bytes) override;
     void Close() override;
 
 private:

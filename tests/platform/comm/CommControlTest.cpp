@@ -13,9 +13,8 @@
 
 namespace {
 
-using platform::comm::LineSettings;
-using platform::comm::Parity;
-using platform::comm::StopBits;
+namespace serial = platform::comm;
+using serial::LineSettings;
 using test::CommDriver;
 using test::CommError;
 using test::ErrorFrom;
@@ -30,7 +29,7 @@ struct DeviceLog {
     std::optional<CommError> failNext; // the next call fails with this error
 };
 
-class FakeSerialPort : public platform::comm::SerialPortDevice {
+class FakeSerialPort : public serial::SerialPortDevice {
 public:
     explicit FakeSerialPort(DeviceLog& log) : m_log(log) {}
 
@@ -45,7 +44,7 @@ public:
         Call("Apply");
         m_log.settings.push_back(settings);
     }
-    void Transmit(std::span<const BYTE> bytes) override {
+    void Transmit(std::span<const std::uint8_t> bytes) override {
         Call("Transmit", true);
         m_log.transmitted.emplace_back(bytes.begin(), bytes.end());
     }
@@ -61,7 +60,7 @@ private:
         m_log.calls.push_back(name);
         if (const auto error = std::exchange(m_log.failNext, std::nullopt)) {
             m_log.open = m_log.open && !closesOnFailure;
-            platform::comm::ThrowCommError(*error, "made-up failure");
+            serial::ThrowCommError(*error, "made-up failure");
         }
     }
 
@@ -86,9 +85,9 @@ TEST_F(CommControlOnDevice, OpensTheChosenPortWithTheParsedSettingsAndClosesOnRe
 
     EXPECT_EQ(log.calls, (std::vector<std::string>{"Open", "Apply", "Close"}));
     EXPECT_EQ(log.openedPorts, std::vector<long>{3});
-    EXPECT_EQ(log.settings,
-              (std::vector<LineSettings>{{2400, Parity::Even, 7, StopBits::Two},
-                                         {19200, Parity::Odd, 5, StopBits::OneAndHalf}}));
+    EXPECT_EQ(log.settings, (std::vector<LineSettings>{
+                                {2400, serial::Parity::Even, 7, serial::StopBits::Two},
+                                {19200, serial::Parity::Odd, 5, serial::StopBits::OneAndHalf}}));
 }
 
 TEST_F(CommControlOnDevice, OutputGoesWholeInOneCallAndOnlyToAnOpenPort) {
@@ -96,7 +95,7 @@ TEST_F(CommControlOnDevice, OutputGoesWholeInOneCallAndOnlyToAnOpenPort) {
     ErrorFrom([&] { comm.Send(frame); }, CommError::PortNotOpen);
     comm.Open();
     comm.Send(frame);
-    comm.control.PutProperty(platform::comm::kDispOutput, COleVariant("SET"));
+    comm.control.PutProperty(serial::kDispOutput, COleVariant("SET"));
     ErrorFrom([&] { comm.SetPort(2); }, CommError::PortAlreadyOpen);
     ErrorFrom([&] { comm.Open(); }, CommError::PortAlreadyOpen);
     EXPECT_EQ(log.calls, (std::vector<std::string>{"Open", "Transmit", "Transmit"}));
@@ -116,7 +115,7 @@ TEST_F(CommControlOnDevice, DeviceErrorsReachTheCallerAndThePropertiesStay) {
     comm.Open();
     log.failNext = CommError::UnsupportedSettings;
     ErrorFrom([&] { comm.SetSettings("110,m,7,2"); }, CommError::UnsupportedSettings);
-    EXPECT_EQ(comm.control.GetProperty(platform::comm::kDispSettings).bstrVal, "9600,n,8,1");
+    EXPECT_EQ(comm.control.GetProperty(serial::kDispSettings).bstrVal, "9600,n,8,1");
     EXPECT_TRUE(comm.IsOpen());
 
     // A device that fails a write has closed the port: the control says so from then on.
