@@ -1,11 +1,10 @@
 // The communications control's properties.
 #include "platform/comm/CommControl.h"
 
-#include "platform/comm/CommDevice.h"
 #include "platform/comm/CommErrors.h"
+#include "platform/comm/SerialPortDevice.h"
 #include "platform/ole/ControlRegistry.h"
 
-#include <cstdlib>
 #include <span>
 #include <string>
 
@@ -17,22 +16,10 @@ void RegisterCommControl() {
 
 namespace comm {
 
-std::string PortName(long port) {
-    return "COM" + std::to_string(port);
-}
+CommControl::CommControl() : CommControl(CreateSerialPortDevice()) {}
 
-std::string DevicePathForPort(long port) {
-    const std::string variable = kPortVariablePrefix + PortName(port);
-    if (const char* path = std::getenv(variable.c_str()); path != nullptr && *path != '\0') {
-        // A bare name such as "ttyUSB0" is a device under /dev, as in the usual port names.
-        const std::string value = path;
-        return value.find('/') == std::string::npos ? kDeviceDirectory + value : value;
-    }
-    return kDefaultDevicePrefix + std::to_string(port - 1);
-}
-
-CommControl::CommControl()
-    : m_settings(ParseLineSettings(kDefaultSettings)), m_device(std::make_unique<CommDevice>()) {}
+CommControl::CommControl(std::unique_ptr<SerialPortDevice> device)
+    : m_settings(ParseLineSettings(kDefaultSettings)), m_device(std::move(device)) {}
 
 CommControl::~CommControl() = default;
 
@@ -90,7 +77,7 @@ void CommControl::PutPortOpen(const VARIANT& value) {
     if (m_device->IsOpen()) {
         ThrowPortAlreadyOpen(PortName(m_commPort), "再次打开");
     }
-    m_device->Open(PortName(m_commPort), DevicePathForPort(m_commPort), m_settings);
+    m_device->Open(m_commPort, m_settings);
 }
 
 void CommControl::PutSettings(const VARIANT& value) {

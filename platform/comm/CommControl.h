@@ -1,6 +1,6 @@
 // The communications control: the serial port as a hosted control whose properties are
-// reached by dispatch id. Port n is the device named by the environment variable
-// TAVRIN_COM<n>, else /dev/ttyS<n-1>.
+// reached by dispatch id. The properties are kept here; the system's serial device
+// (SerialPortDevice) opens, sets, writes and closes the port.
 #pragma once
 
 #include "platform/comm/CommControlInterface.h"
@@ -17,27 +17,18 @@ void RegisterCommControl();
 
 namespace comm {
 
-class CommDevice;
+class SerialPortDevice;
 
 constexpr short kMinPort = 1;
 constexpr short kMaxPort = 255;
 constexpr long kInputModeText = 0;
 constexpr long kInputModeBinary = 1;
 constexpr const char* kDefaultSettings = "9600,n,8,1";
-// The environment variable naming a port's device is this followed by the port's name.
-constexpr const char* kPortVariablePrefix = "TAVRIN_";
-constexpr const char* kDeviceDirectory = "/dev/";
-constexpr const char* kDefaultDevicePrefix = "/dev/ttyS";
-
-// "COM<n>".
-std::string PortName(long port);
-// The device of port n: $TAVRIN_COM<n> when set and not empty (a name without a slash is
-// taken under /dev), else /dev/ttyS<n-1>.
-std::string DevicePathForPort(long port);
-
 class CommControl : public DispatchControl {
 public:
+    // The control on this system's serial device.
     CommControl();
+    explicit CommControl(std::unique_ptr<SerialPortDevice> device);
     ~CommControl() override;
 
     COleVariant GetProperty(DISPID dispid) override;
@@ -54,7 +45,7 @@ private:
     std::string m_settingsText = kDefaultSettings;
     LineSettings m_settings;
     long m_inputMode = kInputModeText;
-    std::unique_ptr<CommDevice> m_device;
+    std::unique_ptr<SerialPortDevice> m_device;
 };
 
 } // namespace comm

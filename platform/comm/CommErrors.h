@@ -1,17 +1,20 @@
 // The communications control's errors: each is thrown as a COleDispatchException whose
 // description (in Chinese, like the rest of the program) names the port, the device and
-// the cause, since that text is all the user is shown.
+// the cause, since that text is all the user is shown. The causes only one system has are
+// worded by that system's serial device; the sentences they go into are here.
 #pragma once
 
-#include "platform/base/WinDef.h"
-#include "platform/comm/SerialDeviceList.h"
+#include "platform/comm/SerialDevice.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace platform::comm {
 
-enum class CommError : WORD {
+// The codes of the errors, as the dispatch exception carries them (a WORD).
+enum class CommError : std::uint16_t {
     InvalidPortNumber = 100,
     PortAlreadyOpen,
     PortNotOpen,
@@ -32,13 +35,13 @@ enum class CommError : WORD {
 };
 
 // Where a port is: its name ("COM1"), the device path it maps to and, when that is a
-// symbolic link, the device it leads to.
+// link, the device it leads to.
 struct PortIdentity {
     std::string name;
     std::string path;
     std::string realPath;
 
-    // "COM1（/dev/ttyS0）", with "→ real device" when the path is a link.
+    // "COM1（path）", with "→ real device" when the path is a link.
     std::string Describe() const;
 };
 
@@ -53,27 +56,25 @@ constexpr std::size_t kUnknownCount = static_cast<std::size_t>(-1);
 [[noreturn]] void ThrowInvalidSettings(const std::string& text, std::string_view cause);
 [[noreturn]] void ThrowUnsupportedSettings(const PortIdentity& port, std::string_view cause);
 
-// The error for a device that could not be opened because of the system error `error`.
-// Where the device is missing, is no serial device or has no hardware behind it, the
-// message lists the serial devices the machine has, with the line that selects each.
-[[noreturn]] void ThrowOpenError(const PortIdentity& port, int error,
-                                 const SerialDeviceList& devices);
-[[noreturn]] void ThrowPermissionDenied(const PortIdentity& port);
-// holder is "minicom，进程 1234" when the lock file names it, else empty.
+// holder names the program that has the port ("minicom，进程 1234") where the system tells
+// it, else it is empty.
 [[noreturn]] void ThrowPortBusy(const PortIdentity& port, const std::string& holder);
-[[noreturn]] void ThrowLockUnavailable(const PortIdentity& port);
-// An open that failed for a cause the system gave only as its own text.
-[[noreturn]] void ThrowOpenFailed(const PortIdentity& port, const std::string& systemText);
+// An open that failed for cause, a Chinese sentence without its full stop.
+[[noreturn]] void ThrowOpenFailed(const PortIdentity& port, const std::string& cause);
 
+// devices are the serial devices there are now, offered for the port.
 [[noreturn]] void ThrowDeviceGone(const PortIdentity& port, std::size_t unsent, std::size_t total,
                                   const std::vector<SerialDevice>& devices);
 [[noreturn]] void ThrowTransmitTimeout(const PortIdentity& port, std::size_t unsent,
                                        std::size_t total, int seconds);
-[[noreturn]] void ThrowTransmitFailed(const PortIdentity& port, int error);
+// cause is a Chinese sentence without its full stop.
+[[noreturn]] void ThrowTransmitFailed(const PortIdentity& port, const std::string& cause);
 
-// A system error in Chinese: "文件系统是只读的"; for an error without its own wording, a
-// Chinese sentence with the system's text in brackets.
-std::string SystemErrorText(int error);
+// "无法打开串口 COM1（path）：", the start of every error of an open.
+std::string CannotOpen(const PortIdentity& port);
+// Each device with what it is and the line that makes it port portName, for a message that
+// offers them.
+std::string DeviceEntries(const std::vector<SerialDevice>& devices, const std::string& portName);
 // The system's own text of an error in brackets after a Chinese sentence.
 std::string UnexplainedSystemError(const std::string& systemText);
 

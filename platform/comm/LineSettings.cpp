@@ -107,4 +107,13 @@ LineSettings ParseLineSettings(const std::string& text) {
     return settings;
 }
 
+void CheckLineCanCarry(const PortIdentity& port, const LineSettings& settings) {
+    if (settings.stopBits == StopBits::OneAndHalf && settings.dataBits != kMinDataBits) {
+        ThrowUnsupportedSettings(port, "1.5 个停止位只能与 5 个数据位一起使用");
+    }
+    if (settings.stopBits == StopBits::Two && settings.dataBits == kMinDataBits) {
+        ThrowUnsupportedSettings(port, "5 个数据位时不能使用 2 个停止位");
+    }
+}
+
 } // namespace platform::comm

@@ -6,7 +6,9 @@ header. Every include names its file from the top of the source tree ("platform/
 The build compiles each layer with include directories that hold that layer and the ones
 below it alone, so it refuses an upward include in whatever the layer compiles; this check
 also reads the headers no file of their own layer includes, and relative paths, which the
-build would follow. Usage: check_layers.py SOURCE_DIR"""
+build would follow. The communications control's own files (platform/comm, not the folders
+below it that hold each system's serial device) build on every system: they include no Qt
+header, no system header and nothing from those folders. Usage: check_layers.py SOURCE_DIR"""
 import pathlib
 import re
 import sys
@@ -14,6 +16,9 @@ import sys
 LAYERS = ['base', 'gdi', 'win', 'ole', 'comm']
 UMBRELLA = 'platform/Afx.h'
 PROGRAM_FOLDERS = ['app', 'dialog', 'device', 'controls', 'res']
+PORTABLE_FOLDER = 'platform/comm'
+SYSTEM_HEADER = re.compile(r'Q[A-Za-z]|(sys|linux|asm)/|(termios|unistd|fcntl|poll|pty|pwd|grp|'
+                           r'dirent|signal|windows)\.h$', re.IGNORECASE)
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
 
 
@@ -54,6 +59,12 @@ def check(root):
                     problems.append(where + ' is in a layer above ' + LAYERS[own])
             elif top in PROGRAM_FOLDERS and kind == '<' and re.match(r'Q[A-Za-z]', target):
                 problems.append(where + ' is a Qt header in the program')
+            if path.parent == root / PORTABLE_FOLDER:
+                if kind == '<' and SYSTEM_HEADER.match(target):
+                    problems.append(where + ' is a Qt or system header in portable code')
+                elif kind == '"' and target.startswith(PORTABLE_FOLDER + '/') and \
+                        target.count('/') > 2:
+                    problems.append(where + " is one system's code in portable code")
     return problems
 
 

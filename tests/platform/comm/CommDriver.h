@@ -3,12 +3,14 @@
 
 #include "platform/comm/CommControl.h"
 #include "platform/comm/CommErrors.h"
+#include "platform/comm/SerialPortDevice.h"
 #include "platform/ole/CByteArray.h"
 #include "platform/ole/COleDispatchException.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace test {
@@ -17,6 +19,11 @@ using platform::comm::CommError;
 
 class CommDriver {
 public:
+    // The control on this system's serial device, or on device.
+    CommDriver() = default;
+    explicit CommDriver(std::unique_ptr<platform::comm::SerialPortDevice> device)
+        : control(std::move(device)) {}
+
     void SetPort(short port) {
         control.PutProperty(platform::comm::kDispCommPort, COleVariant(port));
     }

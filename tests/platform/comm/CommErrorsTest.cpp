@@ -1,7 +1,7 @@
 // The communications control's errors: each cause gives its own clear error, the control
 // stays usable afterwards, and nothing blocks beyond the deadline or spins.
 #include "CommDriver.h"
-#include "platform/comm/CommDevice.h"
+#include "platform/comm/SerialPortDevice.h"
 #include "support/PseudoTerminal.h"
 
 #include <QCoreApplication>
@@ -111,7 +111,7 @@ TEST(CommErrors, HangupWhileOpenFailsOnceQuicklyAndTheNextDeviceWorks) {
     const auto start = std::chrono::steady_clock::now();
     const std::string message = ErrorFrom([&] { comm.Send(kFrame); }, CommError::DeviceGone);
     EXPECT_LT(std::chrono::steady_clock::now() - start,
-              platform::comm::CommDevice::kTransmitDeadline);
+              platform::comm::SerialPortDevice::kTransmitDeadline);
     // The words of today, then the machine's serial devices (which differ from machine to
     // machine; their form is checked on a made-up tree).
     const std::string words = "串口 COM1（" + pty->SlavePath() +
@@ -156,8 +156,8 @@ TEST(CommErrors, LineThatTakesNothingTimesOutAtTheDeadlineWithoutSpinning) {
     const auto cpuBefore = test::ProcessCpuTime();
     const std::string message = ErrorFrom([&] { comm.Send(flood); }, CommError::TransmitTimeout);
     const auto elapsed = std::chrono::steady_clock::now() - start;
-    EXPECT_GE(elapsed, platform::comm::CommDevice::kTransmitDeadline - 50ms);
-    EXPECT_LT(elapsed, platform::comm::CommDevice::kTransmitDeadline + 1s);
+    EXPECT_GE(elapsed, platform::comm::SerialPortDevice::kTransmitDeadline - 50ms);
+    EXPECT_LT(elapsed, platform::comm::SerialPortDevice::kTransmitDeadline + 1s);
     EXPECT_LT(test::ProcessCpuTime() - cpuBefore, 300ms);
     EXPECT_TRUE(
         std::regex_match(message, std::regex("串口 COM1（" + pty.SlavePath() +

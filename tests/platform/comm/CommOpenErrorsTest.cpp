@@ -3,7 +3,8 @@
 // the serial devices the machine has with the exact line that selects each.
 #include "CommDriver.h"
 #include "FakeDeviceTree.h"
-#include "platform/comm/CommDevice.h"
+#include "platform/comm/linux/LinuxCommErrors.h"
+#include "platform/comm/linux/LinuxSerialPort.h"
 #include "support/PseudoTerminal.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +15,7 @@
 
 namespace {
 
-using platform::comm::CommDevice;
+using platform::comm::LinuxSerialPort;
 using platform::comm::PortIdentity;
 using platform::comm::ThrowOpenError;
 using test::CommError;
@@ -52,9 +53,11 @@ protected:
     }
 
     std::string OpenError(const std::string& path, CommError expected) {
-        CommDevice device(tree.List());
+        LinuxSerialPort device(tree.List());
         return ErrorFrom(
-            [&] { device.Open("COM1", path, platform::comm::ParseLineSettings("9600,n,8,1")); },
+            [&] {
+                device.OpenDevice("COM1", path, platform::comm::ParseLineSettings("9600,n,8,1"));
+            },
             expected);
     }
 
@@ -164,11 +167,11 @@ TEST_F(CommOpenErrors, EveryCauseTheKernelGivesIsSaidInChinese) {
 TEST(CommOpenErrorsNoDevices, WithoutAnySerialDeviceTheMessageSaysToCheckTheAdapter) {
     FakeDeviceTree tree;
     tree.AddNoSerialHardware();
-    CommDevice device(tree.List());
+    LinuxSerialPort device(tree.List());
     const std::string message = ErrorFrom(
         [&] {
-            device.Open("COM1", tree.Node("ttyS0"),
-                        platform::comm::ParseLineSettings("9600,n,8,1"));
+            device.OpenDevice("COM1", tree.Node("ttyS0"),
+                              platform::comm::ParseLineSettings("9600,n,8,1"));
         },
         CommError::NoSerialHardware);
     EXPECT_EQ(message, "无法打开串口 COM1（" + tree.Node("ttyS0") + "）：" + tree.Node("ttyS0") +
@@ -179,8 +182,8 @@ TEST(CommOpenErrorsNoDevices, WithoutAnySerialDeviceTheMessageSaysToCheckTheAdap
 
 TEST_F(CommOpenErrors, DeviceGoneListsWhatIsThereNow) {
     test::PseudoTerminal pty;
-    CommDevice device(tree.List());
-    device.Open("COM1", pty.SlavePath(), platform::comm::ParseLineSettings("9600,n,8,1"));
+    LinuxSerialPort device(tree.List());
+    device.OpenDevice("COM1", pty.SlavePath(), platform::comm::ParseLineSettings("9600,n,8,1"));
     pty.Hangup();
     const std::vector<BYTE> frame = {0x53, 0x45, 0x51, 1, 2, 3, 4};
     const std::string message = ErrorFrom([&] { device.Transmit(frame); }, CommError::DeviceGone);

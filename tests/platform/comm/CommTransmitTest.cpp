@@ -1,7 +1,8 @@
 // The communications control against a real pseudo-terminal: what arrives on the line and
 // how the line is set.
 #include "CommDriver.h"
-#include "platform/comm/SerialLock.h"
+#include "platform/comm/linux/LinuxSerialPort.h"
+#include "platform/comm/linux/SerialLock.h"
 #include "support/PseudoTerminal.h"
 
 #include <QFile>

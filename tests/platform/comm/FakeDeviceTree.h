@@ -2,7 +2,7 @@
 // them out, for the serial device list and the messages that show it.
 #pragma once
 
-#include "platform/comm/SerialDeviceList.h"
+#include "platform/comm/linux/SerialDeviceList.h"
 
 #include <gtest/gtest.h>
 

@@ -1,42 +1,44 @@
-// The serial device behind the communications control while its port is open: opened
-// exclusively and raw, written whole, drained before it is closed.
+// The serial device behind the communications control on this system: port n is the device
+// named by the environment variable TAVRIN_COM<n>, else /dev/ttyS<n-1>, opened exclusively
+// and raw, written whole, drained before it is closed.
 #pragma once
 
 #include "platform/comm/CommErrors.h"
-#include "platform/comm/LineSettings.h"
+#include "platform/comm/SerialPortDevice.h"
+#include "platform/comm/linux/SerialDeviceList.h"
 
 #include <QSerialPort>
 #include <string>
 
 #include <chrono>
+#include <cstdint>
 #include <span>
 
 namespace platform::comm {
 
-class CommDevice {
+constexpr const char* kDeviceDirectory = "/dev/";
+constexpr const char* kDefaultDevicePrefix = "/dev/ttyS";
+
+// The device of port n: $TAVRIN_COM<n> when set and not empty (a name without a slash is
+// taken under /dev), else /dev/ttyS<n-1>.
+std::string DevicePathForPort(long port);
+
+class LinuxSerialPort : public SerialPortDevice {
 public:
-    // The longest an output or a close may wait for its bytes to leave the machine.
-    static constexpr std::chrono::milliseconds kTransmitDeadline{2000};
-
     // devices is where the errors look for the serial devices to offer instead.
-    explicit CommDevice(SerialDeviceList devices = SerialDeviceList());
-    CommDevice(const CommDevice&) = delete;
-    CommDevice& operator=(const CommDevice&) = delete;
-    ~CommDevice();
+    explicit LinuxSerialPort(SerialDeviceList devices = SerialDeviceList());
+    ~LinuxSerialPort() override;
 
-    bool IsOpen() const { return m_port.isOpen(); }
-    const PortIdentity& Identity() const { return m_identity; }
+    bool IsOpen() const override { return m_port.isOpen(); }
 
+    void Open(long port, const LineSettings& settings) override;
     // Opens the device at path (links followed) for port portName with the settings; throws
     // the control's error naming the cause when it cannot.
-    void Open(const std::string& portName, const std::string& path, const LineSettings& settings);
-    // Changes the line settings of the open device.
-    void Apply(const LineSettings& settings);
-    // Sends every byte and returns once they have left the machine. A device that is gone,
-    // a failed write or the deadline passing throws, and the port is closed then.
-    void Transmit(std::span<const BYTE> bytes);
-    // Waits (bounded) for output still queued, then closes; throws like Transmit.
-    void Close();
+    void OpenDevice(const std::string& portName, const std::string& path,
+                    const LineSettings& settings);
+    void Apply(const LineSettings& settings) override;
+    void Transmit(std::span<const std::uint8_t> bytes) override;
+    void Close() override;
 
 private:
     enum class Wait { Ready, HungUp, TimedOut };

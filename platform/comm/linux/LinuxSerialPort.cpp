@@ -1,4 +1,4 @@
-// The serial device of the communications control.
+// The serial device of the communications control on this system.
 //
 // Why the bytes bypass QSerialPort's buffer: written through QSerialPort they only leave
 // from the event loop or a waitForBytesWritten(), which close() does not wait for, which
@@ -6,15 +6,17 @@
 // QSerialPort opens (lock file, exclusive mode, raw termios) and closes the device, and the
 // bytes go straight to its descriptor with every wait bounded by the deadline. The device
 // is opened write-only: nothing is ever read, and no read notifier can spin on a dead line.
-#include "platform/comm/CommDevice.h"
+#include "platform/comm/linux/LinuxSerialPort.h"
 
-#include "platform/comm/SerialLock.h"
+#include "platform/comm/linux/LinuxCommErrors.h"
+#include "platform/comm/linux/SerialLock.h"
 
 #include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/ioctl.h>
@@ -61,9 +63,23 @@ QSerialPort::Parity QtParity(Parity parity) {
 
 } // namespace
 
-CommDevice::CommDevice(SerialDeviceList devices) : m_devices(std::move(devices)) {}
+std::string DevicePathForPort(long port) {
+    const std::string variable = kPortVariablePrefix + PortName(port);
+    if (const char* path = std::getenv(variable.c_str()); path != nullptr && *path != '\0') {
+        // A bare name such as "ttyUSB0" is a device under /dev, as in the usual port names.
+        const std::string value = path;
+        return value.find('/') == std::string::npos ? kDeviceDirectory + value : value;
+    }
+    return kDefaultDevicePrefix + std::to_string(port - 1);
+}
 
-CommDevice::~CommDevice() {
+std::unique_ptr<SerialPortDevice> CreateSerialPortDevice() {
+    return std::make_unique<LinuxSerialPort>();
+}
+
+LinuxSerialPort::LinuxSerialPort(SerialDeviceList devices) : m_devices(std::move(devices)) {}
+
+LinuxSerialPort::~LinuxSerialPort() {
     // Every output has already waited for its bytes to leave, so what can fail here is only
     // a device that went away meanwhile: nothing assigned to the port is lost by ignoring it.
     try {
@@ -72,8 +88,12 @@ CommDevice::~CommDevice() {
     }
 }
 
-void CommDevice::Open(const std::string& portName, const std::string& path,
-                      const LineSettings& settings) {
+void LinuxSerialPort::Open(long port, const LineSettings& settings) {
+    OpenDevice(PortName(port), DevicePathForPort(port), settings);
+}
+
+void LinuxSerialPort::OpenDevice(const std::string& portName, const std::string& path,
+                                 const LineSettings& settings) {
     m_identity = {portName, path,
                   QFileInfo(QString::fromStdString(path)).canonicalFilePath().toStdString()};
     if (m_identity.realPath.empty()) {
@@ -87,19 +107,12 @@ void CommDevice::Open(const std::string& portName, const std::string& path,
     }
 }
 
-void CommDevice::Apply(const LineSettings& settings) {
+void LinuxSerialPort::Apply(const LineSettings& settings) {
     Configure(settings);
 }
 
-void CommDevice::Configure(const LineSettings& settings) {
-    // The line can do 1.5 stop bits only with 5 data bits, and then not 2 (a UART told "2"
-    // with 5 data bits sends 1.5).
-    if (settings.stopBits == StopBits::OneAndHalf && settings.dataBits != kMinDataBits) {
-        ThrowUnsupportedSettings(m_identity, "1.5 个停止位只能与 5 个数据位一起使用");
-    }
-    if (settings.stopBits == StopBits::Two && settings.dataBits == kMinDataBits) {
-        ThrowUnsupportedSettings(m_identity, "5 个数据位时不能使用 2 个停止位");
-    }
+void LinuxSerialPort::Configure(const LineSettings& settings) {
+    CheckLineCanCarry(m_identity, settings);
     const bool twoStopBits = settings.stopBits != StopBits::One;
     const bool applied =
         m_port.setBaudRate(static_cast<qint32>(settings.baudRate)) &&
@@ -113,7 +126,7 @@ void CommDevice::Configure(const LineSettings& settings) {
     }
 }
 
-void CommDevice::FailOpen() {
+void LinuxSerialPort::FailOpen() {
     const QSerialPort::SerialPortError qtError = m_port.error();
     const std::string qtCause = m_port.errorString().toStdString();
     // Qt reports a busy device, a held lock and a denied device all as a permission error,
@@ -136,10 +149,10 @@ void CommDevice::FailOpen() {
     if (qtError == QSerialPort::ResourceError) {
         ThrowOpenError(m_identity, EIO, m_devices);
     }
-    ThrowOpenFailed(m_identity, qtCause);
+    ThrowOpenFailed(m_identity, UnexplainedSystemError(qtCause));
 }
 
-int CommDevice::OpenErrorOfDevice() const {
+int LinuxSerialPort::OpenErrorOfDevice() const {
     const char* device = m_identity.realPath.c_str();
     // A ttyS node without a UART opens, but setting it up fails with an I/O error.
     if (m_devices.HasNoUart(m_identity.realPath)) {
@@ -173,7 +186,7 @@ int CommDevice::OpenErrorOfDevice() const {
     return error;
 }
 
-void CommDevice::Transmit(std::span<const BYTE> bytes) {
+void LinuxSerialPort::Transmit(std::span<const std::uint8_t> bytes) {
     const Clock::time_point deadline = Clock::now() + kTransmitDeadline;
     const int fd = m_port.handle();
     std::size_t sent = 0;
@@ -200,7 +213,7 @@ void CommDevice::Transmit(std::span<const BYTE> bytes) {
     WaitUntilSent(deadline, bytes.size());
 }
 
-void CommDevice::Close() {
+void LinuxSerialPort::Close() {
     if (!IsOpen()) {
         return;
     }
@@ -214,7 +227,7 @@ void CommDevice::Close() {
     m_port.close();
 }
 
-CommDevice::Wait CommDevice::WaitWritable(Clock::time_point deadline) const {
+LinuxSerialPort::Wait LinuxSerialPort::WaitWritable(Clock::time_point deadline) const {
     pollfd entry{m_port.handle(), POLLOUT, 0};
     for (;;) {
         const int ready = ::poll(&entry, 1, static_cast<int>(Remaining(deadline).count()));
@@ -228,7 +241,7 @@ CommDevice::Wait CommDevice::WaitWritable(Clock::time_point deadline) const {
     }
 }
 
-void CommDevice::WaitUntilSent(Clock::time_point deadline, std::size_t total) {
+void LinuxSerialPort::WaitUntilSent(Clock::time_point deadline, std::size_t total) {
     const int fd = m_port.handle();
     const long baud = std::max<long>(1, m_port.baudRate());
     for (;;) {
@@ -255,12 +268,12 @@ void CommDevice::WaitUntilSent(Clock::time_point deadline, std::size_t total) {
     }
 }
 
-void CommDevice::Abandon() {
+void LinuxSerialPort::Abandon() {
     ::tcflush(m_port.handle(), TCOFLUSH);
     m_port.close();
 }
 
-void CommDevice::FailTransmit(int error, std::size_t unsent, std::size_t total) {
+void LinuxSerialPort::FailTransmit(int error, std::size_t unsent, std::size_t total) {
     Abandon();
     if (error == ETIMEDOUT) {
         ThrowTransmitTimeout(m_identity, unsent, total,
@@ -269,7 +282,7 @@ void CommDevice::FailTransmit(int error, std::size_t unsent, std::size_t total) 
     if (IsDeviceGoneError(error)) {
         ThrowDeviceGone(m_identity, unsent, total, m_devices.Devices());
     }
-    ThrowTransmitFailed(m_identity, error);
+    ThrowTransmitFailed(m_identity, SystemErrorText(error));
 }
 
 } // namespace platform::comm

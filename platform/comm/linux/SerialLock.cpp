@@ -1,5 +1,5 @@
 // Serial lock files.
-#include "platform/comm/SerialLock.h"
+#include "platform/comm/linux/SerialLock.h"
 
 #include <QFile>
 #include <QFileInfo>

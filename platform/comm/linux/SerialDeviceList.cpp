@@ -6,7 +6,7 @@
 // ttyS nodes (usually ttyS0 to ttyS31) whether or not the PC has the ports. The USB device
 // a port belongs to is found by walking up from its device directory to the first directory
 // with a vendor id; its strings (each there only when the device gives it) name it.
-#include "platform/comm/SerialDeviceList.h"
+#include "platform/comm/linux/SerialDeviceList.h"
 
 #include <algorithm>
 #include <cctype>

@@ -3,23 +3,13 @@
 // cannot disturb a device that another program is using.
 #pragma once
 
-#include "platform/base/WinDef.h"
+#include "platform/comm/SerialDevice.h"
 
 #include <filesystem>
 #include <string>
 #include <vector>
 
 namespace platform::comm {
-
-struct SerialDevice {
-    std::string node;        // "/dev/ttyUSB0"
-    std::string stableName;  // "/dev/serial/by-id/usb-..." when udev made one, else empty
-    std::string kind;        // "USB 转串口适配器", "内置串口"...
-    std::string description; // the adapter's name ("FTDI FT232R USB UART"), else empty
-
-    // The name to give the program: the stable one where there is one.
-    const std::string& PathToUse() const { return stableName.empty() ? node : stableName; }
-};
 
 class SerialDeviceList {
 public:
