@@ -34,35 +34,25 @@ using LPSTR = char*;
 constexpr BOOL TRUE = 1;
 constexpr BOOL FALSE = 0;
 
-namespace platform {
-class Window;
-class DeviceContext;
-class GdiObject;
-class GdiPen;
-class GdiBrush;
-class GdiFont;
-class GdiBitmap;
-class GdiRegion;
-class Icon;
-class Menu;
-} // namespace platform
-
-using HWND = platform::Window*;
-using HDC = platform::DeviceContext*;
-using HGDIOBJ = platform::GdiObject*;
-using HPEN = platform::GdiPen*;
-using HBRUSH = platform::GdiBrush*;
-using HFONT = platform::GdiFont*;
-using HBITMAP = platform::GdiBitmap*;
-using HRGN = platform::GdiRegion*;
-using HICON = platform::Icon*;
-using HCURSOR = platform::Icon*;
-using HMENU = platform::Menu*;
+// Handles: each kind its own pointer type, opaque to the program. (The system's objects
+// behind them derive from these empty types.)
+#define DECLARE_HANDLE(name)                                                                       \
+    struct name##__ {};                                                                            \
+    using name = name##__*
+DECLARE_HANDLE(HWND);
+DECLARE_HANDLE(HDC);
+DECLARE_HANDLE(HPEN);
+DECLARE_HANDLE(HBRUSH);
+DECLARE_HANDLE(HFONT);
+DECLARE_HANDLE(HBITMAP);
+DECLARE_HANDLE(HRGN);
+DECLARE_HANDLE(HICON);
+DECLARE_HANDLE(HMENU);
+DECLARE_HANDLE(HHOOK);
 // A module's resources; the program has one module, so any value, null included, names it.
-struct HINSTANCE__;
-using HINSTANCE = HINSTANCE__*;
-struct HHOOK__;
-using HHOOK = HHOOK__*;
+DECLARE_HANDLE(HINSTANCE);
+using HGDIOBJ = void*;
+using HCURSOR = HICON;
 
 struct RECT {
     LONG left = 0;

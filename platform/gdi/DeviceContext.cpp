@@ -56,7 +56,8 @@ QPainter& DeviceContext::Painter() {
     return painter;
 }
 
-HGDIOBJ DeviceContext::Select(HGDIOBJ object) {
+HGDIOBJ DeviceContext::Select(HGDIOBJ handle) {
+    GdiObject* object = ObjectOf(handle);
     if (!object) {
         return nullptr;
     }

@@ -20,7 +20,14 @@
 
 namespace platform {
 
-class DeviceContext {
+class GdiObject;
+class GdiPen;
+class GdiBrush;
+class GdiFont;
+class GdiBitmap;
+class GdiRegion;
+
+class DeviceContext : public HDC__ {
 public:
     // Draws on `surface` with logical (0, 0) at `origin`, clipped to `clip` (surface
     // coordinates); starts with the defaults of a fresh Win32 device context. The context
@@ -117,5 +124,10 @@ private:
     // that wrappers SelectObject returned stay valid until then.
     std::vector<GdiObject*> m_released;
 };
+
+// The device context behind a handle.
+inline DeviceContext* DcOf(HDC hdc) {
+    return static_cast<DeviceContext*>(hdc);
+}
 
 } // namespace platform

@@ -7,7 +7,7 @@
 
 namespace platform {
 
-class GdiBitmap : public GdiObject {
+class GdiBitmap : public GdiObject, public HBITMAP__ {
 public:
     // Takes a copy of the image, converted to premultiplied ARGB.
     explicit GdiBitmap(const QImage& image);
@@ -18,5 +18,9 @@ public:
 private:
     QImage m_image;
 };
+
+inline GdiBitmap* ObjectOf(HBITMAP handle) {
+    return static_cast<GdiBitmap*>(handle);
+}
 
 } // namespace platform

@@ -11,7 +11,7 @@
 
 namespace platform {
 
-class GdiBrush : public GdiObject {
+class GdiBrush : public GdiObject, public HBRUSH__ {
 public:
     enum class Style { Solid, Null, Pattern };
 
@@ -39,5 +39,9 @@ private:
     COLORREF m_color = 0;
     QImage m_pattern;
 };
+
+inline GdiBrush* ObjectOf(HBRUSH handle) {
+    return static_cast<GdiBrush*>(handle);
+}
 
 } // namespace platform

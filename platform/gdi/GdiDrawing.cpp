@@ -6,6 +6,8 @@
 #include "platform/gdi/LineRasterizer.h"
 #include "platform/gdi/WinGdi.h"
 
+using platform::DcOf;
+
 namespace {
 
 // Draws a closed figure: its interior in the current brush, its outline in the current pen.
@@ -56,29 +58,29 @@ BOOL LineTo(HDC hdc, int x, int y) {
     if (!hdc) {
         return FALSE;
     }
-    const QPoint from = hdc->SetCurrentPosition({x, y});
-    const platform::GdiPen& pen = *hdc->Pen();
+    const QPoint from = DcOf(hdc)->SetCurrentPosition({x, y});
+    const platform::GdiPen& pen = *DcOf(hdc)->Pen();
     if (!pen.IsNull()) {
         const QRegion stroke = platform::LineRasterizer::Line(from, {x, y}, pen.Width());
-        hdc->FillRegion(stroke, pen.Color());
+        DcOf(hdc)->FillRegion(stroke, pen.Color());
     }
     return TRUE;
 }
 
 BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom) {
-    return hdc && DrawFigure(*hdc, platform::GdiRegion::Box(left, top, right, bottom), 0, 0);
+    return hdc && DrawFigure(*DcOf(hdc), platform::GdiRegion::Box(left, top, right, bottom), 0, 0);
 }
 
 BOOL RoundRect(HDC hdc, int left, int top, int right, int bottom, int width, int height) {
-    return hdc &&
-           DrawFigure(*hdc, platform::GdiRegion::Box(left, top, right, bottom), width, height);
+    return hdc && DrawFigure(*DcOf(hdc), platform::GdiRegion::Box(left, top, right, bottom), width,
+                             height);
 }
 
 int FillRect(HDC hDC, const RECT* lprc, HBRUSH hbr) {
     if (!hDC || !lprc || !hbr) {
         return 0;
     }
-    hDC->FillRegion(QRegion(Pixels(*lprc)), *hbr);
+    DcOf(hDC)->FillRegion(QRegion(Pixels(*lprc)), *platform::ObjectOf(hbr));
     return 1;
 }
 
@@ -86,7 +88,7 @@ int FrameRect(HDC hDC, const RECT* lprc, HBRUSH hbr) {
     if (!hDC || !lprc || !hbr) {
         return 0;
     }
-    hDC->FillRegion(Ring(Pixels(*lprc)), *hbr);
+    DcOf(hDC)->FillRegion(Ring(Pixels(*lprc)), *platform::ObjectOf(hbr));
     return 1;
 }
 
@@ -106,6 +108,6 @@ BOOL DrawFocusRect(HDC hDC, const RECT* lprc) {
             }
         }
     }
-    hDC->InvertRegion(dots);
+    DcOf(hDC)->InvertRegion(dots);
     return TRUE;
 }

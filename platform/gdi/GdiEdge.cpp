@@ -5,6 +5,8 @@
 
 #include <optional>
 
+using platform::DcOf;
+
 namespace {
 
 // Colours of one ring: top and left sides, bottom and right sides.
@@ -85,13 +87,13 @@ BOOL DrawEdge(HDC hdc, LPRECT qrc, UINT edge, UINT grfFlags) {
     RECT inner = *qrc;
     for (const Ring& ring : kRings) {
         if (const auto colors = ColorsOf(ring, edge, grfFlags)) {
-            DrawRing(*hdc, inner, *colors, grfFlags);
+            DrawRing(*DcOf(hdc), inner, *colors, grfFlags);
         }
     }
     if ((grfFlags & BF_MIDDLE) && inner.right > inner.left && inner.bottom > inner.top) {
         const QRect pixels(inner.left, inner.top, inner.right - inner.left,
                            inner.bottom - inner.top);
-        hdc->FillRegion(QRegion(pixels), platform::StockObjects::SysColor(COLOR_3DFACE));
+        DcOf(hdc)->FillRegion(QRegion(pixels), platform::StockObjects::SysColor(COLOR_3DFACE));
     }
     if (grfFlags & BF_ADJUST) {
         *qrc = inner;

@@ -8,7 +8,7 @@
 
 namespace platform {
 
-class GdiFont : public GdiObject {
+class GdiFont : public GdiObject, public HFONT__ {
 public:
     explicit GdiFont(const LOGFONT& logFont);
 
@@ -21,5 +21,9 @@ private:
     LOGFONT m_logFont;
     QFont m_font;
 };
+
+inline GdiFont* ObjectOf(HFONT handle) {
+    return static_cast<GdiFont*>(handle);
+}
 
 } // namespace platform

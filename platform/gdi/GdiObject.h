@@ -38,4 +38,10 @@ private:
     int m_selections = 0;
 };
 
+// The object behind a GDI handle. Each kind of object derives from GdiObject first and then
+// from its empty handle type, so that the handle, the object and an HGDIOBJ share one address.
+inline GdiObject* ObjectOf(HGDIOBJ handle) {
+    return static_cast<GdiObject*>(handle);
+}
+
 } // namespace platform

@@ -2,11 +2,14 @@
 #include "platform/gdi/GdiBitmap.h"
 #include "platform/gdi/GdiBrush.h"
 #include "platform/gdi/GdiFont.h"
+#include "platform/gdi/GdiObject.h"
 #include "platform/gdi/GdiPen.h"
 #include "platform/gdi/GdiRegion.h"
 #include "platform/gdi/HandleHooks.h"
 #include "platform/gdi/ImageResources.h"
 #include "platform/gdi/WinGdi.h"
+
+using platform::ObjectOf;
 
 HPEN CreatePen(int iStyle, int cWidth, COLORREF color) {
     return new platform::GdiPen(iStyle, cWidth, color);
@@ -17,7 +20,7 @@ HBRUSH CreateSolidBrush(COLORREF color) {
 }
 
 HBRUSH CreatePatternBrush(HBITMAP hbm) {
-    return hbm ? new platform::GdiBrush(hbm->Image()) : nullptr;
+    return hbm ? new platform::GdiBrush(ObjectOf(hbm)->Image()) : nullptr;
 }
 
 HFONT CreateFontIndirect(const LOGFONT* lplf) {
@@ -33,14 +36,14 @@ HRGN CreateRoundRectRgn(int x1, int y1, int x2, int y2, int w, int h) {
 }
 
 BOOL PtInRegion(HRGN hrgn, int x, int y) {
-    return hrgn && hrgn->Region().contains(QPoint(x, y));
+    return hrgn && ObjectOf(hrgn)->Region().contains(QPoint(x, y));
 }
 
 int GetRgnBox(HRGN hrgn, LPRECT lprc) {
     if (!hrgn || !lprc) {
         return RGN_ERROR;
     }
-    const QRegion& region = hrgn->Region();
+    const QRegion& region = ObjectOf(hrgn)->Region();
     if (region.isEmpty()) {
         *lprc = RECT{};
         return NULLREGION;
@@ -54,7 +57,7 @@ DWORD GetObjectType(HGDIOBJ h) {
     if (!h) {
         return 0;
     }
-    switch (h->Kind()) {
+    switch (ObjectOf(h)->Kind()) {
     case platform::GdiKind::Pen:
         return OBJ_PEN;
     case platform::GdiKind::Brush:
@@ -73,7 +76,7 @@ BOOL DeleteObject(HGDIOBJ ho) {
     if (!ho) {
         return FALSE;
     }
-    ho->RequestDelete();
+    ObjectOf(ho)->RequestDelete();
     return TRUE;
 }
 

@@ -5,7 +5,7 @@
 
 namespace platform {
 
-class GdiPen : public GdiObject {
+class GdiPen : public GdiObject, public HPEN__ {
 public:
     GdiPen(int style, int width, COLORREF color);
 
@@ -21,5 +21,9 @@ private:
     int m_width;
     COLORREF m_color;
 };
+
+inline GdiPen* ObjectOf(HPEN handle) {
+    return static_cast<GdiPen*>(handle);
+}
 
 } // namespace platform

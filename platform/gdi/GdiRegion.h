@@ -10,7 +10,7 @@
 
 namespace platform {
 
-class GdiRegion : public GdiObject {
+class GdiRegion : public GdiObject, public HRGN__ {
 public:
     explicit GdiRegion(const QRegion& region) : m_region(region) {}
     // The rectangle [left, right) x [top, bottom) with elliptic corners of the given size.
@@ -46,5 +46,9 @@ private:
     QRegion m_region;
     std::optional<Rounded> m_rounded;
 };
+
+inline GdiRegion* ObjectOf(HRGN handle) {
+    return static_cast<GdiRegion*>(handle);
+}
 
 } // namespace platform

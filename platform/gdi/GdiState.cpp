@@ -7,19 +7,21 @@
 #include "platform/gdi/GdiPen.h"
 #include "platform/gdi/WinGdi.h"
 
+using platform::DcOf;
+
 int SaveDC(HDC hdc) {
-    return hdc ? hdc->Save() : 0;
+    return hdc ? DcOf(hdc)->Save() : 0;
 }
 
 BOOL RestoreDC(HDC hdc, int nSavedDC) {
-    return hdc ? hdc->Restore(nSavedDC) : FALSE;
+    return hdc ? DcOf(hdc)->Restore(nSavedDC) : FALSE;
 }
 
 HGDIOBJ SelectObject(HDC hdc, HGDIOBJ h) {
     if (!hdc || !h) {
         return nullptr;
     }
-    return hdc->Select(h);
+    return DcOf(hdc)->Select(h);
 }
 
 HGDIOBJ GetCurrentObject(HDC hdc, UINT type) {
@@ -28,47 +30,47 @@ HGDIOBJ GetCurrentObject(HDC hdc, UINT type) {
     }
     switch (type) {
     case OBJ_PEN:
-        return hdc->Pen();
+        return DcOf(hdc)->Pen();
     case OBJ_BRUSH:
-        return hdc->Brush();
+        return DcOf(hdc)->Brush();
     case OBJ_FONT:
-        return hdc->Font();
+        return DcOf(hdc)->Font();
     case OBJ_BITMAP:
-        return hdc->Bitmap();
+        return DcOf(hdc)->Bitmap();
     default:
         return nullptr;
     }
 }
 
 int SetBkMode(HDC hdc, int mode) {
-    return hdc ? hdc->SetBkMode(mode) : 0;
+    return hdc ? DcOf(hdc)->SetBkMode(mode) : 0;
 }
 
 int GetBkMode(HDC hdc) {
-    return hdc ? hdc->BkMode() : 0;
+    return hdc ? DcOf(hdc)->BkMode() : 0;
 }
 
 COLORREF SetBkColor(HDC hdc, COLORREF color) {
-    return hdc ? hdc->SetBkColor(color) : CLR_INVALID;
+    return hdc ? DcOf(hdc)->SetBkColor(color) : CLR_INVALID;
 }
 
 COLORREF GetBkColor(HDC hdc) {
-    return hdc ? hdc->BkColor() : CLR_INVALID;
+    return hdc ? DcOf(hdc)->BkColor() : CLR_INVALID;
 }
 
 COLORREF SetTextColor(HDC hdc, COLORREF color) {
-    return hdc ? hdc->SetTextColor(color) : CLR_INVALID;
+    return hdc ? DcOf(hdc)->SetTextColor(color) : CLR_INVALID;
 }
 
 COLORREF GetTextColor(HDC hdc) {
-    return hdc ? hdc->TextColor() : CLR_INVALID;
+    return hdc ? DcOf(hdc)->TextColor() : CLR_INVALID;
 }
 
 BOOL MoveToEx(HDC hdc, int x, int y, LPPOINT lppt) {
     if (!hdc) {
         return FALSE;
     }
-    const QPoint previous = hdc->SetCurrentPosition({x, y});
+    const QPoint previous = DcOf(hdc)->SetCurrentPosition({x, y});
     if (lppt) {
         *lppt = POINT{previous.x(), previous.y()};
     }
@@ -79,7 +81,7 @@ BOOL GetCurrentPositionEx(HDC hdc, LPPOINT lppt) {
     if (!hdc || !lppt) {
         return FALSE;
     }
-    *lppt = POINT{hdc->CurrentPosition().x(), hdc->CurrentPosition().y()};
+    *lppt = POINT{DcOf(hdc)->CurrentPosition().x(), DcOf(hdc)->CurrentPosition().y()};
     return TRUE;
 }
 

@@ -1,7 +1,10 @@
 // System colours, system metrics and stock objects.
 #include "platform/gdi/GdiBrush.h"
+#include "platform/gdi/GdiObject.h"
 #include "platform/gdi/StockObjects.h"
 #include "platform/gdi/WinGdi.h"
+
+using platform::ObjectOf;
 
 namespace {
 constexpr int kEdgeMetric = 2;
@@ -38,8 +41,8 @@ HGDIOBJ GetStockObject(int fnObject) {
 }
 
 HBRUSH GetStockBrush(int fnObject) {
-    HGDIOBJ stock = GetStockObject(fnObject);
+    platform::GdiObject* stock = ObjectOf(GetStockObject(fnObject));
     return stock != nullptr && stock->Kind() == platform::GdiKind::Brush
-               ? static_cast<HBRUSH>(stock)
+               ? static_cast<platform::GdiBrush*>(stock)
                : nullptr;
 }

@@ -11,6 +11,9 @@
 
 #include <algorithm>
 
+using platform::DcOf;
+using platform::IconOf;
+
 using platform::TextLayout;
 
 namespace {
@@ -79,7 +82,7 @@ BOOL GetTextExtentPoint32(HDC hdc, LPCTSTR lpString, int c, LPSIZE psizl) {
     if (!hdc || !psizl || c < 0 || (!lpString && c > 0)) {
         return FALSE;
     }
-    const QFontMetrics metrics = Metrics(*hdc);
+    const QFontMetrics metrics = Metrics(*DcOf(hdc));
     const QString text = TextLayout::Decode(lpString, c);
     *psizl = SIZE{metrics.horizontalAdvance(text), metrics.height()};
     return TRUE;
@@ -93,7 +96,7 @@ int DrawText(HDC hdc, LPCTSTR lpchText, int cchText, LPRECT lprc, UINT format) {
     const TextLayout::Prefixed prepared =
         (format & DT_NOPREFIX) ? TextLayout::Prefixed{raw, {}} : TextLayout::StripPrefixes(raw);
     const bool expandTabs = (format & DT_EXPANDTABS) != 0;
-    const QFontMetrics metrics = Metrics(*hdc);
+    const QFontMetrics metrics = Metrics(*DcOf(hdc));
     const int boxWidth = lprc->right - lprc->left;
     std::vector<TextLayout::Line> lines;
     if (format & DT_SINGLELINE) {
@@ -122,14 +125,14 @@ int DrawText(HDC hdc, LPCTSTR lpchText, int cchText, LPRECT lprc, UINT format) {
             y = lprc->bottom - lineHeight;
         }
     }
-    QPainter& painter = hdc->Painter();
+    QPainter& painter = DcOf(hdc)->Painter();
     painter.save();
     if (!(format & DT_NOCLIP)) {
         const QRect clip(lprc->left, lprc->top, std::max(0, boxWidth),
                          std::max(0, static_cast<int>(lprc->bottom - lprc->top)));
         painter.setClipRect(clip, Qt::IntersectClip);
     }
-    const bool opaque = hdc->BkMode() == OPAQUE;
+    const bool opaque = DcOf(hdc)->BkMode() == OPAQUE;
     const bool showUnderlines = !(format & DT_HIDEPREFIX);
     for (const TextLayout::Line& line : lines) {
         const QString run = prepared.text.mid(line.start, line.length);
@@ -142,7 +145,7 @@ int DrawText(HDC hdc, LPCTSTR lpchText, int cchText, LPRECT lprc, UINT format) {
         }
         const std::vector<int> underlined =
             showUnderlines ? UnderlinedIn(prepared.underlined, line) : std::vector<int>{};
-        DrawRun(*hdc, {x, y}, run, underlined, hdc->TextColor(), opaque, expandTabs);
+        DrawRun(*DcOf(hdc), {x, y}, run, underlined, DcOf(hdc)->TextColor(), opaque, expandTabs);
         y += lineHeight;
     }
     painter.restore();
@@ -166,13 +169,13 @@ BOOL DrawState(HDC hdc, HBRUSH /*hbrFore*/, DRAWSTATEPROC /*qfnCallBack*/, LPARA
         // text itself in the shadow colour.
         const COLORREF light = platform::StockObjects::SysColor(COLOR_3DHILIGHT);
         const COLORREF shadow = platform::StockObjects::SysColor(COLOR_3DSHADOW);
-        DrawRun(*hdc, at + QPoint(kEmbossOffset, kEmbossOffset), prepared.text, prepared.underlined,
-                light, false, false);
-        DrawRun(*hdc, at, prepared.text, prepared.underlined, shadow, false, false);
+        DrawRun(*DcOf(hdc), at + QPoint(kEmbossOffset, kEmbossOffset), prepared.text,
+                prepared.underlined, light, false, false);
+        DrawRun(*DcOf(hdc), at, prepared.text, prepared.underlined, shadow, false, false);
         return TRUE;
     }
-    DrawRun(*hdc, at, prepared.text, prepared.underlined, hdc->TextColor(), hdc->BkMode() == OPAQUE,
-            false);
+    DrawRun(*DcOf(hdc), at, prepared.text, prepared.underlined, DcOf(hdc)->TextColor(),
+            DcOf(hdc)->BkMode() == OPAQUE, false);
     return TRUE;
 }
 
@@ -180,10 +183,10 @@ BOOL DrawIcon(HDC hDC, int X, int Y, HICON hIcon) {
     if (!hDC || !hIcon) {
         return FALSE;
     }
-    QPainter& painter = hDC->Painter();
+    QPainter& painter = DcOf(hDC)->Painter();
     painter.save();
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    painter.drawImage(QPoint(X, Y), hIcon->Image(platform::Icon::kStandardSize));
+    painter.drawImage(QPoint(X, Y), IconOf(hIcon)->Image(platform::Icon::kStandardSize));
     painter.restore();
     return TRUE;
 }

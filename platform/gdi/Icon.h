@@ -1,13 +1,15 @@
 // An icon (HICON): the images of one icon group, one per size.
 #pragma once
 
+#include "platform/base/WinDef.h"
+
 #include <QImage>
 
 #include <vector>
 
 namespace platform {
 
-class Icon {
+class Icon : public HICON__ {
 public:
     // The standard icon size (SM_CXICON, SM_CYICON).
     static constexpr int kStandardSize = 32;
@@ -25,5 +27,9 @@ public:
 private:
     std::vector<QImage> m_images;
 };
+
+inline Icon* IconOf(HICON handle) {
+    return static_cast<Icon*>(handle);
+}
 
 } // namespace platform

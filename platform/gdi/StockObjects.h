@@ -9,6 +9,9 @@
 
 namespace platform {
 
+class GdiObject;
+class GdiBrush;
+
 class StockObjects {
 public:
     // The one set of system objects.

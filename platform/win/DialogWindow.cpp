@@ -25,11 +25,11 @@ namespace platform {
 
 namespace {
 
-QIcon IconOf(HICON big, HICON small) {
+QIcon WindowIconOf(HICON big, HICON small) {
     QIcon icon;
     for (HICON h : {big, small}) {
         if (h != nullptr) {
-            icon.addPixmap(QPixmap::fromImage(h->Image()));
+            icon.addPixmap(QPixmap::fromImage(IconOf(h)->Image()));
         }
     }
     return icon;
@@ -106,7 +106,7 @@ HICON DialogWindow::SetIcon(WPARAM kind, HICON icon) {
     HICON& slot = kind == ICON_BIG ? m_bigIcon : m_smallIcon;
     HICON previous = slot;
     slot = icon;
-    m_dialog->setWindowIcon(IconOf(m_bigIcon, m_smallIcon));
+    m_dialog->setWindowIcon(WindowIconOf(m_bigIcon, m_smallIcon));
     return previous;
 }
 
@@ -129,7 +129,7 @@ bool DialogWindow::CreateControls(const DialogResource& dialogTemplate) {
             return false;
         }
         if (Font() != nullptr) {
-            child->Send(WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
+            WindowOf(child)->Send(WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
         }
     }
     NameControlsByLabels(Children());
@@ -188,7 +188,7 @@ void DialogWindow::EndModal(int result) {
 
 void DialogWindow::ShowSystemMenu(const QPoint& globalPos) {
     HMENU menu = SystemMenu(false);
-    if (const UINT id = menu->Popup(m_dialog, globalPos)) {
+    if (const UINT id = MenuOf(menu)->Popup(m_dialog, globalPos)) {
         Send(WM_SYSCOMMAND, id, 0);
     }
 }

@@ -12,7 +12,7 @@ class QWidget;
 
 namespace platform {
 
-class Menu {
+class Menu : public HMENU__ {
 public:
     struct Item {
         UINT flags = MF_STRING;
@@ -33,5 +33,9 @@ public:
 private:
     std::vector<Item> m_items;
 };
+
+inline Menu* MenuOf(HMENU handle) {
+    return static_cast<Menu*>(handle);
+}
 
 } // namespace platform

@@ -13,7 +13,8 @@ constexpr INT_PTR kDialogFailed = -1;
 constexpr const char* kDialogClass = "#32770";
 
 platform::DialogWindow* DialogOf(HWND hDlg) {
-    return IsWindow(hDlg) ? dynamic_cast<platform::DialogWindow*>(hDlg) : nullptr;
+    return IsWindow(hDlg) ? dynamic_cast<platform::DialogWindow*>(platform::WindowOf(hDlg))
+                          : nullptr;
 }
 
 } // namespace
@@ -39,8 +40,9 @@ INT_PTR DialogBoxIndirectParam(HINSTANCE, LPCDLGTEMPLATE hDialogTemplate, HWND h
     params.text = resource->caption;
     auto owned = std::make_unique<platform::DialogWindow>(params, lpDialogFunc);
     // An owned dialog stays above its owner.
-    if (IsWindow(hWndParent) && hWndParent->Widget() != nullptr) {
-        owned->Widget()->setParent(hWndParent->Widget(), owned->Widget()->windowFlags());
+    if (IsWindow(hWndParent) && platform::WindowOf(hWndParent)->Widget() != nullptr) {
+        owned->Widget()->setParent(platform::WindowOf(hWndParent)->Widget(),
+                                   owned->Widget()->windowFlags());
     }
     auto* dialog = static_cast<platform::DialogWindow*>(
         platform::AnnounceWindow(std::move(owned), kDialogClass, nullptr));

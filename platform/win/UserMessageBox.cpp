@@ -10,6 +10,8 @@
 #include <QWidget>
 #include <utility>
 
+using platform::WindowOf;
+
 namespace platform {
 
 namespace {
@@ -89,6 +91,6 @@ int MessageBox(HWND hWnd, LPCTSTR lpText, LPCTSTR lpCaption, UINT uType) {
         return platform::Handler()(text, caption, uType);
     }
     return platform::ShowQtMessageBox(text, caption, uType,
-                                      IsWindow(hWnd) ? hWnd->Widget()->window()
+                                      IsWindow(hWnd) ? WindowOf(hWnd)->Widget()->window()
                                                      : QApplication::activeWindow());
 }

@@ -2,12 +2,15 @@
 // windows.
 #include "platform/win/WinApi.h"
 
+#include "platform/win/Window.h"
 #include "platform/win/WindowClasses.h"
 
 #include <QApplication>
 #include <QTimer>
 #include <algorithm>
 #include <vector>
+
+using platform::WindowOf;
 
 namespace {
 
@@ -40,7 +43,7 @@ HWND AnnounceWindow(std::unique_ptr<Window> window, LPCTSTR className, void* cre
     const QRect rect = window->WindowRect();
     HWND hWnd = parent != nullptr ? parent->AddChild(std::move(window))
                                   : Window::AdoptTopLevel(std::move(window));
-    const std::string text = hWnd->Text();
+    const std::string text = WindowOf(hWnd)->Text();
     CREATESTRUCT cs;
     cs.lpCreateParams = createParams;
     cs.hwndParent = parent;
@@ -48,14 +51,15 @@ HWND AnnounceWindow(std::unique_ptr<Window> window, LPCTSTR className, void* cre
     cs.y = rect.y();
     cs.cx = rect.width();
     cs.cy = rect.height();
-    cs.style = static_cast<LONG>(hWnd->Style());
-    cs.dwExStyle = hWnd->ExStyle();
+    cs.style = static_cast<LONG>(WindowOf(hWnd)->Style());
+    cs.dwExStyle = WindowOf(hWnd)->ExStyle();
     cs.lpszName = text.c_str();
     cs.lpszClass = className;
     CBT_CREATEWND cbt{&cs, nullptr};
     if (CallNextHookEx(nullptr, HCBT_CREATEWND, reinterpret_cast<WPARAM>(hWnd),
                        reinterpret_cast<LPARAM>(&cbt)) != 0 ||
-        (Window::IsWindow(hWnd) && hWnd->Send(WM_CREATE, 0, reinterpret_cast<LPARAM>(&cs)) == -1)) {
+        (Window::IsWindow(hWnd) &&
+         WindowOf(hWnd)->Send(WM_CREATE, 0, reinterpret_cast<LPARAM>(&cs)) == -1)) {
         DestroyWindow(hWnd);
         return nullptr;
     }
@@ -65,7 +69,7 @@ HWND AnnounceWindow(std::unique_ptr<Window> window, LPCTSTR className, void* cre
 } // namespace platform
 
 LRESULT SendMessage(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
-    return IsWindow(hWnd) ? hWnd->Send(Msg, wParam, lParam) : 0;
+    return IsWindow(hWnd) ? WindowOf(hWnd)->Send(Msg, wParam, lParam) : 0;
 }
 
 LRESULT SendDlgItemMessage(HWND hDlg, int nIDDlgItem, UINT Msg, WPARAM wParam, LPARAM lParam) {
@@ -76,12 +80,12 @@ BOOL PostMessage(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
     if (!IsWindow(hWnd)) {
         return FALSE;
     }
-    hWnd->Post(Msg, wParam, lParam);
+    WindowOf(hWnd)->Post(Msg, wParam, lParam);
     return TRUE;
 }
 
 LRESULT DefWindowProc(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
-    return IsWindow(hWnd) ? hWnd->Window::ClassProc(Msg, wParam, lParam) : 0;
+    return IsWindow(hWnd) ? WindowOf(hWnd)->Window::ClassProc(Msg, wParam, lParam) : 0;
 }
 
 LRESULT CallWindowProc(WNDPROC lpPrevWndFunc, HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
@@ -95,13 +99,13 @@ LONG_PTR GetWindowLongPtr(HWND hWnd, int nIndex) {
     }
     switch (nIndex) {
     case GWLP_WNDPROC:
-        return reinterpret_cast<LONG_PTR>(hWnd->Proc());
+        return reinterpret_cast<LONG_PTR>(WindowOf(hWnd)->Proc());
     case GWLP_ID:
-        return static_cast<LONG_PTR>(hWnd->Id());
+        return static_cast<LONG_PTR>(WindowOf(hWnd)->Id());
     case GWL_STYLE:
-        return static_cast<LONG_PTR>(hWnd->Style());
+        return static_cast<LONG_PTR>(WindowOf(hWnd)->Style());
     case GWL_EXSTYLE:
-        return static_cast<LONG_PTR>(hWnd->ExStyle());
+        return static_cast<LONG_PTR>(WindowOf(hWnd)->ExStyle());
     default:
         return 0;
     }
@@ -114,10 +118,10 @@ LONG_PTR SetWindowLongPtr(HWND hWnd, int nIndex, LONG_PTR dwNewLong) {
     }
     switch (nIndex) {
     case GWLP_WNDPROC:
-        hWnd->SetProc(reinterpret_cast<WNDPROC>(dwNewLong));
+        WindowOf(hWnd)->SetProc(reinterpret_cast<WNDPROC>(dwNewLong));
         return previous;
     case GWL_STYLE:
-        hWnd->SetStyle(static_cast<DWORD>(dwNewLong));
+        WindowOf(hWnd)->SetStyle(static_cast<DWORD>(dwNewLong));
         return previous;
     default:
         return 0;
@@ -173,7 +177,7 @@ HWND CreateWindowEx(DWORD dwExStyle, LPCTSTR lpClassName, LPCTSTR lpWindowName, 
         return nullptr;
     }
     platform::WindowParams params;
-    params.parent = (dwStyle & WS_CHILD) ? hWndParent : nullptr;
+    params.parent = (dwStyle & WS_CHILD) ? WindowOf(hWndParent) : nullptr;
     params.id =
         (dwStyle & WS_CHILD) ? static_cast<UINT>(reinterpret_cast<std::uintptr_t>(hMenu)) : 0;
     params.style = dwStyle;
@@ -188,7 +192,7 @@ BOOL DestroyWindow(HWND hWnd) {
     if (!IsWindow(hWnd)) {
         return FALSE;
     }
-    hWnd->Destroy();
+    WindowOf(hWnd)->Destroy();
     return TRUE;
 }
 

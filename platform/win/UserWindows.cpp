@@ -10,31 +10,34 @@
 #include <algorithm>
 #include <cstring>
 
+using platform::DcOf;
+using platform::WindowOf;
+
 namespace {
 
 QWidget* WidgetOf(HWND hWnd) {
-    return IsWindow(hWnd) ? hWnd->Widget() : nullptr;
+    return IsWindow(hWnd) ? WindowOf(hWnd)->Widget() : nullptr;
 }
 
 } // namespace
 
 HWND GetParent(HWND hWnd) {
-    return IsWindow(hWnd) ? hWnd->Parent() : nullptr;
+    return IsWindow(hWnd) ? WindowOf(hWnd)->Parent() : nullptr;
 }
 
 HWND GetDlgItem(HWND hDlg, int nIDDlgItem) {
-    return IsWindow(hDlg) ? hDlg->FindChild(static_cast<UINT>(nIDDlgItem)) : nullptr;
+    return IsWindow(hDlg) ? WindowOf(hDlg)->FindChild(static_cast<UINT>(nIDDlgItem)) : nullptr;
 }
 
 int GetDlgCtrlID(HWND hWnd) {
-    return IsWindow(hWnd) ? static_cast<int>(hWnd->Id()) : 0;
+    return IsWindow(hWnd) ? static_cast<int>(WindowOf(hWnd)->Id()) : 0;
 }
 
 BOOL GetClientRect(HWND hWnd, LPRECT lpRect) {
     if (!IsWindow(hWnd) || lpRect == nullptr) {
         return FALSE;
     }
-    const QRect rc = hWnd->ClientRect();
+    const QRect rc = WindowOf(hWnd)->ClientRect();
     *lpRect = RECT{0, 0, rc.width(), rc.height()};
     return TRUE;
 }
@@ -43,7 +46,7 @@ BOOL GetWindowRect(HWND hWnd, LPRECT lpRect) {
     if (!IsWindow(hWnd) || lpRect == nullptr) {
         return FALSE;
     }
-    const QRect rc = hWnd->ScreenRect();
+    const QRect rc = WindowOf(hWnd)->ScreenRect();
     *lpRect = RECT{rc.left(), rc.top(), rc.left() + rc.width(), rc.top() + rc.height()};
     return TRUE;
 }
@@ -55,7 +58,7 @@ BOOL MoveWindow(HWND hWnd, int X, int Y, int nWidth, int nHeight, BOOL bRepaint)
     }
     widget->setGeometry(X, Y, nWidth, nHeight);
     if (bRepaint) {
-        hWnd->Invalidate(true);
+        WindowOf(hWnd)->Invalidate(true);
     }
     return TRUE;
 }
@@ -84,13 +87,13 @@ BOOL ShowWindow(HWND hWnd, int nCmdShow) {
     switch (nCmdShow) {
     case SW_HIDE:
         widget->hide();
-        hWnd->SetStyle(hWnd->Style() & ~WS_VISIBLE);
+        WindowOf(hWnd)->SetStyle(WindowOf(hWnd)->Style() & ~WS_VISIBLE);
         break;
     case SW_MINIMIZE:
         widget->showMinimized();
         break;
     default:
-        hWnd->SetStyle(hWnd->Style() | WS_VISIBLE);
+        WindowOf(hWnd)->SetStyle(WindowOf(hWnd)->Style() | WS_VISIBLE);
         widget->show();
         break;
     }
@@ -103,7 +106,7 @@ BOOL IsWindowVisible(HWND hWnd) {
 }
 
 BOOL IsWindowEnabled(HWND hWnd) {
-    return IsWindow(hWnd) && !(hWnd->Style() & WS_DISABLED);
+    return IsWindow(hWnd) && !(WindowOf(hWnd)->Style() & WS_DISABLED);
 }
 
 BOOL EnableWindow(HWND hWnd, BOOL bEnable) {
@@ -111,8 +114,9 @@ BOOL EnableWindow(HWND hWnd, BOOL bEnable) {
         return FALSE;
     }
     const BOOL wasDisabled = !IsWindowEnabled(hWnd);
-    hWnd->SetStyle(bEnable ? (hWnd->Style() & ~WS_DISABLED) : (hWnd->Style() | WS_DISABLED));
-    hWnd->Invalidate(true);
+    WindowOf(hWnd)->SetStyle(bEnable ? (WindowOf(hWnd)->Style() & ~WS_DISABLED)
+                                     : (WindowOf(hWnd)->Style() | WS_DISABLED));
+    WindowOf(hWnd)->Invalidate(true);
     return wasDisabled;
 }
 
@@ -137,22 +141,23 @@ int SetWindowRgn(HWND hWnd, HRGN hRgn, BOOL bRedraw) {
     if (!IsWindow(hWnd)) {
         return 0;
     }
-    hWnd->SetRegion(hRgn, bRedraw != FALSE);
+    WindowOf(hWnd)->SetRegion(hRgn, bRedraw != FALSE);
     return 1;
 }
 
 HMENU GetSystemMenu(HWND hWnd, BOOL bRevert) {
-    if (!IsWindow(hWnd) || !(hWnd->Style() & WS_SYSMENU)) {
+    if (!IsWindow(hWnd) || !(WindowOf(hWnd)->Style() & WS_SYSMENU)) {
         return nullptr;
     }
-    return hWnd->SystemMenu(bRevert != FALSE);
+    return WindowOf(hWnd)->SystemMenu(bRevert != FALSE);
 }
 
 BOOL AppendMenu(HMENU hMenu, UINT uFlags, UINT_PTR uIDNewItem, LPCTSTR lpNewItem) {
     if (hMenu == nullptr) {
         return FALSE;
     }
-    hMenu->Append({uFlags, static_cast<UINT>(uIDNewItem), lpNewItem != nullptr ? lpNewItem : ""});
+    platform::MenuOf(hMenu)->Append(
+        {uFlags, static_cast<UINT>(uIDNewItem), lpNewItem != nullptr ? lpNewItem : ""});
     return TRUE;
 }
 
@@ -162,7 +167,7 @@ BOOL InvalidateRect(HWND hWnd, const RECT*, BOOL bErase) {
     if (!IsWindow(hWnd)) {
         return FALSE;
     }
-    hWnd->Invalidate(bErase != FALSE);
+    WindowOf(hWnd)->Invalidate(bErase != FALSE);
     return TRUE;
 }
 
@@ -180,10 +185,10 @@ BOOL RedrawWindow(HWND hWnd, const RECT*, HRGN, UINT flags) {
         return FALSE;
     }
     if (flags & RDW_FRAME) {
-        hWnd->InvalidateFrame();
+        WindowOf(hWnd)->InvalidateFrame();
     }
     if (flags & RDW_INVALIDATE) {
-        hWnd->Invalidate((flags & RDW_ERASE) != 0);
+        WindowOf(hWnd)->Invalidate((flags & RDW_ERASE) != 0);
     }
     if (flags & RDW_UPDATENOW) {
         UpdateWindow(hWnd);
@@ -196,7 +201,7 @@ HDC BeginPaint(HWND hWnd, PAINTSTRUCT* lpPaint) {
         return nullptr;
     }
     *lpPaint = PAINTSTRUCT{};
-    lpPaint->hdc = hWnd->BeginPaint();
+    lpPaint->hdc = WindowOf(hWnd)->BeginPaint();
     GetClientRect(hWnd, &lpPaint->rcPaint);
     return lpPaint->hdc;
 }
@@ -206,19 +211,19 @@ BOOL EndPaint(HWND hWnd, const PAINTSTRUCT* lpPaint) {
         return FALSE;
     }
     if (IsWindow(hWnd)) {
-        hWnd->EndPaint(lpPaint->hdc);
+        WindowOf(hWnd)->EndPaint(lpPaint->hdc);
     } else {
-        delete lpPaint->hdc; // the window went while its paint was under way
+        delete DcOf(lpPaint->hdc); // the window went while its paint was under way
     }
     return TRUE;
 }
 
 HDC GetDC(HWND hWnd) {
-    return IsWindow(hWnd) ? hWnd->GetDC(false) : nullptr;
+    return IsWindow(hWnd) ? WindowOf(hWnd)->GetDC(false) : nullptr;
 }
 
 HDC GetWindowDC(HWND hWnd) {
-    return IsWindow(hWnd) ? hWnd->GetDC(true) : nullptr;
+    return IsWindow(hWnd) ? WindowOf(hWnd)->GetDC(true) : nullptr;
 }
 
 int ReleaseDC(HWND hWnd, HDC hDC) {
@@ -226,9 +231,9 @@ int ReleaseDC(HWND hWnd, HDC hDC) {
         return 0;
     }
     if (IsWindow(hWnd)) {
-        hWnd->ReleaseDC(hDC);
+        WindowOf(hWnd)->ReleaseDC(hDC);
     } else {
-        delete hDC;
+        delete DcOf(hDC);
     }
     return 1;
 }

@@ -43,7 +43,8 @@ BOOL _TrackMouseEvent(LPTRACKMOUSEEVENT lpEventTrack) {
         platform::TrackingFails() || !platform::Window::IsWindow(lpEventTrack->hwndTrack)) {
         return FALSE;
     }
-    return lpEventTrack->hwndTrack->TrackMouse(lpEventTrack->dwFlags, lpEventTrack->dwHoverTime);
+    return platform::WindowOf(lpEventTrack->hwndTrack)
+        ->TrackMouse(lpEventTrack->dwFlags, lpEventTrack->dwHoverTime);
 }
 
 void Sleep(DWORD dwMilliseconds) {

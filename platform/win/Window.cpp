@@ -17,8 +17,8 @@ namespace platform {
 
 namespace {
 
-std::unordered_set<const Window*>& LiveWindows() {
-    static std::unordered_set<const Window*> windows;
+std::unordered_set<const HWND__*>& LiveWindows() {
+    static std::unordered_set<const HWND__*> windows;
     return windows;
 }
 
@@ -52,8 +52,8 @@ Window::~Window() {
     LiveWindows().erase(this);
 }
 
-bool Window::IsWindow(const Window* pWindow) {
-    return pWindow != nullptr && LiveWindows().count(pWindow) != 0;
+bool Window::IsWindow(HWND hWnd) {
+    return hWnd != nullptr && LiveWindows().count(hWnd) != 0;
 }
 
 Window* Window::AdoptTopLevel(std::unique_ptr<Window> window) {
@@ -101,7 +101,7 @@ LRESULT Window::Send(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CALLBACK Window::ClassWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    return hWnd->ClassProc(message, wParam, lParam);
+    return WindowOf(hWnd)->ClassProc(message, wParam, lParam);
 }
 
 void Window::Post(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -218,7 +218,7 @@ void Window::SetText(const std::string& text) {
 void Window::SetFont(HFONT font) {
     m_font = font;
     if (m_widget != nullptr && font != nullptr) {
-        m_widget->setFont(font->Font());
+        m_widget->setFont(ObjectOf(font)->Font());
     }
 }
 

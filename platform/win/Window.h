@@ -22,6 +22,7 @@ class QWidget;
 namespace platform {
 
 class DrawingSurface;
+class Menu;
 
 struct WindowParams {
     Window* parent = nullptr;
@@ -32,7 +33,7 @@ struct WindowParams {
     std::string text;
 };
 
-class Window {
+class Window : public HWND__ {
 public:
     explicit Window(const WindowParams& params);
     virtual ~Window();
@@ -49,7 +50,7 @@ public:
     WNDPROC Proc() const { return m_proc; }
     void SetProc(WNDPROC proc) { m_proc = proc; }
     // Whether the window still exists (a posted message may outlive it).
-    static bool IsWindow(const Window* pWindow);
+    static bool IsWindow(HWND hWnd);
 
     // Family and identity.
     Window* Parent() const { return m_parent; }
@@ -188,5 +189,10 @@ public:
     virtual void Disown() = 0;
     virtual bool BaseEvent(QEvent* event) = 0;
 };
+
+// The window behind a handle.
+inline Window* WindowOf(HWND hWnd) {
+    return static_cast<Window*>(hWnd);
+}
 
 } // namespace platform

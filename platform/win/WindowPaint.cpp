@@ -87,14 +87,14 @@ void Window::ApplyRegion() {
     // On a scaled screen the region's curves run through device pixels: the widget shows every
     // logical pixel they touch, and its surface is clear outside them (ClearOutsideRegion).
     const PixelGrid& grid = m_surface->Grid();
-    m_widget->setMask(grid.IsUnscaled() ? m_region->Region()
-                                        : grid.Cover(m_region->DeviceRegion(grid)));
+    m_widget->setMask(grid.IsUnscaled() ? ObjectOf(m_region)->Region()
+                                        : grid.Cover(ObjectOf(m_region)->DeviceRegion(grid)));
 }
 
 void Window::ClearOutsideRegion() {
     const PixelGrid& grid = m_surface->Grid();
     if (m_region != nullptr && !grid.IsUnscaled()) {
-        m_surface->ClearOutside(m_region->DeviceRegion(grid));
+        m_surface->ClearOutside(ObjectOf(m_region)->DeviceRegion(grid));
     }
 }
 
@@ -133,7 +133,7 @@ void Window::EnsureSurface() {
 }
 
 void Window::DropDC(HDC hdc) {
-    delete hdc;
+    delete DcOf(hdc);
     SurfaceReleased();
 }
 
@@ -154,7 +154,7 @@ void Window::EraseBackground(HDC hdc) {
         FillRect(hdc, &rc, brush);
     } else if (hdc != nullptr) {
         // The device context already paints on the surface: clear through its painter.
-        QPainter& clear = hdc->Painter();
+        QPainter& clear = DcOf(hdc)->Painter();
         clear.save();
         clear.setCompositionMode(QPainter::CompositionMode_Clear);
         clear.fillRect(QRect(QPoint(0, 0), ClientRect().size()), Qt::transparent);

@@ -42,7 +42,7 @@ void ControlHost::Attach(CWnd& control, LPCTSTR className, LPCTSTR text, DWORD s
 
 QImage Repaint(CWnd& wnd) {
     wnd.UpdateWindow();
-    return wnd.m_hWnd->Surface().convertToFormat(QImage::Format_RGB32);
+    return platform::WindowOf(wnd.m_hWnd)->Surface().convertToFormat(QImage::Format_RGB32);
 }
 
 QImage RenderItem(CButton& button, UINT itemState, QSize size) {

@@ -22,7 +22,7 @@ protected:
     void Move() { button.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(20, 10)); }
     CRect RegionBox() {
         CRect box;
-        CRgn::FromHandle(button.m_hWnd->Region())->GetRgnBox(box);
+        CRgn::FromHandle(platform::WindowOf(button.m_hWnd)->Region())->GetRgnBox(box);
         return box;
     }
 };
@@ -31,9 +31,9 @@ protected:
 
 TEST_F(GradientButtonHover, AttachingMakesTheButtonOwnerDrawnAndRounded) {
     EXPECT_EQ(button.GetStyle() & BS_TYPEMASK, BS_OWNERDRAW);
-    ASSERT_NE(button.m_hWnd->Region(), nullptr);
+    ASSERT_NE(platform::WindowOf(button.m_hWnd)->Region(), nullptr);
     EXPECT_EQ(RegionBox(), CRect(0, 0, 88, 27));
-    CRgn* region = CRgn::FromHandle(button.m_hWnd->Region());
+    CRgn* region = CRgn::FromHandle(platform::WindowOf(button.m_hWnd)->Region());
     EXPECT_FALSE(region->PtInRegion(0, 0));
     EXPECT_FALSE(region->PtInRegion(87, 26));
     EXPECT_TRUE(region->PtInRegion(44, 0));
@@ -96,10 +96,11 @@ TEST_F(GradientButtonHover, FailedTrackingRequestIsRepeatedOnTheNextMove) {
 TEST_F(GradientButtonHover, EraseRequestLeavesEveryPixel) {
     button.SendMessage(WM_MOUSEHOVER);
     const QImage before = test::Repaint(button);
-    HDC hdc = button.m_hWnd->GetDC(false);
+    HDC hdc = platform::WindowOf(button.m_hWnd)->GetDC(false);
     EXPECT_TRUE(button.SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(hdc)));
-    button.m_hWnd->ReleaseDC(hdc);
-    EXPECT_EQ(button.m_hWnd->Surface().convertToFormat(QImage::Format_RGB32), before);
+    platform::WindowOf(button.m_hWnd)->ReleaseDC(hdc);
+    EXPECT_EQ(platform::WindowOf(button.m_hWnd)->Surface().convertToFormat(QImage::Format_RGB32),
+              before);
     // A repaint with erasing draws the same pixels again.
     button.Invalidate(TRUE);
     EXPECT_EQ(test::Repaint(button), before);

@@ -41,7 +41,7 @@ protected:
                     CRect(kButton.left(), kButton.top(), kButton.left() + kButton.width(),
                           kButton.top() + kButton.height()),
                     1000);
-        top = host.Window().m_hWnd->Widget();
+        top = platform::WindowOf(host.Window().m_hWnd)->Widget();
         ASSERT_TRUE(test::MoveToScreen(top, GetParam()));
         image = test::Grab(top);
         test::KeepImage(image, QString("gradient-button-%1x").arg(GetParam()), 2);

@@ -25,7 +25,8 @@ protected:
                     CRect(kEdit.left(), kEdit.top(), kEdit.left() + kEdit.width(),
                           kEdit.top() + kEdit.height()),
                     1017);
-        ASSERT_TRUE(test::MoveToScreen(host.Window().m_hWnd->Widget(), GetParam()));
+        ASSERT_TRUE(
+            test::MoveToScreen(platform::WindowOf(host.Window().m_hWnd)->Widget(), GetParam()));
     }
 
     // Whether every device pixel `ring` pixels inside the edge of `box` has `color`.
@@ -54,7 +55,7 @@ protected:
 
 TEST_P(HoverFrameEditScale, HoverFrameIsAClosedLineOnTheEdge) {
     edit.SendMessage(WM_MOUSEHOVER);
-    const QImage image = test::Grab(host.Window().m_hWnd->Widget());
+    const QImage image = test::Grab(platform::WindowOf(host.Window().m_hWnd)->Widget());
     test::KeepImage(image, QString("hover-frame-%1x").arg(GetParam()), 2);
     const QRect box = test::DeviceRect(kEdit, GetParam());
     // The one-pixel outline is the pen's width at the ratio, rounded; the hover fill follows.

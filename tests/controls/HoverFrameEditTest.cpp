@@ -25,7 +25,7 @@ protected:
 
     // Keeps what the widget shows: the frame on the surface and the text over it.
     void KeepShown(const QString& name) {
-        test::KeepImage(edit.m_hWnd->Widget()->grab().toImage(), name);
+        test::KeepImage(platform::WindowOf(edit.m_hWnd)->Widget()->grab().toImage(), name);
     }
 
     LRESULT Move() { return edit.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(5, 5)); }

@@ -16,7 +16,7 @@ namespace {
 // The name a screen reader reads for a control of the dialog (the application object the
 // dialog needs is the one the other dialog tests of this program define).
 std::string NameOf(CWnd& dlg, UINT id) {
-    QWidget* widget = dlg.GetDlgItem(static_cast<int>(id))->m_hWnd->Widget();
+    QWidget* widget = platform::WindowOf(dlg.GetDlgItem(static_cast<int>(id))->m_hWnd)->Widget();
     if (widget->focusProxy() != nullptr) {
         widget = widget->focusProxy(); // an address: the field the focus goes to
     }
@@ -30,7 +30,10 @@ TEST(SetupDialogNames, EveryControlIsNamedAfterItsCaptionOrLabel) {
     QTimer::singleShot(0, [&] {
         // On Linux Qt reports a combo box's current item as its name; the label is its
         // accessible-name property.
-        EXPECT_EQ(dlg.GetDlgItem(IDC_PORT)->m_hWnd->Widget()->accessibleName().toStdString(),
+        EXPECT_EQ(platform::WindowOf(dlg.GetDlgItem(IDC_PORT)->m_hWnd)
+                      ->Widget()
+                      ->accessibleName()
+                      .toStdString(),
                   "串口选择");
         EXPECT_EQ(NameOf(dlg, IDC_SERVER_IP), "服务器IP 1");
         EXPECT_EQ(NameOf(dlg, IDC_CENTRAL_IP), "中控IP 1");

@@ -39,9 +39,9 @@ protected:
     static void WhileOpen(const std::function<void(CSetupDialog&, QWidget*)>& body) {
         CSetupDialog dlg;
         QTimer::singleShot(0, [&] {
-            test::Grab(dlg.m_hWnd->Widget());
+            test::Grab(platform::WindowOf(dlg.m_hWnd)->Widget());
             QCoreApplication::processEvents();
-            body(dlg, dlg.m_hWnd->Widget());
+            body(dlg, platform::WindowOf(dlg.m_hWnd)->Widget());
             dlg.EndDialog(IDCANCEL);
         });
         ASSERT_EQ(dlg.DoModal(), IDCANCEL);
@@ -61,7 +61,7 @@ TEST_F(SetupDialogScaleTest, LabelsAndTitleAreDrawnAtTheDeviceResolution) {
             const QImage image = test::Grab(top);
             ASSERT_EQ(image.size(), test::DeviceRect(QRect(QPoint(), top->size()), ratio).size());
             int texts = 0;
-            for (const auto& child : dlg.m_hWnd->Children()) {
+            for (const auto& child : platform::WindowOf(dlg.m_hWnd)->Children()) {
                 if (!IsText(*child)) {
                     continue;
                 }
@@ -89,7 +89,7 @@ TEST_F(SetupDialogScaleTest, TextureIsScaledAsAPictureWithoutSeams) {
             const QImage image = test::Grab(top);
             // Device pixels next to a control may show a bit of it; leave a margin.
             std::vector<QRect> controls;
-            for (const auto& child : dlg.m_hWnd->Children()) {
+            for (const auto& child : platform::WindowOf(dlg.m_hWnd)->Children()) {
                 controls.push_back(
                     test::DeviceRect(child->WindowRect().adjusted(-1, -1, 1, 1), ratio));
             }
@@ -118,7 +118,7 @@ TEST_F(SetupDialogScaleTest, TextureIsScaledAsAPictureWithoutSeams) {
 TEST_F(SetupDialogScaleTest, ControlsKeepTheirPlacesInLogicalPixels) {
     WhileOpen([&](CSetupDialog& dlg, QWidget* top) {
         std::vector<QRect> unscaled;
-        for (const auto& child : dlg.m_hWnd->Children()) {
+        for (const auto& child : platform::WindowOf(dlg.m_hWnd)->Children()) {
             unscaled.push_back(child->WindowRect());
         }
         const QSize size = top->size();
@@ -126,7 +126,7 @@ TEST_F(SetupDialogScaleTest, ControlsKeepTheirPlacesInLogicalPixels) {
             ASSERT_TRUE(test::MoveToScreen(top, ratio)) << ratio;
             EXPECT_EQ(top->size(), size) << ratio;
             std::vector<QRect> scaled;
-            for (const auto& child : dlg.m_hWnd->Children()) {
+            for (const auto& child : platform::WindowOf(dlg.m_hWnd)->Children()) {
                 scaled.push_back(child->WindowRect());
             }
             EXPECT_EQ(scaled, unscaled) << ratio;

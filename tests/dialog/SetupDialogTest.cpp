@@ -185,8 +185,8 @@ TEST_F(SetupDialogTest, RejectedMacBoxIsReportedOnceAndSendsNothing) {
             Click(dlg, IDC_WRITE_MAC);
             EXPECT_EQ(m_messages.size(), 1U) << bad;
             EXPECT_TRUE(m_com1.Idle()) << bad;
-            EXPECT_EQ(dlg.m_hWnd->Widget()->focusWidget(),
-                      dlg.GetDlgItem(IDC_MAC3)->m_hWnd->Widget())
+            EXPECT_EQ(platform::WindowOf(dlg.m_hWnd)->Widget()->focusWidget(),
+                      platform::WindowOf(dlg.GetDlgItem(IDC_MAC3)->m_hWnd)->Widget())
                 << bad;
         }
         m_messages.clear();
@@ -222,9 +222,11 @@ TEST_F(SetupDialogTest, MissingDeviceIsReportedAndTheOtherPortStillWorks) {
 class SetupDialogLookTest : public SetupDialogTest {
 protected:
     static QImage Painted(CWnd* pWnd) {
-        pWnd->m_hWnd->Invalidate(true);
-        pWnd->m_hWnd->Widget()->grab(); // renders through the window's own paint
-        return pWnd->m_hWnd->Surface();
+        platform::WindowOf(pWnd->m_hWnd)->Invalidate(true);
+        platform::WindowOf(pWnd->m_hWnd)
+            ->Widget()
+            ->grab(); // renders through the window's own paint
+        return platform::WindowOf(pWnd->m_hWnd)->Surface();
     }
 
     static std::set<QRgb> OpaqueColours(const QImage& image) {
@@ -253,7 +255,7 @@ TEST_F(SetupDialogLookTest, TextureCoversTheClientAreaFromTheTopLeft) {
         }
         const QString dir = qEnvironmentVariable("TAVRIN_ARTIFACTS") + "/dialog";
         std::filesystem::create_directories(dir.toStdString());
-        dlg.m_hWnd->Widget()->grab().save(dir + "/setup-dialog.png");
+        platform::WindowOf(dlg.m_hWnd)->Widget()->grab().save(dir + "/setup-dialog.png");
     });
 }
 
@@ -280,7 +282,7 @@ TEST_F(SetupDialogLookTest, TextureFillsSurfacesOfAnySize) {
 TEST_F(SetupDialogLookTest, LabelsAndTitleDrawOnlyTheirBlueOnTheBackground) {
     WhileOpen([&](CSetupDialog& dlg) {
         int labels = 0;
-        for (const auto& child : dlg.m_hWnd->Children()) {
+        for (const auto& child : platform::WindowOf(dlg.m_hWnd)->Children()) {
             const bool label = child->Id() == platform::kUnnamedControlId;
             const bool title = child->Id() == IDC_TITLE;
             if (!label && !title) {
@@ -298,7 +300,7 @@ TEST_F(SetupDialogLookTest, LabelsAndTitleDrawOnlyTheirBlueOnTheBackground) {
 TEST_F(SetupDialogLookTest, ColourQueriesSetFontsOnceAndLeaveOtherControlsAlone) {
     WhileOpen([&](CSetupDialog& dlg) {
         CWnd* label = nullptr;
-        for (const auto& child : dlg.m_hWnd->Children()) {
+        for (const auto& child : platform::WindowOf(dlg.m_hWnd)->Children()) {
             if (child->Id() == platform::kUnnamedControlId) {
                 label = CWnd::FromHandle(child.get());
                 break;

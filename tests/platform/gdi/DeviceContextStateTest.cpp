@@ -22,7 +22,9 @@ TEST(DeviceContextState, FreshContextHasWin32Defaults) {
     EXPECT_EQ(dc.GetBkColor(), RGB(255, 255, 255));
     EXPECT_EQ(dc.GetTextColor(), RGB(0, 0, 0));
     EXPECT_EQ(dc.GetCurrentPosition(), CPoint(0, 0));
-    EXPECT_EQ(static_cast<HFONT>(GetStockObject(SYSTEM_FONT))->Font().pixelSize(), 12);
+    EXPECT_EQ(
+        platform::ObjectOf(static_cast<HFONT>(GetStockObject(SYSTEM_FONT)))->Font().pixelSize(),
+        12);
 }
 
 TEST(DeviceContextState, FromHandleGivesTheContextsOwnWrapper) {
@@ -167,16 +169,17 @@ TEST(GdiObjectLifetime, StockObjectsSurviveDeleteObject) {
         CBrush wrapper;
         ASSERT_TRUE(wrapper.Attach(GetStockObject(BLACK_BRUSH)));
     } // the wrapper's destructor deletes nothing
-    EXPECT_EQ(static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH))->Color(), RGB(0, 0, 0));
+    EXPECT_EQ(platform::ObjectOf(static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)))->Color(),
+              RGB(0, 0, 0));
     // The typed getter hands out the same brushes and never a pen or font as a brush.
     EXPECT_EQ(GetStockBrush(NULL_BRUSH), GetStockObject(NULL_BRUSH));
-    EXPECT_TRUE(GetStockBrush(NULL_BRUSH)->IsNull());
+    EXPECT_TRUE(platform::ObjectOf(GetStockBrush(NULL_BRUSH))->IsNull());
     EXPECT_EQ(GetStockBrush(BLACK_PEN), nullptr);
     EXPECT_EQ(GetStockBrush(SYSTEM_FONT), nullptr);
     HBRUSH face = GetSysColorBrush(COLOR_3DFACE);
     EXPECT_TRUE(DeleteObject(face));
     EXPECT_EQ(GetSysColorBrush(COLOR_3DFACE), face);
-    EXPECT_EQ(face->Color(), RGB(212, 208, 200));
+    EXPECT_EQ(platform::ObjectOf(face)->Color(), RGB(212, 208, 200));
     EXPECT_EQ(GetStockObject(9), nullptr);
 }
 
@@ -185,7 +188,7 @@ TEST(GdiObjectLifetime, WrappersFollowTheirHandles) {
     EXPECT_FALSE(pen.DeleteObject());
     ASSERT_TRUE(pen.CreatePen(PS_SOLID, 0, RGB(1, 2, 3)));
     EXPECT_FALSE(pen.CreatePen(PS_SOLID, 1, RGB(1, 2, 3))); // already holds a pen
-    EXPECT_EQ(static_cast<HPEN>(pen)->Width(), 1);
+    EXPECT_EQ(platform::ObjectOf(static_cast<HPEN>(pen))->Width(), 1);
     EXPECT_EQ(CPen::FromHandle(pen), &pen);
     HGDIOBJ handle = pen.Detach();
     CGdiObject* temporary = CGdiObject::FromHandle(handle);

@@ -103,8 +103,8 @@ TEST_F(ImageResources, BitmapLoadsByIdAndUnknownIdsFail) {
 
     CBitmap bitmap;
     ASSERT_TRUE(bitmap.LoadBitmap(kBackgroundId));
-    EXPECT_EQ(static_cast<HBITMAP>(bitmap)->Image().size(), QSize(53, 20));
-    EXPECT_EQ(static_cast<HBITMAP>(bitmap)->Image().pixel(0, 0), qRgb(1, 2, 3));
+    EXPECT_EQ(platform::ObjectOf(static_cast<HBITMAP>(bitmap))->Image().size(), QSize(53, 20));
+    EXPECT_EQ(platform::ObjectOf(static_cast<HBITMAP>(bitmap))->Image().pixel(0, 0), qRgb(1, 2, 3));
 
     CBitmap missing;
     EXPECT_FALSE(missing.LoadBitmap(999));
@@ -151,10 +151,10 @@ TEST_F(ImageResources, IconsKeepAllSizesAndDrawThroughTheirMask) {
     const HICON icon = platform::LoadIconResource(kIconId);
     ASSERT_NE(icon, nullptr);
     EXPECT_EQ(platform::LoadIconResource(kIconId), icon); // shared, loaded once
-    ASSERT_EQ(icon->Images().size(), 2u);
-    EXPECT_EQ(icon->Image(16).size(), QSize(16, 16));
-    EXPECT_EQ(icon->Image(32).size(), QSize(32, 32));
-    EXPECT_EQ(icon->Image(48).size(), QSize(48, 48)); // scaled from the nearest
+    ASSERT_EQ(platform::IconOf(icon)->Images().size(), 2u);
+    EXPECT_EQ(platform::IconOf(icon)->Image(16).size(), QSize(16, 16));
+    EXPECT_EQ(platform::IconOf(icon)->Image(32).size(), QSize(32, 32));
+    EXPECT_EQ(platform::IconOf(icon)->Image(48).size(), QSize(48, 48)); // scaled from the nearest
 
     Canvas canvas(40, 40, kPaper);
     ASSERT_TRUE(canvas.Dc().DrawIcon(3, 4, icon));

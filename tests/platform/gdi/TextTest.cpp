@@ -34,8 +34,8 @@ TEST(Fonts, PointSizesConvertAt96DpiTruncating) {
         CFont font;
         ASSERT_TRUE(font.CreatePointFont(tenths, "宋体"));
         const HFONT handle = font;
-        EXPECT_EQ(handle->Font().pixelSize(), pixels) << tenths;
-        const LOGFONT& logFont = handle->LogFont();
+        EXPECT_EQ(platform::ObjectOf(handle)->Font().pixelSize(), pixels) << tenths;
+        const LOGFONT& logFont = platform::ObjectOf(handle)->LogFont();
         EXPECT_EQ(logFont.lfHeight, -pixels);
         EXPECT_STREQ(logFont.lfFaceName, "宋体");
     }
@@ -49,14 +49,14 @@ TEST(Fonts, SongFaceResolvesToAnInstalledMingFace) {
     for (const char* face : {"宋体", "\xCB\xCE\xCC\xE5", "SimSun", "NSimSun", ""}) {
         CFont font;
         ASSERT_TRUE(font.CreatePointFont(110, face));
-        const QFont qtFont = static_cast<HFONT>(font)->Font();
+        const QFont qtFont = platform::ObjectOf(static_cast<HFONT>(font))->Font();
         EXPECT_EQ(qtFont.family(), "AR PL UMing CN") << face;
         EXPECT_EQ(QFontInfo(qtFont).family(), "AR PL UMing CN") << face;
         EXPECT_EQ(qtFont.styleStrategy() & QFont::NoAntialias, QFont::NoAntialias);
     }
     CFont other;
     ASSERT_TRUE(other.CreatePointFont(90, "No Such Face Here"));
-    EXPECT_FALSE(static_cast<HFONT>(other)->Font().family().isEmpty());
+    EXPECT_FALSE(platform::ObjectOf(static_cast<HFONT>(other))->Font().family().isEmpty());
 }
 
 TEST(Text, ExtentsMeasureTheRawStringAmpersandsIncluded) {

@@ -49,7 +49,7 @@ protected:
 
 TEST_F(HostedControl, IsAHiddenChildThatDiesWithItsWindow) {
     EXPECT_EQ(parent.GetDlgItem(1014), &wnd);
-    EXPECT_FALSE(wnd.m_hWnd->Widget()->isVisible());
+    EXPECT_FALSE(platform::WindowOf(wnd.m_hWnd)->Widget()->isVisible());
     CWnd unknown;
     EXPECT_FALSE(unknown.CreateControl(CLSID{}, "", WS_CHILD, RECT{}, &parent, 1015));
     EXPECT_EQ(ProbeControl::s_live, 1);

@@ -23,7 +23,7 @@ constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 
 COLORREF SurfaceAt(const CWnd& wnd, int x, int y) {
-    return platform::ToColorRef(wnd.m_hWnd->Surface().pixel(x, y));
+    return platform::ToColorRef(platform::WindowOf(wnd.m_hWnd)->Surface().pixel(x, y));
 }
 
 void Fill(CDC& dc, RECT rect, COLORREF color) {
@@ -90,14 +90,17 @@ TEST_F(SharedPainter, AResizeWhileAContextDrawsKeepsTheDrawingAndRepaintsAtTheNe
             wintest::Flush(); // the window paints while the context is still on it
             Fill(dc, {4, 0, 8, 4}, kBlue);
         }
-        const QImage& surface = box.m_hWnd->Surface();
+        const QImage& surface = platform::WindowOf(box.m_hWnd)->Surface();
         ASSERT_EQ(surface.size(), grown);
         EXPECT_EQ(SurfaceAt(box, 6, 2), kBlue);
 
         wintest::Flush();
         // Painted again at the new size: the frame runs along the new right edge.
         const COLORREF frame = SurfaceAt(box, 0, grown.height() / 2);
-        EXPECT_EQ(qAlpha(box.m_hWnd->Surface().pixel(grown.width() - 1, grown.height() / 2)), 255);
+        EXPECT_EQ(qAlpha(platform::WindowOf(box.m_hWnd)
+                             ->Surface()
+                             .pixel(grown.width() - 1, grown.height() / 2)),
+                  255);
         EXPECT_EQ(SurfaceAt(box, grown.width() - 1, grown.height() / 2), frame);
     });
 }
@@ -123,7 +126,7 @@ TEST_F(SharedPainter, AContextTakenInDrawItemDrawsBesideThePaintsContext) {
     CTwoContextButton button;
     CDialog dialog(m_template);
     wintest::RunModal(dialog, [&] {
-        ASSERT_TRUE(button.SubclassWindow(dialog.m_hWnd->FindChild(kButtonId)));
+        ASSERT_TRUE(button.SubclassWindow(platform::WindowOf(dialog.m_hWnd)->FindChild(kButtonId)));
         button.Invalidate();
         wintest::Flush();
         ASSERT_GT(button.draws, 0);

@@ -63,7 +63,7 @@ QWidget* WidgetOf(const CWnd& wnd) {
 }
 
 QWidget* WidgetOf(HWND hWnd) {
-    return platform::Window::IsWindow(hWnd) ? hWnd->Widget() : nullptr;
+    return platform::Window::IsWindow(hWnd) ? platform::WindowOf(hWnd)->Widget() : nullptr;
 }
 
 int FocusedId() {
