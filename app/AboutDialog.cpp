@@ -1,6 +1,6 @@
 #include "app/AboutDialog.h"
 
-#include "platform/win/MessageMapEntries.h"
+#include "platform/afx/MessageMapEntries.h"
 #include "res/Resource.h"
 
 BEGIN_MESSAGE_MAP(CAboutDialog, CDialog)

@@ -1,7 +1,7 @@
 // The About box, reached from the setup dialog's system menu.
 #pragma once
 
-#include "platform/win/CDialog.h"
+#include "platform/afx/CDialog.h"
 
 class CAboutDialog : public CDialog {
 public:

@@ -1,8 +1,8 @@
 #include "app/SetupApp.h"
 
 #include "dialog/SetupDialog.h"
-#include "platform/Afx.h"
-#include "platform/ole/ControlContainer.h"
+#include "platform/afx/Afx.h"
+#include "platform/afx/ControlContainer.h"
 
 #include <cstdio>
 

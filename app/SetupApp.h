@@ -1,7 +1,7 @@
 // The application: runs the device setup dialog as the whole life of the program.
 #pragma once
 
-#include "platform/win/CWinApp.h"
+#include "platform/afx/CWinApp.h"
 
 class CSetupApp : public CWinApp {
 public:

@@ -1,8 +1,8 @@
 // The caption of the gradient button: how much of the window text is drawn and where.
 #pragma once
 
-#include "platform/base/CString.h"
-#include "platform/gdi/CRect.h"
+#include "platform/afx/CRect.h"
+#include "platform/afx/CString.h"
 
 namespace caption {
 

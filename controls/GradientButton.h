@@ -2,7 +2,7 @@
 // vertical gradient, inner border lines while hovered or focused, and its caption centred.
 #pragma once
 
-#include "platform/Afx.h"
+#include "platform/afx/Afx.h"
 
 class CGradientButton : public CButton {
 public:

@@ -2,7 +2,7 @@
 // the current look, one table per combination of hover and emphasis.
 #pragma once
 
-#include "platform/base/WinDef.h"
+#include <windows.h>
 
 namespace gradient {
 

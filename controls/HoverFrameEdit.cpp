@@ -1,6 +1,6 @@
 #include "controls/HoverFrameEdit.h"
 
-#include "platform/win/CPaintDC.h"
+#include "platform/afx/CPaintDC.h"
 
 namespace {
 

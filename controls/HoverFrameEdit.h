@@ -2,7 +2,7 @@
 // green rectangle while the pointer hovers over it.
 #pragma once
 
-#include "platform/Afx.h"
+#include "platform/afx/Afx.h"
 
 class CHoverFrameEdit : public CEdit {
 public:

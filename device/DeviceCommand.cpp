@@ -1,7 +1,7 @@
 // Command frames.
 #include "device/DeviceCommand.h"
 
-#include "platform/ole/CByteArray.h"
+#include "platform/afx/CByteArray.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 // address octets or six MAC bytes). There is no length, checksum or terminator.
 #pragma once
 
-#include "platform/base/WinDef.h"
+#include <windows.h>
 
 #include <array>
 #include <cstddef>

@@ -1,7 +1,7 @@
 // The write operations.
 #include "device/DeviceWriter.h"
 
-#include "platform/ole/CByteArray.h"
+#include "platform/afx/CByteArray.h"
 
 #include <algorithm>
 

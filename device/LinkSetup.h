@@ -3,7 +3,7 @@
 #pragma once
 
 #include "device/SerialLink.h"
-#include "platform/base/CString.h"
+#include "platform/afx/CString.h"
 
 constexpr LPCTSTR kPortCom1 = TEXT("COM1");
 constexpr LPCTSTR kPortCom2 = TEXT("COM2");

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "device/SerialLink.h"
+#include "platform/afx/CWnd.h"
 #include "platform/comm/CommControlInterface.h"
-#include "platform/win/CWnd.h"
 
 class CMSComm : public CWnd, public SerialLink {
 public:

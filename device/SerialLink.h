@@ -2,7 +2,7 @@
 // the communications control. Each may throw the control's COleDispatchException.
 #pragma once
 
-#include "platform/ole/Variant.h"
+#include "platform/afx/Variant.h"
 
 class SerialLink {
 public:

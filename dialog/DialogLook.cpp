@@ -1,7 +1,7 @@
 #include "dialog/DialogLook.h"
 
-#include "platform/Afx.h"
-#include "platform/win/CPaintDC.h"
+#include "platform/afx/Afx.h"
+#include "platform/afx/CPaintDC.h"
 #include "res/Resource.h"
 
 void PaintTexturedBackground(CWnd* pWnd, CDC* pDC) {

@@ -1,8 +1,8 @@
 // Painting of the dialog's background and of its minimised icon.
 #pragma once
 
-#include "platform/gdi/CPoint.h"
-#include "platform/gdi/CSize.h"
+#include "platform/afx/CPoint.h"
+#include "platform/afx/CSize.h"
 
 class CDC;
 class CWnd;

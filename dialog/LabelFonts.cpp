@@ -1,9 +1,9 @@
 #include "dialog/LabelFonts.h"
 
-#include "platform/gdi/CDC.h"
-#include "platform/gdi/WinGdi.h"
+#include "platform/afx/CDC.h"
 #include "res/Resource.h"
 #include "res/Templates.h"
+#include <windows.h>
 
 HBRUSH CLabelFonts::ColorLabel(CDC* pDC, int nCtlID, HBRUSH hbrDefault) {
     if (nCtlID == IDC_STATIC) {

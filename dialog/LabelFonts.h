@@ -4,7 +4,7 @@
 // queries make nothing new.
 #pragma once
 
-#include "platform/gdi/CFont.h"
+#include "platform/afx/CFont.h"
 
 class CDC;
 

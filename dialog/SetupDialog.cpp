@@ -3,7 +3,7 @@
 #include "app/AboutDialog.h"
 #include "device/LinkSetup.h"
 #include "dialog/DialogLook.h"
-#include "platform/Afx.h"
+#include "platform/afx/Afx.h"
 #include "res/Resource.h"
 
 namespace {

@@ -7,9 +7,9 @@
 #include "device/DeviceWriter.h"
 #include "device/MSComm.h"
 #include "dialog/LabelFonts.h"
-#include "platform/win/CComboBox.h"
-#include "platform/win/CDialog.h"
-#include "platform/win/CIPAddressCtrl.h"
+#include "platform/afx/CComboBox.h"
+#include "platform/afx/CDialog.h"
+#include "platform/afx/CIPAddressCtrl.h"
 
 #include <array>
 

@@ -1,9 +1,9 @@
 // Makes the program's resources known to the framework when the program is loaded.
-#include "platform/gdi/ImageResources.h"
-#include "platform/gdi/WinGdi.h"
-#include "platform/win/Resources.h"
+#include "platform/afx/Resources.h"
+#include "platform/win32/gdi/ImageResources.h"
 #include "res/Resource.h"
 #include "res/Templates.h"
+#include <windows.h>
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The program's dialog templates and the values they share.
 #pragma once
 
-#include "platform/win/DialogTemplate.h"
+#include "platform/afx/DialogTemplate.h"
 
 namespace res {
 

@@ -1,9 +1,9 @@
 // The communications control's properties.
 #include "platform/comm/CommControl.h"
 
+#include "platform/afx/ControlRegistry.h"
 #include "platform/comm/CommErrors.h"
 #include "platform/comm/SerialPortDevice.h"
-#include "platform/ole/ControlRegistry.h"
 
 #include <span>
 #include <string>

@@ -3,9 +3,9 @@
 // (SerialPortDevice) opens, sets, writes and closes the port.
 #pragma once
 
+#include "platform/afx/DispatchControl.h"
 #include "platform/comm/CommControlInterface.h"
 #include "platform/comm/LineSettings.h"
-#include "platform/ole/DispatchControl.h"
 
 #include <memory>
 #include <string>

@@ -3,7 +3,7 @@
 // all take them from here.
 #pragma once
 
-#include "platform/ole/Guid.h"
+#include "platform/afx/Guid.h"
 
 namespace platform {
 

@@ -3,8 +3,8 @@
 // when the application enables control hosting. Every program that hosts the control links
 // this file as an object of its own (the tavrin_comm_registration library): in the layer's
 // static library nothing refers to it, so the linker would leave it out.
+#include "platform/afx/ControlContainer.h"
 #include "platform/comm/CommControl.h"
-#include "platform/ole/ControlContainer.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // The texts of the communications control's errors.
 #include "platform/comm/CommErrors.h"
 
+#include "platform/afx/COleDispatchException.h"
 #include "platform/comm/SerialPortDevice.h"
-#include "platform/ole/COleDispatchException.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #include "tests/controls/ControlHost.h"
 
-#include "platform/gdi/DeviceContext.h"
-#include "platform/win/Window.h"
+#include "platform/win32/gdi/DeviceContext.h"
+#include "platform/win32/user/Window.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -2,7 +2,7 @@
 // requests rendered into images, pixel colours and the images kept for people to look at.
 #pragma once
 
-#include "platform/Afx.h"
+#include "platform/afx/Afx.h"
 
 #include <QImage>
 #include <QString>

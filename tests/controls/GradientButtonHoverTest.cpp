@@ -4,7 +4,7 @@
 #include "tests/controls/ControlHost.h"
 #include "tests/controls/HostedButton.h"
 
-#include "platform/win/Window.h"
+#include "platform/win32/user/Window.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include "tests/controls/ButtonProbe.h"
 #include "tests/controls/ControlHost.h"
 
-#include "platform/win/Window.h"
+#include "platform/win32/user/Window.h"
 #include "support/ScaledScreen.h"
 
 #include <QWidget>

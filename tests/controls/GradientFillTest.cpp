@@ -4,7 +4,7 @@
 #include "tests/controls/ButtonProbe.h"
 #include "tests/controls/ControlHost.h"
 
-#include "platform/gdi/DeviceContext.h"
+#include "platform/win32/gdi/DeviceContext.h"
 
 #include <gtest/gtest.h>
 

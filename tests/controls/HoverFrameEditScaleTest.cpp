@@ -3,7 +3,7 @@
 #include "tests/controls/ControlHost.h"
 #include "tests/controls/EditProbe.h"
 
-#include "platform/win/Window.h"
+#include "platform/win32/user/Window.h"
 #include "support/ScaledScreen.h"
 
 #include <QWidget>

@@ -1,6 +1,6 @@
 // Command frames: the documented examples and edge cases.
 #include "device/DeviceCommand.h"
-#include "platform/ole/CByteArray.h"
+#include "platform/afx/CByteArray.h"
 
 #include <gtest/gtest.h>
 

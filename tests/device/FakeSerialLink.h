@@ -2,7 +2,7 @@
 #pragma once
 
 #include "device/SerialLink.h"
-#include "platform/ole/COleDispatchException.h"
+#include "platform/afx/COleDispatchException.h"
 
 #include <cstdio>
 #include <string>

@@ -3,8 +3,8 @@
 #include "device/MSComm.h"
 #include "device/DeviceWriter.h"
 #include "device/LinkSetup.h"
+#include "platform/afx/ControlContainer.h"
 #include "platform/comm/CommControl.h"
-#include "platform/ole/ControlContainer.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // its caption, every box by the label in front of it.
 #include "dialog/SetupDialog.h"
 
-#include "platform/ole/ControlContainer.h"
-#include "platform/win/Window.h"
+#include "platform/afx/ControlContainer.h"
+#include "platform/win32/user/Window.h"
 #include "res/Resource.h"
 
 #include <QAccessible>

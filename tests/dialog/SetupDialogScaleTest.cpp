@@ -3,11 +3,11 @@
 // unscaled rendering as before once the dialog is back on an unscaled screen.
 #include "dialog/SetupDialog.h"
 
-#include "platform/Afx.h"
-#include "platform/gdi/ImageResources.h"
-#include "platform/ole/ControlContainer.h"
-#include "platform/win/DialogTemplate.h"
-#include "platform/win/Window.h"
+#include "platform/afx/Afx.h"
+#include "platform/afx/ControlContainer.h"
+#include "platform/afx/DialogTemplate.h"
+#include "platform/win32/gdi/ImageResources.h"
+#include "platform/win32/user/Window.h"
 #include "res/Resource.h"
 #include "support/ScaledScreen.h"
 

@@ -1,35 +1,27 @@
 #!/usr/bin/env python3
-"""Checks that includes run one way. Inside platform/ the layers are base -> gdi -> win -> ole
--> comm, and a file includes only its own layer and the layers below it; platform/Afx.h, the
-program's view of the framework, sits above them all. The program's folders include no Qt
-header. Every include names its file from the top of the source tree ("platform/win/CWnd.h").
-The build compiles each layer with include directories that hold that layer and the ones
-below it alone, so it refuses an upward include in whatever the layer compiles; this check
-also reads the headers no file of their own layer includes, and relative paths, which the
-build would follow. The communications control's own files (platform/comm, not the folders
-below it that hold each system's serial device) build on every system: they include no Qt
-header, no system header and nothing from those folders. Usage: check_layers.py SOURCE_DIR"""
+"""Checks that includes run one way. The platform is three pieces: the Windows API of this
+system (platform/win32: the window engine, whose headers in platform/win32/include stand for
+<windows.h>), the class layer over that API (platform/afx) and the communications control
+(platform/comm). The engine includes nothing of the other two; the class layer and the
+control's shared files reach the API only through <windows.h> and include no Qt and no
+system header, so that they compile against the real Windows headers as well; the control's
+own files include nothing of the folders below them that hold each system's serial device.
+The program's folders include no Qt header. Every quoted include names its file from the top
+of the source tree ("platform/afx/CWnd.h"), the API headers among themselves excepted.
+The build refuses most of this by its include directories; this check also reads the headers
+nothing includes, and relative paths. Usage: check_layers.py SOURCE_DIR"""
 import pathlib
 import re
 import sys
 
-LAYERS = ['base', 'gdi', 'win', 'ole', 'comm']
-UMBRELLA = 'platform/Afx.h'
+ENGINE = 'platform/win32'
+API = 'platform/win32/include'
+CLASS_LAYER = 'platform/afx'
+CONTROL = 'platform/comm'
 PROGRAM_FOLDERS = ['app', 'dialog', 'device', 'controls', 'res']
-PORTABLE_FOLDER = 'platform/comm'
 SYSTEM_HEADER = re.compile(r'Q[A-Za-z]|(sys|linux|asm)/|(termios|unistd|fcntl|poll|pty|pwd|grp|'
-                           r'dirent|signal|windows)\.h$', re.IGNORECASE)
+                           r'dirent|signal)\.h$', re.IGNORECASE)
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
-
-
-def rank(path):
-    """The layer rank of a platform file or include, or None outside platform/."""
-    if path == UMBRELLA:
-        return len(LAYERS)
-    parts = path.split('/')
-    if len(parts) >= 3 and parts[0] == 'platform' and parts[1] in LAYERS:
-        return LAYERS.index(parts[1])
-    return None
 
 
 def includes(path):
@@ -39,32 +31,39 @@ def includes(path):
             yield number, match.group(1), match.group(2)
 
 
+def problem_of(name, kind, target, root):
+    """What is wrong with one include of file `name`, or None."""
+    portable = name.startswith(CLASS_LAYER + '/') or \
+        (name.startswith(CONTROL + '/') and name.count('/') == 2)
+    if kind == '"' and not name.startswith(API + '/') and not (root / target).is_file():
+        return 'is not named from the top of the source tree'
+    if name.startswith(ENGINE + '/') and kind == '"' and \
+            target.startswith(('platform/afx/', 'platform/comm/')):
+        return 'reaches from the engine into the layers above it'
+    if portable and kind == '"' and target.startswith(ENGINE + '/'):
+        return 'reaches into the engine instead of <windows.h>'
+    if portable and kind == '<' and SYSTEM_HEADER.match(target):
+        return 'is a Qt or system header in portable code'
+    if name.startswith(CLASS_LAYER + '/') and kind == '"' and target.startswith(CONTROL + '/'):
+        return 'reaches from the class layer into the communications control'
+    if name.startswith(CONTROL + '/') and name.count('/') == 2 and kind == '"' and \
+            target.startswith(CONTROL + '/') and target.count('/') > 2:
+        return "is one system's code in portable code"
+    if name.split('/')[0] in PROGRAM_FOLDERS and kind == '<' and re.match(r'Q[A-Za-z]', target):
+        return 'is a Qt header in the program'
+    return None
+
+
 def check(root):
     problems = []
     sources = [p for folder in PROGRAM_FOLDERS + ['platform'] for p in (root / folder).rglob('*')
                if p.suffix in ('.h', '.cpp')]
     for path in sorted(sources):
         name = path.relative_to(root).as_posix()
-        top = name.split('/')[0]
-        own = rank(name)
         for number, kind, target in includes(path):
-            where = '%s:%d: %s' % (name, number, target)
-            if kind == '"' and not (root / target).is_file():
-                problems.append(where + ' is not named from the top of the source tree')
-            elif top == 'platform' and kind == '"':
-                other = rank(target)
-                if other is None:
-                    problems.append(where + ' lies outside the platform layers')
-                elif own is not None and other > own:
-                    problems.append(where + ' is in a layer above ' + LAYERS[own])
-            elif top in PROGRAM_FOLDERS and kind == '<' and re.match(r'Q[A-Za-z]', target):
-                problems.append(where + ' is a Qt header in the program')
-            if path.parent == root / PORTABLE_FOLDER:
-                if kind == '<' and SYSTEM_HEADER.match(target):
-                    problems.append(where + ' is a Qt or system header in portable code')
-                elif kind == '"' and target.startswith(PORTABLE_FOLDER + '/') and \
-                        target.count('/') > 2:
-                    problems.append(where + " is one system's code in portable code")
+            problem = problem_of(name, kind, target, root)
+            if problem:
+                problems.append('%s:%d: %s %s' % (name, number, target, problem))
     return problems
 
 

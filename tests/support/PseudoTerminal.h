@@ -2,7 +2,7 @@
 // device, an environment variable set for one test, and process resource probes.
 #pragma once
 
-#include "platform/base/WinDef.h"
+#include <windows.h>
 
 #include <chrono>
 #include <gtest/gtest.h>

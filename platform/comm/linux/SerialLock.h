@@ -2,7 +2,7 @@
 // Port takes, so that the holder of a busy port can be named.
 #pragma once
 
-#include "platform/base/WinDef.h"
+#include <windows.h>
 
 #include <string>
 

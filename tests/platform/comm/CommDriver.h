@@ -1,11 +1,11 @@
 // Drives the communications control by its properties, as the program's wrapper does.
 #pragma once
 
+#include "platform/afx/CByteArray.h"
+#include "platform/afx/COleDispatchException.h"
 #include "platform/comm/CommControl.h"
 #include "platform/comm/CommErrors.h"
 #include "platform/comm/SerialPortDevice.h"
-#include "platform/ole/CByteArray.h"
-#include "platform/ole/COleDispatchException.h"
 
 #include <gtest/gtest.h>
 

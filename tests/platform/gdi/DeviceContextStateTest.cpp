@@ -1,12 +1,12 @@
 // Bookkeeping of device contexts: defaults, saved states, selections and object lifetime.
 #include "GdiCanvas.h"
 
-#include "platform/gdi/CBrush.h"
-#include "platform/gdi/CFont.h"
-#include "platform/gdi/CPen.h"
-#include "platform/gdi/GdiBrush.h"
-#include "platform/gdi/GdiFont.h"
-#include "platform/gdi/GdiPen.h"
+#include "platform/afx/CBrush.h"
+#include "platform/afx/CFont.h"
+#include "platform/afx/CPen.h"
+#include "platform/win32/gdi/GdiBrush.h"
+#include "platform/win32/gdi/GdiFont.h"
+#include "platform/win32/gdi/GdiPen.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,13 @@
 // Device contexts sharing one drawing surface: each draws with its own origin, clip and font
 // whatever the others did in between, a resize waits until the last context has gone, and on
 // a scaled grid the image holds device pixels.
-#include "platform/gdi/DrawingSurface.h"
-#include "platform/gdi/CBrush.h"
-#include "platform/gdi/CDC.h"
-#include "platform/gdi/CFont.h"
-#include "platform/gdi/ColorRef.h"
-#include "platform/gdi/DeviceContext.h"
-#include "platform/gdi/WinGdi.h"
+#include "platform/win32/gdi/DrawingSurface.h"
+#include "platform/afx/CBrush.h"
+#include "platform/afx/CDC.h"
+#include "platform/afx/CFont.h"
+#include "platform/win32/gdi/ColorRef.h"
+#include "platform/win32/gdi/DeviceContext.h"
+#include <windows.h>
 
 #include <QImage>
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 // real system.
 #include "GdiCanvas.h"
 
-#include "platform/gdi/WinGdi.h"
+#include <windows.h>
 
 #include <gtest/gtest.h>
 

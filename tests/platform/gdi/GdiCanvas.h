@@ -2,10 +2,10 @@
 // With a ratio, the image holds that many device pixels per logical pixel.
 #pragma once
 
-#include "platform/gdi/CDC.h"
-#include "platform/gdi/ColorRef.h"
-#include "platform/gdi/DeviceContext.h"
-#include "platform/gdi/PixelGrid.h"
+#include "platform/afx/CDC.h"
+#include "platform/win32/gdi/ColorRef.h"
+#include "platform/win32/gdi/DeviceContext.h"
+#include "platform/win32/gdi/PixelGrid.h"
 
 #include <QDir>
 #include <QImage>

@@ -1,9 +1,9 @@
 // Which wrapper stands for a handle, and that no wrapper outlives its handle.
 #include "GdiCanvas.h"
 
-#include "platform/gdi/CBrush.h"
-#include "platform/gdi/CPen.h"
-#include "platform/gdi/CRgn.h"
+#include "platform/afx/CBrush.h"
+#include "platform/afx/CPen.h"
+#include "platform/afx/CRgn.h"
 
 #include <gtest/gtest.h>
 

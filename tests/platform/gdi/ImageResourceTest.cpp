@@ -1,11 +1,11 @@
 // Bitmaps and icons loaded by resource id, pattern brushes made from them, DrawIcon.
 #include "GdiCanvas.h"
 
-#include "platform/gdi/CBitmap.h"
-#include "platform/gdi/CBrush.h"
-#include "platform/gdi/GdiBitmap.h"
-#include "platform/gdi/Icon.h"
-#include "platform/gdi/ImageResources.h"
+#include "platform/afx/CBitmap.h"
+#include "platform/afx/CBrush.h"
+#include "platform/win32/gdi/GdiBitmap.h"
+#include "platform/win32/gdi/Icon.h"
+#include "platform/win32/gdi/ImageResources.h"
 
 #include <QBuffer>
 #include <QFile>

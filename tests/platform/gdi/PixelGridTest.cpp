@@ -1,7 +1,7 @@
 // The grid of device pixels under a surface's logical pixels: the identity at ratio 1, the
 // rounded edges at fractional ratios, surfaces that meet their neighbours edge to edge, and
 // the logical pixels that device pixels touch.
-#include "platform/gdi/PixelGrid.h"
+#include "platform/win32/gdi/PixelGrid.h"
 
 #include <gtest/gtest.h>
 

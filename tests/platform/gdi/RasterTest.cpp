@@ -1,12 +1,12 @@
 // Pixel results of lines, figures, fills, edges and the focus rectangle.
 #include "GdiCanvas.h"
 
-#include "platform/gdi/CBitmap.h"
-#include "platform/gdi/CBrush.h"
-#include "platform/gdi/CPen.h"
-#include "platform/gdi/CRgn.h"
-#include "platform/gdi/GdiBitmap.h"
-#include "platform/win/WinUser.h"
+#include "platform/afx/CBitmap.h"
+#include "platform/afx/CBrush.h"
+#include "platform/afx/CPen.h"
+#include "platform/afx/CRgn.h"
+#include "platform/win32/gdi/GdiBitmap.h"
+#include <windows.h>
 
 #include <gtest/gtest.h>
 

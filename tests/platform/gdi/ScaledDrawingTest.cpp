@@ -3,11 +3,11 @@
 // device pixels.
 #include "GdiCanvas.h"
 
-#include "platform/gdi/CBitmap.h"
-#include "platform/gdi/CBrush.h"
-#include "platform/gdi/GdiBitmap.h"
-#include "platform/gdi/GdiBrush.h"
-#include "platform/gdi/PixelGrid.h"
+#include "platform/afx/CBitmap.h"
+#include "platform/afx/CBrush.h"
+#include "platform/win32/gdi/GdiBitmap.h"
+#include "platform/win32/gdi/GdiBrush.h"
+#include "platform/win32/gdi/PixelGrid.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Fonts, text extents and text drawing: DrawText and DrawState.
 #include "GdiCanvas.h"
 
-#include "platform/gdi/CFont.h"
-#include "platform/gdi/GdiFont.h"
+#include "platform/afx/CFont.h"
+#include "platform/win32/gdi/GdiFont.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>

@@ -1,9 +1,9 @@
 // Enabling the control container: the communications control can be hosted only after it.
 // (Kept in the first test file, since registration lasts for the whole program.)
-#include "platform/ole/ControlContainer.h"
+#include "platform/afx/ControlContainer.h"
+#include "platform/afx/ControlHost.h"
+#include "platform/afx/ControlRegistry.h"
 #include "platform/comm/CommControl.h"
-#include "platform/ole/ControlHost.h"
-#include "platform/ole/ControlRegistry.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Class identifiers, byte arrays and the byte-array automation value.
-#include "platform/ole/CByteArray.h"
-#include "platform/ole/Guid.h"
-#include "platform/ole/Variant.h"
+#include "platform/afx/CByteArray.h"
+#include "platform/afx/Guid.h"
+#include "platform/afx/Variant.h"
 
 #include <gtest/gtest.h>
 

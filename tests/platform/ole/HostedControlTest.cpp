@@ -1,10 +1,10 @@
 // A window reaching its hosted control: creation by class identifier, and property calls
 // by dispatch id with the framework's argument types.
-#include "platform/ole/COleDispatchException.h"
-#include "platform/ole/ControlHost.h"
-#include "platform/ole/ControlRegistry.h"
-#include "platform/win/CWnd.h"
-#include "platform/win/Window.h"
+#include "platform/afx/COleDispatchException.h"
+#include "platform/afx/CWnd.h"
+#include "platform/afx/ControlHost.h"
+#include "platform/afx/ControlRegistry.h"
+#include "platform/win32/user/Window.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
 // What a screen reader or UI automation finds in a dialog made from a template: buttons
 // by their captions, input controls by the labels beside them.
-#include "platform/win/DialogTemplate.h"
-#include "platform/win/DialogWindow.h"
+#include "platform/afx/DialogTemplate.h"
+#include "platform/win32/user/DialogWindow.h"
 
 #include <QAccessible>
 #include <QWidget>

@@ -1,5 +1,5 @@
 // The byte exchange: optional blanks or tabs around an unsigned decimal number 0 to 255.
-#include "platform/win/CDataExchange.h"
+#include "platform/afx/CDataExchange.h"
 
 #include <gtest/gtest.h>
 #include <optional>

@@ -2,10 +2,10 @@
 // system menu and the modal run.
 #include "WinTestSupport.h"
 
-#include "platform/win/CDataExchange.h"
-#include "platform/win/CMenu.h"
-#include "platform/win/DialogResource.h"
-#include "platform/win/MessageMapEntries.h"
+#include "platform/afx/CDataExchange.h"
+#include "platform/afx/CMenu.h"
+#include "platform/afx/MessageMapEntries.h"
+#include "platform/win32/user/DialogResource.h"
 
 #include <QAction>
 #include <QApplication>

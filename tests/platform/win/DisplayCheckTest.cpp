@@ -1,6 +1,6 @@
 // The display check: which displays it tries for which request, what it says when none
 // answers, how it reads X display names, and its probe against real sockets.
-#include "platform/win/DisplayCheck.h"
+#include "platform/win32/user/DisplayCheck.h"
 
 #include <QTemporaryDir>
 #include <arpa/inet.h>

@@ -2,9 +2,9 @@
 // with the application name, and dispatch goes on.
 #include "WinTestSupport.h"
 
-#include "platform/win/CException.h"
-#include "platform/win/CWinApp.h"
-#include "platform/win/MessageMapEntries.h"
+#include "platform/afx/CException.h"
+#include "platform/afx/CWinApp.h"
+#include "platform/afx/MessageMapEntries.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 // The IP address control: typing, moving between fields, clamping, pasting and reading.
 #include "WinTestSupport.h"
 
-#include "platform/win/CIPAddressCtrl.h"
+#include "platform/afx/CIPAddressCtrl.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -3,8 +3,8 @@
 // with the mouse, so that a device path in it can be copied.
 #include "WinTestSupport.h"
 
-#include "platform/win/AfxMessageBox.h"
-#include "platform/win/CWinApp.h"
+#include "platform/afx/AfxMessageBox.h"
+#include "platform/afx/CWinApp.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,8 +1,8 @@
 // Message maps: dispatch to typed handlers, chaining to the base class's map, Default().
-#include "platform/gdi/CDC.h"
-#include "platform/win/CWnd.h"
-#include "platform/win/MessageMapEntries.h"
-#include "platform/win/Window.h"
+#include "platform/afx/CDC.h"
+#include "platform/afx/CWnd.h"
+#include "platform/afx/MessageMapEntries.h"
+#include "platform/win32/user/Window.h"
 
 #include <gtest/gtest.h>
 #include <vector>

@@ -1,10 +1,10 @@
 // Hover and leave notifications through _TrackMouseEvent.
 #include "WinTestSupport.h"
 
-#include "platform/gdi/CPoint.h"
-#include "platform/win/CButton.h"
-#include "platform/win/MessageMapEntries.h"
-#include "platform/win/WinApi.h"
+#include "platform/afx/CButton.h"
+#include "platform/afx/CPoint.h"
+#include "platform/afx/MessageMapEntries.h"
+#include <windows.h>
 
 #include <QTest>
 #include <QWidget>

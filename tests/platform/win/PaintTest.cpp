@@ -2,12 +2,12 @@
 // ask their parent for colours; owner-drawn buttons draw every pixel in DrawItem.
 #include "WinTestSupport.h"
 
-#include "platform/gdi/CBrush.h"
-#include "platform/gdi/CFont.h"
-#include "platform/gdi/GdiBrush.h"
-#include "platform/gdi/WinGdi.h"
-#include "platform/win/CButton.h"
-#include "platform/win/MessageMapEntries.h"
+#include "platform/afx/CBrush.h"
+#include "platform/afx/CButton.h"
+#include "platform/afx/CFont.h"
+#include "platform/afx/MessageMapEntries.h"
+#include "platform/win32/gdi/GdiBrush.h"
+#include <windows.h>
 
 #include <QImage>
 #include <QTest>

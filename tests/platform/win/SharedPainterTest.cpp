@@ -2,12 +2,12 @@
 // each draws with its own origin and clip, and none is lost to another or to a resize.
 #include "WinTestSupport.h"
 
-#include "platform/gdi/CBrush.h"
-#include "platform/gdi/ColorRef.h"
-#include "platform/gdi/WinGdi.h"
-#include "platform/win/CButton.h"
-#include "platform/win/CPaintDC.h"
-#include "platform/win/Window.h"
+#include "platform/afx/CBrush.h"
+#include "platform/afx/CButton.h"
+#include "platform/afx/CPaintDC.h"
+#include "platform/win32/gdi/ColorRef.h"
+#include "platform/win32/user/Window.h"
+#include <windows.h>
 
 #include <QImage>
 #include <QWidget>

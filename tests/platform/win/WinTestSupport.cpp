@@ -1,8 +1,8 @@
 #include "WinTestSupport.h"
 
-#include "platform/win/AfxMessageBox.h"
-#include "platform/win/Resources.h"
-#include "platform/win/Window.h"
+#include "platform/afx/AfxMessageBox.h"
+#include "platform/afx/Resources.h"
+#include "platform/win32/user/Window.h"
 
 #include <QApplication>
 #include <QTest>

@@ -3,9 +3,9 @@
 // clicking as a user does.
 #pragma once
 
-#include "platform/win/CDataExchange.h"
-#include "platform/win/CDialog.h"
-#include "platform/win/DialogTemplate.h"
+#include "platform/afx/CDataExchange.h"
+#include "platform/afx/CDialog.h"
+#include "platform/afx/DialogTemplate.h"
 
 #include <QPoint>
 #include <QString>

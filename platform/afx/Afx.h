@@ -1,0 +1,26 @@
+// Everything the program uses of the framework stand-in, in one include.
+#pragma once
+
+#include "platform/afx/AfxMessageBox.h"
+#include "platform/afx/CBitmap.h"
+#include "platform/afx/CBrush.h"
+#include "platform/afx/CButton.h"
+#include "platform/afx/CComboBox.h"
+#include "platform/afx/CDC.h"
+#include "platform/afx/CDataExchange.h"
+#include "platform/afx/CDialog.h"
+#include "platform/afx/CEdit.h"
+#include "platform/afx/CException.h"
+#include "platform/afx/CFont.h"
+#include "platform/afx/CIPAddressCtrl.h"
+#include "platform/afx/CMenu.h"
+#include "platform/afx/CPen.h"
+#include "platform/afx/CPoint.h"
+#include "platform/afx/CRect.h"
+#include "platform/afx/CRgn.h"
+#include "platform/afx/CSize.h"
+#include "platform/afx/CWinApp.h"
+#include "platform/afx/CWnd.h"
+#include "platform/afx/MessageMapEntries.h"
+#include "platform/afx/Resources.h"
+#include <windows.h>

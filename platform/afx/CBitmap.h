@@ -1,0 +1,15 @@
+// The framework's bitmap wrapper.
+#pragma once
+
+#include "platform/afx/CGdiObject.h"
+
+class CBitmap : public CGdiObject {
+public:
+    CBitmap() = default;
+
+    static CBitmap* FromHandle(HBITMAP hBitmap);
+    operator HBITMAP() const;
+
+    // Loads the bitmap resource of that id; fails for an unknown id.
+    BOOL LoadBitmap(UINT nIDResource);
+};

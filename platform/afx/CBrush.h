@@ -1,0 +1,21 @@
+// The framework's brush wrapper.
+#pragma once
+
+#include "platform/afx/CGdiObject.h"
+
+class CBitmap;
+
+class CBrush : public CGdiObject {
+public:
+    CBrush() = default;
+    explicit CBrush(COLORREF crColor);
+    explicit CBrush(CBitmap* pBitmap);
+
+    static CBrush* FromHandle(HBRUSH hBrush);
+    operator HBRUSH() const;
+
+    // Creates a brush of one colour.
+    BOOL CreateSolidBrush(COLORREF crColor);
+    // Creates a brush that tiles the bitmap's image from the logical origin.
+    BOOL CreatePatternBrush(CBitmap* pBitmap);
+};

@@ -1,0 +1,215 @@
+#include "platform/afx/CDC.h"
+
+#include "platform/afx/CBitmap.h"
+#include "platform/afx/CBrush.h"
+#include "platform/afx/CFont.h"
+#include "platform/afx/CHandleMap.h"
+#include "platform/afx/CPen.h"
+
+#include <cstring>
+#include <utility>
+
+namespace {
+
+std::unique_ptr<CDC> MakeTemporary(HDC hDC) {
+    auto wrapper = std::make_unique<CDC>();
+    wrapper->m_hDC = hDC;
+    wrapper->m_hAttribDC = hDC;
+    return wrapper;
+}
+
+void Release(CDC& wrapper) {
+    wrapper.m_hDC = nullptr;
+    wrapper.m_hAttribDC = nullptr;
+}
+
+CHandleMap<HDC, CDC>& Map() {
+    static CHandleMap<HDC, CDC> map(&MakeTemporary, &Release);
+    return map;
+}
+
+} // namespace
+
+CDC* CDC::FromHandle(HDC hDC) {
+    return Map().FromHandle(hDC);
+}
+
+BOOL CDC::Attach(HDC hDC) {
+    if (!hDC || m_hDC) {
+        return FALSE;
+    }
+    m_hDC = hDC;
+    m_hAttribDC = hDC;
+    Map().SetPermanent(hDC, this);
+    return TRUE;
+}
+
+HDC CDC::Detach() {
+    m_hAttribDC = nullptr;
+    HDC hDC = std::exchange(m_hDC, nullptr);
+    if (hDC) {
+        Map().RemovePermanent(hDC, this);
+    }
+    return hDC;
+}
+
+int CDC::SaveDC() {
+    return ::SaveDC(m_hDC);
+}
+
+BOOL CDC::RestoreDC(int nSavedDC) {
+    return ::RestoreDC(m_hDC, nSavedDC);
+}
+
+CPen* CDC::SelectObject(CPen* pPen) {
+    return static_cast<CPen*>(SelectObject(static_cast<CGdiObject*>(pPen)));
+}
+
+CBrush* CDC::SelectObject(CBrush* pBrush) {
+    return static_cast<CBrush*>(SelectObject(static_cast<CGdiObject*>(pBrush)));
+}
+
+CFont* CDC::SelectObject(CFont* pFont) {
+    return static_cast<CFont*>(SelectObject(static_cast<CGdiObject*>(pFont)));
+}
+
+CBitmap* CDC::SelectObject(CBitmap* pBitmap) {
+    return static_cast<CBitmap*>(SelectObject(static_cast<CGdiObject*>(pBitmap)));
+}
+
+CGdiObject* CDC::SelectObject(CGdiObject* pObject) {
+    if (!pObject) {
+        return nullptr;
+    }
+    return CGdiObject::FromHandle(::SelectObject(m_hDC, pObject->m_hObject));
+}
+
+CGdiObject* CDC::SelectStockObject(int nIndex) {
+    return CGdiObject::FromHandle(::SelectObject(m_hDC, ::GetStockObject(nIndex)));
+}
+
+CPen* CDC::GetCurrentPen() const {
+    return static_cast<CPen*>(CGdiObject::FromHandle(::GetCurrentObject(m_hDC, OBJ_PEN)));
+}
+
+CBrush* CDC::GetCurrentBrush() const {
+    return static_cast<CBrush*>(CGdiObject::FromHandle(::GetCurrentObject(m_hDC, OBJ_BRUSH)));
+}
+
+CFont* CDC::GetCurrentFont() const {
+    return static_cast<CFont*>(CGdiObject::FromHandle(::GetCurrentObject(m_hDC, OBJ_FONT)));
+}
+
+int CDC::SetBkMode(int nBkMode) {
+    return ::SetBkMode(m_hDC, nBkMode);
+}
+
+int CDC::GetBkMode() const {
+    return ::GetBkMode(m_hDC);
+}
+
+COLORREF CDC::SetBkColor(COLORREF crColor) {
+    return ::SetBkColor(m_hDC, crColor);
+}
+
+COLORREF CDC::GetBkColor() const {
+    return ::GetBkColor(m_hDC);
+}
+
+COLORREF CDC::SetTextColor(COLORREF crColor) {
+    return ::SetTextColor(m_hDC, crColor);
+}
+
+COLORREF CDC::GetTextColor() const {
+    return ::GetTextColor(m_hDC);
+}
+
+CPoint CDC::GetCurrentPosition() const {
+    CPoint point;
+    ::GetCurrentPositionEx(m_hDC, &point);
+    return point;
+}
+
+CPoint CDC::MoveTo(int x, int y) {
+    CPoint previous;
+    ::MoveToEx(m_hDC, x, y, &previous);
+    return previous;
+}
+
+BOOL CDC::LineTo(int x, int y) {
+    return ::LineTo(m_hDC, x, y);
+}
+
+BOOL CDC::Rectangle(int x1, int y1, int x2, int y2) {
+    return ::Rectangle(m_hDC, x1, y1, x2, y2);
+}
+
+BOOL CDC::Rectangle(LPCRECT lpRect) {
+    return lpRect && Rectangle(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom);
+}
+
+BOOL CDC::RoundRect(int x1, int y1, int x2, int y2, int x3, int y3) {
+    return ::RoundRect(m_hDC, x1, y1, x2, y2, x3, y3);
+}
+
+BOOL CDC::RoundRect(LPCRECT lpRect, POINT point) {
+    return lpRect &&
+           RoundRect(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom, point.x, point.y);
+}
+
+void CDC::FillRect(LPCRECT lpRect, CBrush* pBrush) {
+    if (pBrush) {
+        ::FillRect(m_hDC, lpRect, static_cast<HBRUSH>(*pBrush));
+    }
+}
+
+void CDC::FrameRect(LPCRECT lpRect, CBrush* pBrush) {
+    if (pBrush) {
+        ::FrameRect(m_hDC, lpRect, static_cast<HBRUSH>(*pBrush));
+    }
+}
+
+BOOL CDC::DrawEdge(LPRECT lpRect, UINT nEdge, UINT nFlags) {
+    return ::DrawEdge(m_hDC, lpRect, nEdge, nFlags);
+}
+
+void CDC::DrawFocusRect(LPCRECT lpRect) {
+    ::DrawFocusRect(m_hDC, lpRect);
+}
+
+CSize CDC::GetTextExtent(LPCTSTR lpszString, int nCount) const {
+    // A negative count measures the text up to its terminator.
+    if (nCount < 0 && lpszString) {
+        nCount = static_cast<int>(std::strlen(lpszString));
+    }
+    CSize size;
+    ::GetTextExtentPoint32(m_hDC, lpszString, nCount, &size);
+    return size;
+}
+
+CSize CDC::GetTextExtent(const CString& str) const {
+    return GetTextExtent(str.GetString(), str.GetLength());
+}
+
+int CDC::DrawText(LPCTSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat) {
+    return ::DrawText(m_hDC, lpszString, nCount, lpRect, nFormat);
+}
+
+int CDC::DrawText(const CString& str, LPRECT lpRect, UINT nFormat) {
+    return DrawText(str.GetString(), str.GetLength(), lpRect, nFormat);
+}
+
+BOOL CDC::DrawState(CPoint pt, CSize size, LPCTSTR lpszText, UINT nFlags, BOOL bPrefixText,
+                    int nTextLen, CBrush* pBrush) {
+    // The text kind comes from the flags or from bPrefixText; combining DST_TEXT with a prefix
+    // request stays prefixed text.
+    const bool prefixed = bPrefixText || (nFlags & DST_KIND_MASK) == DST_PREFIXTEXT;
+    const UINT flags = (nFlags & ~DST_KIND_MASK) | (prefixed ? DST_PREFIXTEXT : DST_TEXT);
+    const HBRUSH brush = pBrush ? static_cast<HBRUSH>(*pBrush) : nullptr;
+    return ::DrawState(m_hDC, brush, nullptr, reinterpret_cast<LPARAM>(lpszText),
+                       static_cast<WPARAM>(nTextLen), pt.x, pt.y, size.cx, size.cy, flags);
+}
+
+BOOL CDC::DrawIcon(int x, int y, HICON hIcon) {
+    return ::DrawIcon(m_hDC, x, y, hIcon);
+}

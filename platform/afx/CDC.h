@@ -1,0 +1,79 @@
+// The framework's device context wrapper: Win32 drawing operations on an HDC, each a call of
+// the Win32 function of that name.
+#pragma once
+
+#include "platform/afx/CRect.h"
+#include "platform/afx/CString.h"
+#include <windows.h>
+
+class CGdiObject;
+class CPen;
+class CBrush;
+class CFont;
+class CBitmap;
+
+class CDC {
+public:
+    CDC() = default;
+    CDC(const CDC&) = delete;
+    CDC& operator=(const CDC&) = delete;
+    virtual ~CDC() = default;
+
+    HDC m_hDC = nullptr;
+    HDC m_hAttribDC = nullptr;
+
+    // The wrapper for a device context: the attached one, else a temporary one that lives as
+    // long as the device context; nullptr for a null handle.
+    static CDC* FromHandle(HDC hDC);
+    HDC GetSafeHdc() const { return m_hDC; }
+    operator HDC() const { return m_hDC; }
+    BOOL Attach(HDC hDC);
+    HDC Detach();
+
+    // State.
+    int SaveDC();
+    BOOL RestoreDC(int nSavedDC);
+    CPen* SelectObject(CPen* pPen);
+    CBrush* SelectObject(CBrush* pBrush);
+    CFont* SelectObject(CFont* pFont);
+    CBitmap* SelectObject(CBitmap* pBitmap);
+    CGdiObject* SelectObject(CGdiObject* pObject);
+    CGdiObject* SelectStockObject(int nIndex);
+    CPen* GetCurrentPen() const;
+    CBrush* GetCurrentBrush() const;
+    CFont* GetCurrentFont() const;
+    int SetBkMode(int nBkMode);
+    int GetBkMode() const;
+    COLORREF SetBkColor(COLORREF crColor);
+    COLORREF GetBkColor() const;
+    COLORREF SetTextColor(COLORREF crColor);
+    COLORREF GetTextColor() const;
+    CPoint GetCurrentPosition() const;
+
+    // Lines and figures.
+    CPoint MoveTo(int x, int y);
+    CPoint MoveTo(POINT point) { return MoveTo(point.x, point.y); }
+    BOOL LineTo(int x, int y);
+    BOOL LineTo(POINT point) { return LineTo(point.x, point.y); }
+    BOOL Rectangle(int x1, int y1, int x2, int y2);
+    BOOL Rectangle(LPCRECT lpRect);
+    BOOL RoundRect(int x1, int y1, int x2, int y2, int x3, int y3);
+    BOOL RoundRect(LPCRECT lpRect, POINT point);
+
+    // Fills and frames.
+    void FillRect(LPCRECT lpRect, CBrush* pBrush);
+    void FrameRect(LPCRECT lpRect, CBrush* pBrush);
+    BOOL DrawEdge(LPRECT lpRect, UINT nEdge, UINT nFlags);
+    void DrawFocusRect(LPCRECT lpRect);
+
+    // Text and images.
+    // The size of the text; a negative count measures up to the terminator.
+    CSize GetTextExtent(LPCTSTR lpszString, int nCount) const;
+    CSize GetTextExtent(const CString& str) const;
+    int DrawText(LPCTSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat);
+    int DrawText(const CString& str, LPRECT lpRect, UINT nFormat);
+    BOOL DrawState(CPoint pt, CSize size, LPCTSTR lpszText, UINT nFlags, BOOL bPrefixText = TRUE,
+                   int nTextLen = 0, CBrush* pBrush = nullptr);
+    BOOL DrawIcon(int x, int y, HICON hIcon);
+    BOOL DrawIcon(POINT point, HICON hIcon) { return DrawIcon(point.x, point.y, hIcon); }
+};

@@ -1,0 +1,55 @@
+// The framework's string: text in the program's characters (TCHAR), which the Windows API's
+// text functions take as they are. Lengths and positions count characters of that type.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+class CString {
+public:
+    using Storage = std::basic_string<TCHAR>;
+
+    CString() = default;
+    CString(LPCTSTR psz) : m_str(psz != nullptr ? psz : Storage()) {}
+    CString(LPCTSTR pch, int nLength) : m_str(pch, static_cast<std::size_t>(nLength)) {}
+    CString(Storage str) : m_str(std::move(str)) {}
+
+    int GetLength() const { return static_cast<int>(m_str.size()); }
+    BOOL IsEmpty() const { return m_str.empty(); }
+    void Empty() { m_str.clear(); }
+    LPCTSTR GetString() const { return m_str.c_str(); }
+    operator LPCTSTR() const { return m_str.c_str(); }
+    TCHAR GetAt(int nIndex) const { return m_str.at(static_cast<std::size_t>(nIndex)); }
+    // The first nCount characters (all of them when there are fewer).
+    CString Left(int nCount) const {
+        return CString(m_str.substr(0, nCount < 0 ? 0 : static_cast<std::size_t>(nCount)));
+    }
+    // Loads string resource nID; FALSE, leaving the string empty, when there is none.
+    BOOL LoadString(UINT nID);
+
+    CString& operator+=(const CString& str) {
+        m_str += str.m_str;
+        return *this;
+    }
+    CString& operator+=(LPCTSTR psz) {
+        m_str += psz != nullptr ? psz : Storage();
+        return *this;
+    }
+    CString& operator+=(TCHAR ch) {
+        m_str += ch;
+        return *this;
+    }
+    friend CString operator+(CString lhs, const CString& rhs) { return lhs += rhs; }
+    friend CString operator+(CString lhs, LPCTSTR rhs) { return lhs += rhs; }
+    friend CString operator+(LPCTSTR lhs, const CString& rhs) { return CString(lhs) += rhs; }
+    friend bool operator==(const CString& lhs, const CString& rhs) {
+        return lhs.m_str == rhs.m_str;
+    }
+    friend bool operator==(const CString& lhs, LPCTSTR rhs) {
+        return lhs.m_str == (rhs != nullptr ? rhs : Storage());
+    }
+
+private:
+    Storage m_str;
+};

@@ -1,0 +1,86 @@
+#include "platform/afx/CWinApp.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace {
+CWinApp* g_pApp = nullptr;
+}
+
+CWinApp::CWinApp(LPCTSTR lpszAppName) {
+    if (lpszAppName != nullptr) {
+        m_pszAppName = lpszAppName;
+    }
+    g_pApp = this;
+}
+
+CWinApp::~CWinApp() {
+    if (g_pApp == this) {
+        g_pApp = nullptr;
+    }
+}
+
+int CWinApp::Run() {
+    MSG msg;
+    while (GetMessage(&msg, nullptr, 0, 0)) {
+        TranslateMessage(&msg);
+        DispatchMessage(&msg);
+    }
+    return ExitInstance();
+}
+
+HICON CWinApp::LoadIcon(UINT nIDResource) const {
+    return ::LoadIcon(AfxGetInstanceHandle(), MAKEINTRESOURCE(nIDResource));
+}
+
+CWinApp* AfxGetApp() {
+    return g_pApp;
+}
+
+HINSTANCE AfxGetInstanceHandle() {
+    return GetModuleHandle(nullptr);
+}
+
+// The application's name, else the executable's name without folder and extension.
+LPCTSTR AfxGetAppName() {
+    if (g_pApp != nullptr && !g_pApp->m_pszAppName.IsEmpty()) {
+        return g_pApp->m_pszAppName;
+    }
+    static CString fromModule;
+    constexpr int kMaxPath = 260;
+    TCHAR path[kMaxPath] = {};
+    const int length = static_cast<int>(GetModuleFileName(nullptr, path, kMaxPath));
+    int start = length;
+    while (start > 0 && path[start - 1] != '/' && path[start - 1] != '\\') {
+        --start;
+    }
+    int end = length;
+    for (int i = length - 1; i > start; --i) {
+        if (path[i] == '.') {
+            end = i;
+            break;
+        }
+    }
+    fromModule = CString(path + start, end - start);
+    return fromModule;
+}
+
+int AfxWinMain(HINSTANCE, HINSTANCE, LPTSTR, int) {
+    CWinApp* pApp = AfxGetApp();
+    if (pApp == nullptr) {
+        return 1;
+    }
+    if (pApp->m_pszAppName.IsEmpty()) {
+        pApp->m_pszAppName = AfxGetAppName();
+    }
+    if (!pApp->InitInstance()) {
+        return pApp->ExitInstance();
+    }
+    return pApp->Run();
+}
+
+// The program's entry point: the framework runs the application object.
+int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow) {
+    return AfxWinMain(hInstance, hPrevInstance, lpCmdLine, nCmdShow);
+}

@@ -1,0 +1,394 @@
+#include "platform/afx/CWnd.h"
+
+#include "platform/afx/AfxMessageBox.h"
+#include "platform/afx/CDC.h"
+#include "platform/afx/CDataExchange.h"
+#include "platform/afx/CException.h"
+#include "platform/afx/CFont.h"
+#include "platform/afx/CMenu.h"
+#include "platform/afx/CPoint.h"
+#include "platform/afx/CRgn.h"
+#include "platform/afx/MessageMapEntries.h"
+
+#include <exception>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
+ON_WM_DRAWITEM()
+END_MESSAGE_MAP()
+
+namespace {
+
+// The window objects attached to windows, and the temporary ones made for windows that have
+// none; a temporary object lives until its window is gone.
+std::unordered_map<HWND, CWnd*>& PermanentMap() {
+    static std::unordered_map<HWND, CWnd*> map;
+    return map;
+}
+
+std::unordered_map<HWND, std::unique_ptr<CWnd>>& TemporaryMap() {
+    static std::unordered_map<HWND, std::unique_ptr<CWnd>> map;
+    return map;
+}
+
+// Frees the temporary objects of windows that no longer exist.
+void DropStaleTemporaries() {
+    auto& map = TemporaryMap();
+    for (auto it = map.begin(); it != map.end();) {
+        it = ::IsWindow(it->first) ? std::next(it) : map.erase(it);
+    }
+}
+
+// The message being handled on this thread, for Default.
+struct CurrentMessage {
+    UINT message = 0;
+    WPARAM wParam = 0;
+    LPARAM lParam = 0;
+};
+thread_local CurrentMessage t_current;
+
+// The window creation hook and the object waiting for its window.
+thread_local HHOOK t_hook = nullptr;
+thread_local CWnd* t_pWndInit = nullptr;
+
+LRESULT CALLBACK CbtFilterHook(int nCode, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = CallNextHookEx(t_hook, nCode, wParam, lParam);
+    if (nCode == HCBT_CREATEWND && t_pWndInit != nullptr) {
+        CWnd* pWnd = t_pWndInit;
+        t_pWndInit = nullptr;
+        pWnd->SubclassWindow(reinterpret_cast<HWND>(wParam));
+    }
+    return result;
+}
+
+} // namespace
+
+void AfxHookWindowCreate(CWnd* pWnd) {
+    if (t_hook == nullptr) {
+        t_hook = SetWindowsHookEx(WH_CBT, &CbtFilterHook, nullptr, GetCurrentThreadId());
+    }
+    t_pWndInit = pWnd;
+}
+
+BOOL AfxUnhookWindowCreate() {
+    if (t_hook != nullptr) {
+        UnhookWindowsHookEx(t_hook);
+        t_hook = nullptr;
+    }
+    const BOOL created = t_pWndInit == nullptr;
+    t_pWndInit = nullptr;
+    return created;
+}
+
+LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+    return pWnd != nullptr ? AfxCallWndProc(pWnd, hWnd, message, wParam, lParam)
+                           : DefWindowProc(hWnd, message, wParam, lParam);
+}
+
+LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    const CurrentMessage saved = t_current;
+    t_current = {message, wParam, lParam};
+    LRESULT result = 0;
+    try {
+        result = pWnd->WindowProc(message, wParam, lParam);
+    } catch (const CException& e) {
+        e.ReportError();
+    } catch (const std::exception& e) {
+        AfxMessageBox(e.what(), MB_ICONERROR);
+    }
+    t_current = saved;
+    if (message == WM_NCDESTROY && CWnd::FromHandlePermanent(hWnd) == pWnd) {
+        // The window is gone: give it back its own procedure and let the object go.
+        if (pWnd->m_pfnSuper != nullptr) {
+            SetWindowLongPtr(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(pWnd->m_pfnSuper));
+            pWnd->m_pfnSuper = nullptr;
+        }
+        pWnd->Detach();
+        pWnd->PostNcDestroy();
+    }
+    return result;
+}
+
+CWnd::~CWnd() {
+    if (m_hWnd != nullptr && FromHandlePermanent(m_hWnd) == this) {
+        DestroyWindow();
+    }
+}
+
+CWnd* CWnd::FromHandle(HWND hWnd) {
+    if (!::IsWindow(hWnd)) {
+        return nullptr;
+    }
+    if (CWnd* pWnd = FromHandlePermanent(hWnd)) {
+        return pWnd;
+    }
+    DropStaleTemporaries();
+    std::unique_ptr<CWnd>& temporary = TemporaryMap()[hWnd];
+    if (!temporary) {
+        temporary = std::make_unique<CWnd>();
+        temporary->m_hWnd = hWnd;
+    }
+    return temporary.get();
+}
+
+CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
+    auto it = PermanentMap().find(hWnd);
+    return it != PermanentMap().end() && ::IsWindow(hWnd) ? it->second : nullptr;
+}
+
+BOOL CWnd::Attach(HWND hWnd) {
+    if (!::IsWindow(hWnd) || FromHandlePermanent(hWnd) != nullptr) {
+        return FALSE;
+    }
+    m_hWnd = hWnd;
+    PermanentMap()[hWnd] = this;
+    return TRUE;
+}
+
+HWND CWnd::Detach() {
+    HWND hWnd = m_hWnd;
+    auto it = PermanentMap().find(hWnd);
+    if (it != PermanentMap().end() && it->second == this) {
+        PermanentMap().erase(it);
+    }
+    m_hWnd = nullptr;
+    return hWnd;
+}
+
+BOOL CWnd::SubclassWindow(HWND hWnd) {
+    if (!Attach(hWnd)) {
+        return FALSE;
+    }
+    PreSubclassWindow();
+    m_pfnSuper = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtr(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
+    return TRUE;
+}
+
+BOOL CWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+                  CWnd* pParentWnd, UINT nID, void*) {
+    AfxHookWindowCreate(this);
+    HWND hWnd =
+        CreateWindowEx(0, lpszClassName != nullptr ? lpszClassName : TEXT(""), lpszWindowName,
+                       dwStyle, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                       pParentWnd != nullptr ? pParentWnd->m_hWnd : nullptr,
+                       reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)), nullptr, nullptr);
+    AfxUnhookWindowCreate();
+    return hWnd != nullptr && m_hWnd == hWnd;
+}
+
+BOOL CWnd::DestroyWindow() {
+    return m_hWnd != nullptr ? ::DestroyWindow(m_hWnd) : FALSE;
+}
+
+LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (!OnWndMsg(message, wParam, lParam, &result)) {
+        result = DefWindowProc(message, wParam, lParam);
+    }
+    return result;
+}
+
+BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+    const AFX_MSGMAP_ENTRY* entry = AfxFindMessageEntry(GetMessageMap(), message, wParam);
+    if (entry == nullptr) {
+        return FALSE;
+    }
+    const LRESULT result = entry->pfn(this, message, wParam, lParam);
+    // A handled command answers 1, whatever its handler returns.
+    *pResult = message == WM_COMMAND ? 1 : result;
+    return TRUE;
+}
+
+BOOL CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*) {
+    return FALSE;
+}
+
+LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    return m_pfnSuper != nullptr ? CallWindowProc(m_pfnSuper, m_hWnd, message, wParam, lParam)
+                                 : ::DefWindowProc(m_hWnd, message, wParam, lParam);
+}
+
+LRESULT CWnd::Default() {
+    return DefWindowProc(t_current.message, t_current.wParam, t_current.lParam);
+}
+
+LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const {
+    return ::SendMessage(m_hWnd, message, wParam, lParam);
+}
+
+CWnd* CWnd::GetDlgItem(int nID) const {
+    return FromHandle(::GetDlgItem(m_hWnd, nID));
+}
+
+int CWnd::GetDlgCtrlID() const {
+    return ::GetDlgCtrlID(m_hWnd);
+}
+
+void CWnd::GetClientRect(LPRECT lpRect) const {
+    if (!::GetClientRect(m_hWnd, lpRect)) {
+        *lpRect = RECT{};
+    }
+}
+
+void CWnd::GetWindowRect(LPRECT lpRect) const {
+    if (!::GetWindowRect(m_hWnd, lpRect)) {
+        *lpRect = RECT{};
+    }
+}
+
+void CWnd::MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint) {
+    ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint);
+}
+
+void CWnd::GetWindowText(CString& rString) const {
+    const int length = ::GetWindowTextLength(m_hWnd);
+    std::vector<TCHAR> buffer(static_cast<std::size_t>(length) + 1);
+    const int copied = ::GetWindowText(m_hWnd, buffer.data(), length + 1);
+    rString = CString(buffer.data(), copied);
+}
+
+void CWnd::SetWindowText(LPCTSTR lpszString) {
+    ::SetWindowText(m_hWnd, lpszString);
+}
+
+DWORD CWnd::GetStyle() const {
+    return static_cast<DWORD>(GetWindowLongPtr(m_hWnd, GWL_STYLE));
+}
+
+BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT) {
+    if (m_hWnd == nullptr) {
+        return FALSE;
+    }
+    const DWORD style = (GetStyle() & ~dwRemove) | dwAdd;
+    if (style == GetStyle()) {
+        return FALSE;
+    }
+    SetWindowLongPtr(m_hWnd, GWL_STYLE, static_cast<LONG_PTR>(style));
+    return TRUE;
+}
+
+BOOL CWnd::ShowWindow(int nCmdShow) {
+    return ::ShowWindow(m_hWnd, nCmdShow);
+}
+
+BOOL CWnd::IsWindowVisible() const {
+    return ::IsWindowVisible(m_hWnd);
+}
+
+BOOL CWnd::IsWindowEnabled() const {
+    return ::IsWindowEnabled(m_hWnd);
+}
+
+BOOL CWnd::EnableWindow(BOOL bEnable) {
+    return ::EnableWindow(m_hWnd, bEnable);
+}
+
+BOOL CWnd::IsIconic() const {
+    return ::IsIconic(m_hWnd);
+}
+
+CWnd* CWnd::SetFocus() {
+    return FromHandle(::SetFocus(m_hWnd));
+}
+
+CWnd* CWnd::GetFocus() {
+    return FromHandle(::GetFocus());
+}
+
+void CWnd::SetFont(CFont* pFont, BOOL bRedraw) {
+    SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(pFont != nullptr ? pFont->m_hObject : nullptr),
+                bRedraw);
+}
+
+CFont* CWnd::GetFont() const {
+    auto font = reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
+    return font != nullptr ? CFont::FromHandle(font) : nullptr;
+}
+
+HICON CWnd::SetIcon(HICON hIcon, BOOL bBigIcon) {
+    return reinterpret_cast<HICON>(
+        SendMessage(WM_SETICON, bBigIcon ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(hIcon)));
+}
+
+int CWnd::SetWindowRgn(HRGN hRgn, BOOL bRedraw) {
+    return ::SetWindowRgn(m_hWnd, hRgn, bRedraw);
+}
+
+void CWnd::Invalidate(BOOL bErase) {
+    ::InvalidateRect(m_hWnd, nullptr, bErase);
+}
+
+void CWnd::InvalidateRect(LPCRECT lpRect, BOOL bErase) {
+    ::InvalidateRect(m_hWnd, lpRect, bErase);
+}
+
+void CWnd::UpdateWindow() {
+    ::UpdateWindow(m_hWnd);
+}
+
+BOOL CWnd::RedrawWindow(LPCRECT lpRectUpdate, CRgn* prgnUpdate, UINT flags) {
+    return ::RedrawWindow(m_hWnd, lpRectUpdate,
+                          prgnUpdate != nullptr ? static_cast<HRGN>(*prgnUpdate) : nullptr, flags);
+}
+
+CMenu* CWnd::GetSystemMenu(BOOL bRevert) const {
+    return CMenu::FromHandle(::GetSystemMenu(m_hWnd, bRevert));
+}
+
+BOOL CWnd::UpdateData(BOOL bSaveAndValidate) {
+    CDataExchange dx(this, bSaveAndValidate);
+    try {
+        DoDataExchange(&dx);
+    } catch (const CUserException&) {
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void CWnd::OnPaint() {
+    Default();
+}
+
+BOOL CWnd::OnEraseBkgnd(CDC*) {
+    return static_cast<BOOL>(Default());
+}
+
+HBRUSH CWnd::OnCtlColor(CDC*, CWnd*, UINT) {
+    return reinterpret_cast<HBRUSH>(Default());
+}
+
+int CWnd::OnCreate(LPCREATESTRUCT) {
+    return static_cast<int>(Default());
+}
+
+void CWnd::OnSysCommand(UINT, LPARAM) {
+    Default();
+}
+
+HCURSOR CWnd::OnQueryDragIcon() {
+    return reinterpret_cast<HCURSOR>(Default());
+}
+
+void CWnd::OnMouseMove(UINT, CPoint) {
+    Default();
+}
+
+void CWnd::OnNcPaint() {
+    Default();
+}
+
+void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT lpDrawItemStruct) {
+    CWnd* pChild =
+        lpDrawItemStruct != nullptr ? FromHandlePermanent(lpDrawItemStruct->hwndItem) : nullptr;
+    LRESULT result = 0;
+    if (pChild != nullptr &&
+        pChild->OnChildNotify(WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(lpDrawItemStruct),
+                              &result)) {
+        return;
+    }
+    Default();
+}

@@ -1,0 +1,42 @@
+// Control hosting for the application.
+#include "platform/afx/ControlContainer.h"
+
+#include "platform/afx/ControlHost.h"
+#include "platform/afx/HostedItemFactory.h"
+
+#include <vector>
+
+namespace platform {
+
+namespace {
+
+struct Container {
+    std::vector<void (*)()> registrations;
+    bool enabled = false;
+};
+
+Container& TheContainer() {
+    static Container container;
+    return container;
+}
+
+} // namespace
+
+void AddControlRegistration(void (*registerControls)()) {
+    Container& container = TheContainer();
+    container.registrations.push_back(registerControls);
+    if (container.enabled) {
+        registerControls();
+    }
+}
+
+} // namespace platform
+
+void AfxEnableControlContainer() {
+    platform::Container& container = platform::TheContainer();
+    container.enabled = true;
+    platform::SetHostedItemFactory(&platform::CreateHostedControl);
+    for (void (*registerControls)() : container.registrations) {
+        registerControls();
+    }
+}

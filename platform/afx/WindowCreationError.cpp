@@ -1,0 +1,17 @@
+#include "platform/afx/WindowCreationError.h"
+
+namespace platform {
+
+namespace {
+std::string g_creationError;
+}
+
+const std::string& LastWindowCreationError() {
+    return g_creationError;
+}
+
+void SetWindowCreationError(const std::string& reason) {
+    g_creationError = reason;
+}
+
+} // namespace platform

@@ -1,0 +1,99 @@
+// The window class's access to a hosted control: creation by class identifier and property
+// calls by dispatch id.
+//
+// SetProperty takes its value through "..." with the argument types of the classic framework:
+//   VT_I2    an int (a short after promotion)     VT_BOOL    a BOOL (int), non-zero is true
+//   VT_I4    a long                               VT_BSTR    a const char* (UTF-8)
+//   VT_VARIANT a const VARIANT* (or COleVariant*), passed on as it is
+// GetProperty writes a short, long, BOOL, CString or VARIANT to pvProp for the same types.
+#include "platform/afx/COleDispatchException.h"
+#include "platform/afx/CWnd.h"
+#include "platform/afx/ControlHost.h"
+#include "platform/afx/DispatchControl.h"
+
+#include <cstdarg>
+
+namespace {
+
+platform::DispatchControl& ControlOf(const CWnd& wnd) {
+    platform::DispatchControl* control = platform::HostedControlOf(wnd.m_hWnd);
+    if (control == nullptr) {
+        AfxThrowOleDispatchException(platform::kDispNoControl,
+                                     "该窗口没有承载控件，无法访问属性。");
+    }
+    return *control;
+}
+
+} // namespace
+
+BOOL CWnd::CreateControl(const CLSID& clsid, LPCTSTR lpszWindowName, DWORD dwStyle,
+                         const RECT& rect, CWnd* pParentWnd, UINT nID) {
+    if (m_hWnd != nullptr) {
+        return FALSE;
+    }
+    // The wrapper is attached once the control exists, as to a control site: it sees no
+    // WM_CREATE.
+    HWND hWnd =
+        platform::CreateHostedControl(clsid, lpszWindowName, dwStyle, rect,
+                                      pParentWnd != nullptr ? pParentWnd->m_hWnd : nullptr, nID);
+    return hWnd != nullptr && SubclassWindow(hWnd);
+}
+
+void CWnd::GetProperty(DISPID dwDispID, VARTYPE vtProp, void* pvProp) const {
+    const COleVariant value = ControlOf(*this).GetProperty(dwDispID);
+    switch (vtProp) {
+    case VT_I2:
+        *static_cast<short*>(pvProp) = static_cast<short>(platform::IntegerValue(value, dwDispID));
+        break;
+    case VT_I4:
+        *static_cast<long*>(pvProp) = platform::IntegerValue(value, dwDispID);
+        break;
+    case VT_BOOL:
+        *static_cast<BOOL*>(pvProp) = platform::IntegerValue(value, dwDispID) != 0 ? TRUE : FALSE;
+        break;
+    case VT_BSTR:
+        if (value.vt != VT_BSTR) {
+            platform::ThrowTypeMismatch(dwDispID, value.vt);
+        }
+        *static_cast<CString*>(pvProp) = CString(value.bstrVal);
+        break;
+    case VT_VARIANT:
+        *static_cast<VARIANT*>(pvProp) = value;
+        break;
+    default:
+        platform::ThrowTypeMismatch(dwDispID, vtProp);
+    }
+}
+
+void CWnd::SetProperty(DISPID dwDispID, VARTYPE vtProp, ...) {
+    platform::DispatchControl& control = ControlOf(*this);
+    COleVariant value;
+    va_list args;
+    va_start(args, vtProp);
+    switch (vtProp) {
+    case VT_I2:
+        value = COleVariant(static_cast<SHORT>(va_arg(args, int)));
+        break;
+    case VT_I4:
+        value = COleVariant(static_cast<LONG>(va_arg(args, long)));
+        break;
+    case VT_BOOL:
+        value = COleVariant::FromBool(va_arg(args, BOOL) != FALSE);
+        break;
+    case VT_BSTR:
+        value = COleVariant(va_arg(args, const char*));
+        break;
+    case VT_VARIANT: {
+        const VARIANT* source = va_arg(args, const VARIANT*);
+        if (source != nullptr) {
+            value = COleVariant(*source);
+        }
+        break;
+    }
+    default:
+        va_end(args);
+        platform::ThrowTypeMismatch(dwDispID, vtProp);
+    }
+    va_end(args);
+    control.PutProperty(dwDispID, value);
+}

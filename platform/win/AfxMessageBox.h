@@ -1,6 +1,0 @@
-// The framework's message box, titled with the application name.
-#pragma once
-
-#include "platform/win/WinUser.h"
-
-int AfxMessageBox(LPCTSTR lpszText, UINT nType = MB_OK, UINT nIDHelp = 0);

@@ -1,9 +1,0 @@
-#include "platform/win/CButton.h"
-
-BOOL CButton::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
-    if (message != WM_DRAWITEM) {
-        return CWnd::OnChildNotify(message, wParam, lParam, pResult);
-    }
-    DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
-    return TRUE;
-}

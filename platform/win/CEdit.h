@@ -1,6 +1,0 @@
-// The edit control object: the window object that an edit control's subclass derives from.
-#pragma once
-
-#include "platform/win/CWnd.h"
-
-class CEdit : public CWnd {};

@@ -1,0 +1,29 @@
+#include "platform/win32/gdi/GdiObject.h"
+
+#include "platform/win32/gdi/HandleHooks.h"
+
+namespace platform {
+
+GdiObject::~GdiObject() {
+    HandleHooks::Destroyed(this);
+}
+
+bool GdiObject::RemoveSelection() {
+    if (m_selections > 0) {
+        --m_selections;
+    }
+    return m_selections == 0 && m_deletePending;
+}
+
+void GdiObject::RequestDelete() {
+    if (m_stock) {
+        return;
+    }
+    if (m_selections > 0) {
+        m_deletePending = true;
+        return;
+    }
+    delete this;
+}
+
+} // namespace platform

@@ -1,0 +1,102 @@
+// Creating, querying and deleting pens, brushes, fonts, bitmaps and regions.
+#include "platform/win32/gdi/GdiBitmap.h"
+#include "platform/win32/gdi/GdiBrush.h"
+#include "platform/win32/gdi/GdiFont.h"
+#include "platform/win32/gdi/GdiObject.h"
+#include "platform/win32/gdi/GdiPen.h"
+#include "platform/win32/gdi/GdiRegion.h"
+#include "platform/win32/gdi/HandleHooks.h"
+#include "platform/win32/gdi/ImageResources.h"
+#include <windows.h>
+
+using platform::ObjectOf;
+
+HPEN CreatePen(int iStyle, int cWidth, COLORREF color) {
+    return new platform::GdiPen(iStyle, cWidth, color);
+}
+
+HBRUSH CreateSolidBrush(COLORREF color) {
+    return new platform::GdiBrush(color);
+}
+
+HBRUSH CreatePatternBrush(HBITMAP hbm) {
+    return hbm ? new platform::GdiBrush(ObjectOf(hbm)->Image()) : nullptr;
+}
+
+HFONT CreateFontIndirect(const LOGFONT* lplf) {
+    return lplf ? new platform::GdiFont(*lplf) : nullptr;
+}
+
+HRGN CreateRectRgn(int x1, int y1, int x2, int y2) {
+    return new platform::GdiRegion(QRegion(platform::GdiRegion::Box(x1, y1, x2, y2)));
+}
+
+HRGN CreateRoundRectRgn(int x1, int y1, int x2, int y2, int w, int h) {
+    return new platform::GdiRegion(platform::GdiRegion::Box(x1, y1, x2, y2), w, h);
+}
+
+BOOL PtInRegion(HRGN hrgn, int x, int y) {
+    return hrgn && ObjectOf(hrgn)->Region().contains(QPoint(x, y));
+}
+
+int GetRgnBox(HRGN hrgn, LPRECT lprc) {
+    if (!hrgn || !lprc) {
+        return RGN_ERROR;
+    }
+    const QRegion& region = ObjectOf(hrgn)->Region();
+    if (region.isEmpty()) {
+        *lprc = RECT{};
+        return NULLREGION;
+    }
+    const QRect box = region.boundingRect();
+    *lprc = RECT{box.left(), box.top(), box.right() + 1, box.bottom() + 1};
+    return region.rectCount() == 1 ? SIMPLEREGION : COMPLEXREGION;
+}
+
+DWORD GetObjectType(HGDIOBJ h) {
+    if (!h) {
+        return 0;
+    }
+    switch (ObjectOf(h)->Kind()) {
+    case platform::GdiKind::Pen:
+        return OBJ_PEN;
+    case platform::GdiKind::Brush:
+        return OBJ_BRUSH;
+    case platform::GdiKind::Font:
+        return OBJ_FONT;
+    case platform::GdiKind::Bitmap:
+        return OBJ_BITMAP;
+    case platform::GdiKind::Region:
+        return OBJ_REGION;
+    }
+    return 0;
+}
+
+BOOL DeleteObject(HGDIOBJ ho) {
+    if (!ho) {
+        return FALSE;
+    }
+    ObjectOf(ho)->RequestDelete();
+    return TRUE;
+}
+
+BOOL DeleteObject(HRGN hRgn) {
+    return DeleteObject(static_cast<HGDIOBJ>(hRgn));
+}
+
+HBITMAP LoadBitmap(HINSTANCE /*hInstance*/, LPCTSTR lpBitmapName) {
+    if (!lpBitmapName || !IS_INTRESOURCE(lpBitmapName)) {
+        return nullptr;
+    }
+    const auto id = static_cast<UINT>(reinterpret_cast<std::uintptr_t>(lpBitmapName));
+    const QImage image = platform::LoadImageResource(RT_BITMAP, id);
+    return image.isNull() ? nullptr : new platform::GdiBitmap(image);
+}
+
+BOOL AddHandleDestroyHook(HANDLEDESTROYPROC proc) {
+    return platform::HandleHooks::Add(proc) ? TRUE : FALSE;
+}
+
+BOOL RemoveHandleDestroyHook(HANDLEDESTROYPROC proc) {
+    return platform::HandleHooks::Remove(proc) ? TRUE : FALSE;
+}

@@ -1,0 +1,19 @@
+// The process's entry point on this platform: makes sure a display can be opened, starts the
+// toolkit and hands over to the program's WinMain, as the system's loader does.
+#include "platform/win32/user/DisplayCheck.h"
+#include <windows.h>
+
+#include <QApplication>
+#include <QFileInfo>
+
+int main(int argc, char** argv) {
+    if (!platform::DisplayCheck::Run(argc, argv)) {
+        return platform::DisplayCheck::kExitNoDisplay;
+    }
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(
+        QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());
+    // The program decides when it ends, not the last window closing.
+    QApplication::setQuitOnLastWindowClosed(false);
+    return WinMain(nullptr, nullptr, argc > 1 ? argv[1] : const_cast<char*>(""), SW_SHOW);
+}
