@@ -2,6 +2,8 @@
 
 #include "controls/ButtonCaption.h"
 
+#include <commctrl.h>
+
 namespace {
 
 // Pen colours and widths of the outline and the inner border lines.

@@ -2,6 +2,8 @@
 
 #include "platform/afx/CPaintDC.h"
 
+#include <commctrl.h>
+
 namespace {
 
 // Fill of the frame while the pointer hovers: a pale green.

@@ -4,6 +4,7 @@
 #include "res/Resource.h"
 #include "res/Templates.h"
 #include <windows.h>
+#include <windowsx.h>
 
 HBRUSH CLabelFonts::ColorLabel(CDC* pDC, int nCtlID, HBRUSH hbrDefault) {
     if (nCtlID == IDC_STATIC) {

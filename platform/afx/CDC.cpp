@@ -6,7 +6,7 @@
 #include "platform/afx/CHandleMap.h"
 #include "platform/afx/CPen.h"
 
-#include <cstring>
+#include <string>
 #include <utility>
 
 namespace {
@@ -180,7 +180,7 @@ void CDC::DrawFocusRect(LPCRECT lpRect) {
 CSize CDC::GetTextExtent(LPCTSTR lpszString, int nCount) const {
     // A negative count measures the text up to its terminator.
     if (nCount < 0 && lpszString) {
-        nCount = static_cast<int>(std::strlen(lpszString));
+        nCount = static_cast<int>(std::char_traits<TCHAR>::length(lpszString));
     }
     CSize size;
     ::GetTextExtentPoint32(m_hDC, lpszString, nCount, &size);
@@ -199,12 +199,17 @@ int CDC::DrawText(const CString& str, LPRECT lpRect, UINT nFormat) {
     return DrawText(str.GetString(), str.GetLength(), lpRect, nFormat);
 }
 
+namespace {
+// The bits of DrawState's flags that say what kind of image it draws.
+constexpr UINT kDrawStateKindMask = 0x000F;
+} // namespace
+
 BOOL CDC::DrawState(CPoint pt, CSize size, LPCTSTR lpszText, UINT nFlags, BOOL bPrefixText,
                     int nTextLen, CBrush* pBrush) {
     // The text kind comes from the flags or from bPrefixText; combining DST_TEXT with a prefix
     // request stays prefixed text.
-    const bool prefixed = bPrefixText || (nFlags & DST_KIND_MASK) == DST_PREFIXTEXT;
-    const UINT flags = (nFlags & ~DST_KIND_MASK) | (prefixed ? DST_PREFIXTEXT : DST_TEXT);
+    const bool prefixed = bPrefixText || (nFlags & kDrawStateKindMask) == DST_PREFIXTEXT;
+    const UINT flags = (nFlags & ~kDrawStateKindMask) | (prefixed ? DST_PREFIXTEXT : DST_TEXT);
     const HBRUSH brush = pBrush ? static_cast<HBRUSH>(*pBrush) : nullptr;
     return ::DrawState(m_hDC, brush, nullptr, reinterpret_cast<LPARAM>(lpszText),
                        static_cast<WPARAM>(nTextLen), pt.x, pt.y, size.cx, size.cy, flags);

@@ -47,9 +47,9 @@ void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl) {
 
 namespace platform {
 
-std::optional<BYTE> ParseByteText(std::string_view text) {
+std::optional<BYTE> ParseByteText(std::basic_string_view<TCHAR> text) {
     constexpr unsigned kMaxByte = 255;
-    auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    auto blank = [](TCHAR c) { return c == ' ' || c == '\t'; };
     size_t i = 0;
     while (i < text.size() && blank(text[i])) {
         ++i;
@@ -84,12 +84,12 @@ void DDX_Text(CDataExchange* pDX, int nIDC, BYTE& value) {
         CWnd::FromHandle(hWnd)->GetWindowText(text);
         const std::optional<BYTE> parsed = platform::ParseByteText(text.GetString());
         if (!parsed) {
-            AfxMessageBox(kParseByteMessage);
+            AfxMessageBox(CString(std::string(kParseByteMessage)));
             pDX->Fail();
         }
         value = *parsed;
     } else {
-        ::SetWindowText(hWnd, std::to_string(value).c_str());
+        ::SetWindowText(hWnd, CString(std::to_string(value)));
     }
 }
 
@@ -97,8 +97,7 @@ void DDV_MinMaxByte(CDataExchange* pDX, BYTE value, BYTE minVal, BYTE maxVal) {
     if (!pDX->m_bSaveAndValidate || (value >= minVal && value <= maxVal)) {
         return;
     }
-    AfxMessageBox(
-        ("请输入一个 " + std::to_string(minVal) + " 到 " + std::to_string(maxVal) + " 之间的整数。")
-            .c_str());
+    AfxMessageBox(CString("请输入一个 " + std::to_string(minVal) + " 到 " + std::to_string(maxVal) +
+                          " 之间的整数。"));
     pDX->Fail();
 }

@@ -37,7 +37,7 @@ void DDV_MinMaxByte(CDataExchange* pDX, BYTE value, BYTE minVal, BYTE maxVal);
 namespace platform {
 // A byte as the byte exchange reads it: optional blanks or tabs around an unsigned decimal
 // number from 0 to 255; nothing else.
-std::optional<BYTE> ParseByteText(std::string_view text);
+std::optional<BYTE> ParseByteText(std::basic_string_view<TCHAR> text);
 } // namespace platform
 
 // The standard message shown when a box does not hold a number from 0 to 255.

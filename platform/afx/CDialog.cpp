@@ -44,7 +44,7 @@ intptr_t CDialog::DoModal() {
     const std::vector<WORD> dialogTemplate = platform::BuildDialogTemplate(*m_pTemplate);
     AfxHookWindowCreate(this);
     const INT_PTR result =
-        DialogBoxIndirectParam(nullptr, dialogTemplate.data(),
+        DialogBoxIndirectParam(nullptr, reinterpret_cast<LPCDLGTEMPLATE>(dialogTemplate.data()),
                                pOwner != nullptr ? pOwner->m_hWnd : nullptr, &AfxDlgProc, 0);
     AfxUnhookWindowCreate();
     m_pTemplate = nullptr;
@@ -59,7 +59,7 @@ BOOL CDialog::CreateDlgControls() {
         if (platform::IsHostedItem(item)) {
             RECT rect{item.x, item.y, item.x + item.cx, item.y + item.cy};
             ::MapDialogRect(m_hWnd, &rect);
-            if (platform::CreateHostedItem(item.windowClass, item.text.c_str(),
+            if (platform::CreateHostedItem(item.windowClass, CString(item.text),
                                            item.style | WS_CHILD, rect, m_hWnd,
                                            item.id) == nullptr) {
                 platform::SetWindowCreationError("无法创建控件 " +
@@ -70,7 +70,7 @@ BOOL CDialog::CreateDlgControls() {
         }
         for (const std::string& entry : item.initStrings) {
             SendDlgItemMessage(m_hWnd, static_cast<int>(item.id), CB_ADDSTRING, 0,
-                               reinterpret_cast<LPARAM>(entry.c_str()));
+                               reinterpret_cast<LPARAM>(CString(entry).GetString()));
         }
     }
     return TRUE;

@@ -2,7 +2,9 @@
 
 #include "platform/afx/CDC.h"
 
-#include <cstring>
+#include <algorithm>
+#include <iterator>
+#include <string>
 
 namespace {
 constexpr int kTenthsPerInch = 720;
@@ -35,8 +37,10 @@ BOOL CFont::CreateFontIndirect(const LOGFONT* lpLogFont) {
 }
 
 void CFont::SetFaceName(LOGFONT& logFont, LPCTSTR lpszFaceName) {
-    std::memset(logFont.lfFaceName, 0, sizeof(logFont.lfFaceName));
+    std::fill(std::begin(logFont.lfFaceName), std::end(logFont.lfFaceName), TCHAR());
     if (lpszFaceName) {
-        std::strncpy(logFont.lfFaceName, lpszFaceName, LF_FACESIZE - 1);
+        const std::size_t length = std::char_traits<TCHAR>::length(lpszFaceName);
+        std::char_traits<TCHAR>::copy(logFont.lfFaceName, lpszFaceName,
+                                      std::min<std::size_t>(length, LF_FACESIZE - 1));
     }
 }

@@ -1,5 +1,7 @@
 #include "platform/afx/CIPAddressCtrl.h"
 
+#include <commctrl.h>
+
 int CIPAddressCtrl::GetAddress(BYTE& nField0, BYTE& nField1, BYTE& nField2, BYTE& nField3) const {
     DWORD address = 0;
     const auto filled =

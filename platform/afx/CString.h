@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <type_traits>
 
 class CString {
 public:
@@ -14,6 +15,16 @@ public:
     CString(LPCTSTR psz) : m_str(psz != nullptr ? psz : Storage()) {}
     CString(LPCTSTR pch, int nLength) : m_str(pch, static_cast<std::size_t>(nLength)) {}
     CString(Storage str) : m_str(std::move(str)) {}
+    // Text in UTF-8, the program's own source texts, where the characters are wider.
+    template <class Utf8>
+    requires(std::is_same_v<Utf8, std::string> && !std::is_same_v<TCHAR, char>)
+        CString(const Utf8& utf8) {
+        const int units =
+            MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+        m_str.resize(static_cast<std::size_t>(units));
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), m_str.data(),
+                            units);
+    }
 
     int GetLength() const { return static_cast<int>(m_str.size()); }
     BOOL IsEmpty() const { return m_str.empty(); }

@@ -66,7 +66,7 @@ LPCTSTR AfxGetAppName() {
     return fromModule;
 }
 
-int AfxWinMain(HINSTANCE, HINSTANCE, LPTSTR, int) {
+int AfxWinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     CWinApp* pApp = AfxGetApp();
     if (pApp == nullptr) {
         return 1;

@@ -37,4 +37,4 @@ LPCTSTR AfxGetAppName();
 
 // The framework's entry point, which the program's WinMain runs: the application object's
 // InitInstance and, if that returns TRUE, its message loop.
-int AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPTSTR lpCmdLine, int nCmdShow);
+int AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow);

@@ -97,7 +97,7 @@ LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT message, WPARAM wParam, LPARA
     } catch (const CException& e) {
         e.ReportError();
     } catch (const std::exception& e) {
-        AfxMessageBox(e.what(), MB_ICONERROR);
+        AfxMessageBox(CString(std::string(e.what())), MB_ICONERROR);
     }
     t_current = saved;
     if (message == WM_NCDESTROY && CWnd::FromHandlePermanent(hWnd) == pWnd) {

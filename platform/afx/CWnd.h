@@ -13,8 +13,6 @@ class CFont;
 class CRgn;
 class CDC;
 class CPoint;
-struct GUID;
-using CLSID = GUID;
 
 class CWnd : public CCmdTarget {
 public:

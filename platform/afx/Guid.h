@@ -7,16 +7,6 @@
 #include <string>
 #include <string_view>
 
-struct GUID {
-    DWORD Data1 = 0;
-    WORD Data2 = 0;
-    WORD Data3 = 0;
-    BYTE Data4[8] = {};
-
-    friend bool operator==(const GUID&, const GUID&) = default;
-};
-using CLSID = GUID;
-
 namespace platform {
 
 // Reads "{XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX}" (hex digits of either case); nothing when

@@ -6,6 +6,10 @@
 #include "platform/afx/CPoint.h"
 #include "platform/afx/CWnd.h"
 
+#include <windowsx.h>
+// windowsx.h's macro of that name would hide the window object's member.
+#undef SubclassWindow
+
 namespace afx {
 
 template <class> struct MemberOf;

@@ -3,6 +3,7 @@
 #include "platform/win32/gdi/GdiObject.h"
 #include "platform/win32/gdi/StockObjects.h"
 #include <windows.h>
+#include <windowsx.h>
 
 using platform::ObjectOf;
 

@@ -154,7 +154,8 @@ int DrawText(HDC hdc, LPCTSTR lpchText, int cchText, LPRECT lprc, UINT format) {
 
 BOOL DrawState(HDC hdc, HBRUSH /*hbrFore*/, DRAWSTATEPROC /*qfnCallBack*/, LPARAM lData,
                WPARAM wData, int x, int y, int /*cx*/, int /*cy*/, UINT uFlags) {
-    const UINT kind = uFlags & DST_KIND_MASK;
+    constexpr UINT kKindMask = 0x000F; // the flags' bits that say what kind of image it is
+    const UINT kind = uFlags & kKindMask;
     const auto* text = reinterpret_cast<LPCTSTR>(lData);
     if (!hdc || !text || (kind != DST_TEXT && kind != DST_PREFIXTEXT)) {
         return FALSE;

@@ -91,8 +91,6 @@ constexpr UINT CP_UTF8 = 65001;
 int MultiByteToWideChar(UINT CodePage, DWORD dwFlags, const char* lpMultiByteStr, int cbMultiByte,
                         WCHAR* lpWideCharStr, int cchWideChar);
 
-// Asks for hover and leave notifications for a window; nonzero on success.
-BOOL _TrackMouseEvent(LPTRACKMOUSEEVENT lpEventTrack);
 // Suspends the calling thread; no messages are processed meanwhile.
 void Sleep(DWORD dwMilliseconds);
 

@@ -54,6 +54,17 @@ DECLARE_HANDLE(HINSTANCE);
 using HGDIOBJ = void*;
 using HCURSOR = HICON;
 
+// A class identifier.
+struct GUID {
+    DWORD Data1;
+    WORD Data2;
+    WORD Data3;
+    BYTE Data4[8];
+
+    friend bool operator==(const GUID&, const GUID&) = default;
+};
+using CLSID = GUID;
+
 struct RECT {
     LONG left = 0;
     LONG top = 0;
@@ -89,12 +100,6 @@ constexpr WPARAM MAKEWPARAM(WORD lo, WORD hi) {
 }
 constexpr LPARAM MAKELPARAM(WORD lo, WORD hi) {
     return static_cast<LPARAM>(MAKELONG(lo, hi));
-}
-constexpr int GET_X_LPARAM(LPARAM l) {
-    return static_cast<SHORT>(LOWORD(static_cast<std::uintptr_t>(l)));
-}
-constexpr int GET_Y_LPARAM(LPARAM l) {
-    return static_cast<SHORT>(HIWORD(static_cast<std::uintptr_t>(l)));
 }
 
 // A numeric resource id in a resource name argument, and the test for one.

@@ -88,7 +88,6 @@ constexpr UINT BF_FLAT = 0x4000;
 // DrawState kinds and states.
 constexpr UINT DST_TEXT = 0x0001;
 constexpr UINT DST_PREFIXTEXT = 0x0002;
-constexpr UINT DST_KIND_MASK = 0x000F; // not a Win32 name: the kind bits of the flags
 constexpr UINT DSS_NORMAL = 0x0000;
 constexpr UINT DSS_DISABLED = 0x0020;
 
@@ -221,6 +220,4 @@ COLORREF GetSysColor(int nIndex);
 HBRUSH GetSysColorBrush(int nIndex);
 int GetSystemMetrics(int nIndex);
 HGDIOBJ GetStockObject(int fnObject);
-// The stock brush of a *_BRUSH index, as windowsx.h's GetStockBrush; nullptr for others.
-HBRUSH GetStockBrush(int fnObject);
 BOOL SetRect(LPRECT lprc, int left, int top, int right, int bottom);

@@ -40,33 +40,11 @@ constexpr UINT WM_MOUSEHOVER = 0x02A1;
 constexpr UINT WM_MOUSELEAVE = 0x02A3;
 constexpr UINT WM_USER = 0x0400;
 
-// Control messages: edit, combo box and the IP address control.
+// Control messages: edit and combo box.
 constexpr UINT EM_SETSEL = 0x00B1;
 constexpr UINT CB_ADDSTRING = 0x0143;
 constexpr UINT CB_GETCURSEL = 0x0147;
 constexpr UINT CB_SETCURSEL = 0x014E;
-constexpr UINT IPM_CLEARADDRESS = WM_USER + 100;
-constexpr UINT IPM_SETADDRESS = WM_USER + 101;
-constexpr UINT IPM_GETADDRESS = WM_USER + 102;
-constexpr UINT IPM_SETFOCUS = WM_USER + 104;
-constexpr UINT IPM_ISBLANK = WM_USER + 105;
-
-constexpr LPARAM MAKEIPADDRESS(BYTE b1, BYTE b2, BYTE b3, BYTE b4) {
-    return static_cast<LPARAM>((DWORD(b1) << 24) | (DWORD(b2) << 16) | (DWORD(b3) << 8) |
-                               DWORD(b4));
-}
-constexpr BYTE FIRST_IPADDRESS(DWORD x) {
-    return static_cast<BYTE>((x >> 24) & 0xFF);
-}
-constexpr BYTE SECOND_IPADDRESS(DWORD x) {
-    return static_cast<BYTE>((x >> 16) & 0xFF);
-}
-constexpr BYTE THIRD_IPADDRESS(DWORD x) {
-    return static_cast<BYTE>((x >> 8) & 0xFF);
-}
-constexpr BYTE FOURTH_IPADDRESS(DWORD x) {
-    return static_cast<BYTE>(x & 0xFF);
-}
 
 // WM_CTLCOLOR kinds (message minus WM_CTLCOLORMSGBOX).
 constexpr UINT CTLCOLOR_EDIT = 1;
@@ -210,20 +188,6 @@ struct PAINTSTRUCT {
 
 // Extended dialog templates (DLGTEMPLATEEX), read as the words they are made of.
 using LPCDLGTEMPLATE = const void*;
-
-// Mouse tracking.
-constexpr DWORD TME_HOVER = 0x00000001;
-constexpr DWORD TME_LEAVE = 0x00000002;
-constexpr DWORD TME_CANCEL = 0x80000000;
-constexpr DWORD HOVER_DEFAULT = 0xFFFFFFFF;
-
-struct TRACKMOUSEEVENT {
-    DWORD cbSize = 0;
-    DWORD dwFlags = 0;
-    HWND hwndTrack = nullptr;
-    DWORD dwHoverTime = 0;
-};
-using LPTRACKMOUSEEVENT = TRACKMOUSEEVENT*;
 
 // Mouse key flags of WM_MOUSEMOVE's wParam.
 constexpr UINT MK_LBUTTON = 0x0001;

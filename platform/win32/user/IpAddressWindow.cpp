@@ -3,6 +3,7 @@
 #include "platform/win32/gdi/DeviceContext.h"
 #include "platform/win32/gdi/GdiFont.h"
 #include "platform/win32/user/BridgeWidget.h"
+#include <commctrl.h>
 #include <windows.h>
 
 #include <QApplication>

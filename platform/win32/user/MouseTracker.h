@@ -3,6 +3,7 @@
 // reports once; the program asks again for the next one.
 #pragma once
 
+#include <commctrl.h>
 #include <windows.h>
 
 #include <QPoint>

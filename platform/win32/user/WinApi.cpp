@@ -1,3 +1,4 @@
+#include <commctrl.h>
 #include <windows.h>
 
 #include "platform/win32/gdi/ImageResources.h"

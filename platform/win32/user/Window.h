@@ -7,6 +7,7 @@
 #pragma once
 
 #include "platform/win32/user/MouseTracker.h"
+#include <commctrl.h>
 #include <windows.h>
 
 #include <QImage>

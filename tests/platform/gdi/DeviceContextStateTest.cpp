@@ -5,8 +5,10 @@
 #include "platform/afx/CFont.h"
 #include "platform/afx/CPen.h"
 #include "platform/win32/gdi/GdiBrush.h"
+
 #include "platform/win32/gdi/GdiFont.h"
 #include "platform/win32/gdi/GdiPen.h"
+#include <windowsx.h>
 
 #include <gtest/gtest.h>
 

@@ -4,6 +4,7 @@
 #include "platform/afx/CButton.h"
 #include "platform/afx/CPoint.h"
 #include "platform/afx/MessageMapEntries.h"
+#include <commctrl.h>
 #include <windows.h>
 
 #include <QTest>
