@@ -13,6 +13,8 @@
 // failure of the platform plugin (a missing library) is passed on to the toolkit untouched.
 #include "platform/win32/user/DisplayCheck.h"
 
+#include "platform/win32/user/ToolkitStartWatch.h"
+
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QString>
@@ -43,10 +45,6 @@ constexpr const char* kXSocketDirectory = "/tmp/.X11-unix/X";
 constexpr const char* kDefaultWaylandDisplay = "wayland-0";
 constexpr std::string_view kXPlugin = "xcb";
 constexpr std::string_view kWaylandPlugin = "wayland"; // and its variants, wayland-egl...
-constexpr std::string_view kPlatformCategory = "qt.qpa.";
-constexpr std::string_view kXCategory = "qt.qpa.xcb";
-// What the X platform plugin says when its connection fails, whatever the reason.
-constexpr std::string_view kXConnectFailed = "could not connect to display";
 constexpr const char* kNameSeparator = "：";
 
 std::string Fill(std::string_view text, const std::string& display, const char* variable) {
@@ -85,97 +83,6 @@ bool IsWayland(const std::string& name) {
 std::string ProgramName(int argc, char** argv) {
     const std::string path = argc > 0 && argv[0] != nullptr ? argv[0] : "";
     return path.substr(path.find_last_of('/') + 1);
-}
-
-void PrintLine(const std::string& line) {
-    std::fputs((line + "\n").c_str(), stderr);
-    std::fflush(stderr);
-}
-
-// The watch over the toolkit's start.
-struct HeldMessage {
-    QtMsgType type;
-    QByteArray category;
-    QByteArray file;
-    QByteArray function;
-    int line;
-    QString text;
-};
-
-std::mutex g_watchMutex;
-bool g_watching = false;
-bool g_xConnectFailed = false;
-QtMessageHandler g_previousHandler = nullptr;
-std::vector<HeldMessage> g_held;
-std::string g_refusedLine;
-
-// Hands the held messages to the handler that was there before, and the handling back.
-void StopWatching() {
-    std::vector<HeldMessage> held;
-    QtMessageHandler previous = nullptr;
-    {
-        const std::lock_guard lock(g_watchMutex);
-        if (!g_watching) {
-            return;
-        }
-        g_watching = false;
-        held.swap(g_held);
-        previous = g_previousHandler;
-    }
-    qInstallMessageHandler(previous);
-    for (const HeldMessage& message : held) {
-        const QMessageLogContext context(
-            message.file.isEmpty() ? nullptr : message.file.data(), message.line,
-            message.function.isEmpty() ? nullptr : message.function.data(),
-            message.category.data());
-        previous(message.type, context, message.text);
-    }
-}
-
-void WatchStart(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    const std::string_view category = context.category != nullptr ? context.category : "";
-    QtMessageHandler previous = nullptr;
-    {
-        const std::lock_guard lock(g_watchMutex);
-        previous = g_previousHandler;
-        // Once the handling is being handed back, a late message goes straight on.
-        if (g_watching && type == QtFatalMsg && g_xConnectFailed) {
-            // The toolkit gives up because the display turned the program away.
-            PrintLine(g_refusedLine);
-            std::_Exit(DisplayCheck::kExitNoDisplay);
-        }
-        if (g_watching && type != QtFatalMsg && category.starts_with(kPlatformCategory)) {
-            if (category == kXCategory && text.startsWith(QLatin1StringView(kXConnectFailed))) {
-                g_xConnectFailed = true;
-            }
-            g_held.push_back({type, QByteArray(context.category), QByteArray(context.file),
-                              QByteArray(context.function), context.line, text});
-            return;
-        }
-    }
-    if (type == QtFatalMsg) {
-        StopWatching(); // what the platform plugin said explains the toolkit's end
-    }
-    if (previous != nullptr) {
-        previous(type, context, text);
-    }
-}
-
-// Watches until the application object has set up its platform: the pre-routines run
-// right after that, also when the start goes well.
-void StartWatching(std::string refusedLine) {
-    {
-        const std::lock_guard lock(g_watchMutex);
-        g_refusedLine = std::move(refusedLine);
-        g_xConnectFailed = false;
-        g_watching = true;
-    }
-    QtMessageHandler previous = qInstallMessageHandler(WatchStart);
-    {
-        const std::lock_guard lock(g_watchMutex);
-        g_previousHandler = previous;
-    }
-    qAddPreRoutine(StopWatching);
 }
 
 #ifndef _WIN32
@@ -366,10 +273,10 @@ bool DisplayCheck::Run(int argc, char** argv) {
     }
     const std::string program = ProgramName(argc, argv) + kNameSeparator;
     if (const std::optional<std::string> problem = check.Problem()) {
-        PrintLine(program + *problem);
+        ToolkitStartWatch::PrintLine(program + *problem);
         return false;
     }
-    StartWatching(program + check.RefusedLine());
+    ToolkitStartWatch::Start(program + check.RefusedLine(), kExitNoDisplay);
     return true;
 }
 
