@@ -28,7 +28,6 @@ public:
 
     int GetLength() const { return static_cast<int>(m_str.size()); }
     BOOL IsEmpty() const { return m_str.empty(); }
-    void Empty() { m_str.clear(); }
     LPCTSTR GetString() const { return m_str.c_str(); }
     operator LPCTSTR() const { return m_str.c_str(); }
     TCHAR GetAt(int nIndex) const { return m_str.at(static_cast<std::size_t>(nIndex)); }

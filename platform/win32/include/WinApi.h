@@ -10,7 +10,6 @@
 // Messages and window procedures.
 LRESULT SendMessage(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
 LRESULT SendDlgItemMessage(HWND hDlg, int nIDDlgItem, UINT Msg, WPARAM wParam, LPARAM lParam);
-BOOL PostMessage(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
 LRESULT DefWindowProc(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
 LRESULT CallWindowProc(WNDPROC lpPrevWndFunc, HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
 LONG_PTR GetWindowLongPtr(HWND hWnd, int nIndex);
@@ -27,7 +26,6 @@ HWND CreateWindowEx(DWORD dwExStyle, LPCTSTR lpClassName, LPCTSTR lpWindowName, 
                     HINSTANCE hInstance, void* lpParam);
 BOOL DestroyWindow(HWND hWnd);
 BOOL IsWindow(HWND hWnd);
-HWND GetParent(HWND hWnd);
 HWND GetDlgItem(HWND hDlg, int nIDDlgItem);
 int GetDlgCtrlID(HWND hWnd);
 BOOL GetClientRect(HWND hWnd, LPRECT lpRect);
@@ -66,7 +64,7 @@ BOOL MapDialogRect(HWND hDlg, LPRECT lpRect);
 // The program's entry point, which the framework defines and the platform calls.
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow);
 
-// The message loop: GetMessage returns FALSE once PostQuitMessage has ended it.
+// The message loop: GetMessage returns FALSE once the loop has ended.
 struct MSG {
     HWND hwnd = nullptr;
     UINT message = 0;
@@ -78,7 +76,6 @@ struct MSG {
 BOOL GetMessage(MSG* lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax);
 BOOL TranslateMessage(const MSG* lpMsg);
 LRESULT DispatchMessage(const MSG* lpMsg);
-void PostQuitMessage(int nExitCode);
 
 // The module: its handle, file name and resources.
 HINSTANCE GetModuleHandle(LPCTSTR lpModuleName);

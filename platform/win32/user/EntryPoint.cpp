@@ -15,5 +15,6 @@ int main(int argc, char** argv) {
         QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());
     // The program decides when it ends, not the last window closing.
     QApplication::setQuitOnLastWindowClosed(false);
-    return WinMain(nullptr, nullptr, argc > 1 ? argv[1] : const_cast<char*>(""), SW_SHOW);
+    char noArguments[] = "";
+    return WinMain(nullptr, nullptr, noArguments, SW_SHOW);
 }

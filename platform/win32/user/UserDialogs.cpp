@@ -53,10 +53,7 @@ INT_PTR DialogBoxIndirectParam(HINSTANCE, LPCDLGTEMPLATE hDialogTemplate, HWND h
         DestroyWindow(dialog);
         return kDialogFailed;
     }
-    HWND firstTabStop = nullptr;
-    if (SendMessage(dialog, WM_INITDIALOG, reinterpret_cast<WPARAM>(firstTabStop), dwInitParam) !=
-            FALSE &&
-        IsWindow(dialog)) {
+    if (SendMessage(dialog, WM_INITDIALOG, 0, dwInitParam) != FALSE && IsWindow(dialog)) {
         dialog->FocusFirstTabStop();
     }
     if (!IsWindow(dialog)) {

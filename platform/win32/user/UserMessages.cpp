@@ -76,14 +76,6 @@ LRESULT SendDlgItemMessage(HWND hDlg, int nIDDlgItem, UINT Msg, WPARAM wParam, L
     return SendMessage(GetDlgItem(hDlg, nIDDlgItem), Msg, wParam, lParam);
 }
 
-BOOL PostMessage(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
-    if (!IsWindow(hWnd)) {
-        return FALSE;
-    }
-    WindowOf(hWnd)->Post(Msg, wParam, lParam);
-    return TRUE;
-}
-
 LRESULT DefWindowProc(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
     return IsWindow(hWnd) ? WindowOf(hWnd)->Window::ClassProc(Msg, wParam, lParam) : 0;
 }

@@ -21,10 +21,6 @@ QWidget* WidgetOf(HWND hWnd) {
 
 } // namespace
 
-HWND GetParent(HWND hWnd) {
-    return IsWindow(hWnd) ? WindowOf(hWnd)->Parent() : nullptr;
-}
-
 HWND GetDlgItem(HWND hDlg, int nIDDlgItem) {
     return IsWindow(hDlg) ? WindowOf(hDlg)->FindChild(static_cast<UINT>(nIDDlgItem)) : nullptr;
 }

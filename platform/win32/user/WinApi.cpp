@@ -75,8 +75,8 @@ int MultiByteToWideChar(UINT CodePage, DWORD, const char* lpMultiByteStr, int cb
     return units;
 }
 
-// The toolkit's event loop stands for the message loop: the first GetMessage runs it until
-// PostQuitMessage ends it, and then reports the quit.
+// The toolkit's event loop stands for the message loop: the first GetMessage runs it until it
+// ends, and then reports the quit.
 BOOL GetMessage(MSG* lpMsg, HWND, UINT, UINT) {
     if (lpMsg != nullptr) {
         *lpMsg = MSG{};
@@ -92,10 +92,6 @@ BOOL TranslateMessage(const MSG*) {
 LRESULT DispatchMessage(const MSG* lpMsg) {
     return lpMsg != nullptr ? SendMessage(lpMsg->hwnd, lpMsg->message, lpMsg->wParam, lpMsg->lParam)
                             : 0;
-}
-
-void PostQuitMessage(int nExitCode) {
-    QApplication::exit(nExitCode);
 }
 
 // The one module is the program itself.

@@ -45,8 +45,9 @@ ATOM RegisterWindowClass(const WNDCLASS& windowClass) {
         return 0;
     }
     const auto atom = static_cast<ATOM>(kFirstAtom + classes.size());
-    classes[Key(name)] = RegisteredClass{atom, windowClass, name};
-    classes[Key(name)].windowClass.lpszClassName = classes[Key(name)].name.c_str();
+    RegisteredClass& entry = classes[Key(name)];
+    entry = RegisteredClass{atom, windowClass, name};
+    entry.windowClass.lpszClassName = entry.name.c_str(); // the copy's own name
     return atom;
 }
 
