@@ -9,17 +9,12 @@ set(CMAKE_CXX_STANDARD 20)
 set(CMAKE_CXX_STANDARD_REQUIRED ON)
 set(CMAKE_CXX_EXTENSIONS OFF)
 
-set(not_yet afx/CHandleMap.cpp afx/ControlContainer.cpp afx/ControlHost.cpp
-    afx/ControlRegistry.cpp afx/Variant.cpp afx/WndControl.cpp)
 file(GLOB afx_sources ${CMAKE_CURRENT_SOURCE_DIR}/platform/afx/*.cpp)
-foreach(excluded IN LISTS not_yet)
-    list(REMOVE_ITEM afx_sources ${CMAKE_CURRENT_SOURCE_DIR}/platform/${excluded})
-endforeach()
-file(GLOB controls_sources ${CMAKE_CURRENT_SOURCE_DIR}/controls/*.cpp)
+file(GLOB comm_sources ${CMAKE_CURRENT_SOURCE_DIR}/platform/comm/*.cpp)
+file(GLOB program_sources ${CMAKE_CURRENT_SOURCE_DIR}/controls/*.cpp
+     ${CMAKE_CURRENT_SOURCE_DIR}/device/*.cpp)
 
-add_library(tavrin_windows_portable STATIC ${afx_sources} ${controls_sources}
-            platform/comm/LineSettings.cpp platform/comm/CommErrors.cpp
-            device/DeviceCommand.cpp)
+add_library(tavrin_windows_portable STATIC ${afx_sources} ${comm_sources} ${program_sources})
 target_include_directories(tavrin_windows_portable PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_compile_definitions(tavrin_windows_portable PRIVATE UNICODE _UNICODE)
 target_compile_options(tavrin_windows_portable PRIVATE -Wall -Wextra -Wpedantic -Werror)

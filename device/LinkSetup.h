@@ -10,7 +10,7 @@ constexpr LPCTSTR kPortCom2 = TEXT("COM2");
 constexpr int kPortNumberCom1 = 1;
 constexpr int kPortNumberCom2 = 2;
 constexpr long kInputModeBinary = 1;
-constexpr const char* kLineSettings = "9600,n,8,1";
+constexpr LPCTSTR kLineSettings = TEXT("9600,n,8,1");
 
 // Start-up configuration: the port number, binary input, 9600 8N1; the port stays closed.
 void ConfigureSerialLink(SerialLink& link, int nPort);

@@ -18,7 +18,7 @@ HBRUSH CLabelFonts::ColorLabel(CDC* pDC, int nCtlID, HBRUSH hbrDefault) {
 
 HBRUSH CLabelFonts::Apply(CDC* pDC, CFont& font, int nPointSize, COLORREF color) {
     if (font.GetSafeHandle() == nullptr) {
-        font.CreatePointFont(nPointSize, res::kDialogFace);
+        font.CreatePointFont(nPointSize, CString(res::kDialogFace));
     }
     if (font.GetSafeHandle() != nullptr) {
         pDC->SelectObject(&font);

@@ -48,7 +48,7 @@ HDC CDC::Detach() {
     m_hAttribDC = nullptr;
     HDC hDC = std::exchange(m_hDC, nullptr);
     if (hDC) {
-        Map().RemovePermanent(hDC, this);
+        Map().RemoveHandle(hDC, this);
     }
     return hDC;
 }

@@ -41,8 +41,12 @@ void Release(CGdiObject& wrapper) {
     wrapper.m_hObject = nullptr;
 }
 
+unsigned long KindOf(HGDIOBJ hObject) {
+    return ::GetObjectType(hObject);
+}
+
 CHandleMap<HGDIOBJ, CGdiObject>& Map() {
-    static CHandleMap<HGDIOBJ, CGdiObject> map(&MakeTemporary, &Release);
+    static CHandleMap<HGDIOBJ, CGdiObject> map(&MakeTemporary, &Release, &KindOf);
     return map;
 }
 
@@ -69,7 +73,7 @@ HGDIOBJ CGdiObject::Detach() {
     HGDIOBJ hObject = m_hObject;
     m_hObject = nullptr;
     if (hObject) {
-        Map().RemovePermanent(hObject, this);
+        Map().RemoveHandle(hObject, this);
     }
     return hObject;
 }
@@ -78,6 +82,6 @@ BOOL CGdiObject::DeleteObject() {
     if (!m_hObject) {
         return FALSE;
     }
-    // Detach first: deleting may destroy this very wrapper when it is a temporary one.
+    // Out of the map first, so that nothing finds this object for a handle that is gone.
     return ::DeleteObject(Detach());
 }

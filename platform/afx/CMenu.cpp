@@ -1,23 +1,27 @@
 #include "platform/afx/CMenu.h"
 
+#include "platform/afx/CHandleMap.h"
 #include <windows.h>
 
 #include <memory>
-#include <unordered_map>
+
+namespace {
+
+std::unique_ptr<CMenu> MakeTemporary(HMENU hMenu) {
+    auto wrapper = std::make_unique<CMenu>();
+    wrapper->m_hMenu = hMenu;
+    return wrapper;
+}
+
+void Release(CMenu& wrapper) {
+    wrapper.m_hMenu = nullptr;
+}
+
+} // namespace
 
 CMenu* CMenu::FromHandle(HMENU hMenu) {
-    if (hMenu == nullptr) {
-        return nullptr;
-    }
-    // Menus here are the windows' system menus, which live as long as their windows; a
-    // wrapper per menu is made once and kept.
-    static std::unordered_map<HMENU, std::unique_ptr<CMenu>> temporaries;
-    std::unique_ptr<CMenu>& wrapper = temporaries[hMenu];
-    if (!wrapper) {
-        wrapper = std::make_unique<CMenu>();
-        wrapper->m_hMenu = hMenu;
-    }
-    return wrapper.get();
+    static CHandleMap<HMENU, CMenu> map(&MakeTemporary, &Release);
+    return map.FromHandle(hMenu);
 }
 
 BOOL CMenu::AppendMenu(UINT nFlags, UINT nIDNewItem, LPCTSTR lpszNewItem) {

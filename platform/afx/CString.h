@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <oleauto.h>
+
 #include <string>
 #include <type_traits>
 
@@ -25,6 +27,21 @@ public:
         MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), m_str.data(),
                             units);
     }
+    template <class Utf8>
+    requires(std::is_same_v<Utf8, char> && !std::is_same_v<TCHAR, char>) CString(const Utf8* utf8)
+        : CString(std::string(utf8 != nullptr ? utf8 : "")) {}
+    // UTF-16 text (a BSTR) where the characters are narrower.
+    template <class Wide>
+    requires(std::is_same_v<Wide, WCHAR> && !std::is_same_v<TCHAR, WCHAR>)
+        CString(const Wide* wide) {
+        if (wide == nullptr) {
+            return;
+        }
+        const int bytes = WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
+        m_str.resize(static_cast<std::size_t>(bytes > 0 ? bytes : 1));
+        WideCharToMultiByte(CP_UTF8, 0, wide, -1, m_str.data(), bytes, nullptr, nullptr);
+        m_str.pop_back();
+    }
 
     int GetLength() const { return static_cast<int>(m_str.size()); }
     BOOL IsEmpty() const { return m_str.empty(); }
@@ -35,6 +52,8 @@ public:
     CString Left(int nCount) const {
         return CString(m_str.substr(0, nCount < 0 ? 0 : static_cast<std::size_t>(nCount)));
     }
+    // The text as a new BSTR, which the caller frees; throws std::bad_alloc when it cannot.
+    BSTR AllocSysString() const;
     // Loads string resource nID; FALSE, leaving the string empty, when there is none.
     BOOL LoadString(UINT nID);
 

@@ -5,6 +5,7 @@
 #include "platform/afx/CDataExchange.h"
 #include "platform/afx/CException.h"
 #include "platform/afx/CFont.h"
+#include "platform/afx/CHandleMap.h"
 #include "platform/afx/CMenu.h"
 #include "platform/afx/CPoint.h"
 #include "platform/afx/CRgn.h"
@@ -12,7 +13,6 @@
 
 #include <exception>
 #include <memory>
-#include <unordered_map>
 #include <vector>
 
 BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
@@ -21,24 +21,19 @@ END_MESSAGE_MAP()
 
 namespace {
 
-// The window objects attached to windows, and the temporary ones made for windows that have
-// none; a temporary object lives until its window is gone.
-std::unordered_map<HWND, CWnd*>& PermanentMap() {
-    static std::unordered_map<HWND, CWnd*> map;
-    return map;
+std::unique_ptr<CWnd> MakeTemporary(HWND hWnd) {
+    auto wrapper = std::make_unique<CWnd>();
+    wrapper->m_hWnd = hWnd;
+    return wrapper;
 }
 
-std::unordered_map<HWND, std::unique_ptr<CWnd>>& TemporaryMap() {
-    static std::unordered_map<HWND, std::unique_ptr<CWnd>> map;
-    return map;
+void Release(CWnd& wrapper) {
+    wrapper.m_hWnd = nullptr;
 }
 
-// Frees the temporary objects of windows that no longer exist.
-void DropStaleTemporaries() {
-    auto& map = TemporaryMap();
-    for (auto it = map.begin(); it != map.end();) {
-        it = ::IsWindow(it->first) ? std::next(it) : map.erase(it);
-    }
+CHandleMap<HWND, CWnd>& Map() {
+    static CHandleMap<HWND, CWnd> map(&MakeTemporary, &Release);
+    return map;
 }
 
 // The message being handled on this thread, for Default.
@@ -91,6 +86,7 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
 LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     const CurrentMessage saved = t_current;
     t_current = {message, wParam, lParam};
+    AfxLockTempMaps();
     LRESULT result = 0;
     try {
         result = pWnd->WindowProc(message, wParam, lParam);
@@ -100,6 +96,7 @@ LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT message, WPARAM wParam, LPARA
         AfxMessageBox(CString(std::string(e.what())), MB_ICONERROR);
     }
     t_current = saved;
+    AfxUnlockTempMaps();
     if (message == WM_NCDESTROY && CWnd::FromHandlePermanent(hWnd) == pWnd) {
         // The window is gone: give it back its own procedure and let the object go.
         if (pWnd->m_pfnSuper != nullptr) {
@@ -122,21 +119,11 @@ CWnd* CWnd::FromHandle(HWND hWnd) {
     if (!::IsWindow(hWnd)) {
         return nullptr;
     }
-    if (CWnd* pWnd = FromHandlePermanent(hWnd)) {
-        return pWnd;
-    }
-    DropStaleTemporaries();
-    std::unique_ptr<CWnd>& temporary = TemporaryMap()[hWnd];
-    if (!temporary) {
-        temporary = std::make_unique<CWnd>();
-        temporary->m_hWnd = hWnd;
-    }
-    return temporary.get();
+    return Map().FromHandle(hWnd);
 }
 
 CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
-    auto it = PermanentMap().find(hWnd);
-    return it != PermanentMap().end() && ::IsWindow(hWnd) ? it->second : nullptr;
+    return ::IsWindow(hWnd) ? Map().LookupPermanent(hWnd) : nullptr;
 }
 
 BOOL CWnd::Attach(HWND hWnd) {
@@ -144,16 +131,13 @@ BOOL CWnd::Attach(HWND hWnd) {
         return FALSE;
     }
     m_hWnd = hWnd;
-    PermanentMap()[hWnd] = this;
+    Map().SetPermanent(hWnd, this);
     return TRUE;
 }
 
 HWND CWnd::Detach() {
     HWND hWnd = m_hWnd;
-    auto it = PermanentMap().find(hWnd);
-    if (it != PermanentMap().end() && it->second == this) {
-        PermanentMap().erase(it);
-    }
+    Map().RemoveHandle(hWnd, this);
     m_hWnd = nullptr;
     return hWnd;
 }

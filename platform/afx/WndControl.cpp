@@ -3,7 +3,7 @@
 //
 // SetProperty takes its value through "..." with the argument types of the classic framework:
 //   VT_I2    an int (a short after promotion)     VT_BOOL    a BOOL (int), non-zero is true
-//   VT_I4    a long                               VT_BSTR    a const char* (UTF-8)
+//   VT_I4    a long                               VT_BSTR    an LPCTSTR
 //   VT_VARIANT a const VARIANT* (or COleVariant*), passed on as it is
 // GetProperty writes a short, long, BOOL, CString or VARIANT to pvProp for the same types.
 #include "platform/afx/COleDispatchException.h"
@@ -58,7 +58,7 @@ void CWnd::GetProperty(DISPID dwDispID, VARTYPE vtProp, void* pvProp) const {
         *static_cast<CString*>(pvProp) = CString(value.bstrVal);
         break;
     case VT_VARIANT:
-        *static_cast<VARIANT*>(pvProp) = value;
+        VariantCopy(static_cast<VARIANT*>(pvProp), const_cast<COleVariant*>(&value));
         break;
     default:
         platform::ThrowTypeMismatch(dwDispID, vtProp);
@@ -78,10 +78,10 @@ void CWnd::SetProperty(DISPID dwDispID, VARTYPE vtProp, ...) {
         value = COleVariant(static_cast<LONG>(va_arg(args, long)));
         break;
     case VT_BOOL:
-        value = COleVariant::FromBool(va_arg(args, BOOL) != FALSE);
+        value = COleVariant(static_cast<SHORT>(va_arg(args, BOOL) != FALSE), VT_BOOL);
         break;
     case VT_BSTR:
-        value = COleVariant(va_arg(args, const char*));
+        value = COleVariant(va_arg(args, LPCTSTR));
         break;
     case VT_VARIANT: {
         const VARIANT* source = va_arg(args, const VARIANT*);

@@ -1,12 +1,13 @@
 // The communications control's properties.
 #include "platform/comm/CommControl.h"
 
+#include "platform/afx/CString.h"
 #include "platform/afx/ControlRegistry.h"
 #include "platform/comm/CommErrors.h"
 #include "platform/comm/SerialPortDevice.h"
 
-#include <span>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -28,9 +29,9 @@ COleVariant CommControl::GetProperty(DISPID dispid) {
     case kDispCommPort:
         return COleVariant(m_commPort);
     case kDispPortOpen:
-        return COleVariant::FromBool(m_device->IsOpen());
+        return COleVariant(static_cast<SHORT>(m_device->IsOpen()), VT_BOOL);
     case kDispSettings:
-        return COleVariant(m_settingsText);
+        return COleVariant(CString(m_settingsText));
     case kDispInputMode:
         return COleVariant(static_cast<LONG>(m_inputMode));
     case kDispOutput:
@@ -84,20 +85,22 @@ void CommControl::PutSettings(const VARIANT& value) {
     if (value.vt != VT_BSTR) {
         ThrowTypeMismatch(kDispSettings, value.vt);
     }
-    const LineSettings settings = ParseLineSettings(value.bstrVal);
+    const std::string text = ByteText(value.bstrVal);
+    const LineSettings settings = ParseLineSettings(text);
     if (m_device->IsOpen()) {
         m_device->Apply(settings);
     }
     m_settings = settings;
-    m_settingsText = value.bstrVal;
+    m_settingsText = text;
 }
 
 void CommControl::PutOutput(const VARIANT& value) {
-    std::span<const BYTE> bytes;
+    std::vector<BYTE> bytes;
     if (value.vt == (VT_ARRAY | VT_UI1)) {
-        bytes = value.bytes;
+        bytes = VariantBytes(value);
     } else if (value.vt == VT_BSTR) {
-        bytes = {reinterpret_cast<const BYTE*>(value.bstrVal.data()), value.bstrVal.size()};
+        const std::string text = ByteText(value.bstrVal);
+        bytes.assign(text.begin(), text.end());
     } else {
         ThrowTypeMismatch(kDispOutput, value.vt);
     }

@@ -6,7 +6,6 @@
 #include "platform/win32/gdi/GdiFont.h"
 #include "platform/win32/gdi/GdiPen.h"
 #include "platform/win32/gdi/GdiRegion.h"
-#include "platform/win32/gdi/HandleHooks.h"
 #include <windows.h>
 
 #include <algorithm>
@@ -34,7 +33,6 @@ DeviceContext::DeviceContext(QImage& target, QPoint origin, QRect clip)
     : DeviceContext(std::make_shared<DrawingSurface>(target), origin, clip) {}
 
 DeviceContext::~DeviceContext() {
-    HandleHooks::Destroyed(this);
     m_surface->Leave(this);
     Release(m_state);
     for (const State& saved : m_saved) {

@@ -1,12 +1,6 @@
 #include "platform/win32/gdi/GdiObject.h"
 
-#include "platform/win32/gdi/HandleHooks.h"
-
 namespace platform {
-
-GdiObject::~GdiObject() {
-    HandleHooks::Destroyed(this);
-}
 
 bool GdiObject::RemoveSelection() {
     if (m_selections > 0) {

@@ -13,7 +13,7 @@ public:
     GdiObject() = default;
     GdiObject(const GdiObject&) = delete;
     GdiObject& operator=(const GdiObject&) = delete;
-    virtual ~GdiObject();
+    virtual ~GdiObject() = default;
 
     // What kind of object this is, for SelectObject's dispatch.
     virtual GdiKind Kind() const = 0;

@@ -5,7 +5,6 @@
 #include "platform/win32/gdi/GdiObject.h"
 #include "platform/win32/gdi/GdiPen.h"
 #include "platform/win32/gdi/GdiRegion.h"
-#include "platform/win32/gdi/HandleHooks.h"
 #include "platform/win32/gdi/ImageResources.h"
 #include <windows.h>
 
@@ -91,12 +90,4 @@ HBITMAP LoadBitmap(HINSTANCE /*hInstance*/, LPCTSTR lpBitmapName) {
     const auto id = static_cast<UINT>(reinterpret_cast<std::uintptr_t>(lpBitmapName));
     const QImage image = platform::LoadImageResource(RT_BITMAP, id);
     return image.isNull() ? nullptr : new platform::GdiBitmap(image);
-}
-
-BOOL AddHandleDestroyHook(HANDLEDESTROYPROC proc) {
-    return platform::HandleHooks::Add(proc) ? TRUE : FALSE;
-}
-
-BOOL RemoveHandleDestroyHook(HANDLEDESTROYPROC proc) {
-    return platform::HandleHooks::Remove(proc) ? TRUE : FALSE;
 }

@@ -87,6 +87,11 @@ HICON LoadIcon(HINSTANCE hInstance, LPCTSTR lpIconName);
 constexpr UINT CP_UTF8 = 65001;
 int MultiByteToWideChar(UINT CodePage, DWORD dwFlags, const char* lpMultiByteStr, int cbMultiByte,
                         WCHAR* lpWideCharStr, int cchWideChar);
+// The reverse, UTF-16 to UTF-8, with the same rules; the default-character arguments are
+// unused for UTF-8.
+int WideCharToMultiByte(UINT CodePage, DWORD dwFlags, const WCHAR* lpWideCharStr, int cchWideChar,
+                        char* lpMultiByteStr, int cbMultiByte, const char* lpDefaultChar,
+                        BOOL* lpUsedDefaultChar);
 
 // Suspends the calling thread; no messages are processed meanwhile.
 void Sleep(DWORD dwMilliseconds);

@@ -209,12 +209,6 @@ BOOL DeleteObject(HRGN hRgn);
 // A bitmap resource by MAKEINTRESOURCE id.
 HBITMAP LoadBitmap(HINSTANCE hInstance, LPCTSTR lpBitmapName);
 
-// Not Win32: the framework's handle maps hear here when the engine destroys a device context
-// or GDI object, so that no wrapper outlives its handle. A few hooks at most.
-using HANDLEDESTROYPROC = void (*)(const void* handle);
-BOOL AddHandleDestroyHook(HANDLEDESTROYPROC proc);
-BOOL RemoveHandleDestroyHook(HANDLEDESTROYPROC proc);
-
 // System colours, metrics and stock objects (GdiSystem.cpp, RectFunctions.cpp).
 COLORREF GetSysColor(int nIndex);
 HBRUSH GetSysColorBrush(int nIndex);

@@ -6,3 +6,4 @@
 #include "WinDef.h"
 #include "WinGdi.h"
 #include "WinUser.h"
+#include "oleauto.h"

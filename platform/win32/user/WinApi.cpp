@@ -75,6 +75,26 @@ int MultiByteToWideChar(UINT CodePage, DWORD, const char* lpMultiByteStr, int cb
     return units;
 }
 
+int WideCharToMultiByte(UINT CodePage, DWORD, const WCHAR* lpWideCharStr, int cchWideChar,
+                        char* lpMultiByteStr, int cbMultiByte, const char*, BOOL*) {
+    if (CodePage != CP_UTF8 || lpWideCharStr == nullptr || cbMultiByte < 0) {
+        return 0;
+    }
+    const qsizetype units =
+        cchWideChar < 0 ? static_cast<qsizetype>(std::char_traits<WCHAR>::length(lpWideCharStr)) + 1
+                        : cchWideChar;
+    const QByteArray utf8 = QString::fromUtf16(lpWideCharStr, units).toUtf8();
+    const int bytes = static_cast<int>(utf8.size());
+    if (cbMultiByte == 0) {
+        return bytes;
+    }
+    if (cbMultiByte < bytes || lpMultiByteStr == nullptr) {
+        return 0;
+    }
+    std::copy(utf8.begin(), utf8.end(), lpMultiByteStr);
+    return bytes;
+}
+
 // The toolkit's event loop stands for the message loop: the first GetMessage runs it until it
 // ends, and then reports the quit.
 BOOL GetMessage(MSG* lpMsg, HWND, UINT, UINT) {

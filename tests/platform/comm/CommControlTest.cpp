@@ -115,7 +115,8 @@ TEST_F(CommControlOnDevice, DeviceErrorsReachTheCallerAndThePropertiesStay) {
     comm.Open();
     log.failNext = CommError::UnsupportedSettings;
     ErrorFrom([&] { comm.SetSettings("110,m,7,2"); }, CommError::UnsupportedSettings);
-    EXPECT_EQ(comm.control.GetProperty(serial::kDispSettings).bstrVal, "9600,n,8,1");
+    EXPECT_EQ(platform::ByteText(comm.control.GetProperty(serial::kDispSettings).bstrVal),
+              "9600,n,8,1");
     EXPECT_TRUE(comm.IsOpen());
 
     // A device that fails a write has closed the port: the control says so from then on.

@@ -27,9 +27,11 @@ public:
     void SetPort(short port) {
         control.PutProperty(platform::comm::kDispCommPort, COleVariant(port));
     }
-    void Open() { control.PutProperty(platform::comm::kDispPortOpen, COleVariant::FromBool(true)); }
+    void Open() {
+        control.PutProperty(platform::comm::kDispPortOpen, COleVariant(SHORT{1}, VT_BOOL));
+    }
     void Close() {
-        control.PutProperty(platform::comm::kDispPortOpen, COleVariant::FromBool(false));
+        control.PutProperty(platform::comm::kDispPortOpen, COleVariant(SHORT{0}, VT_BOOL));
     }
     bool IsOpen() { return control.GetProperty(platform::comm::kDispPortOpen).boolVal != 0; }
     void SetSettings(const char* text) {

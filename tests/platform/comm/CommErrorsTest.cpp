@@ -172,7 +172,8 @@ TEST(CommErrors, MalformedOrUnsupportedSettingsKeepTheOldOnes) {
     ScopedEnv com1("TAVRIN_COM1", pty.SlavePath());
     CommDriver comm;
     ErrorFrom([&] { comm.SetSettings("9600,x,8,1"); }, CommError::InvalidSettings);
-    EXPECT_EQ(comm.control.GetProperty(platform::comm::kDispSettings).bstrVal, "9600,n,8,1");
+    EXPECT_EQ(platform::ByteText(comm.control.GetProperty(platform::comm::kDispSettings).bstrVal),
+              "9600,n,8,1");
 
     // Well-formed but impossible on a line: fails on opening, which leaves the port free.
     comm.SetSettings("9600,n,8,1.5");
@@ -184,7 +185,8 @@ TEST(CommErrors, MalformedOrUnsupportedSettingsKeepTheOldOnes) {
     comm.Open();
     ErrorFrom([&] { comm.SetSettings("9600,n,5,2"); }, CommError::UnsupportedSettings);
     ErrorFrom([&] { comm.SetSettings("fast"); }, CommError::InvalidSettings);
-    EXPECT_EQ(comm.control.GetProperty(platform::comm::kDispSettings).bstrVal, "9600,n,8,1");
+    EXPECT_EQ(platform::ByteText(comm.control.GetProperty(platform::comm::kDispSettings).bstrVal),
+              "9600,n,8,1");
     comm.Send(kFrame);
     EXPECT_EQ(pty.Read(kFrame.size()), kFrame);
 }

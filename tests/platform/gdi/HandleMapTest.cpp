@@ -1,7 +1,8 @@
-// Which wrapper stands for a handle, and that no wrapper outlives its handle.
+// Which object stands for a handle, and how long a temporary one lives.
 #include "GdiCanvas.h"
 
 #include "platform/afx/CBrush.h"
+#include "platform/afx/CHandleMap.h"
 #include "platform/afx/CPen.h"
 #include "platform/afx/CRgn.h"
 
@@ -9,7 +10,7 @@
 
 #include <memory>
 
-TEST(HandleMap, TemporaryWrappersHaveTheObjectsClassAndDieWithIt) {
+TEST(HandleMap, TemporaryObjectsHaveTheHandlesClassAndLeaveTheHandleAlone) {
     HPEN pen = CreatePen(PS_SOLID, 1, RGB(1, 2, 3));
     HRGN region = CreateRectRgn(0, 0, 4, 4);
     CGdiObject* wrapper = CGdiObject::FromHandle(reinterpret_cast<HGDIOBJ>(pen));
@@ -20,23 +21,29 @@ TEST(HandleMap, TemporaryWrappersHaveTheObjectsClassAndDieWithIt) {
     ASSERT_NE(regionWrapper, nullptr);
     EXPECT_TRUE(regionWrapper->PtInRegion(3, 3));
     EXPECT_FALSE(regionWrapper->PtInRegion(4, 3));
-    // Deleting through a temporary wrapper deletes the object and the wrapper with it (the
-    // sanitizers see a leak or a use after free otherwise).
+    // Deleting through a temporary object deletes the handle; the object itself stays valid
+    // until the temporaries go (the sanitizers see a use after free otherwise).
     EXPECT_TRUE(regionWrapper->DeleteObject());
+    EXPECT_EQ(regionWrapper->m_hObject, nullptr);
+    AfxDeleteTempMaps();
+    // Freeing the temporaries leaves their handles alive.
+    EXPECT_EQ(GetObjectType(reinterpret_cast<HGDIOBJ>(pen)), static_cast<DWORD>(OBJ_PEN));
     EXPECT_TRUE(DeleteObject(reinterpret_cast<HGDIOBJ>(pen)));
 }
 
-TEST(HandleMap, APermanentWrapperLetsGoOfADeletedHandle) {
+TEST(HandleMap, APermanentObjectStandsForItsHandleUntilItLetsGo) {
     CBrush brush(RGB(9, 9, 9));
     HGDIOBJ handle = brush.m_hObject;
     ASSERT_NE(handle, nullptr);
     EXPECT_EQ(CGdiObject::FromHandle(handle), &brush);
-    EXPECT_TRUE(DeleteObject(handle));
-    EXPECT_EQ(brush.m_hObject, nullptr) << "the wrapper would otherwise delete it again";
+    AfxDeleteTempMaps();
+    EXPECT_EQ(CGdiObject::FromHandle(handle), &brush) << "permanent objects are not temporaries";
+    EXPECT_TRUE(brush.DeleteObject());
+    EXPECT_EQ(brush.m_hObject, nullptr);
     EXPECT_FALSE(brush.DeleteObject());
 }
 
-TEST(HandleMap, DeviceContextWrappersFollowTheContext) {
+TEST(HandleMap, DeviceContextObjectsFollowAttachAndDetach) {
     auto canvas = std::make_unique<gdi_test::Canvas>(4, 4);
     HDC hdc = canvas->Handle();
     CDC* temporary = CDC::FromHandle(hdc);
@@ -50,9 +57,7 @@ TEST(HandleMap, DeviceContextWrappersFollowTheContext) {
         EXPECT_EQ(attached.Detach(), hdc);
     }
     EXPECT_EQ(CDC::FromHandle(hdc), temporary);
-    CDC survivor;
-    ASSERT_TRUE(survivor.Attach(hdc));
-    canvas.reset();
-    EXPECT_EQ(survivor.GetSafeHdc(), nullptr) << "the context is gone";
-    EXPECT_EQ(survivor.GetBkMode(), 0);
+    AfxDeleteTempMaps();
+    EXPECT_EQ(CDC::FromHandle(hdc)->GetSafeHdc(), hdc);
+    AfxDeleteTempMaps();
 }

@@ -30,7 +30,8 @@ TEST(ControlContainer, CommControlIsHostableOnlyOnceEnabled) {
     // Its start-up state: port 1, closed, 9600 8N1.
     EXPECT_EQ(control->GetProperty(platform::comm::kDispCommPort).iVal, 1);
     EXPECT_EQ(control->GetProperty(platform::comm::kDispPortOpen).boolVal, VARIANT_FALSE);
-    EXPECT_EQ(control->GetProperty(platform::comm::kDispSettings).bstrVal, "9600,n,8,1");
+    EXPECT_EQ(platform::ByteText(control->GetProperty(platform::comm::kDispSettings).bstrVal),
+              "9600,n,8,1");
     DestroyWindow(window);
     EXPECT_EQ(platform::HostedControlOf(window), nullptr);
 }

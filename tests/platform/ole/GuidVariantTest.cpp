@@ -1,5 +1,6 @@
 // Class identifiers, byte arrays and the byte-array automation value.
 #include "platform/afx/CByteArray.h"
+#include "platform/afx/CString.h"
 #include "platform/afx/Guid.h"
 #include "platform/afx/Variant.h"
 
@@ -40,10 +41,23 @@ TEST(ByteArray, ResizesWithZerosChecksIndicesAndWrapsAsUnsignedByteArray) {
 
     COleVariant value(array);
     EXPECT_EQ(value.vt, VT_ARRAY | VT_UI1);
-    EXPECT_EQ(value.bytes, (std::vector<BYTE>{0, 0, 0xFF}));
+    EXPECT_EQ(platform::VariantBytes(value), (std::vector<BYTE>{0, 0, 0xFF}));
+    // Copies own their arrays: each is freed once (the sanitizers see a double free).
+    COleVariant copy(value);
+    copy = value;
     VariantClear(&value);
     EXPECT_EQ(value.vt, VT_EMPTY);
-    EXPECT_TRUE(value.bytes.empty());
+    EXPECT_TRUE(platform::VariantBytes(value).empty());
+    EXPECT_EQ(platform::VariantBytes(copy), (std::vector<BYTE>{0, 0, 0xFF}));
+}
+
+TEST(Variant, TextTravelsAsUtf16AndLeavesAsBytes) {
+    const COleVariant text(TEXT("串口 9600"));
+    ASSERT_EQ(text.vt, VT_BSTR);
+    EXPECT_EQ(SysStringLen(text.bstrVal), 7u);
+    EXPECT_EQ(text.bstrVal[0], 0x4E32);
+    EXPECT_EQ(CString(text.bstrVal), CString(TEXT("串口 9600")));
+    EXPECT_EQ(platform::ByteText(text.bstrVal), "?? 9600");
 }
 
 } // namespace

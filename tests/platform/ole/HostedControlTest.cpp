@@ -1,5 +1,6 @@
 // A window reaching its hosted control: creation by class identifier, and property calls
 // by dispatch id with the framework's argument types.
+#include "platform/afx/CByteArray.h"
 #include "platform/afx/COleDispatchException.h"
 #include "platform/afx/CWnd.h"
 #include "platform/afx/ControlHost.h"
@@ -65,12 +66,14 @@ TEST_F(HostedControl, PropertyCallsCarryEachArgumentType) {
     wnd.SetProperty(0x1D, VT_I4, 1L);
     EXPECT_EQ(probe->value.lVal, 1);
     wnd.SetProperty(0x17, VT_BSTR, "9600,n,8,1");
-    EXPECT_EQ(probe->value.bstrVal, "9600,n,8,1");
-    COleVariant bytes;
-    bytes.vt = VT_ARRAY | VT_UI1;
-    bytes.bytes = {0x53, 0x45, 0x00, 0xFF};
+    EXPECT_EQ(platform::ByteText(probe->value.bstrVal), "9600,n,8,1");
+    CByteArray frame;
+    for (BYTE b : {0x53, 0x45, 0x00, 0xFF}) {
+        frame.Add(b);
+    }
+    const COleVariant bytes(frame);
     wnd.SetProperty(0x19, VT_VARIANT, static_cast<const VARIANT*>(&bytes));
-    EXPECT_EQ(probe->value.bytes, bytes.bytes);
+    EXPECT_EQ(platform::VariantBytes(probe->value), frame.Bytes());
 
     wnd.SetProperty(0x14, VT_BOOL, TRUE);
     EXPECT_EQ(probe->value.boolVal, VARIANT_TRUE);

@@ -1,5 +1,6 @@
 // Message maps: dispatch to typed handlers, chaining to the base class's map, Default().
 #include "platform/afx/CDC.h"
+#include "platform/afx/CHandleMap.h"
 #include "platform/afx/CWnd.h"
 #include "platform/afx/MessageMapEntries.h"
 #include "platform/win32/user/Window.h"
@@ -200,3 +201,40 @@ TEST(MessageMap, CreateFailsWhenOnCreateRefuses) {
 }
 
 } // namespace
+
+// A window that, inside one message, takes a temporary object for another window and sends
+// itself a second message before using it again.
+class CNester : public CWnd {
+public:
+    HWND other = nullptr;
+    HWND seenAfterNested = nullptr;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == kRawMessage) {
+            CWnd* temporary = CWnd::FromHandle(other);
+            SendMessage(kRawMessage + 1, 0, 0);
+            seenAfterNested = temporary->m_hWnd;
+            return 0;
+        }
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+};
+
+TEST(MessageMap, TemporaryObjectsLastUntilTheOutermostMessageReturns) {
+    CNester wnd;
+    CreateHidden(wnd);
+    HWND raw =
+        CreateWindowEx(0, "static", "raw", 0, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(raw, nullptr);
+    wnd.other = raw;
+    // The sanitizers see a use after free if the nested message's return freed it.
+    wnd.SendMessage(kRawMessage, 0, 0);
+    EXPECT_EQ(wnd.seenAfterNested, raw);
+    // Outside any message, a temporary object lasts until the temporaries are deleted.
+    CWnd* outside = CWnd::FromHandle(raw);
+    wnd.SendMessage(kRawMessage + 1, 0, 0);
+    EXPECT_EQ(outside->m_hWnd, raw);
+    AfxDeleteTempMaps();
+    ::DestroyWindow(raw);
+}
