@@ -2,16 +2,19 @@
 
 #include "dialog/SetupDialog.h"
 #include "platform/afx/Afx.h"
+#include "platform/afx/AfxMessageBox.h"
 #include "platform/afx/ControlContainer.h"
 
 #include <cstdio>
+#include <string>
 
 // The one application object.
 CSetupApp theApp;
 
 namespace {
 constexpr int kExitDialogFailed = 1;
-}
+constexpr const char* kProgramName = "tavrin";
+} // namespace
 
 BOOL CSetupApp::InitInstance() {
     AfxEnableControlContainer();
@@ -19,9 +22,11 @@ BOOL CSetupApp::InitInstance() {
     CSetupDialog dlg;
     m_pMainWnd = &dlg;
     if (dlg.DoModal() == kDoModalFailed) {
-        // Without its window the program can do nothing; say why instead of vanishing.
-        std::fprintf(stderr, "%s: 无法创建主对话框：%s\n", AfxGetAppName(),
-                     platform::LastWindowCreationError().c_str());
+        // Without its window the program can do nothing; say why instead of vanishing: on
+        // the terminal it was started from, and in a message box for a desktop start.
+        const std::string message = "无法创建主对话框：" + platform::LastWindowCreationError();
+        std::fprintf(stderr, "%s: %s\n", kProgramName, message.c_str());
+        AfxMessageBox(CString(message), MB_ICONERROR);
         m_nExitCode = kExitDialogFailed;
     }
     m_pMainWnd = nullptr;

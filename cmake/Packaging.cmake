@@ -2,35 +2,8 @@
 # copyright) and the Debian package that CPack builds from it.
 include(GNUInstallDirs)
 
-set(TAVRIN_PACKAGING_DIR ${CMAKE_CURRENT_SOURCE_DIR}/packaging)
-set(TAVRIN_CHANGELOG ${CMAKE_CURRENT_SOURCE_DIR}/CHANGELOG)
-set(TAVRIN_LICENSE ${CMAKE_CURRENT_SOURCE_DIR}/LICENSE)
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${TAVRIN_CHANGELOG} ${TAVRIN_LICENSE})
-
-# The release is the latest entry of CHANGELOG, which is in Debian's changelog format (the
-# package is native, so it is the package's changelog as it is): its version must be the
-# project's, its date is the one the metainfo announces, and who signed it is the package's
-# maintainer.
-file(STRINGS ${TAVRIN_CHANGELOG} changelog_heads REGEX "^tavrin \\(")
-string(REGEX MATCH "^tavrin \\(([^)]+)\\)" head "${changelog_heads}")
-if(NOT CMAKE_MATCH_1 STREQUAL PROJECT_VERSION)
-    message(FATAL_ERROR "CHANGELOG's latest entry is ${CMAKE_MATCH_1}, the project is "
-                        "${PROJECT_VERSION}: add an entry for this release")
-endif()
-file(STRINGS ${TAVRIN_CHANGELOG} changelog_trailers REGEX "^ -- ")
-list(GET changelog_trailers 0 trailer)
-set(signature_pattern "^ -- (.+ <[^>]+>)  [A-Z][a-z][a-z], ([0-9][0-9]) ([A-Z][a-z][a-z]) ([0-9]+) ")
-if(NOT trailer MATCHES "${signature_pattern}")
-    message(FATAL_ERROR "CHANGELOG: no maintainer and date in \"${trailer}\"")
-endif()
-set(TAVRIN_MAINTAINER "${CMAKE_MATCH_1}")
-set(release_day ${CMAKE_MATCH_2})
-set(release_year ${CMAKE_MATCH_4})
-set(months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
-list(FIND months ${CMAKE_MATCH_3} release_month)
-math(EXPR release_month "${release_month} + 101") # the month's two digits after a 1
-string(SUBSTRING ${release_month} 1 2 release_month)
-set(TAVRIN_RELEASE_DATE ${release_year}-${release_month}-${release_day})
+include(cmake/Release.cmake)
+include(cmake/Guide.cmake)
 
 install(TARGETS tavrin RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # A stripped install (the package's) leaves out the compilers' notes too, as Debian's own
@@ -79,26 +52,12 @@ tavrin_install_gzipped(${TAVRIN_PACKAGING_DIR}/tavrin.zh_CN.1 tavrin.zh_CN.1
                        ${CMAKE_INSTALL_MANDIR}/zh_CN/man1 RENAME tavrin.1)
 tavrin_install_gzipped(${TAVRIN_CHANGELOG} changelog ${CMAKE_INSTALL_DOCDIR})
 
-# The Chinese user guide as plain text for Windows' Notepad (UTF-8 with a byte order mark,
-# CRLF line ends), rendered from README.zh-CN.md at every build so there is one text to keep.
-find_package(Python3 REQUIRED COMPONENTS Interpreter)
-set(TAVRIN_GUIDE_SOURCE ${CMAKE_CURRENT_SOURCE_DIR}/README.zh-CN.md)
-set(TAVRIN_GUIDE_TEXT ${CMAKE_CURRENT_BINARY_DIR}/使用说明.txt)
-add_custom_command(OUTPUT ${TAVRIN_GUIDE_TEXT}
-                   COMMAND Python3::Interpreter ${CMAKE_CURRENT_SOURCE_DIR}/scripts/render_guide.py
-                           ${TAVRIN_GUIDE_SOURCE} ${TAVRIN_GUIDE_TEXT}
-                   DEPENDS ${TAVRIN_GUIDE_SOURCE} ${CMAKE_CURRENT_SOURCE_DIR}/scripts/render_guide.py
-                   VERBATIM)
-add_custom_target(tavrin_guide ALL DEPENDS ${TAVRIN_GUIDE_TEXT})
-
 # The copyright file in Debian's machine-readable format, made from LICENSE: its copyright
 # line, and the licence text after it as the licence paragraph (lines indented by one
 # space, blank lines as " .").
-file(READ ${TAVRIN_LICENSE} license)
 if(NOT license MATCHES "\nCopyright \\(c\\) ([^\n]+)\n\n(.*)$")
     message(FATAL_ERROR "LICENSE: no copyright line followed by the licence text")
 endif()
-set(TAVRIN_COPYRIGHT "${CMAKE_MATCH_1}")
 string(STRIP "${CMAKE_MATCH_2}" license_text)
 string(REPLACE "\n\n" "\n.\n" license_text "${license_text}")
 string(REPLACE "\n" "\n " license_text " ${license_text}")

@@ -4,6 +4,7 @@
 #include "platform/afx/HostedItemFactory.h"
 #include "platform/afx/MessageMapEntries.h"
 #include "platform/afx/Resources.h"
+#include <commctrl.h>
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
 ON_COMMAND(IDOK, OnOK)
@@ -41,6 +42,11 @@ intptr_t CDialog::DoModal() {
     if (pOwner == nullptr && AfxGetApp() != nullptr && AfxGetApp()->m_pMainWnd != this) {
         pOwner = AfxGetApp()->m_pMainWnd;
     }
+    // The IP address control is a common control: its class exists once registered.
+    INITCOMMONCONTROLSEX controls;
+    controls.dwSize = sizeof(controls);
+    controls.dwICC = ICC_STANDARD_CLASSES | ICC_INTERNET_CLASSES;
+    InitCommonControlsEx(&controls);
     const std::vector<WORD> dialogTemplate = platform::BuildDialogTemplate(*m_pTemplate);
     AfxHookWindowCreate(this);
     const INT_PTR result =

@@ -23,7 +23,8 @@ CFont::operator HFONT() const {
 BOOL CFont::CreatePointFont(int nPointSize, LPCTSTR lpszFaceName, CDC* pDC) {
     const int dotsPerInch = pDC && pDC->m_hAttribDC ? ::GetDeviceCaps(pDC->m_hAttribDC, LOGPIXELSY)
                                                     : kScreenDotsPerInch;
-    LOGFONT logFont;
+    LOGFONT logFont{};
+    logFont.lfCharSet = DEFAULT_CHARSET;
     logFont.lfHeight = -(nPointSize * dotsPerInch / kTenthsPerInch);
     SetFaceName(logFont, lpszFaceName);
     return CreateFontIndirect(&logFont);

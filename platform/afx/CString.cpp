@@ -1,7 +1,13 @@
 // The framework's string.
 #include "platform/afx/CString.h"
 
+#include "platform/afx/CWinApp.h"
+
 #include <new>
+
+namespace {
+constexpr std::size_t kLoadStringChunk = 256;
+}
 
 BSTR CString::AllocSysString() const {
 #ifdef _UNICODE
@@ -18,4 +24,18 @@ BSTR CString::AllocSysString() const {
         throw std::bad_alloc();
     }
     return text;
+}
+
+BOOL CString::LoadString(UINT nID) {
+    // The string's length is not known beforehand: grow the buffer until it is not filled.
+    std::basic_string<TCHAR> buffer(kLoadStringChunk, TCHAR());
+    for (;;) {
+        const int length = ::LoadString(AfxGetInstanceHandle(), nID, buffer.data(),
+                                        static_cast<int>(buffer.size()));
+        if (length < static_cast<int>(buffer.size()) - 1) {
+            m_str.assign(buffer.data(), static_cast<std::size_t>(length));
+            return length > 0;
+        }
+        buffer.resize(buffer.size() * 2);
+    }
 }

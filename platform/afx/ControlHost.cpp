@@ -27,8 +27,9 @@ LRESULT CALLBACK SiteProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 
 bool RegisterSiteClass() {
     static const bool registered = [] {
-        WNDCLASS windowClass;
+        WNDCLASS windowClass{};
         windowClass.lpfnWndProc = &SiteProc;
+        windowClass.hInstance = GetModuleHandle(nullptr);
         windowClass.lpszClassName = kSiteClass;
         return RegisterClass(&windowClass) != 0;
     }();
@@ -51,10 +52,10 @@ HWND CreateHostedControl(const CLSID& clsid, LPCTSTR lpszWindowName, DWORD dwSty
         return nullptr;
     }
     // The control has no face: its site stays hidden whatever the style asks for.
-    HWND hWnd =
-        CreateWindowEx(0, kSiteClass, lpszWindowName, (dwStyle & ~WS_VISIBLE) | WS_CHILD, rect.left,
-                       rect.top, rect.right - rect.left, rect.bottom - rect.top, hParent,
-                       reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)), nullptr, nullptr);
+    HWND hWnd = CreateWindowEx(0, kSiteClass, lpszWindowName, (dwStyle & ~WS_VISIBLE) | WS_CHILD,
+                               rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                               hParent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)),
+                               GetModuleHandle(nullptr), nullptr);
     if (hWnd != nullptr) {
         Sites()[hWnd] = std::move(control);
     }

@@ -13,11 +13,6 @@ std::map<UINT, const DialogTemplate*>& Dialogs() {
     return dialogs;
 }
 
-std::map<UINT, std::string>& Strings() {
-    static std::map<UINT, std::string> strings;
-    return strings;
-}
-
 } // namespace
 
 void RegisterDialogTemplate(UINT id, const DialogTemplate* pTemplate) {
@@ -29,14 +24,4 @@ const DialogTemplate* FindDialogTemplate(UINT id) {
     return it != Dialogs().end() ? it->second : nullptr;
 }
 
-void RegisterString(UINT id, const std::string& text) {
-    Strings()[id] = text;
-}
-
 } // namespace platform
-
-BOOL CString::LoadString(UINT nID) {
-    auto it = platform::Strings().find(nID);
-    *this = it != platform::Strings().end() ? CString(it->second) : CString();
-    return !IsEmpty();
-}

@@ -1,5 +1,4 @@
-// The program's resources by numeric id: dialog templates and strings.
-// (Bitmaps and icons are image resources of the drawing layer.)
+// The program's dialog templates by numeric id, which dialogs are built from in memory.
 #pragma once
 
 #include "platform/afx/DialogTemplate.h"
@@ -10,6 +9,5 @@ namespace platform {
 
 void RegisterDialogTemplate(UINT id, const DialogTemplate* pTemplate);
 const DialogTemplate* FindDialogTemplate(UINT id);
-void RegisterString(UINT id, const std::string& text);
 
 } // namespace platform

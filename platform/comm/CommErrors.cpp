@@ -28,13 +28,18 @@ std::string CannotOpen(const PortIdentity& port) {
 std::string DeviceEntries(const std::vector<SerialDevice>& devices, const std::string& portName) {
     std::string entries;
     for (const SerialDevice& device : devices) {
-        entries += "\n\n• " + device.node + "：" + device.kind;
-        if (!device.description.empty()) {
-            entries += " " + device.description;
-        }
-        entries += std::string("\n") + kPortVariablePrefix + portName + "=" + device.PathToUse();
+        entries +=
+            DeviceEntry(device) + "\n" + kPortVariablePrefix + portName + "=" + device.PathToUse();
     }
     return entries;
+}
+
+std::string DeviceEntry(const SerialDevice& device) {
+    std::string entry = "\n\n• " + device.node + "：" + device.kind;
+    if (!device.description.empty()) {
+        entry += " " + device.description;
+    }
+    return entry;
 }
 
 std::string UnexplainedSystemError(const std::string& systemText) {
@@ -99,9 +104,14 @@ void ThrowDeviceGone(const PortIdentity& port, std::size_t unsent, std::size_t t
             : "\n\n设备重新连接后如果换了名字，请退出 tavrin，用下面对应的一行设置环境变量后"
               "重新启动。这台电脑现有的串口设备：" +
                   DeviceEntries(devices, port.name);
+    ThrowDeviceGone(port, unsent, total, others);
+}
+
+void ThrowDeviceGone(const PortIdentity& port, std::size_t unsent, std::size_t total,
+                     const std::string& choices) {
     ThrowCommError(CommError::DeviceGone,
                    "串口 " + port.Describe() + " 的设备已断开（例如 USB 转串口适配器被拔出），" +
-                       Bytes(unsent, total) + "。端口已关闭；重新连接设备后再写入即可。" + others);
+                       Bytes(unsent, total) + "。端口已关闭；重新连接设备后再写入即可。" + choices);
 }
 
 void ThrowTransmitTimeout(const PortIdentity& port, std::size_t unsent, std::size_t total,

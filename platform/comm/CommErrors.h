@@ -65,6 +65,10 @@ constexpr std::size_t kUnknownCount = static_cast<std::size_t>(-1);
 // devices are the serial devices there are now, offered for the port.
 [[noreturn]] void ThrowDeviceGone(const PortIdentity& port, std::size_t unsent, std::size_t total,
                                   const std::vector<SerialDevice>& devices);
+// The same with what the system offers instead in its own words (its serial devices and how
+// to make one of them the port), starting with a blank line.
+[[noreturn]] void ThrowDeviceGone(const PortIdentity& port, std::size_t unsent, std::size_t total,
+                                  const std::string& choices);
 [[noreturn]] void ThrowTransmitTimeout(const PortIdentity& port, std::size_t unsent,
                                        std::size_t total, int seconds);
 // cause is a Chinese sentence without its full stop.
@@ -75,6 +79,8 @@ std::string CannotOpen(const PortIdentity& port);
 // Each device with what it is and the line that makes it port portName, for a message that
 // offers them.
 std::string DeviceEntries(const std::vector<SerialDevice>& devices, const std::string& portName);
+// One device with what it is, as a message lists it, starting with a blank line.
+std::string DeviceEntry(const SerialDevice& device);
 // The system's own text of an error in brackets after a Chinese sentence.
 std::string UnexplainedSystemError(const std::string& systemText);
 

@@ -81,6 +81,7 @@ LRESULT DispatchMessage(const MSG* lpMsg);
 HINSTANCE GetModuleHandle(LPCTSTR lpModuleName);
 DWORD GetModuleFileName(HINSTANCE hModule, TCHAR* lpFilename, DWORD nSize);
 HICON LoadIcon(HINSTANCE hInstance, LPCTSTR lpIconName);
+int LoadString(HINSTANCE hInstance, UINT uID, TCHAR* lpBuffer, int cchBufferMax);
 
 // Text conversion: UTF-8 (CP_UTF8) to UTF-16; with cbMultiByte -1 the terminating zero is
 // converted too. Returns the UTF-16 units written, or needed when cchWideChar is 0.

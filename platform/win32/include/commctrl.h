@@ -42,3 +42,14 @@ using LPTRACKMOUSEEVENT = TRACKMOUSEEVENT*;
 
 // Asks for hover and leave notifications for a window; nonzero on success.
 BOOL _TrackMouseEvent(LPTRACKMOUSEEVENT lpEventTrack);
+
+// Registers the common control classes; the engine's are always there.
+constexpr DWORD ICC_STANDARD_CLASSES = 0x00004000;
+constexpr DWORD ICC_INTERNET_CLASSES = 0x00000800;
+struct INITCOMMONCONTROLSEX {
+    DWORD dwSize = 0;
+    DWORD dwICC = 0;
+};
+inline BOOL InitCommonControlsEx(const INITCOMMONCONTROLSEX* picce) {
+    return picce != nullptr && picce->dwSize == sizeof(INITCOMMONCONTROLSEX) ? TRUE : FALSE;
+}

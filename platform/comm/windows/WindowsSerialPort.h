@@ -1,0 +1,57 @@
+// The serial device behind the communications control on Windows: port n is the device
+// \\.\COMn, opened exclusively for overlapped I/O, set up raw with no flow control, written
+// one frame per write and flushed before a write returns and before the port is closed.
+#pragma once
+
+#include "platform/comm/CommErrors.h"
+#include "platform/comm/SerialPortDevice.h"
+#include "platform/comm/windows/InstalledSerialPorts.h"
+
+#include <windows.h>
+
+#include <chrono>
+#include <cstdint>
+#include <span>
+#include <string>
+
+namespace platform::comm {
+
+// "\\.\COM<n>": the device name that opens every port, COM10 and above included.
+std::string DevicePathForPort(long port);
+
+class WindowsSerialPort : public SerialPortDevice {
+public:
+    // ports is where the errors look for the serial ports to offer instead.
+    explicit WindowsSerialPort(InstalledSerialPorts ports = InstalledSerialPorts());
+    ~WindowsSerialPort() override;
+
+    bool IsOpen() const override { return m_handle != INVALID_HANDLE_VALUE; }
+
+    void Open(long port, const LineSettings& settings) override;
+    void Apply(const LineSettings& settings) override;
+    void Transmit(std::span<const std::uint8_t> bytes) override;
+    void Close() override;
+
+private:
+    using Clock = std::chrono::steady_clock;
+
+    // Sets the line of handle; the system's error, or ERROR_SUCCESS.
+    static DWORD Configure(HANDLE handle, const LineSettings& settings);
+    // Sets handle up for writing: queue sizes, timeouts, nothing left from before.
+    static DWORD Prepare(HANDLE handle);
+    // The bytes the driver still holds to send; kUnknownCount when it cannot tell or holds
+    // none (the last of them may still be in the hardware).
+    std::size_t QueuedOutput() const;
+    // Waits until what was written has left, until deadline; total is what the
+    // error counts when it has not.
+    void Drain(Clock::time_point deadline, std::size_t total);
+    // Discards whatever is still queued and closes, so that the close cannot block either.
+    void Abandon();
+    [[noreturn]] void FailTransmit(DWORD error, std::size_t unsent, std::size_t total);
+
+    InstalledSerialPorts m_ports;
+    HANDLE m_handle = INVALID_HANDLE_VALUE;
+    PortIdentity m_identity;
+};
+
+} // namespace platform::comm
