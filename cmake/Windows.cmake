@@ -57,3 +57,4 @@ add_custom_command(TARGET tavrin POST_BUILD
                    COMMAND Python3::Interpreter ${CMAKE_CURRENT_SOURCE_DIR}/scripts/pe_load_config.py
                            patch $<TARGET_FILE:tavrin> ${CMAKE_CURRENT_BINARY_DIR}/tavrin.map
                    VERBATIM)
+include(cmake/WindowsPackaging.cmake)

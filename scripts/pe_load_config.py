@@ -2,7 +2,8 @@
 """The load configuration of a Windows program built with GNU ld, which does not fill in
 the image's load configuration entry: `patch` points the entry at the program's
 _load_config_used (its address from the linker's map), and `show` prints what a loader
-reads there (for the tests), with the image's DLL imports.
+reads there, with the image's DLL imports and resources (the tests read them through the
+Image class).
 
 usage: pe_load_config.py patch EXE MAP
        pe_load_config.py show EXE
@@ -11,8 +12,9 @@ import re
 import struct
 import sys
 
-LOAD_CONFIG = 10  # the data directory's entry
+LOAD_CONFIG = 10  # the data directory's entries
 IMPORTS = 1
+RESOURCES = 2
 # DependentLoadFlags' offset in IMAGE_LOAD_CONFIG_DIRECTORY32 and 64.
 DEPENDENT_LOAD_FLAGS = {0x10b: 54, 0x20b: 78}
 
@@ -63,6 +65,33 @@ class Image:
             rva += 20
         return names
 
+    def resources(self):
+        """{(type, name): data} of the image's resources (first language of each); types
+        and names are numbers, or text for named ones."""
+        root, _ = self.directory(RESOURCES)
+        found = {}
+        if not root:
+            return found
+
+        def entries(rva):
+            start = self.offset(rva)
+            named, numbered = struct.unpack_from('<HH', self.data, start + 12)
+            for i in range(named + numbered):
+                name, target = struct.unpack_from('<II', self.data, start + 16 + 8 * i)
+                if name & 0x80000000:
+                    at = self.offset(root + (name & 0x7fffffff))
+                    length = struct.unpack_from('<H', self.data, at)[0]
+                    name = self.data[at + 2:at + 2 + 2 * length].decode('utf-16-le')
+                yield name, target
+
+        for kind, types in entries(root):
+            for name, languages in entries(root + (types & 0x7fffffff)):
+                _, leaf = next(entries(root + (languages & 0x7fffffff)))
+                rva, size = struct.unpack_from('<II', self.data, self.offset(root + leaf))
+                start = self.offset(rva)
+                found[(kind, name)] = self.data[start:start + size]
+        return found
+
     def dependent_load_flags(self):
         rva, size = self.directory(LOAD_CONFIG)
         if not rva:
@@ -94,6 +123,7 @@ def show(exe):
     print('machine %#x' % image.machine)
     print('dependent load flags %s' % ('none' if flags is None else '%#x' % flags))
     print('imports %s' % ' '.join(sorted(name.lower() for name in image.imports())))
+    print('resources %s' % ' '.join('%s/%s' % key for key in sorted(image.resources(), key=str)))
 
 
 if __name__ == '__main__':

@@ -1,5 +1,6 @@
 #include "platform/afx/CBitmap.h"
 
+#include "platform/afx/CWinApp.h"
 #include <windows.h>
 
 CBitmap* CBitmap::FromHandle(HBITMAP hBitmap) {
@@ -14,6 +15,7 @@ BOOL CBitmap::LoadBitmap(UINT nIDResource) {
     if (m_hObject) {
         return FALSE;
     }
-    const HBITMAP bitmap = ::LoadBitmap(nullptr, MAKEINTRESOURCE(static_cast<WORD>(nIDResource)));
+    const HBITMAP bitmap =
+        ::LoadBitmap(AfxGetInstanceHandle(), MAKEINTRESOURCE(static_cast<WORD>(nIDResource)));
     return bitmap ? Attach(HandleCast<HGDIOBJ>(bitmap)) : FALSE;
 }

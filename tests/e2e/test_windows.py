@@ -1,0 +1,171 @@
+#!/usr/bin/env python3
+"""End-to-end tests of the Windows build, tavrin.exe, under Wine: typed entries, clicks,
+and the bytes that reach COM1 and COM2, which are pseudo-terminals.
+Usage: test_windows.py EXE ARTIFACT_DIR PREFIX_DIR [unittest args]"""
+import os
+import sys
+import time
+import unittest
+
+import test_tavrin
+from harness import Port, Xvfb
+from test_tavrin import (CENTRAL_IP, GATEWAY_IP, HEADER, MAC_BOXES, PORT_LIST, SERVER_IP,
+                         SUBNET_IP,
+                         WRITE_ALL, WRITE_CENTRAL, WRITE_GATEWAY, WRITE_MAC, WRITE_SERVER,
+                         WRITE_SUBNET, address_frame)
+from wine import WinePrefix, WineTavrin
+
+EXE = ARTIFACTS = PREFIX = None
+# The dialog's size in dialog units; the pixels per unit follow from the window's size,
+# since Wine measures the dialog font as it finds it.
+DIALOG_DU = (294, 201)
+
+
+class LinkedPort(Port):
+    """A pseudo-terminal reached through a link, which Wine's COM port names: removing the
+    link unplugs the adapter, pointing it again plugs it back in."""
+
+    def __init__(self, link):
+        super().__init__()
+        self.link = link
+        self.point()
+
+    def point(self):
+        if os.path.lexists(self.link):
+            os.unlink(self.link)
+        os.symlink(self.path, self.link)
+
+
+class WineAppDriver:
+    """Clicks by dialog units on the Wine dialog, whose units are measured, not assumed."""
+
+    def __init__(self, app, x):
+        self.app = app
+        _, _, width, height = x.geometry(app.window)
+        self.unit = (width / DIALOG_DU[0], height / DIALOG_DU[1])
+
+    def centre(self, x, y, cx, cy):
+        return (int((x + cx / 2) * self.unit[0]), int((y + cy / 2) * self.unit[1]))
+
+
+class WindowsDialogTest(unittest.TestCase):
+    # What a user does and sees is the same as on Linux.
+    linux = test_tavrin.DialogTest
+    assert_line_9600_8n1_raw = linux.assert_line_9600_8n1_raw
+    expect_message_box = linux.expect_message_box
+    test_write_all_sends_five_frames_apart = linux.test_write_all_sends_five_frames_apart
+
+    @classmethod
+    def setUpClass(cls):
+        cls.x = Xvfb()
+        os.makedirs(PREFIX, exist_ok=True)
+        cls.com1 = LinkedPort(os.path.join(PREFIX, 'com1-device'))
+        cls.com2 = LinkedPort(os.path.join(PREFIX, 'com2-device'))
+        cls.prefix = WinePrefix(os.path.join(PREFIX, 'prefix'),
+                                {1: cls.com1.link, 2: cls.com2.link})
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.prefix.stop()
+        cls.com1.close()
+        cls.com2.close()
+        cls.x.stop()
+
+    def setUp(self):
+        self.app = None
+        for port in (self.com1, self.com2):
+            port.read(1 << 16, timeout=0.1)
+
+    def tearDown(self):
+        if self.app is not None:
+            self.app.kill()
+            self.prefix.stop()
+
+    def start(self, com1=None, env=None):
+        self.app = WineTavrin(EXE, self.x, self.prefix)
+        self.driver = WineAppDriver(self.app, self.x)
+        time.sleep(0.5)
+        self.app.click_du = lambda *du: self.app.click(*self.driver.centre(*du))
+        return self.app
+
+    def type_address(self, control, text):
+        x, y, cx, cy = control
+        self.app.click(*self.driver.centre(x, y, cx // 4, cy))
+        self.app.type(text)
+
+    def type_mac(self, values):
+        # Windows' edit control has no Ctrl+A: select the box's text with the keyboard.
+        for box, value in zip(MAC_BOXES, values):
+            self.app.click_du(*box)
+            self.app.key('End', 'shift+Home')
+            if value != '':
+                self.app.type(str(value))
+            else:
+                self.app.key('BackSpace')
+
+    def shot(self, name):
+        self.x.screenshot(os.path.join(ARTIFACTS, 'wine', name + '.png'))
+
+    def test_every_button_sends_its_frame(self):
+        app = self.start()
+        self.shot('dialog')
+        self.assertFalse(app.holds(self.com1.path), 'the port is open at start')
+        self.type_address(SERVER_IP, '192.168.1.10')
+        self.type_address(CENTRAL_IP, '10.13.17.19')
+        self.type_address(SUBNET_IP, '255.255.255.0')
+        self.type_address(GATEWAY_IP, '192.168.1.1')
+        # Line feed, carriage return, XON, XOFF, 0xFF and form feed arrive as they are.
+        self.type_mac([10, 13, 17, 19, 255, 12])
+        self.shot('dialog-filled')
+        app.click_du(*WRITE_MAC)
+        self.assertEqual(self.com1.read(9), HEADER + bytes([0x55, 10, 13, 17, 19, 255, 12]))
+        self.assertTrue(app.holds(self.com1.path), 'the MAC write closed the port')
+        self.assert_line_9600_8n1_raw(self.com1)
+        for button, frame in ((WRITE_SERVER, address_frame(0x51, [192, 168, 1, 10])),
+                              (WRITE_CENTRAL, address_frame(0x52, [10, 13, 17, 19])),
+                              (WRITE_SUBNET, address_frame(0x54, [255, 255, 255, 0])),
+                              (WRITE_GATEWAY, address_frame(0x53, [192, 168, 1, 1]))):
+            app.click_du(*button)
+            self.assertEqual(self.com1.read(7), frame)
+            self.assertTrue(app.wait_released(self.com1.path, timeout=3),
+                            'an address write left the port open')
+        self.assertTrue(self.com1.quiet())
+
+    def test_rejected_mac_box_sends_nothing_and_keeps_the_focus(self):
+        app = self.start()
+        self.type_mac(['256'])
+        app.click_du(*WRITE_MAC)
+        self.expect_message_box('wine-rejected-mac')
+        self.assertTrue(self.com1.quiet())
+        # The box keeps the focus: what is typed next replaces its text.
+        app.key('End', 'shift+Home')
+        app.type('7')
+        app.click_du(*WRITE_MAC)
+        self.assertEqual(self.com1.read(9), HEADER + bytes([0x55, 7, 0, 0, 0, 0, 0]))
+
+    def test_missing_port_is_reported_with_the_ports_there_are(self):
+        app = self.start()
+        os.unlink(self.com1.link)  # COM1 leads nowhere: the adapter is not plugged in
+        try:
+            app.click_du(*WRITE_SERVER)
+            self.expect_message_box('wine-missing-port')
+        finally:
+            self.com1.point()
+        self.assertIsNone(app.proc.poll())
+        app.click_du(*WRITE_SERVER)
+        self.assertEqual(self.com1.read(7), address_frame(0x51, [0, 0, 0, 0]))
+
+    def test_switching_to_com2(self):
+        app = self.start()
+        self.type_address(SERVER_IP, '1.2.3.4')
+        app.click_du(*PORT_LIST)
+        app.key('Down', 'Return')
+        app.click_du(*WRITE_SERVER)
+        self.assertEqual(self.com2.read(7), address_frame(0x51, [1, 2, 3, 4]))
+        self.assertTrue(self.com1.quiet())
+
+
+if __name__ == '__main__':
+    EXE, ARTIFACTS, PREFIX = sys.argv[1:4]
+    test_tavrin.ARTIFACTS = ARTIFACTS
+    unittest.main(argv=[sys.argv[0]] + sys.argv[4:], verbosity=2)
