@@ -9,7 +9,7 @@ import unittest
 
 import test_tavrin
 from harness import Port, Xvfb
-from test_tavrin import (CENTRAL_IP, GATEWAY_IP, HEADER, MAC_BOXES, PORT_LIST, SERVER_IP,
+from test_tavrin import (CENTRAL_IP, GATEWAY_IP, HEADER, MAC_BOXES, SERVER_IP,
                          SUBNET_IP,
                          WRITE_ALL, WRITE_CENTRAL, WRITE_GATEWAY, WRITE_MAC, WRITE_SERVER,
                          WRITE_SUBNET, address_frame)
@@ -54,6 +54,8 @@ class WindowsDialogTest(unittest.TestCase):
     assert_line_9600_8n1_raw = linux.assert_line_9600_8n1_raw
     expect_message_box = linux.expect_message_box
     test_write_all_sends_five_frames_apart = linux.test_write_all_sends_five_frames_apart
+    test_second_port_gets_the_frames_after_switching = \
+        linux.test_second_port_gets_the_frames_after_switching
 
     @classmethod
     def setUpClass(cls):
@@ -143,26 +145,63 @@ class WindowsDialogTest(unittest.TestCase):
         app.click_du(*WRITE_MAC)
         self.assertEqual(self.com1.read(9), HEADER + bytes([0x55, 7, 0, 0, 0, 0, 0]))
 
-    def test_missing_port_is_reported_with_the_ports_there_are(self):
+    def test_port_that_leads_nowhere_is_reported_and_the_program_goes_on(self):
         app = self.start()
-        os.unlink(self.com1.link)  # COM1 leads nowhere: the adapter is not plugged in
+        # COM1 leads nowhere: the adapter is not plugged in. (Wine reports this as
+        # ERROR_INVALID_FUNCTION, where Windows says the port is not there, so the message is
+        # the one with the system's own words.)
+        os.unlink(self.com1.link)
         try:
             app.click_du(*WRITE_SERVER)
-            self.expect_message_box('wine-missing-port')
+            self.expect_message_box('wine-port-leads-nowhere')
         finally:
             self.com1.point()
         self.assertIsNone(app.proc.poll())
         app.click_du(*WRITE_SERVER)
         self.assertEqual(self.com1.read(7), address_frame(0x51, [0, 0, 0, 0]))
 
-    def test_switching_to_com2(self):
+    def test_about_box_from_the_system_menu(self):
         app = self.start()
-        self.type_address(SERVER_IP, '1.2.3.4')
-        app.click_du(*PORT_LIST)
-        app.key('Down', 'Return')
-        app.click_du(*WRITE_SERVER)
-        self.assertEqual(self.com2.read(7), address_frame(0x51, [1, 2, 3, 4]))
-        self.assertTrue(self.com1.quiet())
+        app.key('alt+space')
+        time.sleep(0.3)
+        self.shot('system-menu')
+        app.key('Up', 'Return')  # the program's entry is the menu's last
+        about = self.x.find_window('关于 tavrin', timeout=5)
+        self.assertIsNotNone(about, 'the About box did not open')
+        self.shot('about')
+        self.x.xdotool('windowfocus', '--sync', about, check=False)
+        app.key('Return')
+        self.assertIsNone(app.proc.poll())
+
+
+class HighDpiTest(unittest.TestCase):
+    """A 200 % desktop (192 DPI): dialog units and point sizes follow the DPI, so the dialog
+    is drawn twice as large, not a small one enlarged, and the buttons still work."""
+
+    def test_dialog_follows_the_dpi(self):
+        x = Xvfb()
+        com1 = LinkedPort(os.path.join(PREFIX, 'dpi-com1-device'))
+        com2 = LinkedPort(os.path.join(PREFIX, 'dpi-com2-device'))
+        prefix = WinePrefix(os.path.join(PREFIX, 'prefix-192dpi'), {1: com1.link, 2: com2.link},
+                            dpi=192)
+        app = None
+        try:
+            app = WineTavrin(EXE, x, prefix)
+            _, _, width, height = x.geometry(app.window)
+            # At 96 DPI the dialog is 441 pixels wide; its height follows the font's.
+            self.assertEqual(width, 2 * 441)
+            self.assertGreater(height, 600)
+            x.screenshot(os.path.join(ARTIFACTS, 'wine', 'dialog-192dpi.png'))
+            driver = WineAppDriver(app, x)
+            app.click(*driver.centre(*WRITE_SERVER))
+            self.assertEqual(com1.read(7), address_frame(0x51, [0, 0, 0, 0]))
+        finally:
+            if app is not None:
+                app.kill()
+            prefix.stop()
+            com1.close()
+            com2.close()
+            x.stop()
 
 
 if __name__ == '__main__':
