@@ -3,6 +3,7 @@
 and the bytes that reach COM1 and COM2, which are pseudo-terminals.
 Usage: test_windows.py EXE ARTIFACT_DIR PREFIX_DIR [unittest args]"""
 import os
+import subprocess
 import sys
 import time
 import unittest
@@ -16,6 +17,9 @@ from test_tavrin import (CENTRAL_IP, GATEWAY_IP, HEADER, MAC_BOXES, SERVER_IP,
 from wine import WinePrefix, WineTavrin
 
 EXE = ARTIFACTS = PREFIX = None
+# Colours the buttons draw: the frame, and the top line while the pointer is on one.
+FRAME_COLOUR = (55, 98, 6)
+HOVER_TOP_COLOUR = (161, 190, 143)
 # The dialog's size in dialog units; the pixels per unit follow from the window's size,
 # since Wine measures the dialog font as it finds it.
 DIALOG_DU = (294, 201)
@@ -46,6 +50,28 @@ class WineAppDriver:
 
     def centre(self, x, y, cx, cy):
         return (int((x + cx / 2) * self.unit[0]), int((y + cy / 2) * self.unit[1]))
+
+
+class Screen:
+    """A screenshot's pixels, to look at the dialog's colours."""
+
+    def __init__(self, png):
+        size = subprocess.run(['identify', '-format', '%w %h', png], check=True,
+                              capture_output=True, text=True).stdout.split()
+        self.width, self.height = int(size[0]), int(size[1])
+        self.rgb = subprocess.run(['convert', png, '-depth', '8', 'rgb:-'], check=True,
+                                  capture_output=True).stdout
+
+    def colours(self, box):
+        """The colours in box (x, y, w, h) of the screen, each with its pixel count."""
+        x, y, w, h = box
+        found = {}
+        for py in range(y, y + h):
+            for px in range(x, x + w):
+                at = 3 * (py * self.width + px)
+                colour = tuple(self.rgb[at:at + 3])
+                found[colour] = found.get(colour, 0) + 1
+        return found
 
 
 class WindowsDialogTest(unittest.TestCase):
@@ -159,6 +185,42 @@ class WindowsDialogTest(unittest.TestCase):
         self.assertIsNone(app.proc.poll())
         app.click_du(*WRITE_SERVER)
         self.assertEqual(self.com1.read(7), address_frame(0x51, [0, 0, 0, 0]))
+
+    def screen_box(self, du):
+        """A control's rectangle (dialog units) on the screen."""
+        left, top, _, _ = self.x.geometry(self.app.window)
+        x, y, cx, cy = du
+        ux, uy = self.driver.unit
+        return (left + int(x * ux), top + int(y * uy), int(cx * ux), int(cy * uy))
+
+    def test_texture_gradients_blue_labels_and_hover(self):
+        self.start()
+        self.x.xdotool('mousemove', 1000, 760)
+        time.sleep(0.5)
+        path = os.path.join(ARTIFACTS, 'wine', 'look.png')
+        self.x.screenshot(path)
+        screen = Screen(path)
+        # The background is the tiled bitmap, not one flat colour.
+        self.assertGreater(len(screen.colours(self.screen_box((5, 175, 40, 20)))), 3)
+        # The labels are blue.
+        label = screen.colours(self.screen_box((18, 41, 34, 12)))
+        self.assertTrue(any(b > 200 and r < 80 and g < 80 for (r, g, b) in label),
+                        'no blue in the label')
+        # A button: its green frame, and a gradient from top to bottom.
+        button = self.screen_box(WRITE_CENTRAL)
+        self.assertIn(FRAME_COLOUR, screen.colours(button))
+        bx, by, bw, bh = button
+        top = screen.colours((bx + bw // 2, by + 4, 1, 1))
+        bottom = screen.colours((bx + bw // 2, by + bh - 5, 1, 1))
+        self.assertNotEqual(top, bottom, 'the button is flat')
+        self.assertNotIn(HOVER_TOP_COLOUR, screen.colours(button))
+        # The pointer on the button draws the hover lines.
+        self.app.xvfb.xdotool('mousemove', '--window', self.app.window,
+                              *self.driver.centre(*WRITE_CENTRAL))
+        time.sleep(1.0)
+        self.x.screenshot(path.replace('look', 'look-hover'))
+        hovered = Screen(path.replace('look', 'look-hover')).colours(button)
+        self.assertIn(HOVER_TOP_COLOUR, hovered)
 
     def test_about_box_from_the_system_menu(self):
         app = self.start()

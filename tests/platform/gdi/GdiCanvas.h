@@ -1,11 +1,14 @@
-// A white image with a device context on it, for drawing tests; pixels read back as COLORREF.
-// With a ratio, the image holds that many device pixels per logical pixel.
+// A white image with an engine device context on it, for the engine's own drawing tests
+// (those that read the image itself, or draw at a device pixel ratio); pixels read back as
+// COLORREF. With a ratio, the image holds that many device pixels per logical pixel. Tests
+// written on the Windows API alone use winapi/Canvas.h, which runs on Windows too.
 #pragma once
 
 #include "platform/afx/CDC.h"
 #include "platform/win32/gdi/ColorRef.h"
 #include "platform/win32/gdi/DeviceContext.h"
 #include "platform/win32/gdi/PixelGrid.h"
+#include "winapi/Canvas.h"
 
 #include <QDir>
 #include <QImage>
@@ -15,34 +18,28 @@
 
 namespace gdi_test {
 
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kBlack = RGB(0, 0, 0);
-constexpr COLORREF kPaper = RGB(250, 249, 240); // a background no operation draws by itself
-constexpr COLORREF kRed = RGB(255, 0, 0);
-constexpr COLORREF kGreen = RGB(0, 160, 0);
-
-// A 53 x 20 tile (the size of the dialog's texture) whose every pixel is distinct, so that
-// any misalignment of a pattern shows.
-inline QImage DistinctTile() {
-    QImage tile(53, 20, QImage::Format_RGB32);
+// The distinct tile of winapi/Canvas.h as an image.
+inline QImage DistinctTileImage() {
+    QImage tile(kTileWidth, kTileHeight, QImage::Format_RGB32);
     for (int y = 0; y < tile.height(); ++y) {
         for (int x = 0; x < tile.width(); ++x) {
-            tile.setPixel(x, y, qRgb(x * 4, y * 12, 77));
+            tile.setPixel(x, y, platform::ToQColor(TilePixel(x, y)).rgb());
         }
     }
     return tile;
 }
 
-class Canvas {
+class ImageCanvas {
 public:
-    explicit Canvas(int width, int height, COLORREF background = kWhite, QPoint origin = {0, 0},
-                    double ratio = 1.0)
+    // Drawing is clipped to `clip` (logical size, at the origin: the whole image by default).
+    explicit ImageCanvas(int width, int height, COLORREF background = kWhite,
+                         QPoint origin = {0, 0}, double ratio = 1.0, QRect clip = {})
         : m_image(platform::PixelGrid(ratio, QPoint(0, 0)).DeviceSize(QSize(width, height)),
                   QImage::Format_ARGB32_Premultiplied) {
         m_image.fill(platform::ToQColor(background));
         m_image.setDevicePixelRatio(ratio);
-        m_dc =
-            std::make_unique<platform::DeviceContext>(m_image, origin, QRect(0, 0, width, height));
+        m_dc = std::make_unique<platform::DeviceContext>(
+            m_image, origin, clip.isNull() ? QRect(0, 0, width, height) : clip);
     }
 
     CDC& Dc() { return *CDC::FromHandle(m_dc.get()); }
