@@ -58,3 +58,8 @@ add_custom_command(TARGET tavrin POST_BUILD
                            patch $<TARGET_FILE:tavrin> ${CMAKE_CURRENT_BINARY_DIR}/tavrin.map
                    VERBATIM)
 include(cmake/WindowsPackaging.cmake)
+
+option(TAVRIN_WINDOWS_API_TESTS "Cross-build the drawing tests on the real Windows API" OFF)
+if(TAVRIN_WINDOWS_API_TESTS)
+    include(cmake/WindowsApiTests.cmake)
+endif()

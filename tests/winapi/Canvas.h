@@ -76,5 +76,8 @@ HBITMAP MakeBitmap(int width, int height, const std::vector<COLORREF>& pixels);
 // the engine. Where Wine is known to differ from Windows a check is left out under it, with
 // the reason beside it.
 bool UnderWine();
+// Whether the tests run on the engine. The engine has the classic colour scheme; on Windows
+// the system colours are the user's settings, and only the engine checks their values.
+bool OnEngine();
 
 } // namespace gdi_test

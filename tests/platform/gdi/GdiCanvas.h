@@ -31,7 +31,7 @@ inline QImage DistinctTileImage() {
 
 class ImageCanvas {
 public:
-    // Drawing is clipped to `clip` (logical size, at the origin: the whole image by default).
+    // Drawing is clipped to `clip` (unscaled image coordinates; by default the whole image).
     explicit ImageCanvas(int width, int height, COLORREF background = kWhite,
                          QPoint origin = {0, 0}, double ratio = 1.0, QRect clip = {})
         : m_image(platform::PixelGrid(ratio, QPoint(0, 0)).DeviceSize(QSize(width, height)),

@@ -14,7 +14,7 @@
 
 #include <gtest/gtest.h>
 
-using gdi_test::Canvas;
+using Canvas = gdi_test::ImageCanvas;
 using gdi_test::kPaper;
 
 namespace {

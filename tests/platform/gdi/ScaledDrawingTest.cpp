@@ -12,7 +12,7 @@
 #include <gtest/gtest.h>
 
 namespace {
-using gdi_test::Canvas;
+using Canvas = gdi_test::ImageCanvas;
 constexpr COLORREF kPaper = gdi_test::kPaper;
 constexpr double kDouble = 2.0;
 constexpr double kFractionalRatios[] = {1.25, 1.5, 1.75};
@@ -41,7 +41,7 @@ TEST(ScaledDrawing, OnePixelFillsSideBySideLeaveNoGap) {
 }
 
 TEST(ScaledDrawing, PatternIsEnlargedAsAPictureFromTheBrushOrigin) {
-    const QImage tile = gdi_test::DistinctTile();
+    const QImage tile = gdi_test::DistinctTileImage();
     CBitmap bitmap;
     bitmap.Attach(new platform::GdiBitmap(tile));
     CBrush pattern(&bitmap);
@@ -61,7 +61,7 @@ TEST(ScaledDrawing, PatternIsEnlargedAsAPictureFromTheBrushOrigin) {
 TEST(ScaledDrawing, PreEnlargedPatternDrawsWhatTheEnlargingTransformDraws) {
     // Dialog-sized fills from the window's corner and from an odd brush origin at every
     // ratio, against the pattern sampled through the transform device pixel by device pixel.
-    const QImage tile = gdi_test::DistinctTile();
+    const QImage tile = gdi_test::DistinctTileImage();
     const platform::GdiBrush brush(tile);
     QBrush enlarging(tile.convertToFormat(QImage::Format_ARGB32_Premultiplied));
     for (const double ratio : {kDouble, 1.25, 1.5, 1.75, 3.0}) {

@@ -56,4 +56,8 @@ bool UnderWine() {
     return false;
 }
 
+bool OnEngine() {
+    return true;
+}
+
 } // namespace gdi_test

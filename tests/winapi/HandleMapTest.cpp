@@ -1,5 +1,5 @@
 // Which object stands for a handle, and how long a temporary one lives.
-#include "GdiCanvas.h"
+#include "winapi/Canvas.h"
 
 #include "platform/afx/CBrush.h"
 #include "platform/afx/CHandleMap.h"

@@ -1,16 +1,15 @@
 // Bookkeeping of device contexts: defaults, saved states, selections and object lifetime.
-#include "GdiCanvas.h"
+#include "winapi/Canvas.h"
 
 #include "platform/afx/CBrush.h"
 #include "platform/afx/CFont.h"
 #include "platform/afx/CPen.h"
-#include "platform/win32/gdi/GdiBrush.h"
-
-#include "platform/win32/gdi/GdiFont.h"
-#include "platform/win32/gdi/GdiPen.h"
+#include <windows.h>
 #include <windowsx.h>
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 using gdi_test::Canvas;
 
@@ -24,9 +23,6 @@ TEST(DeviceContextState, FreshContextHasWin32Defaults) {
     EXPECT_EQ(dc.GetBkColor(), RGB(255, 255, 255));
     EXPECT_EQ(dc.GetTextColor(), RGB(0, 0, 0));
     EXPECT_EQ(dc.GetCurrentPosition(), CPoint(0, 0));
-    EXPECT_EQ(
-        platform::ObjectOf(static_cast<HFONT>(GetStockObject(SYSTEM_FONT)))->Font().pixelSize(),
-        12);
 }
 
 TEST(DeviceContextState, FromHandleGivesTheContextsOwnWrapper) {
@@ -65,7 +61,7 @@ TEST(DeviceContextState, RestoreDcBringsBackEverySavedAttribute) {
     CPen pen(PS_SOLID, 2, RGB(9, 9, 9));
     CBrush brush(RGB(8, 8, 8));
     CFont font;
-    ASSERT_TRUE(font.CreatePointFont(180, "宋体"));
+    ASSERT_TRUE(font.CreatePointFont(180, TEXT("宋体")));
 
     const int level = dc.SaveDC();
     EXPECT_EQ(level, 1);
@@ -142,10 +138,8 @@ TEST(GdiObjectLifetime, DeletingASelectedObjectWaitsForTheContext) {
 }
 
 TEST(GdiObjectLifetime, ObjectsSavedByDcSurviveTheirDeletion) {
-    QImage image(4, 4, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
-    auto dc = std::make_unique<platform::DeviceContext>(image, QPoint(), image.rect());
-    CDC* pDC = CDC::FromHandle(dc.get());
+    auto canvas = std::make_unique<Canvas>(4, 4);
+    CDC* pDC = &canvas->Dc();
     {
         CBrush brush(RGB(0, 0, 200));
         pDC->SelectObject(&brush);
@@ -155,8 +149,8 @@ TEST(GdiObjectLifetime, ObjectsSavedByDcSurviveTheirDeletion) {
     pDC->RestoreDC(-1);
     const RECT all{0, 0, 4, 4};
     pDC->FillRect(&all, pDC->GetCurrentBrush());
-    EXPECT_EQ(platform::ToColorRef(image.pixel(2, 2)), RGB(0, 0, 200));
-    dc.reset();
+    EXPECT_EQ(canvas->At(2, 2), RGB(0, 0, 200));
+    canvas.reset();
 }
 
 TEST(GdiObjectLifetime, StockObjectsSurviveDeleteObject) {
@@ -171,18 +165,23 @@ TEST(GdiObjectLifetime, StockObjectsSurviveDeleteObject) {
         CBrush wrapper;
         ASSERT_TRUE(wrapper.Attach(GetStockObject(BLACK_BRUSH)));
     } // the wrapper's destructor deletes nothing
-    EXPECT_EQ(platform::ObjectOf(static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)))->Color(),
-              RGB(0, 0, 0));
-    // The typed getter hands out the same brushes and never a pen or font as a brush.
+    // The typed getter hands out the same brushes.
     EXPECT_EQ(GetStockBrush(NULL_BRUSH), GetStockObject(NULL_BRUSH));
-    EXPECT_TRUE(platform::ObjectOf(GetStockBrush(NULL_BRUSH))->IsNull());
-    EXPECT_EQ(GetStockBrush(BLACK_PEN), nullptr);
-    EXPECT_EQ(GetStockBrush(SYSTEM_FONT), nullptr);
     HBRUSH face = GetSysColorBrush(COLOR_3DFACE);
     EXPECT_TRUE(DeleteObject(face));
     EXPECT_EQ(GetSysColorBrush(COLOR_3DFACE), face);
-    EXPECT_EQ(platform::ObjectOf(face)->Color(), RGB(212, 208, 200));
     EXPECT_EQ(GetStockObject(9), nullptr);
+    // The brushes still paint their colours, and the null brush paints nothing.
+    Canvas canvas(3, 1, gdi_test::kPaper);
+    const RECT first{0, 0, 1, 1};
+    const RECT second{1, 0, 2, 1};
+    const RECT third{2, 0, 3, 1};
+    EXPECT_NE(FillRect(canvas.Handle(), &first, GetStockBrush(BLACK_BRUSH)), 0);
+    EXPECT_NE(FillRect(canvas.Handle(), &second, face), 0);
+    FillRect(canvas.Handle(), &third, GetStockBrush(NULL_BRUSH));
+    EXPECT_EQ(canvas.At(0, 0), RGB(0, 0, 0));
+    EXPECT_EQ(canvas.At(1, 0), GetSysColor(COLOR_3DFACE));
+    EXPECT_EQ(canvas.At(2, 0), gdi_test::kPaper);
 }
 
 TEST(GdiObjectLifetime, WrappersFollowTheirHandles) {
@@ -190,7 +189,6 @@ TEST(GdiObjectLifetime, WrappersFollowTheirHandles) {
     EXPECT_FALSE(pen.DeleteObject());
     ASSERT_TRUE(pen.CreatePen(PS_SOLID, 0, RGB(1, 2, 3)));
     EXPECT_FALSE(pen.CreatePen(PS_SOLID, 1, RGB(1, 2, 3))); // already holds a pen
-    EXPECT_EQ(platform::ObjectOf(static_cast<HPEN>(pen))->Width(), 1);
     EXPECT_EQ(CPen::FromHandle(pen), &pen);
     HGDIOBJ handle = pen.Detach();
     CGdiObject* temporary = CGdiObject::FromHandle(handle);
