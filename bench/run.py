@@ -4,9 +4,13 @@ prints a Markdown table of medians: start-up (to the map and to the first frame 
 against a bare Qt dialog with the same controls, an address write and the write-all
 sequence at a pseudo-terminal, context switches while idle, and resident memory; start-up and memory once more on a scaled screen
 (QT_SCALE_FACTOR, 2 unless --scale says otherwise), where window surfaces hold more pixels.
+With --windows, the table also has the Windows build, tavrin.exe, under Wine beside a bare
+Win32 dialog (bench/wine_bench.py): start-up, the address write, memory and the exe's size.
 
 Usage: bench/run.py [--runs N] [--idle-runs N] [--all-runs N] [--scale F] [--tmpfs-lock]
-Builds what it measures first (release builds in build/release and build/bench).
+                    [--windows]
+Builds what it measures first (release builds in build/release and build/bench; with
+--windows also build/windows and build/bench-windows).
 
 Opening a port creates a lock file in /var/lock and syncs it to disk. Debian desktops keep
 /run (and so /var/lock) on tmpfs, where that costs nothing; machines without it (containers)
@@ -347,8 +351,13 @@ def main():
                         help='scale of the second start-up and memory rows (1: none)')
     parser.add_argument('--tmpfs-lock', action='store_true',
                         help='lock files on tmpfs, as on a desktop (needs root)')
+    parser.add_argument('--windows', action='store_true',
+                        help='add tavrin.exe under Wine beside a bare Win32 dialog')
     args = parser.parse_args()
     build()
+    if args.windows:
+        import wine_bench  # bench/wine_bench.py, which uses this script's helpers
+        wine_bench.build()
     if args.tmpfs_lock and IN_NAMESPACE not in os.environ:
         return rerun_with_tmpfs_lock()
     xvfb = Xvfb()
@@ -366,6 +375,8 @@ def main():
             start_scaled = measure_startup(xvfb, args.runs, env)
             _, rss_ours_scaled, _ = measure_idle(xvfb, TAVRIN, args.idle_runs, env=env)
             _, rss_bare_scaled, _ = measure_idle(xvfb, BARE, 1, env=env)
+        if args.windows:
+            windows = wine_bench.measure(xvfb, args.runs, args.idle_runs)
     finally:
         xvfb.stop()
 
@@ -393,6 +404,8 @@ def main():
     ]
     if args.scale != 1:
         rows += scaled_rows(args.scale, start_scaled, rss_ours_scaled, rss_bare_scaled)
+    if args.windows:
+        rows += wine_bench.rows(windows)
     print('| figure | tavrin | compared with | that | target | met |')
     print('|---|---|---|---|---|---|')
     for row in rows:
@@ -400,6 +413,8 @@ def main():
     print()
     print('Medians of %d start-ups and address writes, %d write-all sequences, %d idle periods. '
           'Machine: %s.' % (args.runs, args.all_runs, args.idle_runs, machine()))
+    if args.windows:
+        print(wine_bench.note(windows, args.runs, args.idle_runs))
     for title, threads in (('idle', threads_ours), ('pointer on a button', hover_threads),
                            ('caret in a MAC box', caret_threads)):
         if threads:

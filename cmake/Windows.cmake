@@ -3,6 +3,10 @@
 # API, with wide characters (UNICODE), the resources from res/tavrin.rc, and the Windows
 # serial device. One statically linked tavrin.exe that imports only Windows' own DLLs.
 # Warnings are errors: this build has no tests of its own to show what a warning hides.
+# What users run is an optimised build, unless another type is asked for.
+if(NOT CMAKE_BUILD_TYPE)
+    set(CMAKE_BUILD_TYPE Release CACHE STRING "Build type" FORCE)
+endif()
 set(CMAKE_CXX_STANDARD 20)
 set(CMAKE_CXX_STANDARD_REQUIRED ON)
 set(CMAKE_CXX_EXTENSIONS OFF)

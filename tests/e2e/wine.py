@@ -28,6 +28,20 @@ def registry_text(ports, dpi):
     return '\r\n'.join(lines)
 
 
+def any_holds(pids, path):
+    """Whether any of the processes has the file open."""
+    real = os.path.realpath(path)
+    for pid in pids:
+        fd_dir = '/proc/%d/fd' % pid
+        try:
+            if any(os.path.realpath(os.path.join(fd_dir, fd)) == real
+                   for fd in os.listdir(fd_dir)):
+                return True
+        except (FileNotFoundError, PermissionError):
+            continue
+    return False
+
+
 class WinePrefix:
     """A Wine prefix made for one test run; `ports` maps 1 and 2 to device paths."""
 
@@ -82,16 +96,7 @@ class WineTavrin(Tavrin):
     def holds(self, path):
         """Whether Wine (the program or the server, which keeps the open files) has the
         device open."""
-        real = os.path.realpath(path)
-        for pid in self._wine_pids():
-            fd_dir = '/proc/%d/fd' % pid
-            try:
-                if any(os.path.realpath(os.path.join(fd_dir, fd)) == real
-                       for fd in os.listdir(fd_dir)):
-                    return True
-            except (FileNotFoundError, PermissionError):
-                continue
-        return False
+        return any_holds(self._wine_pids(), path)
 
     def _wine_pids(self):
         pids = [self.proc.pid]
