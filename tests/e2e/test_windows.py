@@ -86,7 +86,6 @@ class WindowsDialogTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         cls.x = Xvfb()
-        os.makedirs(PREFIX, exist_ok=True)
         cls.com1 = LinkedPort(os.path.join(PREFIX, 'com1-device'))
         cls.com2 = LinkedPort(os.path.join(PREFIX, 'com2-device'))
         cls.prefix = WinePrefix(os.path.join(PREFIX, 'prefix'),
@@ -268,5 +267,6 @@ class HighDpiTest(unittest.TestCase):
 
 if __name__ == '__main__':
     EXE, ARTIFACTS, PREFIX = sys.argv[1:4]
+    os.makedirs(PREFIX, exist_ok=True)
     test_tavrin.ARTIFACTS = ARTIFACTS
     unittest.main(argv=[sys.argv[0]] + sys.argv[4:], verbosity=2)
