@@ -1,4 +1,4 @@
-// UTF-8 and UTF-16 through the system's own conversions.
+// UTF-16 from the system back to UTF-8, through the system's own conversion.
 #include "platform/comm/windows/WideText.h"
 
 #include <windows.h>
@@ -19,19 +19,6 @@ int Length(std::size_t size) {
 }
 
 } // namespace
-
-std::wstring ToWide(std::string_view utf8) {
-    if (utf8.empty()) {
-        return {};
-    }
-    const int length = Length(utf8.size());
-    const int units = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(units > 0 ? units : 0), L'\0');
-    if (units > 0) {
-        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, wide.data(), units);
-    }
-    return wide;
-}
 
 std::string ToUtf8(std::wstring_view utf16) {
     if (utf16.empty()) {

@@ -1,5 +1,5 @@
-// Text between the comm code, which keeps it in UTF-8, and the Windows API's wide functions,
-// which take and give UTF-16.
+// Text the Windows API's wide functions give (UTF-16) as the comm code keeps it, UTF-8. (The
+// other way, CString takes the program's UTF-8 text.)
 #pragma once
 
 #include <string>
@@ -8,7 +8,6 @@
 namespace platform::comm {
 
 // Invalid sequences become U+FFFD rather than being dropped, so that a name stays readable.
-std::wstring ToWide(std::string_view utf8);
 std::string ToUtf8(std::wstring_view utf16);
 
 } // namespace platform::comm

@@ -7,9 +7,10 @@
 // sends back stays in the driver's input queue and is discarded.
 #include "platform/comm/windows/WindowsSerialPort.h"
 
+#include "platform/afx/CString.h"
+
 #include "platform/comm/windows/OutputFlush.h"
 #include "platform/comm/windows/OverlappedWrite.h"
-#include "platform/comm/windows/WideText.h"
 #include "platform/comm/windows/WindowsCommErrors.h"
 #include "platform/comm/windows/WindowsPortList.h"
 
@@ -101,8 +102,8 @@ void WindowsSerialPort::Open(long port, const LineSettings& settings) {
     m_identity = {PortName(port), DevicePathForPort(port), {}};
     CheckLineCanCarry(m_identity, settings);
     const HANDLE opened =
-        CreateFileW(ToWide(m_identity.path).c_str(), GENERIC_READ | GENERIC_WRITE, kExclusive,
-                    nullptr, OPEN_EXISTING, FILE_FLAG_OVERLAPPED, nullptr);
+        CreateFileW(CString(m_identity.path), GENERIC_READ | GENERIC_WRITE, kExclusive, nullptr,
+                    OPEN_EXISTING, FILE_FLAG_OVERLAPPED, nullptr);
     if (opened == INVALID_HANDLE_VALUE) {
         ThrowOpenError(m_identity, GetLastError(), m_ports);
     }
