@@ -53,14 +53,6 @@ HDC CDC::Detach() {
     return hDC;
 }
 
-int CDC::SaveDC() {
-    return ::SaveDC(m_hDC);
-}
-
-BOOL CDC::RestoreDC(int nSavedDC) {
-    return ::RestoreDC(m_hDC, nSavedDC);
-}
-
 CPen* CDC::SelectObject(CPen* pPen) {
     return static_cast<CPen*>(SelectObject(static_cast<CGdiObject*>(pPen)));
 }
@@ -100,30 +92,6 @@ CFont* CDC::GetCurrentFont() const {
     return static_cast<CFont*>(CGdiObject::FromHandle(::GetCurrentObject(m_hDC, OBJ_FONT)));
 }
 
-int CDC::SetBkMode(int nBkMode) {
-    return ::SetBkMode(m_hDC, nBkMode);
-}
-
-int CDC::GetBkMode() const {
-    return ::GetBkMode(m_hDC);
-}
-
-COLORREF CDC::SetBkColor(COLORREF crColor) {
-    return ::SetBkColor(m_hDC, crColor);
-}
-
-COLORREF CDC::GetBkColor() const {
-    return ::GetBkColor(m_hDC);
-}
-
-COLORREF CDC::SetTextColor(COLORREF crColor) {
-    return ::SetTextColor(m_hDC, crColor);
-}
-
-COLORREF CDC::GetTextColor() const {
-    return ::GetTextColor(m_hDC);
-}
-
 CPoint CDC::GetCurrentPosition() const {
     CPoint point;
     ::GetCurrentPositionEx(m_hDC, &point);
@@ -134,22 +102,6 @@ CPoint CDC::MoveTo(int x, int y) {
     CPoint previous;
     ::MoveToEx(m_hDC, x, y, &previous);
     return previous;
-}
-
-BOOL CDC::LineTo(int x, int y) {
-    return ::LineTo(m_hDC, x, y);
-}
-
-BOOL CDC::Rectangle(int x1, int y1, int x2, int y2) {
-    return ::Rectangle(m_hDC, x1, y1, x2, y2);
-}
-
-BOOL CDC::Rectangle(LPCRECT lpRect) {
-    return lpRect && Rectangle(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom);
-}
-
-BOOL CDC::RoundRect(int x1, int y1, int x2, int y2, int x3, int y3) {
-    return ::RoundRect(m_hDC, x1, y1, x2, y2, x3, y3);
 }
 
 BOOL CDC::RoundRect(LPCRECT lpRect, POINT point) {
@@ -169,14 +121,6 @@ void CDC::FrameRect(LPCRECT lpRect, CBrush* pBrush) {
     }
 }
 
-BOOL CDC::DrawEdge(LPRECT lpRect, UINT nEdge, UINT nFlags) {
-    return ::DrawEdge(m_hDC, lpRect, nEdge, nFlags);
-}
-
-void CDC::DrawFocusRect(LPCRECT lpRect) {
-    ::DrawFocusRect(m_hDC, lpRect);
-}
-
 CSize CDC::GetTextExtent(LPCTSTR lpszString, int nCount) const {
     // A negative count measures the text up to its terminator.
     if (nCount < 0 && lpszString) {
@@ -185,18 +129,6 @@ CSize CDC::GetTextExtent(LPCTSTR lpszString, int nCount) const {
     CSize size;
     ::GetTextExtentPoint32(m_hDC, lpszString, nCount, &size);
     return size;
-}
-
-CSize CDC::GetTextExtent(const CString& str) const {
-    return GetTextExtent(str.GetString(), str.GetLength());
-}
-
-int CDC::DrawText(LPCTSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat) {
-    return ::DrawText(m_hDC, lpszString, nCount, lpRect, nFormat);
-}
-
-int CDC::DrawText(const CString& str, LPRECT lpRect, UINT nFormat) {
-    return DrawText(str.GetString(), str.GetLength(), lpRect, nFormat);
 }
 
 namespace {

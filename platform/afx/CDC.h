@@ -31,8 +31,8 @@ public:
     HDC Detach();
 
     // State.
-    int SaveDC();
-    BOOL RestoreDC(int nSavedDC);
+    int SaveDC() { return ::SaveDC(m_hDC); }
+    BOOL RestoreDC(int nSavedDC) { return ::RestoreDC(m_hDC, nSavedDC); }
     CPen* SelectObject(CPen* pPen);
     CBrush* SelectObject(CBrush* pBrush);
     CFont* SelectObject(CFont* pFont);
@@ -42,36 +42,48 @@ public:
     CPen* GetCurrentPen() const;
     CBrush* GetCurrentBrush() const;
     CFont* GetCurrentFont() const;
-    int SetBkMode(int nBkMode);
-    int GetBkMode() const;
-    COLORREF SetBkColor(COLORREF crColor);
-    COLORREF GetBkColor() const;
-    COLORREF SetTextColor(COLORREF crColor);
-    COLORREF GetTextColor() const;
+    int SetBkMode(int nBkMode) { return ::SetBkMode(m_hDC, nBkMode); }
+    int GetBkMode() const { return ::GetBkMode(m_hDC); }
+    COLORREF SetBkColor(COLORREF crColor) { return ::SetBkColor(m_hDC, crColor); }
+    COLORREF GetBkColor() const { return ::GetBkColor(m_hDC); }
+    COLORREF SetTextColor(COLORREF crColor) { return ::SetTextColor(m_hDC, crColor); }
+    COLORREF GetTextColor() const { return ::GetTextColor(m_hDC); }
     CPoint GetCurrentPosition() const;
 
     // Lines and figures.
     CPoint MoveTo(int x, int y);
     CPoint MoveTo(POINT point) { return MoveTo(point.x, point.y); }
-    BOOL LineTo(int x, int y);
+    BOOL LineTo(int x, int y) { return ::LineTo(m_hDC, x, y); }
     BOOL LineTo(POINT point) { return LineTo(point.x, point.y); }
-    BOOL Rectangle(int x1, int y1, int x2, int y2);
-    BOOL Rectangle(LPCRECT lpRect);
-    BOOL RoundRect(int x1, int y1, int x2, int y2, int x3, int y3);
+    BOOL Rectangle(int x1, int y1, int x2, int y2) { return ::Rectangle(m_hDC, x1, y1, x2, y2); }
+    BOOL Rectangle(LPCRECT lpRect) {
+        return lpRect && Rectangle(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom);
+    }
+    BOOL RoundRect(int x1, int y1, int x2, int y2, int x3, int y3) {
+        return ::RoundRect(m_hDC, x1, y1, x2, y2, x3, y3);
+    }
     BOOL RoundRect(LPCRECT lpRect, POINT point);
 
     // Fills and frames.
     void FillRect(LPCRECT lpRect, CBrush* pBrush);
     void FrameRect(LPCRECT lpRect, CBrush* pBrush);
-    BOOL DrawEdge(LPRECT lpRect, UINT nEdge, UINT nFlags);
-    void DrawFocusRect(LPCRECT lpRect);
+    BOOL DrawEdge(LPRECT lpRect, UINT nEdge, UINT nFlags) {
+        return ::DrawEdge(m_hDC, lpRect, nEdge, nFlags);
+    }
+    void DrawFocusRect(LPCRECT lpRect) { ::DrawFocusRect(m_hDC, lpRect); }
 
     // Text and images.
     // The size of the text; a negative count measures up to the terminator.
     CSize GetTextExtent(LPCTSTR lpszString, int nCount) const;
-    CSize GetTextExtent(const CString& str) const;
-    int DrawText(LPCTSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat);
-    int DrawText(const CString& str, LPRECT lpRect, UINT nFormat);
+    CSize GetTextExtent(const CString& str) const {
+        return GetTextExtent(str.GetString(), str.GetLength());
+    }
+    int DrawText(LPCTSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat) {
+        return ::DrawText(m_hDC, lpszString, nCount, lpRect, nFormat);
+    }
+    int DrawText(const CString& str, LPRECT lpRect, UINT nFormat) {
+        return DrawText(str.GetString(), str.GetLength(), lpRect, nFormat);
+    }
     BOOL DrawState(CPoint pt, CSize size, LPCTSTR lpszText, UINT nFlags, BOOL bPrefixText = TRUE,
                    int nTextLen = 0, CBrush* pBrush = nullptr);
     BOOL DrawIcon(int x, int y, HICON hIcon);

@@ -200,18 +200,6 @@ LRESULT CWnd::Default() {
     return DefWindowProc(t_current.message, t_current.wParam, t_current.lParam);
 }
 
-LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const {
-    return ::SendMessage(m_hWnd, message, wParam, lParam);
-}
-
-CWnd* CWnd::GetDlgItem(int nID) const {
-    return FromHandle(::GetDlgItem(m_hWnd, nID));
-}
-
-int CWnd::GetDlgCtrlID() const {
-    return ::GetDlgCtrlID(m_hWnd);
-}
-
 void CWnd::GetClientRect(LPRECT lpRect) const {
     if (!::GetClientRect(m_hWnd, lpRect)) {
         *lpRect = RECT{};
@@ -224,23 +212,11 @@ void CWnd::GetWindowRect(LPRECT lpRect) const {
     }
 }
 
-void CWnd::MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint) {
-    ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint);
-}
-
 void CWnd::GetWindowText(CString& rString) const {
     const int length = ::GetWindowTextLength(m_hWnd);
     std::vector<TCHAR> buffer(static_cast<std::size_t>(length) + 1);
     const int copied = ::GetWindowText(m_hWnd, buffer.data(), length + 1);
     rString = CString(buffer.data(), copied);
-}
-
-void CWnd::SetWindowText(LPCTSTR lpszString) {
-    ::SetWindowText(m_hWnd, lpszString);
-}
-
-DWORD CWnd::GetStyle() const {
-    return static_cast<DWORD>(GetWindowLongPtr(m_hWnd, GWL_STYLE));
 }
 
 BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT) {
@@ -253,34 +229,6 @@ BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT) {
     }
     SetWindowLongPtr(m_hWnd, GWL_STYLE, static_cast<LONG_PTR>(style));
     return TRUE;
-}
-
-BOOL CWnd::ShowWindow(int nCmdShow) {
-    return ::ShowWindow(m_hWnd, nCmdShow);
-}
-
-BOOL CWnd::IsWindowVisible() const {
-    return ::IsWindowVisible(m_hWnd);
-}
-
-BOOL CWnd::IsWindowEnabled() const {
-    return ::IsWindowEnabled(m_hWnd);
-}
-
-BOOL CWnd::EnableWindow(BOOL bEnable) {
-    return ::EnableWindow(m_hWnd, bEnable);
-}
-
-BOOL CWnd::IsIconic() const {
-    return ::IsIconic(m_hWnd);
-}
-
-CWnd* CWnd::SetFocus() {
-    return FromHandle(::SetFocus(m_hWnd));
-}
-
-CWnd* CWnd::GetFocus() {
-    return FromHandle(::GetFocus());
 }
 
 void CWnd::SetFont(CFont* pFont, BOOL bRedraw) {
@@ -296,22 +244,6 @@ CFont* CWnd::GetFont() const {
 HICON CWnd::SetIcon(HICON hIcon, BOOL bBigIcon) {
     return reinterpret_cast<HICON>(
         SendMessage(WM_SETICON, bBigIcon ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(hIcon)));
-}
-
-int CWnd::SetWindowRgn(HRGN hRgn, BOOL bRedraw) {
-    return ::SetWindowRgn(m_hWnd, hRgn, bRedraw);
-}
-
-void CWnd::Invalidate(BOOL bErase) {
-    ::InvalidateRect(m_hWnd, nullptr, bErase);
-}
-
-void CWnd::InvalidateRect(LPCRECT lpRect, BOOL bErase) {
-    ::InvalidateRect(m_hWnd, lpRect, bErase);
-}
-
-void CWnd::UpdateWindow() {
-    ::UpdateWindow(m_hWnd);
 }
 
 BOOL CWnd::RedrawWindow(LPCRECT lpRectUpdate, CRgn* prgnUpdate, UINT flags) {

@@ -1,6 +1,8 @@
 // Class identifiers: parsing and formatting of the braced registry form.
 #include "platform/afx/Guid.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 
 namespace platform {
@@ -8,66 +10,37 @@ namespace platform {
 namespace {
 
 constexpr std::size_t kGuidTextLength = 38; // {8-4-4-4-12}
-constexpr std::size_t kDashPositions[] = {9, 14, 19, 24};
-
-int HexValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
-
-// Reads the hex digits of text[pos, pos + count) into value; false on any other character.
-bool ReadHex(std::string_view text, std::size_t pos, std::size_t count, std::uint64_t& value) {
-    value = 0;
-    for (std::size_t i = pos; i < pos + count; ++i) {
-        const int digit = HexValue(text[i]);
-        if (digit < 0) {
-            return false;
-        }
-        value = (value << 4) | static_cast<std::uint64_t>(digit);
-    }
-    return true;
-}
 
 } // namespace
 
 std::optional<GUID> ParseGuid(std::string_view text) {
-    if (text.size() != kGuidTextLength || text.front() != '{' || text.back() != '}') {
+    if (text.size() != kGuidTextLength) {
         return std::nullopt;
     }
-    for (std::size_t pos : kDashPositions) {
-        if (text[pos] != '-') {
-            return std::nullopt;
-        }
-    }
-    GUID guid;
-    std::uint64_t value = 0;
-    if (!ReadHex(text, 1, 8, value)) {
+    GUID guid{};
+    unsigned long data1 = 0;
+    unsigned data2 = 0;
+    unsigned data3 = 0;
+    unsigned data4[8] = {};
+    const std::string copy(text);
+    if (std::sscanf(copy.c_str(), "{%8lx-%4x-%4x-%2x%2x-%2x%2x%2x%2x%2x%2x}", &data1, &data2,
+                    &data3, &data4[0], &data4[1], &data4[2], &data4[3], &data4[4], &data4[5],
+                    &data4[6], &data4[7]) != 11) {
         return std::nullopt;
     }
-    guid.Data1 = static_cast<DWORD>(value);
-    if (!ReadHex(text, 10, 4, value)) {
-        return std::nullopt;
-    }
-    guid.Data2 = static_cast<WORD>(value);
-    if (!ReadHex(text, 15, 4, value)) {
-        return std::nullopt;
-    }
-    guid.Data3 = static_cast<WORD>(value);
-    // Data4 is the last two groups, read as eight single bytes.
-    constexpr std::size_t kData4Starts[] = {20, 22, 25, 27, 29, 31, 33, 35};
+    guid.Data1 = static_cast<DWORD>(data1);
+    guid.Data2 = static_cast<WORD>(data2);
+    guid.Data3 = static_cast<WORD>(data3);
     for (std::size_t i = 0; i < 8; ++i) {
-        if (!ReadHex(text, kData4Starts[i], 2, value)) {
-            return std::nullopt;
-        }
-        guid.Data4[i] = static_cast<BYTE>(value);
+        guid.Data4[i] = static_cast<BYTE>(data4[i]);
+    }
+    // The scan also takes signs, spaces and short groups: only the exact form comes back
+    // unchanged when formatted again.
+    std::string upper = copy;
+    std::transform(upper.begin(), upper.end(), upper.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    if (FormatGuid(guid) != upper) {
+        return std::nullopt;
     }
     return guid;
 }
