@@ -316,17 +316,17 @@ TEST_F(SetupDialogLookTest, ColourQueriesSetFontsOnceAndLeaveOtherControlsAlone)
         for (int round = 0; round < 3; ++round) {
             platform::DeviceContext dc(image, QPoint(0, 0), image.rect());
             EXPECT_EQ(query(WM_CTLCOLORSTATIC, label, dc), GetStockObject(NULL_BRUSH));
-            EXPECT_EQ(dc.TextColor(), RGB(10, 10, 255));
-            EXPECT_EQ(dc.BkMode(), TRANSPARENT);
-            EXPECT_EQ(dc.Font()->Font().pixelSize(), 14);
-            first = round == 0 ? dc.Font() : first;
-            EXPECT_EQ(dc.Font(), first) << "a colour query made a new font";
+            EXPECT_EQ(GetTextColor(&dc), RGB(10, 10, 255));
+            EXPECT_EQ(GetBkMode(&dc), TRANSPARENT);
+            EXPECT_EQ(dc.Attributes().font->Font().pixelSize(), 14);
+            first = round == 0 ? dc.Attributes().font : first;
+            EXPECT_EQ(dc.Attributes().font, first) << "a colour query made a new font";
         }
         {
             platform::DeviceContext dc(image, QPoint(0, 0), image.rect());
             query(WM_CTLCOLORSTATIC, dlg.GetDlgItem(IDC_TITLE), dc);
-            EXPECT_EQ(dc.TextColor(), RGB(0, 0, 255));
-            EXPECT_EQ(dc.Font()->Font().pixelSize(), 24);
+            EXPECT_EQ(GetTextColor(&dc), RGB(0, 0, 255));
+            EXPECT_EQ(dc.Attributes().font->Font().pixelSize(), 24);
         }
         CWnd other;
         ASSERT_TRUE(other.Create("static", "x", WS_CHILD, CRect(0, 0, 5, 5), &dlg, 4321));

@@ -100,29 +100,6 @@ QRegion DeviceContext::VisibleRegion() const {
     return visible;
 }
 
-int DeviceContext::SetBkMode(int mode) {
-    if (mode != TRANSPARENT && mode != OPAQUE) {
-        return 0;
-    }
-    return std::exchange(m_state.bkMode, mode);
-}
-
-COLORREF DeviceContext::SetBkColor(COLORREF color) {
-    return std::exchange(m_state.bkColor, color);
-}
-
-COLORREF DeviceContext::SetTextColor(COLORREF color) {
-    return std::exchange(m_state.textColor, color);
-}
-
-QPoint DeviceContext::SetCurrentPosition(QPoint position) {
-    return std::exchange(m_state.position, position);
-}
-
-QPoint DeviceContext::SetBrushOrigin(QPoint origin) {
-    return std::exchange(m_state.brushOrigin, origin);
-}
-
 int DeviceContext::Save() {
     Retain(m_state);
     m_saved.push_back(m_state);

@@ -53,11 +53,6 @@ public:
     QRect ToDevice(const QRect& logical) const;
     QRegion ToDevice(const QRegion& logical) const;
 
-    // Selected objects.
-    GdiPen* Pen() const { return m_state.pen; }
-    GdiBrush* Brush() const { return m_state.brush; }
-    GdiFont* Font() const { return m_state.font; }
-    GdiBitmap* Bitmap() const { return m_state.bitmap; }
     // Selects a pen, brush, font or bitmap; returns the previous one of that kind, nullptr
     // when the object cannot be selected. Regions go through SelectClip.
     HGDIOBJ Select(HGDIOBJ object);
@@ -66,17 +61,24 @@ public:
     // The pixels drawing may touch, in logical coordinates.
     QRegion VisibleRegion() const;
 
-    // Attributes.
-    int BkMode() const { return m_state.bkMode; }
-    int SetBkMode(int mode);
-    COLORREF BkColor() const { return m_state.bkColor; }
-    COLORREF SetBkColor(COLORREF color);
-    COLORREF TextColor() const { return m_state.textColor; }
-    COLORREF SetTextColor(COLORREF color);
-    QPoint CurrentPosition() const { return m_state.position; }
-    QPoint SetCurrentPosition(QPoint position);
-    QPoint BrushOrigin() const { return m_state.brushOrigin; }
-    QPoint SetBrushOrigin(QPoint origin);
+    // The state a Win32 device context keeps: the selected objects (a pen, brush and font are
+    // always selected), the colours and modes, the current position, the brush origin and
+    // the clipping region (logical coordinates; nullopt: none). Selections go through
+    // Select and the clip through SelectClip, which count and apply them.
+    struct State {
+        GdiPen* pen = nullptr;
+        GdiBrush* brush = nullptr;
+        GdiFont* font = nullptr;
+        GdiBitmap* bitmap = nullptr;
+        int bkMode = 0;
+        COLORREF bkColor = 0;
+        COLORREF textColor = 0;
+        QPoint position;
+        QPoint brushOrigin;
+        std::optional<QRegion> clip;
+    };
+    const State& Attributes() const { return m_state; }
+    State& Attributes() { return m_state; }
 
     // Saves the whole state; returns the new save level (1 for the first save).
     int Save();
@@ -93,19 +95,6 @@ public:
     void FillDeviceRegion(const QRegion& device, COLORREF color);
 
 private:
-    struct State {
-        GdiPen* pen = nullptr;
-        GdiBrush* brush = nullptr;
-        GdiFont* font = nullptr;
-        GdiBitmap* bitmap = nullptr;
-        int bkMode = 0;
-        COLORREF bkColor = 0;
-        COLORREF textColor = 0;
-        QPoint position;
-        QPoint brushOrigin;
-        std::optional<QRegion> clip;
-    };
-
     // Counts the selections of a state's objects, or drops them.
     static void Retain(const State& state);
     void Release(const State& state);

@@ -6,6 +6,8 @@
 #include "platform/win32/gdi/LineRasterizer.h"
 #include <windows.h>
 
+#include <utility>
+
 using platform::DcOf;
 
 namespace {
@@ -16,8 +18,8 @@ namespace {
 // Win32 draws it. The figure is made at the device resolution, so that on a scaled surface
 // its corners curve in device pixels and its outline is as wide as the pen's scaled width.
 BOOL DrawFigure(platform::DeviceContext& dc, QRect box, int ellipseWidth, int ellipseHeight) {
-    const platform::GdiPen& pen = *dc.Pen();
-    const platform::GdiBrush& brush = *dc.Brush();
+    const platform::GdiPen& pen = *dc.Attributes().pen;
+    const platform::GdiBrush& brush = *dc.Attributes().brush;
     const platform::PixelGrid& grid = dc.Grid();
     const auto deviceFigure = [&](const QRect& logicalBox) {
         return platform::GdiRegion::RoundRect(grid, logicalBox.translated(dc.Origin()),
@@ -58,8 +60,8 @@ BOOL LineTo(HDC hdc, int x, int y) {
     if (!hdc) {
         return FALSE;
     }
-    const QPoint from = DcOf(hdc)->SetCurrentPosition({x, y});
-    const platform::GdiPen& pen = *DcOf(hdc)->Pen();
+    const QPoint from = std::exchange(DcOf(hdc)->Attributes().position, QPoint(x, y));
+    const platform::GdiPen& pen = *DcOf(hdc)->Attributes().pen;
     if (!pen.IsNull()) {
         const QRegion stroke = platform::LineRasterizer::Line(from, {x, y}, pen.Width());
         DcOf(hdc)->FillRegion(stroke, pen.Color());

@@ -7,6 +7,8 @@
 #include "platform/win32/gdi/GdiPen.h"
 #include <windows.h>
 
+#include <utility>
+
 using platform::DcOf;
 
 int SaveDC(HDC hdc) {
@@ -28,49 +30,53 @@ HGDIOBJ GetCurrentObject(HDC hdc, UINT type) {
     if (!hdc) {
         return nullptr;
     }
+    const auto& state = DcOf(hdc)->Attributes();
     switch (type) {
     case OBJ_PEN:
-        return DcOf(hdc)->Pen();
+        return state.pen;
     case OBJ_BRUSH:
-        return DcOf(hdc)->Brush();
+        return state.brush;
     case OBJ_FONT:
-        return DcOf(hdc)->Font();
+        return state.font;
     case OBJ_BITMAP:
-        return DcOf(hdc)->Bitmap();
+        return state.bitmap;
     default:
         return nullptr;
     }
 }
 
 int SetBkMode(HDC hdc, int mode) {
-    return hdc ? DcOf(hdc)->SetBkMode(mode) : 0;
+    if (!hdc || (mode != TRANSPARENT && mode != OPAQUE)) {
+        return 0;
+    }
+    return std::exchange(DcOf(hdc)->Attributes().bkMode, mode);
 }
 
 int GetBkMode(HDC hdc) {
-    return hdc ? DcOf(hdc)->BkMode() : 0;
+    return hdc ? DcOf(hdc)->Attributes().bkMode : 0;
 }
 
 COLORREF SetBkColor(HDC hdc, COLORREF color) {
-    return hdc ? DcOf(hdc)->SetBkColor(color) : CLR_INVALID;
+    return hdc ? std::exchange(DcOf(hdc)->Attributes().bkColor, color) : CLR_INVALID;
 }
 
 COLORREF GetBkColor(HDC hdc) {
-    return hdc ? DcOf(hdc)->BkColor() : CLR_INVALID;
+    return hdc ? DcOf(hdc)->Attributes().bkColor : CLR_INVALID;
 }
 
 COLORREF SetTextColor(HDC hdc, COLORREF color) {
-    return hdc ? DcOf(hdc)->SetTextColor(color) : CLR_INVALID;
+    return hdc ? std::exchange(DcOf(hdc)->Attributes().textColor, color) : CLR_INVALID;
 }
 
 COLORREF GetTextColor(HDC hdc) {
-    return hdc ? DcOf(hdc)->TextColor() : CLR_INVALID;
+    return hdc ? DcOf(hdc)->Attributes().textColor : CLR_INVALID;
 }
 
 BOOL MoveToEx(HDC hdc, int x, int y, LPPOINT lppt) {
     if (!hdc) {
         return FALSE;
     }
-    const QPoint previous = DcOf(hdc)->SetCurrentPosition({x, y});
+    const QPoint previous = std::exchange(DcOf(hdc)->Attributes().position, QPoint(x, y));
     if (lppt) {
         *lppt = POINT{previous.x(), previous.y()};
     }
@@ -81,7 +87,8 @@ BOOL GetCurrentPositionEx(HDC hdc, LPPOINT lppt) {
     if (!hdc || !lppt) {
         return FALSE;
     }
-    *lppt = POINT{DcOf(hdc)->CurrentPosition().x(), DcOf(hdc)->CurrentPosition().y()};
+    const QPoint position = DcOf(hdc)->Attributes().position;
+    *lppt = POINT{position.x(), position.y()};
     return TRUE;
 }
 

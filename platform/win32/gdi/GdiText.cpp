@@ -22,7 +22,7 @@ namespace {
 constexpr int kEmbossOffset = 1;
 
 QFontMetrics Metrics(platform::DeviceContext& dc) {
-    return QFontMetrics(dc.Font()->Font(), &dc.Target());
+    return QFontMetrics(dc.Attributes().font->Font(), &dc.Target());
 }
 
 // Draws one line of prepared text with its top-left corner at `topLeft` in `color`,
@@ -33,13 +33,14 @@ void DrawRun(platform::DeviceContext& dc, QPoint topLeft, const QString& run,
     const QFontMetrics metrics = Metrics(dc);
     const int width = TextLayout::RunWidth(run, metrics, expandTabs);
     if (opaque) {
-        dc.FillRegion(QRegion(topLeft.x(), topLeft.y(), width, metrics.height()), dc.BkColor());
+        dc.FillRegion(QRegion(topLeft.x(), topLeft.y(), width, metrics.height()),
+                      dc.Attributes().bkColor);
     }
     QPainter& painter = dc.Painter();
     painter.save();
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     painter.setPen(platform::ToQColor(color));
-    painter.setFont(dc.Font()->Font());
+    painter.setFont(dc.Attributes().font->Font());
     const int baseline = topLeft.y() + metrics.ascent();
     if (expandTabs && run.contains(u'\t')) {
         const QStringList pieces = run.split(u'\t');
@@ -132,7 +133,7 @@ int DrawText(HDC hdc, LPCTSTR lpchText, int cchText, LPRECT lprc, UINT format) {
                          std::max(0, static_cast<int>(lprc->bottom - lprc->top)));
         painter.setClipRect(clip, Qt::IntersectClip);
     }
-    const bool opaque = DcOf(hdc)->BkMode() == OPAQUE;
+    const bool opaque = DcOf(hdc)->Attributes().bkMode == OPAQUE;
     const bool showUnderlines = !(format & DT_HIDEPREFIX);
     for (const TextLayout::Line& line : lines) {
         const QString run = prepared.text.mid(line.start, line.length);
@@ -145,7 +146,8 @@ int DrawText(HDC hdc, LPCTSTR lpchText, int cchText, LPRECT lprc, UINT format) {
         }
         const std::vector<int> underlined =
             showUnderlines ? UnderlinedIn(prepared.underlined, line) : std::vector<int>{};
-        DrawRun(*DcOf(hdc), {x, y}, run, underlined, DcOf(hdc)->TextColor(), opaque, expandTabs);
+        DrawRun(*DcOf(hdc), {x, y}, run, underlined, DcOf(hdc)->Attributes().textColor, opaque,
+                expandTabs);
         y += lineHeight;
     }
     painter.restore();
@@ -175,8 +177,8 @@ BOOL DrawState(HDC hdc, HBRUSH /*hbrFore*/, DRAWSTATEPROC /*qfnCallBack*/, LPARA
         DrawRun(*DcOf(hdc), at, prepared.text, prepared.underlined, shadow, false, false);
         return TRUE;
     }
-    DrawRun(*DcOf(hdc), at, prepared.text, prepared.underlined, DcOf(hdc)->TextColor(),
-            DcOf(hdc)->BkMode() == OPAQUE, false);
+    DrawRun(*DcOf(hdc), at, prepared.text, prepared.underlined, DcOf(hdc)->Attributes().textColor,
+            DcOf(hdc)->Attributes().bkMode == OPAQUE, false);
     return TRUE;
 }
 
