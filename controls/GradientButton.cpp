@@ -74,8 +74,10 @@ void CGradientButton::PreSubclassWindow() {
     ModifyStyle(0, BS_OWNERDRAW, 0);
     CRect rect;
     GetClientRect(rect);
+    // A rounded region leaves out its rectangle's right column and bottom row, where the
+    // outline is drawn: one more of each keeps the whole outline.
     CRgn region;
-    region.CreateRoundRectRgn(rect.left, rect.top, rect.right, rect.bottom, kCornerSize,
+    region.CreateRoundRectRgn(rect.left, rect.top, rect.right + 1, rect.bottom + 1, kCornerSize,
                               kCornerSize);
     // The window owns the region from now on.
     const HRGN handle = region;

@@ -31,7 +31,10 @@ HRGN CreateRectRgn(int x1, int y1, int x2, int y2) {
 }
 
 HRGN CreateRoundRectRgn(int x1, int y1, int x2, int y2, int w, int h) {
-    return new platform::GdiRegion(platform::GdiRegion::Box(x1, y1, x2, y2), w, h);
+    // Unlike a rectangle's, a rounded region leaves out the right column and the bottom row of
+    // the rectangle it is given, as Windows makes it.
+    const QRect box = platform::GdiRegion::Box(x1, y1, x2, y2).adjusted(0, 0, -1, -1);
+    return new platform::GdiRegion(box, w, h);
 }
 
 BOOL PtInRegion(HRGN hrgn, int x, int y) {
