@@ -82,22 +82,8 @@ HGDIOBJ DeviceContext::Select(HGDIOBJ handle) {
     return previous;
 }
 
-int DeviceContext::SelectClip(const std::optional<QRegion>& region) {
-    m_state.clip = region;
-    m_surface->Forget(this);
-    const QRegion visible = VisibleRegion();
-    if (visible.isEmpty()) {
-        return NULLREGION;
-    }
-    return visible.rectCount() == 1 ? SIMPLEREGION : COMPLEXREGION;
-}
-
 QRegion DeviceContext::VisibleRegion() const {
-    QRegion visible(m_surfaceClip.translated(-m_origin));
-    if (m_state.clip) {
-        visible &= *m_state.clip;
-    }
-    return visible;
+    return QRegion(m_surfaceClip.translated(-m_origin));
 }
 
 int DeviceContext::Save() {

@@ -1,5 +1,5 @@
 // The device context behind an HDC: the bookkeeping of a Win32 device context (selected
-// objects, colours, background mode, current position, brush origin, clipping, saved states)
+// objects, colours, background mode, current position, brush origin, saved states)
 // on a drawing surface, whose one painter it shares with the surface's other contexts.
 // Logical (0, 0) lies at `origin` on the surface. On a scaled surface the logical pixels
 // stay the coordinates of every operation, and each is drawn at the device resolution:
@@ -15,7 +15,6 @@
 #include <QRegion>
 
 #include <memory>
-#include <optional>
 #include <vector>
 
 namespace platform {
@@ -54,17 +53,14 @@ public:
     QRegion ToDevice(const QRegion& logical) const;
 
     // Selects a pen, brush, font or bitmap; returns the previous one of that kind, nullptr
-    // when the object cannot be selected. Regions go through SelectClip.
+    // when the object cannot be selected.
     HGDIOBJ Select(HGDIOBJ object);
-    // Replaces the clipping region (logical coordinates; nullopt: none); returns its kind.
-    int SelectClip(const std::optional<QRegion>& region);
     // The pixels drawing may touch, in logical coordinates.
     QRegion VisibleRegion() const;
 
     // The state a Win32 device context keeps: the selected objects (a pen, brush and font are
-    // always selected), the colours and modes, the current position, the brush origin and
-    // the clipping region (logical coordinates; nullopt: none). Selections go through
-    // Select and the clip through SelectClip, which count and apply them.
+    // always selected), the colours and modes, the current position and the brush origin.
+    // Selections go through Select, which counts them.
     struct State {
         GdiPen* pen = nullptr;
         GdiBrush* brush = nullptr;
@@ -75,7 +71,6 @@ public:
         COLORREF textColor = 0;
         QPoint position;
         QPoint brushOrigin;
-        std::optional<QRegion> clip;
     };
     const State& Attributes() const { return m_state; }
     State& Attributes() { return m_state; }

@@ -26,7 +26,6 @@ using VARTYPE = unsigned short;
 // Text is UTF-8 throughout the program; TEXT("...") spells a literal of its characters.
 using TCHAR = char;
 using LPCTSTR = const char*;
-using LPTSTR = char*;
 using LPSTR = char*;
 #define TEXT(quote) quote
 // Calling conventions of callbacks; one convention only on this platform.
