@@ -1,16 +1,15 @@
 // The serial device of the communications control on Windows.
 //
-// The port is opened for overlapped I/O so that no wait can outlast the deadline: a write
-// is waited for with a time limit and cancelled after it, and a flush that is late can be
-// purged and its port closed from this thread, which a port opened for synchronous I/O
-// does not allow while a call on it is blocked. Nothing is ever read: what the controller
-// sends back stays in the driver's input queue and is discarded.
+// The port is opened for synchronous I/O: the write timeout set at open makes the driver end
+// a write that cannot finish by the deadline, as a success with fewer bytes written, so no
+// call needs a deadline of its own. A write that has completed has handed every byte to the
+// driver, which leaves the flush after it nothing to wait on but the driver's own queue.
+// Nothing is ever read: what the controller sends back stays in the driver's input queue and
+// is discarded.
 #include "platform/comm/windows/WindowsSerialPort.h"
 
 #include "platform/afx/CString.h"
 
-#include "platform/comm/windows/OutputFlush.h"
-#include "platform/comm/windows/OverlappedWrite.h"
 #include "platform/comm/windows/WindowsCommErrors.h"
 #include "platform/comm/windows/WindowsPortList.h"
 
@@ -21,10 +20,9 @@ namespace platform::comm {
 
 namespace {
 
-using std::chrono::milliseconds;
-
 constexpr const char* kDevicePrefix = R"(\\.\)";
-constexpr DWORD kExclusive = 0; // no sharing: one program has a COM port at a time
+constexpr DWORD kExclusive = 0;   // no sharing: one program has a COM port at a time
+constexpr DWORD kSynchronous = 0; // no FILE_FLAG_OVERLAPPED: a write returns once it has ended
 // The driver's queues, as advice: frames are short and nothing is read.
 constexpr DWORD kInputQueueSize = 4096;
 constexpr DWORD kOutputQueueSize = 4096;
@@ -71,11 +69,6 @@ std::string RejectedSettings(DWORD error) {
     return "设备不接受这些参数（" + SystemText(error) + "）";
 }
 
-milliseconds Remaining(std::chrono::steady_clock::time_point deadline) {
-    return std::max(milliseconds{0}, std::chrono::duration_cast<milliseconds>(
-                                         deadline - std::chrono::steady_clock::now()));
-}
-
 } // namespace
 
 std::string DevicePathForPort(long port) {
@@ -101,9 +94,8 @@ void WindowsSerialPort::Open(long port, const LineSettings& settings) {
     Close();
     m_identity = {PortName(port), DevicePathForPort(port), {}};
     CheckLineCanCarry(m_identity, settings);
-    const HANDLE opened =
-        CreateFileW(CString(m_identity.path), GENERIC_READ | GENERIC_WRITE, kExclusive, nullptr,
-                    OPEN_EXISTING, FILE_FLAG_OVERLAPPED, nullptr);
+    const HANDLE opened = CreateFileW(CString(m_identity.path), GENERIC_READ | GENERIC_WRITE,
+                                      kExclusive, nullptr, OPEN_EXISTING, kSynchronous, nullptr);
     if (opened == INVALID_HANDLE_VALUE) {
         ThrowOpenError(m_identity, GetLastError(), m_ports);
     }
@@ -179,6 +171,7 @@ DWORD WindowsSerialPort::Configure(HANDLE handle, const LineSettings& settings) 
 DWORD WindowsSerialPort::Prepare(HANDLE handle) {
     COMMTIMEOUTS timeouts{};
     timeouts.ReadIntervalTimeout = MAXDWORD; // a read, were there one, returns at once
+    // The driver ends a write still going at the deadline, short of its count.
     timeouts.WriteTotalTimeoutConstant = static_cast<DWORD>(kTransmitDeadline.count());
     if (!SetCommTimeouts(handle, &timeouts) || !PurgeComm(handle, kPurgeAll)) {
         return GetLastError();
@@ -188,23 +181,23 @@ DWORD WindowsSerialPort::Prepare(HANDLE handle) {
 }
 
 void WindowsSerialPort::Transmit(std::span<const std::uint8_t> bytes) {
-    const Clock::time_point deadline = Clock::now() + kTransmitDeadline;
     std::size_t sent = 0;
     while (sent < bytes.size()) {
-        // One write for a frame; only more than a DWORD counts needs a second.
-        const std::size_t chunk = std::min<std::size_t>(bytes.size() - sent, MAXDWORD);
-        OverlappedWrite write(m_handle, bytes.subspan(sent, chunk));
-        const OverlappedWrite::Result result = write.Wait(deadline);
-        sent += result.written;
-        if (result.error != ERROR_SUCCESS) {
-            FailTransmit(result.error, bytes.size() - sent, bytes.size());
+        // One write for a frame; only more than a DWORD counts needs a second, and it cannot
+        // leave within the deadline anyway, so the timeout set at open bounds the frame.
+        const auto chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - sent, MAXDWORD));
+        DWORD written = 0;
+        const BOOL wrote = WriteFile(m_handle, bytes.data() + sent, chunk, &written, nullptr);
+        sent += written;
+        if (!wrote) {
+            FailTransmit(GetLastError(), bytes.size() - sent, bytes.size());
         }
         // The driver ends a write that its write timeout cut short as a success.
-        if (result.written < chunk) {
+        if (written < chunk) {
             FailTransmit(ERROR_TIMEOUT, bytes.size() - sent, bytes.size());
         }
     }
-    Drain(deadline, bytes.size());
+    Drain(bytes.size());
 }
 
 void WindowsSerialPort::Close() {
@@ -218,33 +211,19 @@ void WindowsSerialPort::Close() {
         Abandon();
         return;
     }
-    Drain(Clock::now() + kTransmitDeadline, status.cbOutQue);
+    Drain(status.cbOutQue);
     CloseHandle(m_handle);
     m_handle = INVALID_HANDLE_VALUE;
 }
 
-std::size_t WindowsSerialPort::QueuedOutput() const {
-    COMSTAT status{};
-    DWORD lineErrors = 0;
-    if (!ClearCommError(m_handle, &lineErrors, &status) || status.cbOutQue == 0) {
-        return kUnknownCount;
+void WindowsSerialPort::Drain(std::size_t total) {
+    if (!FlushFileBuffers(m_handle)) {
+        FailTransmit(GetLastError(), kUnknownCount, total);
     }
-    return status.cbOutQue;
-}
-
-void WindowsSerialPort::Drain(Clock::time_point deadline, std::size_t total) {
-    const DWORD error = FlushOutput(m_handle, Remaining(deadline));
-    if (error == ERROR_SUCCESS) {
-        return;
-    }
-    // A flush that is late has left what the driver still holds; one that failed, we cannot
-    // tell.
-    FailTransmit(error, error == ERROR_TIMEOUT ? QueuedOutput() : kUnknownCount, total);
 }
 
 void WindowsSerialPort::Abandon() {
     PurgeComm(m_handle, kPurgeAll);
-    CancelIoEx(m_handle, nullptr);
     CloseHandle(m_handle);
     m_handle = INVALID_HANDLE_VALUE;
 }

@@ -1,6 +1,7 @@
 // The serial device behind the communications control on Windows: port n is the device
-// \\.\COMn, opened exclusively for overlapped I/O, set up raw with no flow control, written
-// one frame per write and flushed before a write returns and before the port is closed.
+// \\.\COMn, opened exclusively, set up raw with no flow control and a write timeout of
+// kTransmitDeadline, written one frame per write and flushed before a write returns and before
+// the port is closed.
 #pragma once
 
 #include "platform/comm/CommErrors.h"
@@ -9,7 +10,6 @@
 
 #include <windows.h>
 
-#include <chrono>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -33,18 +33,12 @@ public:
     void Close() override;
 
 private:
-    using Clock = std::chrono::steady_clock;
-
     // Sets the line of handle; the system's error, or ERROR_SUCCESS.
     static DWORD Configure(HANDLE handle, const LineSettings& settings);
-    // Sets handle up for writing: queue sizes, timeouts, nothing left from before.
+    // Sets handle up for writing: the write timeout, nothing left from before.
     static DWORD Prepare(HANDLE handle);
-    // The bytes the driver still holds to send; kUnknownCount when it cannot tell or holds
-    // none (the last of them may still be in the hardware).
-    std::size_t QueuedOutput() const;
-    // Waits until what was written has left, until deadline; total is what the
-    // error counts when it has not.
-    void Drain(Clock::time_point deadline, std::size_t total);
+    // Waits until what was written has left; total is what the error counts when it fails.
+    void Drain(std::size_t total);
     // Discards whatever is still queued and closes, so that the close cannot block either.
     void Abandon();
     [[noreturn]] void FailTransmit(DWORD error, std::size_t unsent, std::size_t total);
