@@ -25,8 +25,18 @@ inline std::string PortName(long port) {
 
 class SerialPortDevice {
 public:
+    using Clock = std::chrono::steady_clock;
+
     // The longest an output or a close may wait for its bytes to leave the machine.
     static constexpr std::chrono::milliseconds kTransmitDeadline{2000};
+
+    // The time left until deadline, none once it has passed.
+    static std::chrono::milliseconds Remaining(Clock::time_point deadline);
+    // How long a drain rests before it looks at the driver's output queue again: about as
+    // long as the queued bytes take on the line at baudRate, within bounds, and not past
+    // the deadline.
+    static std::chrono::milliseconds DrainPause(std::size_t queued, long baudRate,
+                                                Clock::time_point deadline);
 
     SerialPortDevice() = default;
     SerialPortDevice(const SerialPortDevice&) = delete;

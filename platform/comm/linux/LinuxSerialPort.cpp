@@ -29,20 +29,8 @@ namespace platform::comm {
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-using std::chrono::milliseconds;
-
-constexpr int kBitsPerCharacter = 10; // start, 8 data, stop: enough to pace the drain
-constexpr milliseconds kMinDrainPoll{1};
-constexpr milliseconds kMaxDrainPoll{20};
-
 bool IsDeviceGoneError(int error) {
     return error == EIO || error == ENXIO || error == ENODEV || error == EPIPE;
-}
-
-milliseconds Remaining(Clock::time_point deadline) {
-    return std::max(milliseconds{0},
-                    std::chrono::duration_cast<milliseconds>(deadline - Clock::now()));
 }
 
 QSerialPort::Parity QtParity(Parity parity) {
@@ -243,7 +231,6 @@ LinuxSerialPort::Wait LinuxSerialPort::WaitWritable(Clock::time_point deadline) 
 
 void LinuxSerialPort::WaitUntilSent(Clock::time_point deadline, std::size_t total) {
     const int fd = m_port.handle();
-    const long baud = std::max<long>(1, m_port.baudRate());
     for (;;) {
         int queued = 0;
         if (::ioctl(fd, TIOCOUTQ, &queued) != 0) {
@@ -255,10 +242,8 @@ void LinuxSerialPort::WaitUntilSent(Clock::time_point deadline, std::size_t tota
         if (Clock::now() >= deadline) {
             FailTransmit(ETIMEDOUT, static_cast<std::size_t>(queued), total);
         }
-        // Sleep about as long as the queued bytes take on the line, within bounds.
-        const milliseconds lineTime{1000LL * queued * kBitsPerCharacter / baud};
         std::this_thread::sleep_for(
-            std::min({std::clamp(lineTime, kMinDrainPoll, kMaxDrainPoll), Remaining(deadline)}));
+            DrainPause(static_cast<std::size_t>(queued), m_port.baudRate(), deadline));
     }
     // The queue is empty; this waits only for the last character to leave the transmitter.
     while (::tcdrain(fd) != 0) {

@@ -1,9 +1,10 @@
 // The serial device of the communications control on Windows.
 //
 // The port is opened for synchronous I/O: the write timeout set at open makes the driver end
-// a write that cannot finish by the deadline, as a success with fewer bytes written, so no
-// call needs a deadline of its own. A write that has completed has handed every byte to the
-// driver, which leaves the flush after it nothing to wait on but the driver's own queue.
+// a write that cannot finish by the deadline, as a success with fewer bytes written. A write
+// that has completed has handed every byte to the driver; the drain then watches the
+// driver's output queue empty within the deadline, and the flush after it waits only for
+// the last character, as the drain on Linux does.
 // Nothing is ever read: what the controller sends back stays in the driver's input queue and
 // is discarded.
 #include "platform/comm/windows/WindowsSerialPort.h"
@@ -119,6 +120,7 @@ void WindowsSerialPort::Open(long port, const LineSettings& settings) {
         ThrowOpenError(m_identity, error, m_ports);
     }
     m_handle = handle.release();
+    m_baudRate = settings.baudRate;
 }
 
 void WindowsSerialPort::Apply(const LineSettings& settings) {
@@ -128,6 +130,7 @@ void WindowsSerialPort::Apply(const LineSettings& settings) {
     }
     const DWORD error = Configure(m_handle, settings);
     if (error == ERROR_SUCCESS) {
+        m_baudRate = settings.baudRate;
         return;
     }
     if (IsDeviceGoneError(error)) {
@@ -181,6 +184,7 @@ DWORD WindowsSerialPort::Prepare(HANDLE handle) {
 }
 
 void WindowsSerialPort::Transmit(std::span<const std::uint8_t> bytes) {
+    const Clock::time_point deadline = Clock::now() + kTransmitDeadline;
     std::size_t sent = 0;
     while (sent < bytes.size()) {
         // One write for a frame; only more than a DWORD counts needs a second, and it cannot
@@ -197,7 +201,7 @@ void WindowsSerialPort::Transmit(std::span<const std::uint8_t> bytes) {
             FailTransmit(ERROR_TIMEOUT, bytes.size() - sent, bytes.size());
         }
     }
-    Drain(bytes.size());
+    Drain(deadline, bytes.size());
 }
 
 void WindowsSerialPort::Close() {
@@ -211,12 +215,27 @@ void WindowsSerialPort::Close() {
         Abandon();
         return;
     }
-    Drain(status.cbOutQue);
+    Drain(Clock::now() + kTransmitDeadline, status.cbOutQue);
     CloseHandle(m_handle);
     m_handle = INVALID_HANDLE_VALUE;
 }
 
-void WindowsSerialPort::Drain(std::size_t total) {
+void WindowsSerialPort::Drain(Clock::time_point deadline, std::size_t total) {
+    for (;;) {
+        COMSTAT status{};
+        DWORD lineErrors = 0;
+        if (!ClearCommError(m_handle, &lineErrors, &status)) {
+            FailTransmit(GetLastError(), kUnknownCount, total);
+        }
+        if (status.cbOutQue == 0) {
+            break;
+        }
+        if (Clock::now() >= deadline) {
+            FailTransmit(ERROR_TIMEOUT, status.cbOutQue, total);
+        }
+        Sleep(static_cast<DWORD>(DrainPause(status.cbOutQue, m_baudRate, deadline).count()));
+    }
+    // The queue is empty; this waits only for the last character to leave the transmitter.
     if (!FlushFileBuffers(m_handle)) {
         FailTransmit(GetLastError(), kUnknownCount, total);
     }

@@ -37,8 +37,9 @@ private:
     static DWORD Configure(HANDLE handle, const LineSettings& settings);
     // Sets handle up for writing: the write timeout, nothing left from before.
     static DWORD Prepare(HANDLE handle);
-    // Waits until what was written has left; total is what the error counts when it fails.
-    void Drain(std::size_t total);
+    // Waits until what was written has left: the driver's queue within the deadline, then
+    // the flush; total is what the error counts when it fails.
+    void Drain(Clock::time_point deadline, std::size_t total);
     // Discards whatever is still queued and closes, so that the close cannot block either.
     void Abandon();
     [[noreturn]] void FailTransmit(DWORD error, std::size_t unsent, std::size_t total);
@@ -46,6 +47,7 @@ private:
     InstalledSerialPorts m_ports;
     HANDLE m_handle = INVALID_HANDLE_VALUE;
     PortIdentity m_identity;
+    long m_baudRate = 0; // of the open line, to pace the drain
 };
 
 } // namespace platform::comm

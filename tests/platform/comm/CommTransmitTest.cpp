@@ -118,4 +118,18 @@ TEST(CommPortMapping, EnvironmentNamesTheDeviceElseTtyS) {
     EXPECT_EQ(platform::comm::PortName(2), "COM2");
 }
 
+TEST(DrainPause, FollowsTheLineWithinBoundsAndNeverPassesTheDeadline) {
+    using platform::comm::SerialPortDevice;
+    using std::chrono::milliseconds;
+    const auto later = SerialPortDevice::Clock::now() + std::chrono::seconds(10);
+    // Ten bits a character: 12 bytes at 9600 baud take 12.5 ms.
+    EXPECT_EQ(SerialPortDevice::DrainPause(12, 9600, later), milliseconds(12));
+    EXPECT_EQ(SerialPortDevice::DrainPause(1, 115200, later), milliseconds(1));
+    EXPECT_EQ(SerialPortDevice::DrainPause(4096, 9600, later), milliseconds(20));
+    // A line without a rate still rests, and the deadline comes first.
+    EXPECT_EQ(SerialPortDevice::DrainPause(4096, 0, later), milliseconds(20));
+    EXPECT_EQ(SerialPortDevice::DrainPause(4096, 9600, SerialPortDevice::Clock::now()),
+              milliseconds(0));
+}
+
 } // namespace
