@@ -1,8 +1,8 @@
 // Class identifiers: parsing and formatting of the braced registry form.
 #include "platform/afx/Guid.h"
 
-#include <algorithm>
-#include <cctype>
+#include <charconv>
+#include <cstdint>
 #include <cstdio>
 
 namespace platform {
@@ -10,37 +10,48 @@ namespace platform {
 namespace {
 
 constexpr std::size_t kGuidTextLength = 38; // {8-4-4-4-12}
+constexpr std::size_t kDashPositions[] = {9, 14, 19, 24};
+// Where each of Data4's eight bytes starts: the last two groups.
+constexpr std::size_t kData4Starts[] = {20, 22, 25, 27, 29, 31, 33, 35};
+
+// The count hex digits at pos, nothing when any of them is another character.
+std::optional<std::uint32_t> Hex(std::string_view text, std::size_t pos, std::size_t count) {
+    std::uint32_t value = 0;
+    const char* first = text.data() + pos;
+    const auto [end, error] = std::from_chars(first, first + count, value, 16);
+    if (error != std::errc() || end != first + count) {
+        return std::nullopt;
+    }
+    return value;
+}
 
 } // namespace
 
 std::optional<GUID> ParseGuid(std::string_view text) {
-    if (text.size() != kGuidTextLength) {
+    if (text.size() != kGuidTextLength || text.front() != '{' || text.back() != '}') {
+        return std::nullopt;
+    }
+    for (std::size_t pos : kDashPositions) {
+        if (text[pos] != '-') {
+            return std::nullopt;
+        }
+    }
+    const auto data1 = Hex(text, 1, 8);
+    const auto data2 = Hex(text, 10, 4);
+    const auto data3 = Hex(text, 15, 4);
+    if (!data1 || !data2 || !data3) {
         return std::nullopt;
     }
     GUID guid{};
-    unsigned long data1 = 0;
-    unsigned data2 = 0;
-    unsigned data3 = 0;
-    unsigned data4[8] = {};
-    const std::string copy(text);
-    if (std::sscanf(copy.c_str(), "{%8lx-%4x-%4x-%2x%2x-%2x%2x%2x%2x%2x%2x}", &data1, &data2,
-                    &data3, &data4[0], &data4[1], &data4[2], &data4[3], &data4[4], &data4[5],
-                    &data4[6], &data4[7]) != 11) {
-        return std::nullopt;
-    }
-    guid.Data1 = static_cast<DWORD>(data1);
-    guid.Data2 = static_cast<WORD>(data2);
-    guid.Data3 = static_cast<WORD>(data3);
+    guid.Data1 = static_cast<DWORD>(*data1);
+    guid.Data2 = static_cast<WORD>(*data2);
+    guid.Data3 = static_cast<WORD>(*data3);
     for (std::size_t i = 0; i < 8; ++i) {
-        guid.Data4[i] = static_cast<BYTE>(data4[i]);
-    }
-    // The scan also takes signs, spaces and short groups: only the exact form comes back
-    // unchanged when formatted again.
-    std::string upper = copy;
-    std::transform(upper.begin(), upper.end(), upper.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    if (FormatGuid(guid) != upper) {
-        return std::nullopt;
+        const auto byte = Hex(text, kData4Starts[i], 2);
+        if (!byte) {
+            return std::nullopt;
+        }
+        guid.Data4[i] = static_cast<BYTE>(*byte);
     }
     return guid;
 }
