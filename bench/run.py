@@ -118,16 +118,24 @@ class Run:
         return sum(per_thread.values()), per_thread
 
     def rss(self):
-        with open('/proc/%d/status' % self.pid) as f:
-            for line in f:
-                if line.startswith('VmRSS:'):
-                    return int(line.split()[1]) * 1024
-        return 0
+        return rss(self.pid)
 
     def stop(self):
         os.kill(self.pid, signal.SIGTERM)
         self.probe.wait(timeout=10)
         self.probe.stdout.close()
+
+
+def rss(pid):
+    """The resident memory of process pid in bytes; 0 once it has gone."""
+    try:
+        with open('/proc/%d/status' % pid) as f:
+            for line in f:
+                if line.startswith('VmRSS:'):
+                    return int(line.split()[1]) * 1024
+    except FileNotFoundError:
+        pass
+    return 0
 
 
 def last_arrival(port, count, timeout, result):

@@ -105,17 +105,6 @@ def comm(pid):
         return ''
 
 
-def rss(pid):
-    try:
-        with open('/proc/%d/status' % pid) as f:
-            for line in f:
-                if line.startswith('VmRSS:'):
-                    return int(line.split()[1]) * 1024
-    except FileNotFoundError:
-        pass
-    return 0
-
-
 class Session:
     """The Wine prefix, its two ports and its server."""
 
@@ -273,13 +262,13 @@ def measure_memory(session, exe, runs):
         run = WineRun(session, exe)
         run.focus()
         time.sleep(linux.SETTLE_S)
-        program.append(rss(run.pid))
+        program.append(linux.rss(run.pid))
         server_pid = session.server_pid()
-        server.append(rss(server_pid) if server_pid else 0)
+        server.append(linux.rss(server_pid) if server_pid else 0)
         # xprobe has the session's environment too: it is no part of Wine.
         others = [p for p in session.pids()
                   if p not in (run.pid, server_pid, run.probe.pid)]
-        services.append(sum(rss(p) for p in others))
+        services.append(sum(linux.rss(p) for p in others))
         names.update(comm(p) for p in others)
         run.stop()
         time.sleep(0.2)

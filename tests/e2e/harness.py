@@ -34,6 +34,20 @@ def require(*tools):
         raise RuntimeError('missing tools %s: run scripts/deps.sh test' % ' '.join(missing))
 
 
+def any_holds(pids, path):
+    """Whether any of the processes has the file open."""
+    real = os.path.realpath(path)
+    for pid in pids:
+        fd_dir = '/proc/%d/fd' % pid
+        try:
+            if any(os.path.realpath(os.path.join(fd_dir, fd)) == real
+                   for fd in os.listdir(fd_dir)):
+                return True
+        except (FileNotFoundError, PermissionError):
+            continue
+    return False
+
+
 class Xvfb:
     """An X server of its own for one test run."""
 
@@ -192,13 +206,7 @@ class Tavrin:
 
     def holds(self, path):
         """Whether the program has the device open."""
-        real = os.path.realpath(path)
-        fd_dir = '/proc/%d/fd' % self.proc.pid
-        try:
-            return any(os.path.realpath(os.path.join(fd_dir, fd)) == real
-                       for fd in os.listdir(fd_dir))
-        except FileNotFoundError:
-            return False
+        return any_holds([self.proc.pid], path)
 
     def wait_released(self, path, timeout=2.0):
         deadline = time.time() + timeout

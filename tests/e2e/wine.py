@@ -6,7 +6,7 @@ import shutil
 import subprocess
 import time
 
-from harness import DIALOG_TITLE, Tavrin, require
+from harness import DIALOG_TITLE, Tavrin, any_holds, require
 
 WINE = '/usr/lib/wine/wine64'
 WINESERVER = '/usr/lib/wine/wineserver64'
@@ -26,20 +26,6 @@ def registry_text(ports, dpi):
               '', r'[HKEY_LOCAL_MACHINE\System\CurrentControlSet\Hardware Profiles\Current'
               r'\Software\Fonts]', '"LogPixels"=dword:%08x' % dpi, '']
     return '\r\n'.join(lines)
-
-
-def any_holds(pids, path):
-    """Whether any of the processes has the file open."""
-    real = os.path.realpath(path)
-    for pid in pids:
-        fd_dir = '/proc/%d/fd' % pid
-        try:
-            if any(os.path.realpath(os.path.join(fd_dir, fd)) == real
-                   for fd in os.listdir(fd_dir)):
-                return True
-        except (FileNotFoundError, PermissionError):
-            continue
-    return False
 
 
 class WinePrefix:

@@ -13,9 +13,10 @@
 
 using gdi_test::Canvas;
 
-TEST(DeviceContextState, FreshContextHasWin32Defaults) {
-    Canvas canvas(8, 8);
-    CDC& dc = canvas.Dc();
+namespace {
+
+// A fresh Win32 device context's objects, colours, mode and position.
+void ExpectWin32Defaults(CDC& dc) {
     EXPECT_EQ(dc.GetCurrentPen()->m_hObject, GetStockObject(BLACK_PEN));
     EXPECT_EQ(dc.GetCurrentBrush()->m_hObject, GetStockObject(WHITE_BRUSH));
     EXPECT_EQ(dc.GetCurrentFont()->m_hObject, GetStockObject(SYSTEM_FONT));
@@ -23,6 +24,13 @@ TEST(DeviceContextState, FreshContextHasWin32Defaults) {
     EXPECT_EQ(dc.GetBkColor(), RGB(255, 255, 255));
     EXPECT_EQ(dc.GetTextColor(), RGB(0, 0, 0));
     EXPECT_EQ(dc.GetCurrentPosition(), CPoint(0, 0));
+}
+
+} // namespace
+
+TEST(DeviceContextState, FreshContextHasWin32Defaults) {
+    Canvas canvas(8, 8);
+    ExpectWin32Defaults(canvas.Dc());
 }
 
 TEST(DeviceContextState, FromHandleGivesTheContextsOwnWrapper) {
@@ -78,13 +86,7 @@ TEST(DeviceContextState, RestoreDcBringsBackEverySavedAttribute) {
     ASSERT_TRUE(dc.RestoreDC(-1));
     EXPECT_EQ(dc.GetCurrentPen(), &pen);
     ASSERT_TRUE(dc.RestoreDC(level));
-    EXPECT_EQ(dc.GetCurrentPen()->m_hObject, GetStockObject(BLACK_PEN));
-    EXPECT_EQ(dc.GetCurrentBrush()->m_hObject, GetStockObject(WHITE_BRUSH));
-    EXPECT_EQ(dc.GetCurrentFont()->m_hObject, GetStockObject(SYSTEM_FONT));
-    EXPECT_EQ(dc.GetBkMode(), OPAQUE);
-    EXPECT_EQ(dc.GetBkColor(), RGB(255, 255, 255));
-    EXPECT_EQ(dc.GetTextColor(), RGB(0, 0, 0));
-    EXPECT_EQ(dc.GetCurrentPosition(), CPoint(0, 0));
+    ExpectWin32Defaults(dc);
     // Both levels are gone now.
     EXPECT_FALSE(dc.RestoreDC(-1));
     EXPECT_FALSE(dc.RestoreDC(1));
