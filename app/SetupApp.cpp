@@ -24,7 +24,7 @@ BOOL CSetupApp::InitInstance() {
     if (dlg.DoModal() == kDoModalFailed) {
         // Without its window the program can do nothing; say why instead of vanishing: on
         // the terminal it was started from, and in a message box for a desktop start.
-        const std::string message = "无法创建主对话框：" + platform::LastWindowCreationError();
+        const std::string message = "无法创建主对话框：" + afx::LastWindowCreationError();
         std::fprintf(stderr, "%s: %s\n", kProgramName, message.c_str());
         AfxMessageBox(CString(message), MB_ICONERROR);
         m_nExitCode = kExitDialogFailed;

@@ -22,9 +22,11 @@ target_compile_options(tavrin_gtest PRIVATE -Wno-error)
 # the Windows one.
 file(GLOB winapi_test_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/winapi/*.cpp
      ${CMAKE_CURRENT_SOURCE_DIR}/tests/winapi/*.h)
-add_executable(tavrin_winapi_tests ${winapi_test_sources}
+# The handle maps' tests are the class layer's, written on the API alone: they run here too.
+add_executable(tavrin_winapi_tests ${winapi_test_sources} tests/platform/afx/HandleMapTest.cpp
                                    tests/winapi/windows/WindowsCanvas.cpp)
-target_include_directories(tavrin_winapi_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/tests)
+target_include_directories(tavrin_winapi_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/tests
+                                                   ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(tavrin_winapi_tests PRIVATE tavrin_afx tavrin_gtest)
 target_link_options(tavrin_winapi_tests PRIVATE -static)
 

@@ -7,27 +7,27 @@ BOOL CMSComm::Create(LPCTSTR /*lpszClassName*/, LPCTSTR lpszWindowName, DWORD dw
 }
 
 void CMSComm::SetCommPort(short port) {
-    SetProperty(platform::comm::kDispCommPort, VT_I2, port);
+    SetProperty(comm::kDispCommPort, VT_I2, port);
 }
 
 bool CMSComm::GetPortOpen() {
     BOOL open = FALSE;
-    GetProperty(platform::comm::kDispPortOpen, VT_BOOL, &open);
+    GetProperty(comm::kDispPortOpen, VT_BOOL, &open);
     return open != FALSE;
 }
 
 void CMSComm::SetPortOpen(bool open) {
-    SetProperty(platform::comm::kDispPortOpen, VT_BOOL, static_cast<BOOL>(open ? TRUE : FALSE));
+    SetProperty(comm::kDispPortOpen, VT_BOOL, static_cast<BOOL>(open ? TRUE : FALSE));
 }
 
 void CMSComm::SetSettings(LPCTSTR settings) {
-    SetProperty(platform::comm::kDispSettings, VT_BSTR, settings);
+    SetProperty(comm::kDispSettings, VT_BSTR, settings);
 }
 
 void CMSComm::SetOutput(const VARIANT& output) {
-    SetProperty(platform::comm::kDispOutput, VT_VARIANT, &output);
+    SetProperty(comm::kDispOutput, VT_VARIANT, &output);
 }
 
 void CMSComm::SetInputMode(long mode) {
-    SetProperty(platform::comm::kDispInputMode, VT_I4, mode);
+    SetProperty(comm::kDispInputMode, VT_I4, mode);
 }

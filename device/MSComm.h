@@ -10,7 +10,7 @@ class CMSComm : public CWnd, public SerialLink {
 public:
     CMSComm() = default;
 
-    static const CLSID& GetClsid() { return platform::kCommControlClsid; }
+    static const CLSID& GetClsid() { return comm::kCommControlClsid; }
 
     // Creates the control as a child window by class identifier; the class name and the
     // creation context are not used.

@@ -18,7 +18,7 @@
 
 namespace {
 
-using platform::DialogItem;
+using afx::DialogItem;
 
 constexpr UINT kDemoTemplate = 9500;
 constexpr UINT kLabel = 1;
@@ -37,10 +37,10 @@ constexpr COLORREF kFaceDisabled = RGB(160, 160, 160);
 constexpr COLORREF kText = RGB(255, 255, 255);
 constexpr COLORREF kLabelText = RGB(128, 0, 0);
 
-const platform::DialogTemplate& DemoTemplate() {
-    static const platform::DialogTemplate t = [] {
+const afx::DialogTemplate& DemoTemplate() {
+    static const afx::DialogTemplate t = [] {
         constexpr DWORD kTab = WS_TABSTOP | WS_VISIBLE;
-        platform::DialogTemplate d;
+        afx::DialogTemplate d;
         d.style = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
         d.exStyle = WS_EX_APPWINDOW;
         d.cx = 220;
@@ -180,7 +180,7 @@ END_MESSAGE_MAP()
 class CDemoApp : public CWinApp {
 public:
     BOOL InitInstance() override {
-        platform::RegisterDialogTemplate(kDemoTemplate, &DemoTemplate());
+        afx::RegisterDialogTemplate(kDemoTemplate, &DemoTemplate());
         CDemoDialog dialog;
         m_pMainWnd = &dialog;
         const intptr_t result = dialog.DoModal();

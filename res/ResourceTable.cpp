@@ -8,8 +8,8 @@ namespace {
 
 struct ResourceTable {
     ResourceTable() {
-        platform::RegisterDialogTemplate(IDD_ABOUTBOX_DIALOG, &res::AboutDialogTemplate());
-        platform::RegisterDialogTemplate(IDD_SETUP_DIALOG, &res::SetupDialogTemplate());
+        afx::RegisterDialogTemplate(IDD_ABOUTBOX_DIALOG, &res::AboutDialogTemplate());
+        afx::RegisterDialogTemplate(IDD_SETUP_DIALOG, &res::SetupDialogTemplate());
     }
 };
 

@@ -8,7 +8,7 @@ namespace res {
 
 namespace {
 
-using platform::DialogItem;
+using afx::DialogItem;
 
 constexpr DWORD kButton = BS_PUSHBUTTON | WS_TABSTOP | WS_VISIBLE;
 constexpr DWORD kLabel = SS_LEFT | SS_CENTERIMAGE | WS_GROUP | WS_VISIBLE;
@@ -18,12 +18,12 @@ constexpr DWORD kCombo = CBS_DROPDOWNLIST | CBS_SORT | WS_VSCROLL | WS_TABSTOP |
 constexpr DWORD kAddress = WS_TABSTOP | WS_VISIBLE;
 constexpr DWORD kEdit = WS_BORDER | ES_AUTOHSCROLL | WS_TABSTOP;
 constexpr DWORD kTransparent = WS_EX_TRANSPARENT;
-constexpr DWORD kUnnamed = platform::kUnnamedControlId;
+constexpr DWORD kUnnamed = afx::kUnnamedControlId;
 constexpr const char* kIpClass = "SysIPAddress32";
 constexpr const char* kIpText = "IPAddress1";
 
-platform::DialogTemplate MakeSetupDialog() {
-    platform::DialogTemplate t;
+afx::DialogTemplate MakeSetupDialog() {
+    afx::DialogTemplate t;
     t.style = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
     t.exStyle = WS_EX_APPWINDOW;
     t.cx = 294;
@@ -47,7 +47,7 @@ platform::DialogTemplate MakeSetupDialog() {
         DialogItem(IDC_CENTRAL_IP, kIpClass, kIpText, 61, 77, 95, 15, kAddress),
         DialogItem(IDC_SUBNET_MASK, kIpClass, kIpText, 62, 96, 95, 15, kAddress),
         DialogItem(IDC_GATEWAY_IP, kIpClass, kIpText, 62, 113, 95, 15, kAddress),
-        DialogItem(IDC_COMM, platform::FormatGuid(platform::kCommControlClsid), "", 183, 16, 25, 25,
+        DialogItem(IDC_COMM, afx::FormatGuid(comm::kCommControlClsid), "", 183, 16, 25, 25,
                    WS_TABSTOP | WS_VISIBLE),
         DialogItem(IDC_HIDDEN_EDIT, "edit", "", 121, 41, 30, 12, kEdit),
         DialogItem(kUnnamed, "static", "MAC", 23, 133, 20, 12, kLabelNoWrap, kTransparent),
@@ -65,8 +65,8 @@ platform::DialogTemplate MakeSetupDialog() {
 
 } // namespace
 
-const platform::DialogTemplate& SetupDialogTemplate() {
-    static const platform::DialogTemplate t = MakeSetupDialog();
+const afx::DialogTemplate& SetupDialogTemplate() {
+    static const afx::DialogTemplate t = MakeSetupDialog();
     return t;
 }
 

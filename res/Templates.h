@@ -8,7 +8,7 @@ namespace res {
 constexpr const char* kDialogFace = "宋体";
 constexpr WORD kDialogPointSize = 9;
 
-const platform::DialogTemplate& SetupDialogTemplate();
-const platform::DialogTemplate& AboutDialogTemplate();
+const afx::DialogTemplate& SetupDialogTemplate();
+const afx::DialogTemplate& AboutDialogTemplate();
 
 } // namespace res

@@ -48,8 +48,8 @@ def main():
     if not images or not strings:
         sys.exit('%s: no images or no string table' % script)
     lines = ['// Generated from %s by scripts/rc_table.py: do not edit.' % script.split('/')[-1],
-             '#include "platform/win32/gdi/ImageResources.h"',
-             '#include "platform/win32/user/StringResources.h"',
+             '#include "platform/linux/gdi/ImageResources.h"',
+             '#include "platform/linux/user/StringResources.h"',
              '#include "res/Resource.h"',
              '',
              'namespace {',
@@ -57,9 +57,9 @@ def main():
              'struct ScriptResources {',
              '    ScriptResources() {']
     for name, kind, path in images:
-        lines.append('        platform::RegisterImageResource(%s, %s, "%s");' % (kind, name, path))
+        lines.append('        engine::RegisterImageResource(%s, %s, "%s");' % (kind, name, path))
     for name, text in strings:
-        lines.append('        platform::RegisterStringResource(%s, %s);' % (name, text))
+        lines.append('        engine::RegisterStringResource(%s, %s);' % (name, text))
     lines += ['    }', '};', '', 'const ScriptResources g_scriptResources;', '',
               '} // namespace', '']
     text = '\n'.join(lines)

@@ -45,7 +45,7 @@ void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl) {
     }
 }
 
-namespace platform {
+namespace afx {
 
 std::optional<BYTE> ParseByteText(std::basic_string_view<TCHAR> text) {
     constexpr unsigned kMaxByte = 255;
@@ -75,14 +75,14 @@ std::optional<BYTE> ParseByteText(std::basic_string_view<TCHAR> text) {
     return static_cast<BYTE>(value);
 }
 
-} // namespace platform
+} // namespace afx
 
 void DDX_Text(CDataExchange* pDX, int nIDC, BYTE& value) {
     HWND hWnd = pDX->PrepareEditCtrl(nIDC);
     if (pDX->m_bSaveAndValidate) {
         CString text;
         CWnd::FromHandle(hWnd)->GetWindowText(text);
-        const std::optional<BYTE> parsed = platform::ParseByteText(text.GetString());
+        const std::optional<BYTE> parsed = afx::ParseByteText(text.GetString());
         if (!parsed) {
             AfxMessageBox(CString(std::string(kParseByteMessage)));
             pDX->Fail();

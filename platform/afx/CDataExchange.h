@@ -34,11 +34,11 @@ void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);
 void DDX_Text(CDataExchange* pDX, int nIDC, BYTE& value);
 void DDV_MinMaxByte(CDataExchange* pDX, BYTE value, BYTE minVal, BYTE maxVal);
 
-namespace platform {
+namespace afx {
 // A byte as the byte exchange reads it: optional blanks or tabs around an unsigned decimal
 // number from 0 to 255; nothing else.
 std::optional<BYTE> ParseByteText(std::basic_string_view<TCHAR> text);
-} // namespace platform
+} // namespace afx
 
 // The standard message shown when a box does not hold a number from 0 to 255.
 constexpr const char* kParseByteMessage = "请输入一个 0 到 255 之间的整数。";

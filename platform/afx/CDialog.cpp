@@ -30,10 +30,10 @@ CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
     : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd) {}
 
 intptr_t CDialog::DoModal() {
-    platform::SetWindowCreationError({});
-    m_pTemplate = platform::FindDialogTemplate(m_nIDTemplate);
+    afx::SetWindowCreationError({});
+    m_pTemplate = afx::FindDialogTemplate(m_nIDTemplate);
     if (m_pTemplate == nullptr) {
-        platform::SetWindowCreationError("没有对话框模板 " + std::to_string(m_nIDTemplate) + "。");
+        afx::SetWindowCreationError("没有对话框模板 " + std::to_string(m_nIDTemplate) + "。");
         return kDoModalFailed;
     }
     // Without a parent a dialog is owned by the main window, as the framework does, so that
@@ -47,30 +47,29 @@ intptr_t CDialog::DoModal() {
     controls.dwSize = sizeof(controls);
     controls.dwICC = ICC_STANDARD_CLASSES | ICC_INTERNET_CLASSES;
     InitCommonControlsEx(&controls);
-    const std::vector<WORD> dialogTemplate = platform::BuildDialogTemplate(*m_pTemplate);
+    const std::vector<WORD> dialogTemplate = afx::BuildDialogTemplate(*m_pTemplate);
     AfxHookWindowCreate(this);
     const INT_PTR result =
         DialogBoxIndirectParam(nullptr, reinterpret_cast<LPCDLGTEMPLATE>(dialogTemplate.data()),
                                pOwner != nullptr ? pOwner->m_hWnd : nullptr, &AfxDlgProc, 0);
     AfxUnhookWindowCreate();
     m_pTemplate = nullptr;
-    if (result == kDoModalFailed && platform::LastWindowCreationError().empty()) {
-        platform::SetWindowCreationError("系统无法创建对话框或其中的控件。");
+    if (result == kDoModalFailed && afx::LastWindowCreationError().empty()) {
+        afx::SetWindowCreationError("系统无法创建对话框或其中的控件。");
     }
     return result;
 }
 
 BOOL CDialog::CreateDlgControls() {
-    for (const platform::DialogItemTemplate& item : m_pTemplate->items) {
-        if (platform::IsHostedItem(item)) {
+    for (const afx::DialogItemTemplate& item : m_pTemplate->items) {
+        if (afx::IsHostedItem(item)) {
             RECT rect{item.x, item.y, item.x + item.cx, item.y + item.cy};
             ::MapDialogRect(m_hWnd, &rect);
-            if (platform::CreateHostedItem(item.windowClass, CString(item.text),
-                                           item.style | WS_CHILD, rect, m_hWnd,
-                                           item.id) == nullptr) {
-                platform::SetWindowCreationError("无法创建控件 " +
-                                                 std::to_string(static_cast<int>(item.id)) + "（" +
-                                                 item.windowClass + "）：该控件类没有注册。");
+            if (afx::CreateHostedItem(item.windowClass, CString(item.text), item.style | WS_CHILD,
+                                      rect, m_hWnd, item.id) == nullptr) {
+                afx::SetWindowCreationError("无法创建控件 " +
+                                            std::to_string(static_cast<int>(item.id)) + "（" +
+                                            item.windowClass + "）：该控件类没有注册。");
                 return FALSE;
             }
         }

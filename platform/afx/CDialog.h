@@ -5,7 +5,7 @@
 #include "platform/afx/CWnd.h"
 #include "platform/afx/WindowCreationError.h"
 
-namespace platform {
+namespace afx {
 struct DialogTemplate;
 }
 
@@ -38,5 +38,5 @@ private:
     // reason recorded, when a hosted control cannot be made.
     BOOL CreateDlgControls();
 
-    const platform::DialogTemplate* m_pTemplate = nullptr;
+    const afx::DialogTemplate* m_pTemplate = nullptr;
 };

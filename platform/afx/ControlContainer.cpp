@@ -6,7 +6,7 @@
 
 #include <vector>
 
-namespace platform {
+namespace afx {
 
 namespace {
 
@@ -30,12 +30,12 @@ void AddControlRegistration(void (*registerControls)()) {
     }
 }
 
-} // namespace platform
+} // namespace afx
 
 void AfxEnableControlContainer() {
-    platform::Container& container = platform::TheContainer();
+    afx::Container& container = afx::TheContainer();
     container.enabled = true;
-    platform::SetHostedItemFactory(&platform::CreateHostedControl);
+    afx::SetHostedItemFactory(&afx::CreateHostedControl);
     for (void (*registerControls)() : container.registrations) {
         registerControls();
     }

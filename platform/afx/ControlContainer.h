@@ -1,14 +1,14 @@
 // Control hosting for the application.
 #pragma once
 
-namespace platform {
+namespace afx {
 
 // Adds a function that registers control classes (with RegisterControlClass); it runs when
 // the application enables control hosting, or at once if it already has. The control layers
 // above this one make their controls known this way, so the container knows none of them.
 void AddControlRegistration(void (*registerControls)());
 
-} // namespace platform
+} // namespace afx
 
 // Enables the hosting of controls: runs the control registrations, so that the controls of
 // the platform (the communications control) can be created, and lets dialog templates name

@@ -5,7 +5,7 @@
 #include <map>
 #include <memory>
 
-namespace platform {
+namespace afx {
 
 namespace {
 
@@ -67,4 +67,4 @@ DispatchControl* HostedControlOf(HWND hWnd) {
     return it != Sites().end() && IsWindow(hWnd) ? it->second.get() : nullptr;
 }
 
-} // namespace platform
+} // namespace afx

@@ -9,7 +9,7 @@
 
 #include <string>
 
-namespace platform {
+namespace afx {
 
 // The site window of a control of the class named by clsidText ("{...}"), a child of hParent
 // at `rect` in pixels; nullptr when the text is no class identifier, no such class is
@@ -22,4 +22,4 @@ HWND CreateHostedControl(const CLSID& clsid, LPCTSTR lpszWindowName, DWORD dwSty
 // The control hosted in a site window; nullptr for any other window.
 DispatchControl* HostedControlOf(HWND hWnd);
 
-} // namespace platform
+} // namespace afx

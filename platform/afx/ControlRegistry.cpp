@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-namespace platform {
+namespace afx {
 
 namespace {
 
@@ -66,4 +66,4 @@ void ThrowTypeMismatch(DISPID dispid, VARTYPE vt) {
                                                         " 的值。");
 }
 
-} // namespace platform
+} // namespace afx

@@ -7,7 +7,7 @@
 #include <functional>
 #include <memory>
 
-namespace platform {
+namespace afx {
 
 using ControlFactory = std::function<std::unique_ptr<DispatchControl>()>;
 
@@ -16,4 +16,4 @@ void RegisterControlClass(const CLSID& clsid, ControlFactory factory);
 // A new instance of the class registered under clsid, or nullptr when none is.
 std::unique_ptr<DispatchControl> CreateControlInstance(const CLSID& clsid);
 
-} // namespace platform
+} // namespace afx

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <string_view>
 
-namespace platform {
+namespace afx {
 
 namespace {
 
@@ -117,4 +117,4 @@ std::vector<WORD> BuildDialogTemplate(const DialogTemplate& t) {
     return out;
 }
 
-} // namespace platform
+} // namespace afx

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace platform {
+namespace afx {
 
 // The id of a control that the program never addresses, stored as 32 bits.
 constexpr DWORD kUnnamedControlId = 0xFFFFFFFF;
@@ -52,4 +52,4 @@ bool IsHostedItem(const DialogItemTemplate& item);
 // entries (added once the combo box exists).
 std::vector<WORD> BuildDialogTemplate(const DialogTemplate& dialogTemplate);
 
-} // namespace platform
+} // namespace afx

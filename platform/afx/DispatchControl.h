@@ -4,7 +4,7 @@
 
 #include "platform/afx/Variant.h"
 
-namespace platform {
+namespace afx {
 
 // Codes of the container's own rejections (the control's codes are its own).
 constexpr WORD kDispMemberNotFound = 1;
@@ -29,4 +29,4 @@ public:
 // The number in an integer or boolean value (VT_BOOL true is -1); other types are a mismatch.
 long IntegerValue(const VARIANT& value, DISPID dispid);
 
-} // namespace platform
+} // namespace afx

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 
-namespace platform {
+namespace afx {
 
 namespace {
 
@@ -65,4 +65,4 @@ std::string FormatGuid(const GUID& guid) {
     return buffer;
 }
 
-} // namespace platform
+} // namespace afx

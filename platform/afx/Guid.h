@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace platform {
+namespace afx {
 
 // Reads "{XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX}" (hex digits of either case); nothing when
 // the text is not exactly that.
@@ -16,4 +16,4 @@ std::optional<GUID> ParseGuid(std::string_view text);
 // The registry form of an identifier, upper-case hex in braces.
 std::string FormatGuid(const GUID& guid);
 
-} // namespace platform
+} // namespace afx

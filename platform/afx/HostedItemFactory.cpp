@@ -1,6 +1,6 @@
 #include "platform/afx/HostedItemFactory.h"
 
-namespace platform {
+namespace afx {
 
 namespace {
 HostedItemFactory g_factory = nullptr;
@@ -16,4 +16,4 @@ HWND CreateHostedItem(const std::string& clsidText, LPCTSTR lpszWindowName, DWOR
                                 : nullptr;
 }
 
-} // namespace platform
+} // namespace afx

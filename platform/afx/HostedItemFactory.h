@@ -8,7 +8,7 @@
 
 #include <string>
 
-namespace platform {
+namespace afx {
 
 using HostedItemFactory = HWND (*)(const std::string& clsidText, LPCTSTR lpszWindowName,
                                    DWORD dwStyle, const RECT& rect, HWND hParent, UINT nID);
@@ -20,4 +20,4 @@ void SetHostedItemFactory(HostedItemFactory factory);
 HWND CreateHostedItem(const std::string& clsidText, LPCTSTR lpszWindowName, DWORD dwStyle,
                       const RECT& rect, HWND hParent, UINT nID);
 
-} // namespace platform
+} // namespace afx

@@ -4,7 +4,7 @@
 
 #include <map>
 
-namespace platform {
+namespace afx {
 
 namespace {
 
@@ -24,4 +24,4 @@ const DialogTemplate* FindDialogTemplate(UINT id) {
     return it != Dialogs().end() ? it->second : nullptr;
 }
 
-} // namespace platform
+} // namespace afx

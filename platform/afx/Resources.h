@@ -5,9 +5,9 @@
 
 #include <string>
 
-namespace platform {
+namespace afx {
 
 void RegisterDialogTemplate(UINT id, const DialogTemplate* pTemplate);
 const DialogTemplate* FindDialogTemplate(UINT id);
 
-} // namespace platform
+} // namespace afx

@@ -71,7 +71,7 @@ COleVariant::COleVariant(const CByteArray& arrSrc) {
     vt = VT_ARRAY | VT_UI1;
 }
 
-namespace platform {
+namespace afx {
 
 std::vector<BYTE> VariantBytes(const VARIANT& value) {
     if (value.vt != (VT_ARRAY | VT_UI1) || value.parray == nullptr) {
@@ -97,4 +97,4 @@ std::string ByteText(BSTR text) {
     return bytes;
 }
 
-} // namespace platform
+} // namespace afx

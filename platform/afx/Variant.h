@@ -34,7 +34,7 @@ public:
     COleVariant(const CByteArray& arrSrc);
 };
 
-namespace platform {
+namespace afx {
 
 // The bytes of a VT_ARRAY|VT_UI1 value (empty for any other type).
 std::vector<BYTE> VariantBytes(const VARIANT& value);
@@ -42,4 +42,4 @@ std::vector<BYTE> VariantBytes(const VARIANT& value);
 // character beyond one byte becomes '?'.
 std::string ByteText(BSTR text);
 
-} // namespace platform
+} // namespace afx

@@ -1,6 +1,6 @@
 #include "platform/afx/WindowCreationError.h"
 
-namespace platform {
+namespace afx {
 
 namespace {
 std::string g_creationError;
@@ -14,4 +14,4 @@ void SetWindowCreationError(const std::string& reason) {
     g_creationError = reason;
 }
 
-} // namespace platform
+} // namespace afx

@@ -7,10 +7,10 @@
 
 #include <string>
 
-namespace platform {
+namespace afx {
 
 // The reason of the last failed creation (empty if the last creation succeeded).
 const std::string& LastWindowCreationError();
 void SetWindowCreationError(const std::string& reason);
 
-} // namespace platform
+} // namespace afx

@@ -15,11 +15,10 @@
 
 namespace {
 
-platform::DispatchControl& ControlOf(const CWnd& wnd) {
-    platform::DispatchControl* control = platform::HostedControlOf(wnd.m_hWnd);
+afx::DispatchControl& ControlOf(const CWnd& wnd) {
+    afx::DispatchControl* control = afx::HostedControlOf(wnd.m_hWnd);
     if (control == nullptr) {
-        AfxThrowOleDispatchException(platform::kDispNoControl,
-                                     "该窗口没有承载控件，无法访问属性。");
+        AfxThrowOleDispatchException(afx::kDispNoControl, "该窗口没有承载控件，无法访问属性。");
     }
     return *control;
 }
@@ -33,9 +32,8 @@ BOOL CWnd::CreateControl(const CLSID& clsid, LPCTSTR lpszWindowName, DWORD dwSty
     }
     // The wrapper is attached once the control exists, as to a control site: it sees no
     // WM_CREATE.
-    HWND hWnd =
-        platform::CreateHostedControl(clsid, lpszWindowName, dwStyle, rect,
-                                      pParentWnd != nullptr ? pParentWnd->m_hWnd : nullptr, nID);
+    HWND hWnd = afx::CreateHostedControl(clsid, lpszWindowName, dwStyle, rect,
+                                         pParentWnd != nullptr ? pParentWnd->m_hWnd : nullptr, nID);
     return hWnd != nullptr && SubclassWindow(hWnd);
 }
 
@@ -43,17 +41,17 @@ void CWnd::GetProperty(DISPID dwDispID, VARTYPE vtProp, void* pvProp) const {
     const COleVariant value = ControlOf(*this).GetProperty(dwDispID);
     switch (vtProp) {
     case VT_I2:
-        *static_cast<short*>(pvProp) = static_cast<short>(platform::IntegerValue(value, dwDispID));
+        *static_cast<short*>(pvProp) = static_cast<short>(afx::IntegerValue(value, dwDispID));
         break;
     case VT_I4:
-        *static_cast<long*>(pvProp) = platform::IntegerValue(value, dwDispID);
+        *static_cast<long*>(pvProp) = afx::IntegerValue(value, dwDispID);
         break;
     case VT_BOOL:
-        *static_cast<BOOL*>(pvProp) = platform::IntegerValue(value, dwDispID) != 0 ? TRUE : FALSE;
+        *static_cast<BOOL*>(pvProp) = afx::IntegerValue(value, dwDispID) != 0 ? TRUE : FALSE;
         break;
     case VT_BSTR:
         if (value.vt != VT_BSTR) {
-            platform::ThrowTypeMismatch(dwDispID, value.vt);
+            afx::ThrowTypeMismatch(dwDispID, value.vt);
         }
         *static_cast<CString*>(pvProp) = CString(value.bstrVal);
         break;
@@ -61,12 +59,12 @@ void CWnd::GetProperty(DISPID dwDispID, VARTYPE vtProp, void* pvProp) const {
         VariantCopy(static_cast<VARIANT*>(pvProp), const_cast<COleVariant*>(&value));
         break;
     default:
-        platform::ThrowTypeMismatch(dwDispID, vtProp);
+        afx::ThrowTypeMismatch(dwDispID, vtProp);
     }
 }
 
 void CWnd::SetProperty(DISPID dwDispID, VARTYPE vtProp, ...) {
-    platform::DispatchControl& control = ControlOf(*this);
+    afx::DispatchControl& control = ControlOf(*this);
     COleVariant value;
     va_list args;
     va_start(args, vtProp);
@@ -92,7 +90,7 @@ void CWnd::SetProperty(DISPID dwDispID, VARTYPE vtProp, ...) {
     }
     default:
         va_end(args);
-        platform::ThrowTypeMismatch(dwDispID, vtProp);
+        afx::ThrowTypeMismatch(dwDispID, vtProp);
     }
     va_end(args);
     control.PutProperty(dwDispID, value);

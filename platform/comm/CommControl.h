@@ -1,40 +1,43 @@
 // The communications control: the serial port as a hosted control whose properties are
 // reached by dispatch id. The properties are kept here; the system's serial device
-// (SerialPortDevice) opens, sets, writes and closes the port.
+// (serial::SerialPortDevice) opens, sets, writes and closes the port, and its errors reach
+// the caller as the control's dispatch errors.
 #pragma once
 
 #include "platform/afx/DispatchControl.h"
 #include "platform/comm/CommControlInterface.h"
-#include "platform/comm/LineSettings.h"
+#include "platform/serial/LineSettings.h"
 
 #include <memory>
 #include <string>
 
-namespace platform {
-
-// Makes the control creatable under kCommControlClsid.
-void RegisterCommControl();
+namespace serial {
+class SerialPortDevice;
+}
 
 namespace comm {
 
-class SerialPortDevice;
+// Makes the control creatable under kCommControlClsid.
+void RegisterCommControl();
 
 constexpr short kMinPort = 1;
 constexpr short kMaxPort = 255;
 constexpr long kInputModeText = 0;
 constexpr long kInputModeBinary = 1;
 constexpr const char* kDefaultSettings = "9600,n,8,1";
-class CommControl : public DispatchControl {
+
+class CommControl : public afx::DispatchControl {
 public:
     // The control on this system's serial device.
     CommControl();
-    explicit CommControl(std::unique_ptr<SerialPortDevice> device);
+    explicit CommControl(std::unique_ptr<serial::SerialPortDevice> device);
     ~CommControl() override;
 
     COleVariant GetProperty(DISPID dispid) override;
     void PutProperty(DISPID dispid, const VARIANT& value) override;
 
 private:
+    COleVariant Property(DISPID dispid);
     void PutCommPort(const VARIANT& value);
     void PutPortOpen(const VARIANT& value);
     void PutSettings(const VARIANT& value);
@@ -43,10 +46,9 @@ private:
 
     short m_commPort = kMinPort;
     std::string m_settingsText = kDefaultSettings;
-    LineSettings m_settings;
+    serial::LineSettings m_settings;
     long m_inputMode = kInputModeText;
-    std::unique_ptr<SerialPortDevice> m_device;
+    std::unique_ptr<serial::SerialPortDevice> m_device;
 };
 
 } // namespace comm
-} // namespace platform

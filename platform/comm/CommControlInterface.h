@@ -5,13 +5,11 @@
 
 #include "platform/afx/Guid.h"
 
-namespace platform {
+namespace comm {
 
 // {648A5600-2C6E-101B-82B6-000000000014}
 constexpr CLSID kCommControlClsid = {
     0x648A5600, 0x2C6E, 0x101B, {0x82, 0xB6, 0x00, 0x00, 0x00, 0x00, 0x00, 0x14}};
-
-namespace comm {
 
 constexpr DISPID kDispCommPort = 4;   // VT_I2, 1 to 255
 constexpr DISPID kDispPortOpen = 20;  // VT_BOOL
@@ -20,4 +18,3 @@ constexpr DISPID kDispOutput = 25;    // VT_ARRAY|VT_UI1 or VT_BSTR, put only
 constexpr DISPID kDispInputMode = 29; // VT_I4, text or binary
 
 } // namespace comm
-} // namespace platform

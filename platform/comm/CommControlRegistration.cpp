@@ -9,7 +9,7 @@
 namespace {
 
 struct CommControlRegistration {
-    CommControlRegistration() { platform::AddControlRegistration(&platform::RegisterCommControl); }
+    CommControlRegistration() { afx::AddControlRegistration(&comm::RegisterCommControl); }
 };
 
 const CommControlRegistration g_commControlRegistration;

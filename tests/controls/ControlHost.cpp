@@ -1,7 +1,7 @@
 #include "tests/controls/ControlHost.h"
 
-#include "platform/win32/gdi/DeviceContext.h"
-#include "platform/win32/user/Window.h"
+#include "platform/linux/gdi/DeviceContext.h"
+#include "platform/linux/user/Window.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -42,14 +42,14 @@ void ControlHost::Attach(CWnd& control, LPCTSTR className, LPCTSTR text, DWORD s
 
 QImage Repaint(CWnd& wnd) {
     wnd.UpdateWindow();
-    return platform::WindowOf(wnd.m_hWnd)->Surface().convertToFormat(QImage::Format_RGB32);
+    return engine::WindowOf(wnd.m_hWnd)->Surface().convertToFormat(QImage::Format_RGB32);
 }
 
 QImage RenderItem(CButton& button, UINT itemState, QSize size) {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(ToQColor(kBackgroundColor));
     {
-        platform::DeviceContext dc(image, {0, 0}, image.rect());
+        engine::DeviceContext dc(image, {0, 0}, image.rect());
         CBrush interior(kInteriorColor);
         CDC* pDC = CDC::FromHandle(&dc);
         CBrush* pOld = pDC->SelectObject(&interior);

@@ -4,7 +4,7 @@
 #include "tests/controls/ControlHost.h"
 #include "tests/controls/HostedButton.h"
 
-#include "platform/win32/gdi/DeviceContext.h"
+#include "platform/linux/gdi/DeviceContext.h"
 
 #include <gtest/gtest.h>
 
@@ -32,7 +32,7 @@ protected:
     QImage Expected(const char* text, CPoint origin, UINT itemState, UINT flags) {
         QImage image = Render("", itemState).convertToFormat(QImage::Format_ARGB32_Premultiplied);
         {
-            platform::DeviceContext dc(image, {0, 0}, image.rect());
+            engine::DeviceContext dc(image, {0, 0}, image.rect());
             CDC* pDC = CDC::FromHandle(&dc);
             pDC->SelectObject(&m_font);
             pDC->SetBkMode(TRANSPARENT);
@@ -43,7 +43,7 @@ protected:
 
     CSize Extent(const CString& text) {
         QImage image(1, 1, QImage::Format_ARGB32_Premultiplied);
-        platform::DeviceContext dc(image, {0, 0}, image.rect());
+        engine::DeviceContext dc(image, {0, 0}, image.rect());
         CDC* pDC = CDC::FromHandle(&dc);
         pDC->SelectObject(&m_font);
         return pDC->GetTextExtent(text);
@@ -134,7 +134,7 @@ TEST_F(GradientButtonCaption, LongCaptionIsCutToItsFirst259Characters) {
 TEST_F(GradientButtonCaption, DrawRequestLeavesTheSurfaceAsItFoundIt) {
     button.SetWindowText(kCaption);
     QImage image(88, 27, QImage::Format_ARGB32_Premultiplied);
-    platform::DeviceContext dc(image, {0, 0}, image.rect());
+    engine::DeviceContext dc(image, {0, 0}, image.rect());
     CDC* pDC = CDC::FromHandle(&dc);
     CFont other;
     other.CreatePointFont(180, "宋体");

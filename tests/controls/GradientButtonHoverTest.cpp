@@ -4,7 +4,7 @@
 #include "tests/controls/ControlHost.h"
 #include "tests/controls/HostedButton.h"
 
-#include "platform/win32/user/Window.h"
+#include "platform/linux/user/Window.h"
 
 #include <gtest/gtest.h>
 
@@ -17,12 +17,12 @@ constexpr COLORREF kHoverLeft = RGB(159, 175, 127);
 
 class GradientButtonHover : public test::HostedButton {
 protected:
-    void TearDown() override { platform::SetTrackMouseEventFailure(false); }
+    void TearDown() override { engine::SetTrackMouseEventFailure(false); }
 
     void Move() { button.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(20, 10)); }
     CRect RegionBox() {
         CRect box;
-        CRgn::FromHandle(platform::WindowOf(button.m_hWnd)->Region())->GetRgnBox(box);
+        CRgn::FromHandle(engine::WindowOf(button.m_hWnd)->Region())->GetRgnBox(box);
         return box;
     }
 };
@@ -31,9 +31,9 @@ protected:
 
 TEST_F(GradientButtonHover, AttachingMakesTheButtonOwnerDrawnAndRounded) {
     EXPECT_EQ(button.GetStyle() & BS_TYPEMASK, BS_OWNERDRAW);
-    ASSERT_NE(platform::WindowOf(button.m_hWnd)->Region(), nullptr);
+    ASSERT_NE(engine::WindowOf(button.m_hWnd)->Region(), nullptr);
     EXPECT_EQ(RegionBox(), CRect(0, 0, 88, 27));
-    CRgn* region = CRgn::FromHandle(platform::WindowOf(button.m_hWnd)->Region());
+    CRgn* region = CRgn::FromHandle(engine::WindowOf(button.m_hWnd)->Region());
     EXPECT_FALSE(region->PtInRegion(0, 0));
     EXPECT_FALSE(region->PtInRegion(87, 26));
     EXPECT_TRUE(region->PtInRegion(44, 0));
@@ -76,19 +76,19 @@ TEST_F(GradientButtonHover, HoverLookFromTheHoverNotificationUntilTheLeave) {
 }
 
 TEST_F(GradientButtonHover, FailedTrackingRequestIsRepeatedOnTheNextMove) {
-    platform::SetTrackMouseEventFailure(true);
+    engine::SetTrackMouseEventFailure(true);
     Move();
     EXPECT_FALSE(button.Tracked());
-    platform::SetTrackMouseEventFailure(false);
+    engine::SetTrackMouseEventFailure(false);
     Move();
     EXPECT_TRUE(button.Tracked());
     // Once tracked, further moves ask nothing: a failing request would clear the flag.
-    platform::SetTrackMouseEventFailure(true);
+    engine::SetTrackMouseEventFailure(true);
     Move();
     EXPECT_TRUE(button.Tracked());
     // After the leave the next move asks again.
     button.SendMessage(WM_MOUSELEAVE);
-    platform::SetTrackMouseEventFailure(false);
+    engine::SetTrackMouseEventFailure(false);
     Move();
     EXPECT_TRUE(button.Tracked());
 }
@@ -96,10 +96,10 @@ TEST_F(GradientButtonHover, FailedTrackingRequestIsRepeatedOnTheNextMove) {
 TEST_F(GradientButtonHover, EraseRequestLeavesEveryPixel) {
     button.SendMessage(WM_MOUSEHOVER);
     const QImage before = test::Repaint(button);
-    HDC hdc = platform::WindowOf(button.m_hWnd)->GetDC(false);
+    HDC hdc = engine::WindowOf(button.m_hWnd)->GetDC(false);
     EXPECT_TRUE(button.SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(hdc)));
-    platform::WindowOf(button.m_hWnd)->ReleaseDC(hdc);
-    EXPECT_EQ(platform::WindowOf(button.m_hWnd)->Surface().convertToFormat(QImage::Format_RGB32),
+    engine::WindowOf(button.m_hWnd)->ReleaseDC(hdc);
+    EXPECT_EQ(engine::WindowOf(button.m_hWnd)->Surface().convertToFormat(QImage::Format_RGB32),
               before);
     // A repaint with erasing draws the same pixels again.
     button.Invalidate(TRUE);

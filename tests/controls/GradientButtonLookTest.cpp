@@ -4,7 +4,7 @@
 #include "tests/controls/ControlHost.h"
 #include "tests/controls/HostedButton.h"
 
-#include "platform/win32/gdi/DeviceContext.h"
+#include "platform/linux/gdi/DeviceContext.h"
 
 #include <gtest/gtest.h>
 
@@ -119,7 +119,7 @@ TEST_F(GradientButtonLook, OutlineIsRoundedInTheFramePen) {
 
 TEST_F(GradientButtonLook, InnerLinesRestoreThePenAndPosition) {
     QImage image(88, 27, QImage::Format_ARGB32_Premultiplied);
-    platform::DeviceContext dc(image, {0, 0}, image.rect());
+    engine::DeviceContext dc(image, {0, 0}, image.rect());
     CDC* pDC = CDC::FromHandle(&dc);
     CPen* pPen = pDC->GetCurrentPen();
     pDC->MoveTo(7, 9);

@@ -5,7 +5,7 @@
 #include "tests/controls/ButtonProbe.h"
 #include "tests/controls/ControlHost.h"
 
-#include "platform/win32/user/Window.h"
+#include "platform/linux/user/Window.h"
 #include "support/ScaledScreen.h"
 
 #include <QWidget>
@@ -41,7 +41,7 @@ protected:
                     CRect(kButton.left(), kButton.top(), kButton.left() + kButton.width(),
                           kButton.top() + kButton.height()),
                     1000);
-        top = platform::WindowOf(host.Window().m_hWnd)->Widget();
+        top = engine::WindowOf(host.Window().m_hWnd)->Widget();
         ASSERT_TRUE(test::MoveToScreen(top, GetParam()));
         image = test::Grab(top);
         test::KeepImage(image, QString("gradient-button-%1x").arg(GetParam()), 2);

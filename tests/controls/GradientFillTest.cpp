@@ -4,7 +4,7 @@
 #include "tests/controls/ButtonProbe.h"
 #include "tests/controls/ControlHost.h"
 
-#include "platform/win32/gdi/DeviceContext.h"
+#include "platform/linux/gdi/DeviceContext.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +21,7 @@ QImage Fill(test::ButtonProbe& button, CRect rect, QSize size, BOOL bHover = FAL
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(QColor(1, 2, 3));
     {
-        platform::DeviceContext dc(image, {0, 0}, image.rect());
+        engine::DeviceContext dc(image, {0, 0}, image.rect());
         button.SetLook(bHover, bEmphasized);
         button.FillGradient(CDC::FromHandle(&dc), rect);
     }
@@ -114,7 +114,7 @@ TEST(GradientFill, LeavesTheRectangleAsItWas) {
     test::ButtonProbe button;
     CRect rect(2, 2, 86, 25);
     QImage image(88, 27, QImage::Format_ARGB32_Premultiplied);
-    platform::DeviceContext dc(image, {0, 0}, image.rect());
+    engine::DeviceContext dc(image, {0, 0}, image.rect());
     button.FillGradient(CDC::FromHandle(&dc), rect);
     EXPECT_EQ(rect, CRect(2, 2, 86, 25));
 }

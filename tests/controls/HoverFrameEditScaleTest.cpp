@@ -3,7 +3,7 @@
 #include "tests/controls/ControlHost.h"
 #include "tests/controls/EditProbe.h"
 
-#include "platform/win32/user/Window.h"
+#include "platform/linux/user/Window.h"
 #include "support/ScaledScreen.h"
 
 #include <QWidget>
@@ -26,7 +26,7 @@ protected:
                           kEdit.top() + kEdit.height()),
                     1017);
         ASSERT_TRUE(
-            test::MoveToScreen(platform::WindowOf(host.Window().m_hWnd)->Widget(), GetParam()));
+            test::MoveToScreen(engine::WindowOf(host.Window().m_hWnd)->Widget(), GetParam()));
     }
 
     // Whether every device pixel `ring` pixels inside the edge of `box` has `color`.
@@ -55,7 +55,7 @@ protected:
 
 TEST_P(HoverFrameEditScale, HoverFrameIsAClosedLineOnTheEdge) {
     edit.SendMessage(WM_MOUSEHOVER);
-    const QImage image = test::Grab(platform::WindowOf(host.Window().m_hWnd)->Widget());
+    const QImage image = test::Grab(engine::WindowOf(host.Window().m_hWnd)->Widget());
     test::KeepImage(image, QString("hover-frame-%1x").arg(GetParam()), 2);
     const QRect box = test::DeviceRect(kEdit, GetParam());
     // The one-pixel outline is the pen's width at the ratio, rounded; the hover fill follows.

@@ -3,7 +3,7 @@
 #include "tests/controls/ControlHost.h"
 #include "tests/controls/EditProbe.h"
 
-#include "platform/win32/user/Window.h"
+#include "platform/linux/user/Window.h"
 
 #include <QCoreApplication>
 #include <QWidget>
@@ -21,11 +21,11 @@ protected:
         host.Attach(edit, "edit", "text", WS_VISIBLE | WS_TABSTOP, WS_EX_CLIENTEDGE, kEditRect,
                     1017);
     }
-    void TearDown() override { platform::SetTrackMouseEventFailure(false); }
+    void TearDown() override { engine::SetTrackMouseEventFailure(false); }
 
     // Keeps what the widget shows: the frame on the surface and the text over it.
     void KeepShown(const QString& name) {
-        test::KeepImage(platform::WindowOf(edit.m_hWnd)->Widget()->grab().toImage(), name);
+        test::KeepImage(engine::WindowOf(edit.m_hWnd)->Widget()->grab().toImage(), name);
     }
 
     LRESULT Move() { return edit.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(5, 5)); }
@@ -74,7 +74,7 @@ TEST_F(HoverFrameEdit, OneTrackingRequestUntilThePointerLeaves) {
     Move();
     EXPECT_TRUE(edit.Tracking());
     // Further moves, the hover included, ask nothing: a failing request would clear it.
-    platform::SetTrackMouseEventFailure(true);
+    engine::SetTrackMouseEventFailure(true);
     Move();
     edit.SendMessage(WM_MOUSEHOVER);
     Move();
@@ -87,7 +87,7 @@ TEST_F(HoverFrameEdit, OneTrackingRequestUntilThePointerLeaves) {
     // The next entry asks again; a failed request leaves the flag clear and is retried.
     Move();
     EXPECT_FALSE(edit.Tracking());
-    platform::SetTrackMouseEventFailure(false);
+    engine::SetTrackMouseEventFailure(false);
     Move();
     EXPECT_TRUE(edit.Tracking());
 }

@@ -29,13 +29,13 @@ public:
     }
     void SetOutput(const VARIANT& output) override {
         std::string entry = output.vt == (VT_ARRAY | VT_UI1) ? "send" : "send(wrong type)";
-        for (BYTE b : platform::VariantBytes(output)) {
+        for (BYTE b : afx::VariantBytes(output)) {
             char hex[4];
             std::snprintf(hex, sizeof hex, " %02X", b);
             entry += hex;
         }
         log.push_back(entry);
-        frames.push_back(platform::VariantBytes(output));
+        frames.push_back(afx::VariantBytes(output));
         if (failSend) {
             throw COleDispatchException("发送失败", 0, 2);
         }

@@ -49,7 +49,7 @@ private:
 };
 
 TEST(MSComm, ClassIdIsThatOfTheCommControl) {
-    EXPECT_EQ(CMSComm::GetClsid(), platform::kCommControlClsid);
+    EXPECT_EQ(CMSComm::GetClsid(), comm::kCommControlClsid);
 }
 
 TEST(MSComm, WritesReachTheLineByteExactWithThePortRules) {

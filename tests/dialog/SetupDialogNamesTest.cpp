@@ -3,7 +3,7 @@
 #include "dialog/SetupDialog.h"
 
 #include "platform/afx/ControlContainer.h"
-#include "platform/win32/user/Window.h"
+#include "platform/linux/user/Window.h"
 #include "res/Resource.h"
 
 #include <QAccessible>
@@ -16,7 +16,7 @@ namespace {
 // The name a screen reader reads for a control of the dialog (the application object the
 // dialog needs is the one the other dialog tests of this program define).
 std::string NameOf(CWnd& dlg, UINT id) {
-    QWidget* widget = platform::WindowOf(dlg.GetDlgItem(static_cast<int>(id))->m_hWnd)->Widget();
+    QWidget* widget = engine::WindowOf(dlg.GetDlgItem(static_cast<int>(id))->m_hWnd)->Widget();
     if (widget->focusProxy() != nullptr) {
         widget = widget->focusProxy(); // an address: the field the focus goes to
     }
@@ -30,7 +30,7 @@ TEST(SetupDialogNames, EveryControlIsNamedAfterItsCaptionOrLabel) {
     QTimer::singleShot(0, [&] {
         // On Linux Qt reports a combo box's current item as its name; the label is its
         // accessible-name property.
-        EXPECT_EQ(platform::WindowOf(dlg.GetDlgItem(IDC_PORT)->m_hWnd)
+        EXPECT_EQ(engine::WindowOf(dlg.GetDlgItem(IDC_PORT)->m_hWnd)
                       ->Widget()
                       ->accessibleName()
                       .toStdString(),

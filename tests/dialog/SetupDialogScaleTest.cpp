@@ -6,8 +6,8 @@
 #include "platform/afx/Afx.h"
 #include "platform/afx/ControlContainer.h"
 #include "platform/afx/DialogTemplate.h"
-#include "platform/win32/gdi/ImageResources.h"
-#include "platform/win32/user/Window.h"
+#include "platform/linux/gdi/ImageResources.h"
+#include "platform/linux/user/Window.h"
 #include "res/Resource.h"
 #include "support/ScaledScreen.h"
 
@@ -29,29 +29,29 @@ class SetupDialogScaleTest : public testing::Test {
 protected:
     void SetUp() override {
         AfxEnableControlContainer();
-        m_previousBox = platform::SetMessageBoxHandler(
+        m_previousBox = engine::SetMessageBoxHandler(
             [](const std::string&, const std::string&, UINT) { return IDOK; });
     }
-    void TearDown() override { platform::SetMessageBoxHandler(std::move(m_previousBox)); }
+    void TearDown() override { engine::SetMessageBoxHandler(std::move(m_previousBox)); }
 
     // Runs the dialog modally and calls body with its top-level widget while it is open,
     // once its first paint is done (labels that need more room widen after it).
     static void WhileOpen(const std::function<void(CSetupDialog&, QWidget*)>& body) {
         CSetupDialog dlg;
         QTimer::singleShot(0, [&] {
-            test::Grab(platform::WindowOf(dlg.m_hWnd)->Widget());
+            test::Grab(engine::WindowOf(dlg.m_hWnd)->Widget());
             QCoreApplication::processEvents();
-            body(dlg, platform::WindowOf(dlg.m_hWnd)->Widget());
+            body(dlg, engine::WindowOf(dlg.m_hWnd)->Widget());
             dlg.EndDialog(IDCANCEL);
         });
         ASSERT_EQ(dlg.DoModal(), IDCANCEL);
     }
 
-    static bool IsText(const platform::Window& child) {
-        return child.Id() == platform::kUnnamedControlId || child.Id() == IDC_TITLE;
+    static bool IsText(const engine::Window& child) {
+        return child.Id() == afx::kUnnamedControlId || child.Id() == IDC_TITLE;
     }
 
-    platform::MessageBoxHandler m_previousBox;
+    engine::MessageBoxHandler m_previousBox;
 };
 
 TEST_F(SetupDialogScaleTest, LabelsAndTitleAreDrawnAtTheDeviceResolution) {
@@ -61,7 +61,7 @@ TEST_F(SetupDialogScaleTest, LabelsAndTitleAreDrawnAtTheDeviceResolution) {
             const QImage image = test::Grab(top);
             ASSERT_EQ(image.size(), test::DeviceRect(QRect(QPoint(), top->size()), ratio).size());
             int texts = 0;
-            for (const auto& child : platform::WindowOf(dlg.m_hWnd)->Children()) {
+            for (const auto& child : engine::WindowOf(dlg.m_hWnd)->Children()) {
                 if (!IsText(*child)) {
                     continue;
                 }
@@ -81,7 +81,7 @@ TEST_F(SetupDialogScaleTest, LabelsAndTitleAreDrawnAtTheDeviceResolution) {
 }
 
 TEST_F(SetupDialogScaleTest, TextureIsScaledAsAPictureWithoutSeams) {
-    const QImage tile = platform::LoadImageResource(RT_BITMAP, IDB_BACKGROUND);
+    const QImage tile = engine::LoadImageResource(RT_BITMAP, IDB_BACKGROUND);
     ASSERT_EQ(tile.size(), QSize(53, 20));
     for (const double ratio : kRatios) {
         WhileOpen([&](CSetupDialog& dlg, QWidget* top) {
@@ -89,7 +89,7 @@ TEST_F(SetupDialogScaleTest, TextureIsScaledAsAPictureWithoutSeams) {
             const QImage image = test::Grab(top);
             // Device pixels next to a control may show a bit of it; leave a margin.
             std::vector<QRect> controls;
-            for (const auto& child : platform::WindowOf(dlg.m_hWnd)->Children()) {
+            for (const auto& child : engine::WindowOf(dlg.m_hWnd)->Children()) {
                 controls.push_back(
                     test::DeviceRect(child->WindowRect().adjusted(-1, -1, 1, 1), ratio));
             }
@@ -118,7 +118,7 @@ TEST_F(SetupDialogScaleTest, TextureIsScaledAsAPictureWithoutSeams) {
 TEST_F(SetupDialogScaleTest, ControlsKeepTheirPlacesInLogicalPixels) {
     WhileOpen([&](CSetupDialog& dlg, QWidget* top) {
         std::vector<QRect> unscaled;
-        for (const auto& child : platform::WindowOf(dlg.m_hWnd)->Children()) {
+        for (const auto& child : engine::WindowOf(dlg.m_hWnd)->Children()) {
             unscaled.push_back(child->WindowRect());
         }
         const QSize size = top->size();
@@ -126,7 +126,7 @@ TEST_F(SetupDialogScaleTest, ControlsKeepTheirPlacesInLogicalPixels) {
             ASSERT_TRUE(test::MoveToScreen(top, ratio)) << ratio;
             EXPECT_EQ(top->size(), size) << ratio;
             std::vector<QRect> scaled;
-            for (const auto& child : platform::WindowOf(dlg.m_hWnd)->Children()) {
+            for (const auto& child : engine::WindowOf(dlg.m_hWnd)->Children()) {
                 scaled.push_back(child->WindowRect());
             }
             EXPECT_EQ(scaled, unscaled) << ratio;

@@ -6,12 +6,12 @@
 #include "dialog/DialogLook.h"
 #include "platform/afx/Afx.h"
 #include "platform/afx/ControlContainer.h"
-#include "platform/win32/gdi/DeviceContext.h"
-#include "platform/win32/gdi/GdiBitmap.h"
-#include "platform/win32/gdi/GdiBrush.h"
-#include "platform/win32/gdi/GdiFont.h"
-#include "platform/win32/gdi/ImageResources.h"
-#include "platform/win32/user/Window.h"
+#include "platform/linux/gdi/DeviceContext.h"
+#include "platform/linux/gdi/GdiBitmap.h"
+#include "platform/linux/gdi/GdiBrush.h"
+#include "platform/linux/gdi/GdiFont.h"
+#include "platform/linux/gdi/ImageResources.h"
+#include "platform/linux/user/Window.h"
 #include "res/Resource.h"
 #include "support/PseudoTerminal.h"
 
@@ -50,16 +50,16 @@ protected:
     void SetUp() override {
         AfxEnableControlContainer();
         m_messages.clear();
-        m_previousBox = platform::SetMessageBoxHandler(
-            [this](const std::string& text, const std::string&, UINT) {
+        m_previousBox =
+            engine::SetMessageBoxHandler([this](const std::string& text, const std::string&, UINT) {
                 m_messages.push_back(text);
                 return IDOK;
             });
-        m_previousSleep = platform::SetSleepHandler([this](DWORD ms) { m_pauses.push_back(ms); });
+        m_previousSleep = engine::SetSleepHandler([this](DWORD ms) { m_pauses.push_back(ms); });
     }
     void TearDown() override {
-        platform::SetMessageBoxHandler(std::move(m_previousBox));
-        platform::SetSleepHandler(std::move(m_previousSleep));
+        engine::SetMessageBoxHandler(std::move(m_previousBox));
+        engine::SetSleepHandler(std::move(m_previousSleep));
     }
 
     // Runs the dialog modally and calls body while it is open.
@@ -111,8 +111,8 @@ protected:
     test::ScopedEnv m_env{"TAVRIN_COM1", m_com1.SlavePath()};
     std::vector<std::string> m_messages;
     std::vector<DWORD> m_pauses;
-    platform::MessageBoxHandler m_previousBox;
-    platform::SleepHandler m_previousSleep;
+    engine::MessageBoxHandler m_previousBox;
+    engine::SleepHandler m_previousSleep;
 };
 
 TEST_F(SetupDialogTest, StartsWithComOneBlankAddressesZeroMacAndThePortClosed) {
@@ -185,8 +185,8 @@ TEST_F(SetupDialogTest, RejectedMacBoxIsReportedOnceAndSendsNothing) {
             Click(dlg, IDC_WRITE_MAC);
             EXPECT_EQ(m_messages.size(), 1U) << bad;
             EXPECT_TRUE(m_com1.Idle()) << bad;
-            EXPECT_EQ(platform::WindowOf(dlg.m_hWnd)->Widget()->focusWidget(),
-                      platform::WindowOf(dlg.GetDlgItem(IDC_MAC3)->m_hWnd)->Widget())
+            EXPECT_EQ(engine::WindowOf(dlg.m_hWnd)->Widget()->focusWidget(),
+                      engine::WindowOf(dlg.GetDlgItem(IDC_MAC3)->m_hWnd)->Widget())
                 << bad;
         }
         m_messages.clear();
@@ -222,11 +222,9 @@ TEST_F(SetupDialogTest, MissingDeviceIsReportedAndTheOtherPortStillWorks) {
 class SetupDialogLookTest : public SetupDialogTest {
 protected:
     static QImage Painted(CWnd* pWnd) {
-        platform::WindowOf(pWnd->m_hWnd)->Invalidate(true);
-        platform::WindowOf(pWnd->m_hWnd)
-            ->Widget()
-            ->grab(); // renders through the window's own paint
-        return platform::WindowOf(pWnd->m_hWnd)->Surface();
+        engine::WindowOf(pWnd->m_hWnd)->Invalidate(true);
+        engine::WindowOf(pWnd->m_hWnd)->Widget()->grab(); // renders through the window's own paint
+        return engine::WindowOf(pWnd->m_hWnd)->Surface();
     }
 
     static std::set<QRgb> OpaqueColours(const QImage& image) {
@@ -243,7 +241,7 @@ protected:
 };
 
 TEST_F(SetupDialogLookTest, TextureCoversTheClientAreaFromTheTopLeft) {
-    const QImage tile = platform::LoadImageResource(RT_BITMAP, IDB_BACKGROUND);
+    const QImage tile = engine::LoadImageResource(RT_BITMAP, IDB_BACKGROUND);
     ASSERT_EQ(tile.size(), QSize(53, 20));
     WhileOpen([&](CSetupDialog& dlg) {
         const QImage surface = Painted(&dlg);
@@ -255,12 +253,12 @@ TEST_F(SetupDialogLookTest, TextureCoversTheClientAreaFromTheTopLeft) {
         }
         const QString dir = qEnvironmentVariable("TAVRIN_ARTIFACTS") + "/dialog";
         std::filesystem::create_directories(dir.toStdString());
-        platform::WindowOf(dlg.m_hWnd)->Widget()->grab().save(dir + "/setup-dialog.png");
+        engine::WindowOf(dlg.m_hWnd)->Widget()->grab().save(dir + "/setup-dialog.png");
     });
 }
 
 TEST_F(SetupDialogLookTest, TextureFillsSurfacesOfAnySize) {
-    const QImage tile = platform::LoadImageResource(RT_BITMAP, IDB_BACKGROUND);
+    const QImage tile = engine::LoadImageResource(RT_BITMAP, IDB_BACKGROUND);
     for (const QSize size : {QSize(1, 1), QSize(54, 21), QSize(200, 77)}) {
         CWnd window;
         ASSERT_TRUE(window.Create("static", "", WS_POPUP, CRect(0, 0, size.width(), size.height()),
@@ -268,7 +266,7 @@ TEST_F(SetupDialogLookTest, TextureFillsSurfacesOfAnySize) {
         QImage image(size, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::black);
         {
-            platform::DeviceContext dc(image, QPoint(0, 0), image.rect());
+            engine::DeviceContext dc(image, QPoint(0, 0), image.rect());
             PaintTexturedBackground(&window, CDC::FromHandle(&dc));
         }
         for (int y = 0; y < size.height(); ++y) {
@@ -282,8 +280,8 @@ TEST_F(SetupDialogLookTest, TextureFillsSurfacesOfAnySize) {
 TEST_F(SetupDialogLookTest, LabelsAndTitleDrawOnlyTheirBlueOnTheBackground) {
     WhileOpen([&](CSetupDialog& dlg) {
         int labels = 0;
-        for (const auto& child : platform::WindowOf(dlg.m_hWnd)->Children()) {
-            const bool label = child->Id() == platform::kUnnamedControlId;
+        for (const auto& child : engine::WindowOf(dlg.m_hWnd)->Children()) {
+            const bool label = child->Id() == afx::kUnnamedControlId;
             const bool title = child->Id() == IDC_TITLE;
             if (!label && !title) {
                 continue;
@@ -300,21 +298,21 @@ TEST_F(SetupDialogLookTest, LabelsAndTitleDrawOnlyTheirBlueOnTheBackground) {
 TEST_F(SetupDialogLookTest, ColourQueriesSetFontsOnceAndLeaveOtherControlsAlone) {
     WhileOpen([&](CSetupDialog& dlg) {
         CWnd* label = nullptr;
-        for (const auto& child : platform::WindowOf(dlg.m_hWnd)->Children()) {
-            if (child->Id() == platform::kUnnamedControlId) {
+        for (const auto& child : engine::WindowOf(dlg.m_hWnd)->Children()) {
+            if (child->Id() == afx::kUnnamedControlId) {
                 label = CWnd::FromHandle(child.get());
                 break;
             }
         }
         ASSERT_NE(label, nullptr);
         QImage image(10, 10, QImage::Format_ARGB32_Premultiplied);
-        auto query = [&](UINT message, CWnd* control, platform::DeviceContext& dc) {
+        auto query = [&](UINT message, CWnd* control, engine::DeviceContext& dc) {
             return reinterpret_cast<HBRUSH>(dlg.SendMessage(
                 message, reinterpret_cast<WPARAM>(&dc), reinterpret_cast<LPARAM>(control->m_hWnd)));
         };
         HFONT first = nullptr;
         for (int round = 0; round < 3; ++round) {
-            platform::DeviceContext dc(image, QPoint(0, 0), image.rect());
+            engine::DeviceContext dc(image, QPoint(0, 0), image.rect());
             EXPECT_EQ(query(WM_CTLCOLORSTATIC, label, dc), GetStockObject(NULL_BRUSH));
             EXPECT_EQ(GetTextColor(&dc), RGB(10, 10, 255));
             EXPECT_EQ(GetBkMode(&dc), TRANSPARENT);
@@ -323,14 +321,14 @@ TEST_F(SetupDialogLookTest, ColourQueriesSetFontsOnceAndLeaveOtherControlsAlone)
             EXPECT_EQ(dc.Attributes().font, first) << "a colour query made a new font";
         }
         {
-            platform::DeviceContext dc(image, QPoint(0, 0), image.rect());
+            engine::DeviceContext dc(image, QPoint(0, 0), image.rect());
             query(WM_CTLCOLORSTATIC, dlg.GetDlgItem(IDC_TITLE), dc);
             EXPECT_EQ(GetTextColor(&dc), RGB(0, 0, 255));
             EXPECT_EQ(dc.Attributes().font->Font().pixelSize(), 24);
         }
         CWnd other;
         ASSERT_TRUE(other.Create("static", "x", WS_CHILD, CRect(0, 0, 5, 5), &dlg, 4321));
-        platform::DeviceContext dc(image, QPoint(0, 0), image.rect());
+        engine::DeviceContext dc(image, QPoint(0, 0), image.rect());
         EXPECT_EQ(query(WM_CTLCOLORSTATIC, &other, dc), GetSysColorBrush(COLOR_3DFACE));
         EXPECT_EQ(query(WM_CTLCOLOREDIT, dlg.GetDlgItem(IDC_MAC1), dc),
                   GetSysColorBrush(COLOR_WINDOW));
@@ -365,7 +363,7 @@ TEST(DialogCreation, RefusedCreateRequestMeansNoWindow) {
     RefusingDialog dlg;
     EXPECT_EQ(dlg.DoModal(), kDoModalFailed);
     EXPECT_EQ(dlg.m_hWnd, nullptr);
-    EXPECT_FALSE(platform::LastWindowCreationError().empty());
+    EXPECT_FALSE(afx::LastWindowCreationError().empty());
 }
 
 } // namespace

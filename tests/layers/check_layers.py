@@ -1,26 +1,39 @@
 #!/usr/bin/env python3
-"""Checks that includes run one way. The platform is three pieces: the Windows API of this
-system (platform/win32: the window engine, whose headers in platform/win32/include stand for
-<windows.h>), the class layer over that API (platform/afx) and the communications control
-(platform/comm). The engine includes nothing of the other two; the class layer and the
-control's shared files reach the API only through <windows.h> and include no Qt and no
-system header, so that they compile against the real Windows headers as well; the control's
-own files include nothing of the folders below them that hold each system's serial device.
-The program's folders include no Qt header. Every quoted include names its file from the top
-of the source tree ("platform/afx/CWnd.h"), the API headers among themselves excepted.
+"""Checks that includes run one way, down the layers:
+
+    program (app, dialog, device, controls, res)
+    platform/comm    the communications control        \\
+    platform/afx     the class layer over <windows.h>   } shared by both systems
+    platform/serial  the serial ports' portable logic  /
+    platform/linux, platform/windows: each system's own (on Linux the Windows API itself,
+    in platform/linux/include, user, gdi and oleaut; the serial device; the start-up)
+
+The class layer and the control reach the API only through <windows.h> and include no Qt and
+no system header, so that they compile against the real Windows headers as well; the serial
+logic includes neither <windows.h> nor anything above it; the shared pieces include nothing
+of a system's folder, and one system's folder nothing of the other's. The engine includes
+nothing of the layers above it; a system's serial device nothing of the control or the
+class layer. The program includes no Qt header and no system's folder. Every quoted include
+names its file from the top of the source tree ("platform/afx/CWnd.h"), the API headers
+among themselves excepted.
 The build refuses most of this by its include directories; this check also reads the headers
 nothing includes, and relative paths. Usage: check_layers.py SOURCE_DIR"""
 import pathlib
 import re
 import sys
 
-ENGINE = 'platform/win32'
-API = 'platform/win32/include'
-CLASS_LAYER = 'platform/afx'
-CONTROL = 'platform/comm'
+API = 'platform/linux/include/'
+ENGINE = ('platform/linux/user/', 'platform/linux/gdi/', 'platform/linux/oleaut/', API)
+CLASS_LAYER = 'platform/afx/'
+CONTROL = 'platform/comm/'
+SERIAL = 'platform/serial/'
+SYSTEMS = ('platform/linux/', 'platform/windows/')
+SYSTEM_SERIAL = ('platform/linux/serial/', 'platform/windows/serial/')
 PROGRAM_FOLDERS = ['app', 'dialog', 'device', 'controls', 'res']
+QT = re.compile(r'Q[A-Za-z]')
 SYSTEM_HEADER = re.compile(r'Q[A-Za-z]|(sys|linux|asm)/|(termios|unistd|fcntl|poll|pty|pwd|grp|'
                            r'dirent|signal)\.h$', re.IGNORECASE)
+WINDOWS_API = re.compile(r'(windows|windowsx|commctrl|oleauto)\.h$', re.IGNORECASE)
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
 
 
@@ -31,26 +44,36 @@ def includes(path):
             yield number, match.group(1), match.group(2)
 
 
+def system_of(name):
+    return next((system for system in SYSTEMS if name.startswith(system)), None)
+
+
 def problem_of(name, kind, target, root):
     """What is wrong with one include of file `name`, or None."""
-    portable = name.startswith(CLASS_LAYER + '/') or \
-        (name.startswith(CONTROL + '/') and name.count('/') == 2)
-    if kind == '"' and not name.startswith(API + '/') and not (root / target).is_file():
+    quoted = kind == '"'
+    if quoted and not name.startswith(API) and not (root / target).is_file():
         return 'is not named from the top of the source tree'
-    if name.startswith(ENGINE + '/') and kind == '"' and \
-            target.startswith(('platform/afx/', 'platform/comm/')):
+    shared = name.startswith((CLASS_LAYER, CONTROL, SERIAL))
+    if name.startswith(ENGINE) and quoted and target.startswith((CLASS_LAYER, CONTROL, SERIAL)):
         return 'reaches from the engine into the layers above it'
-    if portable and kind == '"' and target.startswith(ENGINE + '/'):
-        return 'reaches into the engine instead of <windows.h>'
-    if portable and kind == '<' and SYSTEM_HEADER.match(target):
-        return 'is a Qt or system header in portable code'
-    if name.startswith(CLASS_LAYER + '/') and kind == '"' and target.startswith(CONTROL + '/'):
-        return 'reaches from the class layer into the communications control'
-    if name.startswith(CONTROL + '/') and name.count('/') == 2 and kind == '"' and \
-            target.startswith(CONTROL + '/') and target.count('/') > 2:
-        return "is one system's code in portable code"
-    if name.split('/')[0] in PROGRAM_FOLDERS and kind == '<' and re.match(r'Q[A-Za-z]', target):
+    if shared and quoted and system_of(target):
+        return "is one system's code in shared code"
+    if shared and not quoted and SYSTEM_HEADER.match(target):
+        return 'is a Qt or system header in shared code'
+    if name.startswith(SERIAL) and (quoted and target.startswith((CLASS_LAYER, CONTROL)) or
+                                    not quoted and WINDOWS_API.search(target)):
+        return 'reaches from the serial logic into the Windows API or the layers above it'
+    if name.startswith(CLASS_LAYER) and quoted and target.startswith((CONTROL, SERIAL)):
+        return 'reaches from the class layer into the serial ports'
+    if name.startswith(SYSTEM_SERIAL) and quoted and target.startswith((CLASS_LAYER, CONTROL)):
+        return 'reaches from a serial device into the layers above it'
+    if system_of(name) and quoted and system_of(target) and system_of(target) != system_of(name):
+        return "is the other system's code"
+    program = name.split('/')[0] in PROGRAM_FOLDERS
+    if program and not quoted and QT.match(target):
         return 'is a Qt header in the program'
+    if program and quoted and system_of(target):
+        return "reaches from the program into one system's code"
     return None
 
 

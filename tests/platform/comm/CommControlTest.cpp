@@ -1,7 +1,7 @@
 // The communications control over a made-up serial device: what the control asks of the
 // system's device for each property, and that the device's errors reach the caller as the
 // control's own while the properties stay as they were.
-#include "CommDriver.h"
+#include "support/CommDriver.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,6 @@
 
 namespace {
 
-namespace serial = platform::comm;
 using serial::LineSettings;
 using test::CommDriver;
 using test::CommError;
@@ -95,7 +94,7 @@ TEST_F(CommControlOnDevice, OutputGoesWholeInOneCallAndOnlyToAnOpenPort) {
     ErrorFrom([&] { comm.Send(frame); }, CommError::PortNotOpen);
     comm.Open();
     comm.Send(frame);
-    comm.control.PutProperty(serial::kDispOutput, COleVariant("SET"));
+    comm.control.PutProperty(comm::kDispOutput, COleVariant("SET"));
     ErrorFrom([&] { comm.SetPort(2); }, CommError::PortAlreadyOpen);
     ErrorFrom([&] { comm.Open(); }, CommError::PortAlreadyOpen);
     EXPECT_EQ(log.calls, (std::vector<std::string>{"Open", "Transmit", "Transmit"}));
@@ -115,8 +114,7 @@ TEST_F(CommControlOnDevice, DeviceErrorsReachTheCallerAndThePropertiesStay) {
     comm.Open();
     log.failNext = CommError::UnsupportedSettings;
     ErrorFrom([&] { comm.SetSettings("110,m,7,2"); }, CommError::UnsupportedSettings);
-    EXPECT_EQ(platform::ByteText(comm.control.GetProperty(serial::kDispSettings).bstrVal),
-              "9600,n,8,1");
+    EXPECT_EQ(afx::ByteText(comm.control.GetProperty(comm::kDispSettings).bstrVal), "9600,n,8,1");
     EXPECT_TRUE(comm.IsOpen());
 
     // A device that fails a write has closed the port: the control says so from then on.

@@ -1,9 +1,9 @@
 // The test canvas on the engine: an image with the engine's device context on it (the
 // image canvas of the engine's own tests, unscaled).
-#include "platform/gdi/GdiCanvas.h"
+#include "platform/linux/gdi/GdiCanvas.h"
 #include "winapi/Canvas.h"
 
-#include "platform/win32/gdi/GdiBitmap.h"
+#include "platform/linux/gdi/GdiBitmap.h"
 
 namespace gdi_test {
 
@@ -46,10 +46,10 @@ HBITMAP MakeBitmap(int width, int height, const std::vector<COLORREF>& pixels) {
     QImage image(width, height, QImage::Format_RGB32);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            image.setPixel(x, y, platform::ToQColor(pixels[y * width + x]).rgb());
+            image.setPixel(x, y, engine::ToQColor(pixels[y * width + x]).rgb());
         }
     }
-    return new platform::GdiBitmap(image);
+    return new engine::GdiBitmap(image);
 }
 
 bool UnderWine() {

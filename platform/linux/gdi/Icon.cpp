@@ -1,0 +1,40 @@
+#include "platform/linux/gdi/Icon.h"
+
+#include <cstdlib>
+
+namespace engine {
+
+Icon::Icon(std::vector<QImage> images) {
+    for (QImage& image : images) {
+        if (!image.isNull()) {
+            m_images.push_back(image.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+        }
+    }
+}
+
+QImage Icon::Image(int size) const {
+    const QImage* best = nullptr;
+    for (const QImage& image : m_images) {
+        if (image.width() == size && image.height() == size) {
+            return image;
+        }
+        // Prefer the smallest image larger than asked (shrinking keeps more detail), else the
+        // largest smaller one.
+        if (!best) {
+            best = &image;
+            continue;
+        }
+        const bool bigger = image.width() >= size;
+        const bool bestBigger = best->width() >= size;
+        if ((bigger && (!bestBigger || image.width() < best->width())) ||
+            (!bigger && !bestBigger && image.width() > best->width())) {
+            best = &image;
+        }
+    }
+    if (!best) {
+        return {};
+    }
+    return best->scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+} // namespace engine

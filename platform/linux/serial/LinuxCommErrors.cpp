@@ -1,0 +1,127 @@
+// The texts of the communications control's errors that only this system has: its error
+// numbers in Chinese, its device rights and lock files, and how a port is made to lead to
+// another device.
+#include "platform/linux/serial/LinuxCommErrors.h"
+
+#include <cerrno>
+#include <cstring>
+#include <string>
+
+namespace serial {
+
+namespace {
+
+// The device the port leads to, as the user knows it.
+const std::string& DevicePath(const PortIdentity& port) {
+    return port.realPath.empty() ? port.path : port.realPath;
+}
+
+// What follows a message for a device that is not there: the devices that are.
+std::string DevicesToChooseFrom(const PortIdentity& port,
+                                const std::vector<SerialDevice>& devices) {
+    if (devices.empty()) {
+        return "\n\n这台电脑上没有连接任何串口设备。请检查 USB 转串口适配器是否已插好；"
+               "插好后再写入一次，这里会列出它和要设置的那一行。";
+    }
+    return "\n\n这台电脑上有以下串口设备。要把其中一个用作 " + port.name +
+           "，请退出 tavrin，用它下面的那一行设置环境变量后重新启动：" +
+           DeviceEntries(devices, port.name) +
+           "\n\n在终端中把这一行写在 tavrin 前面；从菜单启动时把它写入 "
+           "~/.config/environment.d/tavrin.conf 并重新登录。";
+}
+
+[[noreturn]] void ThrowWithDevices(CommError code, const PortIdentity& port,
+                                   const std::string& cause, const SerialDeviceList& devices) {
+    ThrowCommError(code, CannotOpen(port) + cause + DevicesToChooseFrom(port, devices.Devices()));
+}
+
+} // namespace
+
+std::string SystemErrorText(int error) {
+    switch (error) {
+    case ENOENT:
+        return "设备不存在";
+    case ENXIO:
+    case ENODEV:
+        return "设备已不存在";
+    case EIO:
+        return "输入输出错误";
+    case EPIPE:
+        return "连接已断开";
+    case EACCES:
+    case EPERM:
+        return "没有权限";
+    case EBUSY:
+        return "设备正忙";
+    case EAGAIN:
+        return "设备暂时不可用";
+    case EINTR:
+        return "操作被打断";
+    case EINVAL:
+        return "设备不接受这个操作";
+    case ENOTTY:
+        return "不是串口设备";
+    case EISDIR:
+        return "是一个目录";
+    case EROFS:
+        return "文件系统是只读的";
+    case ENOSPC:
+        return "磁盘已满";
+    case ENOMEM:
+        return "内存不足";
+    case EMFILE:
+    case ENFILE:
+        return "打开的文件太多";
+    default:
+        return UnexplainedSystemError(std::strerror(error));
+    }
+}
+
+void ThrowPermissionDenied(const PortIdentity& port) {
+    ThrowCommError(CommError::PermissionDenied,
+                   "无法打开串口 " + port.Describe() +
+                       "：没有访问该设备的权限。当前用户需要属于 dialout 组"
+                       "（sudo usermod -aG dialout 用户名，然后重新登录）。");
+}
+
+void ThrowOpenError(const PortIdentity& port, int error, const SerialDeviceList& devices) {
+    switch (error) {
+    case ENOENT:
+        ThrowWithDevices(CommError::NoSuchDevice, port, "设备不存在。", devices);
+    case ENXIO:
+    case ENODEV:
+        ThrowWithDevices(CommError::NoSuchDevice, port,
+                         "设备节点还在，但它背后的设备已不存在（例如 USB 转串口适配器已拔出）。",
+                         devices);
+    case ENOTTY:
+        ThrowWithDevices(CommError::NotSerialDevice, port, DevicePath(port) + " 不是串口设备。",
+                         devices);
+    case EISDIR:
+        ThrowWithDevices(CommError::NotSerialDevice, port,
+                         DevicePath(port) + " 是一个目录，不是串口设备。", devices);
+    case EIO:
+        if (devices.HasNoUart(DevicePath(port))) {
+            ThrowWithDevices(CommError::NoSerialHardware, port,
+                             DevicePath(port) + " 后面没有串口硬件，这台电脑没有这个串口。",
+                             devices);
+        }
+        ThrowWithDevices(CommError::OpenFailed, port,
+                         "设备没有响应（输入输出错误），可能已断开或损坏。", devices);
+    case EACCES:
+    case EPERM:
+        ThrowPermissionDenied(port);
+    case EBUSY:
+        ThrowPortBusy(port, {});
+    default:
+        ThrowOpenFailed(port, SystemErrorText(error));
+    }
+}
+
+void ThrowLockUnavailable(const PortIdentity& port) {
+    ThrowCommError(CommError::LockUnavailable,
+                   "无法打开串口 " + port.Describe() +
+                       "：无法创建串口锁文件（/var/lock 等目录不可写），"
+                       "因此不能独占该端口。请检查 /var/lock 目录是否存在且可写。");
+}
+
+} // namespace serial

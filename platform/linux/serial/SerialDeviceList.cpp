@@ -1,0 +1,222 @@
+// Serial devices from /sys/class/tty and /dev/serial/by-id.
+//
+// Each entry of /sys/class/tty is a tty the kernel has. Those without a "device" link are
+// virtual (consoles, pseudo-terminals) and are no serial port. A port driven by the serial
+// core has a "type" attribute, 0 when no UART answered at its address: the kernel keeps such
+// ttyS nodes (usually ttyS0 to ttyS31) whether or not the PC has the ports. The USB device
+// a port belongs to is found by walking up from its device directory to the first directory
+// with a vendor id; its strings (each there only when the device gives it) name it.
+#include "platform/linux/serial/SerialDeviceList.h"
+
+#include <algorithm>
+#include <cctype>
+#include <fstream>
+#include <string_view>
+#include <system_error>
+#include <tuple>
+
+namespace serial {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::string_view kUnknownUartType = "0";
+// Ports the 8250 driver holds in reserve without knowing whether a UART is there.
+constexpr std::string_view kReservedPortsDevice = "serial8250";
+constexpr std::string_view kByIdUsbPrefix = "usb-";
+constexpr std::string_view kByIdInterfaceMark = "-if";
+// How far above a port's device directory its USB device may be (port, interface, device).
+constexpr int kMaxUsbDepth = 4;
+
+struct NameKind {
+    std::string_view prefix;
+    const char* kind;
+    bool usb;
+};
+
+constexpr NameKind kKinds[] = {
+    {"ttyUSB", "USB 转串口适配器", true},
+    {"ttyACM", "USB 串口设备", true},
+    {"ttyS", "内置串口", false},
+};
+constexpr const char* kUsbKind = "USB 串口设备";
+constexpr const char* kOtherKind = "串口";
+
+bool Exists(const fs::path& path) {
+    std::error_code error;
+    return fs::exists(fs::symlink_status(path, error));
+}
+
+// The first line of a sysfs attribute, without surrounding blanks and control characters.
+std::string ReadAttribute(const fs::path& path) {
+    std::ifstream file(path);
+    std::string line;
+    if (!file || !std::getline(file, line)) {
+        return {};
+    }
+    std::replace_if(
+        line.begin(), line.end(), [](unsigned char c) { return std::iscntrl(c) != 0; }, ' ');
+    const auto first = line.find_first_not_of(' ');
+    if (first == std::string::npos) {
+        return {};
+    }
+    return line.substr(first, line.find_last_not_of(' ') - first + 1);
+}
+
+std::string LinkTargetName(const fs::path& link) {
+    std::error_code error;
+    const fs::path target = fs::read_symlink(link, error);
+    return error ? std::string() : target.filename().string();
+}
+
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+// "FTDI" and "FT232R USB UART" give "FTDI FT232R USB UART"; a part already said is not
+// repeated, and "Arduino (www.arduino.cc)" and "Arduino Uno" give "Arduino Uno".
+void AppendName(std::string& name, const std::string& part) {
+    if (part.empty() || Contains(name, part)) {
+        return;
+    }
+    if (Contains(part, name) || part.starts_with(name.substr(0, name.find(' ')) + " ")) {
+        name = part;
+        return;
+    }
+    name += name.empty() ? part : " " + part;
+}
+
+// The USB device's own strings above a port's device directory, "maker product interface";
+// isUsb tells whether there is a USB device above it at all.
+std::string UsbName(const fs::path& deviceDir, bool& isUsb) {
+    std::error_code error;
+    fs::path dir = fs::canonical(deviceDir, error);
+    if (error) {
+        return {};
+    }
+    std::string interfaceName;
+    for (int depth = 0; depth < kMaxUsbDepth && dir.has_relative_path(); ++depth) {
+        if (interfaceName.empty()) {
+            interfaceName = ReadAttribute(dir / "interface");
+        }
+        if (Exists(dir / "idVendor")) {
+            isUsb = true;
+            std::string name = ReadAttribute(dir / "manufacturer");
+            AppendName(name, ReadAttribute(dir / "product"));
+            AppendName(name, interfaceName);
+            return name;
+        }
+        dir = dir.parent_path();
+    }
+    return {};
+}
+
+// What udev's by-id name tells: "usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0" gives
+// "FTDI FT232R USB UART A50285BI".
+std::string NameFromStableName(const std::string& stableName) {
+    std::string name = fs::path(stableName).filename().string();
+    if (name.starts_with(kByIdUsbPrefix)) {
+        name.erase(0, kByIdUsbPrefix.size());
+    }
+    if (const auto mark = name.rfind(kByIdInterfaceMark); mark != std::string::npos && mark > 0) {
+        name.erase(mark);
+    }
+    std::replace(name.begin(), name.end(), '_', ' ');
+    return name;
+}
+
+// Sorts ttyUSB2 before ttyUSB10.
+std::tuple<std::string, unsigned long, std::string> NaturalKey(const std::string& name) {
+    const auto digits = name.find_last_not_of("0123456789") + 1;
+    const std::string number = name.substr(digits);
+    return {name.substr(0, digits), number.empty() ? 0 : std::stoul(number), name};
+}
+
+} // namespace
+
+SerialDeviceList::SerialDeviceList(fs::path devRoot, fs::path sysRoot)
+    : m_devRoot(std::move(devRoot)), m_sysRoot(std::move(sysRoot)) {}
+
+SerialDeviceList::Uart SerialDeviceList::UartOf(const fs::path& ttyDir) const {
+    if (Exists(ttyDir / "type")) {
+        return ReadAttribute(ttyDir / "type") == kUnknownUartType ? Uart::Absent : Uart::Present;
+    }
+    const fs::path device = ttyDir / "device";
+    if (LinkTargetName(device) == kReservedPortsDevice ||
+        LinkTargetName(device / "driver") == kReservedPortsDevice) {
+        return Uart::Absent;
+    }
+    return Uart::NotSerialCore;
+}
+
+std::vector<std::pair<std::string, std::string>> SerialDeviceList::StableNames() const {
+    std::vector<std::pair<std::string, std::string>> names;
+    std::error_code error;
+    for (const fs::directory_entry& link :
+         fs::directory_iterator(m_devRoot / "serial" / "by-id", error)) {
+        if (const std::string node = LinkTargetName(link.path()); !node.empty()) {
+            names.emplace_back(node, link.path().string());
+        }
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::vector<SerialDevice> SerialDeviceList::Devices() const {
+    const auto stableNames = StableNames();
+    std::vector<std::pair<bool, SerialDevice>> found;
+    std::error_code error;
+    for (const fs::directory_entry& entry :
+         fs::directory_iterator(m_sysRoot / "class" / "tty", error)) {
+        const fs::path& ttyDir = entry.path();
+        const std::string name = ttyDir.filename().string();
+        if (!Exists(ttyDir / "device") || UartOf(ttyDir) == Uart::Absent ||
+            !Exists(m_devRoot / name)) {
+            continue;
+        }
+        SerialDevice device;
+        device.node = (m_devRoot / name).string();
+        const auto stable = std::find_if(stableNames.begin(), stableNames.end(),
+                                         [&](const auto& pair) { return pair.first == name; });
+        if (stable != stableNames.end()) {
+            device.stableName = stable->second;
+        }
+        bool isUsb = false;
+        device.description = UsbName(ttyDir / "device", isUsb);
+        if (device.description.empty() && !device.stableName.empty()) {
+            device.description = NameFromStableName(device.stableName);
+        }
+        device.kind = isUsb ? kUsbKind : kOtherKind;
+        for (const NameKind& kind : kKinds) {
+            if (name.starts_with(kind.prefix)) {
+                device.kind = kind.kind;
+                isUsb = isUsb || kind.usb;
+            }
+        }
+        found.emplace_back(isUsb, std::move(device));
+    }
+    std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) {
+        const std::string aName = fs::path(a.second.node).filename().string();
+        const std::string bName = fs::path(b.second.node).filename().string();
+        return std::tuple(!a.first, NaturalKey(aName)) < std::tuple(!b.first, NaturalKey(bName));
+    });
+    std::vector<SerialDevice> devices;
+    for (auto& [usb, device] : found) {
+        devices.push_back(std::move(device));
+    }
+    return devices;
+}
+
+bool SerialDeviceList::HasNoUart(const std::string& devicePath) const {
+    const fs::path path = fs::path(devicePath).lexically_normal();
+    std::error_code error;
+    const fs::path realRoot = fs::weakly_canonical(m_devRoot, error);
+    if (path.parent_path() != m_devRoot.lexically_normal() && path.parent_path() != realRoot) {
+        return false;
+    }
+    const fs::path ttyDir = m_sysRoot / "class" / "tty" / path.filename();
+    return Exists(ttyDir / "device") && UartOf(ttyDir) == Uart::Absent;
+}
+
+} // namespace serial
