@@ -1,15 +1,13 @@
 // Command frames.
 #include "device/DeviceCommand.h"
 
-#include "platform/afx/CByteArray.h"
-
 #include <algorithm>
 
-DeviceCommand::DeviceCommand(DeviceOpcode opcode, std::span<const BYTE> payload)
+DeviceCommand::DeviceCommand(DeviceOpcode opcode, std::span<const std::uint8_t> payload)
     : m_length(kHeaderLength + payload.size()) {
     m_bytes[0] = kHeaderFirst;
     m_bytes[1] = kHeaderSecond;
-    m_bytes[2] = static_cast<BYTE>(opcode);
+    m_bytes[2] = static_cast<std::uint8_t>(opcode);
     std::copy(payload.begin(), payload.end(), m_bytes.begin() + kHeaderLength);
 }
 
@@ -19,12 +17,4 @@ DeviceCommand DeviceCommand::Address(DeviceOpcode opcode, const Ipv4Octets& octe
 
 DeviceCommand DeviceCommand::Mac(const MacBytes& mac) {
     return DeviceCommand(DeviceOpcode::MacAddress, mac);
-}
-
-void DeviceCommand::CopyTo(CByteArray& array) const {
-    array.SetSize(0);
-    array.SetSize(static_cast<INT_PTR>(m_length));
-    for (std::size_t i = 0; i < m_length; ++i) {
-        array.SetAt(static_cast<INT_PTR>(i), m_bytes[i]);
-    }
 }

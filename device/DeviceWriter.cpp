@@ -5,6 +5,15 @@
 
 #include <algorithm>
 
+void CopyFrame(const DeviceCommand& command, CByteArray& array) {
+    const std::span<const std::uint8_t> bytes = command.Bytes();
+    array.SetSize(0);
+    array.SetSize(static_cast<INT_PTR>(bytes.size()));
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        array.SetAt(static_cast<INT_PTR>(i), bytes[i]);
+    }
+}
+
 void DeviceWriter::WriteAddress(DeviceOpcode opcode, const OctetSource& source) {
     // The address is read before the port is looked at.
     Ipv4Octets octets{};
@@ -48,7 +57,7 @@ void DeviceWriter::Send(const DeviceCommand& command) {
         m_link.SetPortOpen(true);
     }
     CByteArray array;
-    command.CopyTo(array);
+    CopyFrame(command, array);
     COleVariant output(array);
     m_link.SetOutput(output);
     VariantClear(&output);

@@ -31,6 +31,11 @@ struct AddressSources {
     OctetSource gateway;
 };
 
+class CByteArray;
+
+// Fills the array with the frame: emptied first, then sized to exactly the frame.
+void CopyFrame(const DeviceCommand& command, CByteArray& array);
+
 class DeviceWriter {
 public:
     // The pause after each write of the write-all sequence.

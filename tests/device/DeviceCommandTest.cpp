@@ -1,5 +1,6 @@
 // Command frames: the documented examples and edge cases.
 #include "device/DeviceCommand.h"
+#include "device/DeviceWriter.h"
 #include "platform/afx/CByteArray.h"
 
 #include <gtest/gtest.h>
@@ -49,10 +50,10 @@ TEST(DeviceCommand, CopyReplacesWhateverTheArrayHeld) {
     for (int i = 0; i < 20; ++i) {
         array.Add(0xEE);
     }
-    DeviceCommand::Address(DeviceOpcode::ServerAddress, {1, 2, 3, 4}).CopyTo(array);
+    CopyFrame(DeviceCommand::Address(DeviceOpcode::ServerAddress, {1, 2, 3, 4}), array);
     ASSERT_EQ(array.GetSize(), 7);
     EXPECT_EQ(array.Bytes(), (std::vector<BYTE>{0x53, 0x45, 0x51, 1, 2, 3, 4}));
-    DeviceCommand::Mac({9, 8, 7, 6, 5, 4}).CopyTo(array);
+    CopyFrame(DeviceCommand::Mac({9, 8, 7, 6, 5, 4}), array);
     EXPECT_EQ(array.GetSize(), 9);
 }
 
