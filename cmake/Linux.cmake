@@ -3,6 +3,8 @@
 # Serial Port, and the start-up that makes sure there is a display before Qt starts. Qt is
 # private to these libraries: the class layer and the program cannot include it, even
 # through a header.
+# The folder of each piece's Linux code (site/linux).
+set(TAVRIN_SYSTEM_FOLDER linux)
 option(TAVRIN_SANITIZE "Build with the address and undefined-behaviour sanitizers" OFF)
 
 find_package(Qt6 6.4 REQUIRED COMPONENTS Core Gui Widgets SerialPort)
