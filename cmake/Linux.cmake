@@ -15,6 +15,14 @@ if(TAVRIN_SANITIZE)
                         -fno-sanitize-recover=undefined)
     add_link_options(-fsanitize=address,undefined)
 endif()
+# The fuzz tests of the site's readers (scripts/fuzz.sh): clang's libFuzzer, with the code
+# under test instrumented for it and built with the same sanitizers.
+option(TAVRIN_FUZZ "Build the fuzz tests (clang only)" OFF)
+if(TAVRIN_FUZZ)
+    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+                        -fno-sanitize-recover=all)
+    add_link_options(-fsanitize=address,undefined)
+endif()
 
 tavrin_library(tavrin_api HIDDEN FOLDERS platform/linux/user platform/linux/gdi
                platform/linux/oleaut PRIVATE Qt6::Widgets)

@@ -1,6 +1,7 @@
 // The checks before sending.
 #include "site/Guards.h"
 
+#include "site/Joined.h"
 #include "site/Subnet.h"
 #include "site/ValueText.h"
 
@@ -125,11 +126,14 @@ std::string Guards::Question(const std::vector<Warning>& warnings) {
 }
 
 std::string Guards::Note(const std::vector<Warning>& warnings) {
-    std::string note;
-    for (const Warning& warning : warnings) {
-        note += (note.empty() ? "已确认警告：" : "；") + warning.summary;
+    if (warnings.empty()) {
+        return {};
     }
-    return note;
+    std::vector<std::string> summaries;
+    for (const Warning& warning : warnings) {
+        summaries.push_back(warning.summary);
+    }
+    return "已确认警告：" + Joined(summaries, "；");
 }
 
 } // namespace site

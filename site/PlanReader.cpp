@@ -3,6 +3,7 @@
 
 #include "site/CsvReader.h"
 #include "site/FileBytes.h"
+#include "site/Joined.h"
 #include "site/PlanColumns.h"
 #include "site/TextEncoding.h"
 #include "site/ValueText.h"
@@ -152,7 +153,7 @@ void RowReader::Unique(std::map<Key, std::size_t>& seen, const Key& key, std::si
                        const std::string& what, std::vector<std::string>& problems) {
     const auto [at, first] = seen.try_emplace(key, line);
     if (!first) {
-        problems.push_back(what + " 与第 " + std::to_string(at->second) + " 行重复");
+        problems.push_back(what + "与第 " + std::to_string(at->second) + " 行重复");
     }
 }
 
@@ -186,13 +187,13 @@ std::optional<PlanRow> RowReader::Read(const CsvRow& row, std::vector<std::strin
         problems.push_back("中控IP“" + controller + "”" + address.problem);
     } else {
         Unique(m_controllers, Ipv4Number(*address.value), row.line,
-               "中控IP " + FormatIpv4(*address.value), problems);
+               "中控IP " + FormatIpv4(*address.value) + " ", problems);
     }
     if (!macBytes.value) {
         problems.push_back("MAC“" + mac + "”" + macBytes.problem);
     } else {
-        Unique(m_macs, MacNumber(*macBytes.value), row.line, "MAC " + FormatMac(*macBytes.value),
-               problems);
+        Unique(m_macs, MacNumber(*macBytes.value), row.line,
+               "MAC " + FormatMac(*macBytes.value) + " ", problems);
     }
     planRow.server = Optional(row, PlanColumn::Server, problems);
     planRow.mask = Optional(row, PlanColumn::Mask, problems);
@@ -210,14 +211,6 @@ PlanReading Refused(std::string message, std::vector<std::string> problems = {})
     reading.message = std::move(message);
     reading.problems = std::move(problems);
     return reading;
-}
-
-std::string Joined(const std::vector<std::string>& parts) {
-    std::string text;
-    for (const std::string& part : parts) {
-        text += (text.empty() ? "" : "；") + part;
-    }
-    return text;
 }
 
 } // namespace
@@ -256,7 +249,7 @@ PlanReading PlanReader::Read(std::string_view bytes, const std::string& name) {
         if (std::optional<PlanRow> planRow = rows->Read(row, problems)) {
             plan.rows.push_back(std::move(*planRow));
         } else {
-            bad.push_back("第 " + std::to_string(row.line) + " 行：" + Joined(problems));
+            bad.push_back("第 " + std::to_string(row.line) + " 行：" + Joined(problems, "；"));
         }
     }
     if (!bad.empty()) {

@@ -2,6 +2,7 @@
 #include "site/RecordEntry.h"
 
 #include "site/CsvReader.h"
+#include "site/Joined.h"
 #include "site/TextEncoding.h"
 #include "site/ValueText.h"
 
@@ -14,11 +15,11 @@ namespace {
 constexpr std::string_view kLineEnd = "\r\n";
 
 std::string Row(const std::vector<std::string>& cells) {
-    std::string row;
+    std::vector<std::string> fields;
     for (const std::string& cell : cells) {
-        row += (row.empty() ? "" : ",") + CsvField(cell);
+        fields.push_back(CsvField(cell));
     }
-    return row;
+    return Joined(fields, ",");
 }
 
 // The address as sent by a write of kind, empty when it does not send setting.

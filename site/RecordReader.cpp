@@ -3,6 +3,7 @@
 
 #include "site/CsvReader.h"
 #include "site/FileBytes.h"
+#include "site/Joined.h"
 #include "site/TextEncoding.h"
 #include "site/ValueText.h"
 
@@ -116,18 +117,28 @@ std::optional<RecordEntry> EntryOf(const CsvRow& row, std::string& problem) {
     return entry;
 }
 
+// The first lines, one a line, and how many more there are.
+std::string Listed(const std::vector<std::string>& lines) {
+    std::string text;
+    for (std::size_t i = 0; i < std::min(lines.size(), kListedLines); ++i) {
+        text += "\n" + lines[i];
+    }
+    if (lines.size() > kListedLines) {
+        text += "\n……另有 " + std::to_string(lines.size() - kListedLines) + " 行";
+    }
+    return text;
+}
+
 RecordReading Rejected(std::string message) {
     RecordReading reading;
     reading.message = std::move(message);
     return reading;
 }
 
-std::string RowText(const CsvRow& row) {
-    std::string text;
-    for (const std::string& cell : row.cells) {
-        text += (text.empty() ? "" : ",") + cell;
-    }
-    return text;
+// A line with fewer cells than a record line, and nothing else wrong with it: what is left of
+// a line whose writing was cut short.
+bool IsCut(const CsvRow& row) {
+    return row.problem.empty() && row.cells.size() < kRecordColumnCount;
 }
 
 } // namespace
@@ -140,7 +151,19 @@ RecordReading RecordReader::Read(std::string_view bytes, const std::string& name
                         "写下的记录。" +
                         std::string(kNewRecord));
     }
-    const std::string_view text = WithoutUtf8Bom(bytes);
+    std::string_view text = WithoutUtf8Bom(bytes);
+    // Lines cut short (the program or the machine stopped while one was written) are left out
+    // and listed; a last one may end inside a character, so only what lies before it must be
+    // UTF-8.
+    std::string cutInCharacter;
+    const std::size_t tailStart = text.find_last_of('\n') + 1;
+    if (tailStart > 0 && !IsUtf8(text.substr(tailStart)) && IsUtf8(text.substr(0, tailStart))) {
+        const auto line =
+            std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(tailStart), '\n') +
+            1;
+        cutInCharacter = "第 " + std::to_string(line) + " 行";
+        text = text.substr(0, tailStart);
+    }
     if (!IsUtf8(text)) {
         return Rejected(file +
                         "不是 UTF-8 文本（可能被 Excel 另存为了“CSV (逗号分隔)”），tavrin "
@@ -158,6 +181,7 @@ RecordReading RecordReader::Read(std::string_view bytes, const std::string& name
         return Rejected(file + "不是 tavrin 的现场记录：第一行不是记录的表头。" +
                         std::string(kNewRecord));
     }
+    std::vector<std::string> cut;
     std::vector<std::string> bad;
     while (reader.Next(row)) {
         if (row.Blank() && row.problem.empty()) {
@@ -167,25 +191,26 @@ RecordReading RecordReader::Read(std::string_view bytes, const std::string& name
         const std::optional<RecordEntry> entry = EntryOf(row, problem);
         if (entry) {
             reading.state.Add(*entry);
-        } else if (!row.terminated) {
-            reading.droppedTail = file + "的最后一行（第 " + std::to_string(row.line) +
-                                  " 行）不完整，可能是写入时程序或电脑中断了；这一行已略过：\n" +
-                                  RowText(row);
+        } else if (!row.terminated || IsCut(row)) {
+            cut.push_back("第 " + std::to_string(row.line) + " 行：" + Joined(row.cells, ","));
         } else {
             bad.push_back("第 " + std::to_string(row.line) + " 行：" + problem);
         }
     }
+    if (!cutInCharacter.empty()) {
+        cut.push_back(cutInCharacter);
+    }
+    if (!cut.empty()) {
+        reading.droppedTail = file + "中有 " + std::to_string(cut.size()) +
+                              " 行不完整（可能是写入时程序或电脑中断了），已略过；这些行上的中控"
+                              "不计入数量，也不参与重复检查：" +
+                              Listed(cut);
+    }
     if (bad.empty()) {
         return reading;
     }
-    std::string message = file + "有 " + std::to_string(bad.size()) + " 行无法读取，不能接着写：";
-    for (std::size_t i = 0; i < std::min(bad.size(), kListedLines); ++i) {
-        message += "\n" + bad[i];
-    }
-    if (bad.size() > kListedLines) {
-        message += "\n……另有 " + std::to_string(bad.size() - kListedLines) + " 行";
-    }
-    return Rejected(message + "\n请改正这些行，或新建一个记录（旧文件可以留作参考）。");
+    return Rejected(file + "有 " + std::to_string(bad.size()) + " 行无法读取，不能接着写：" +
+                    Listed(bad) + "\n请改正这些行，或新建一个记录（旧文件可以留作参考）。");
 }
 
 RecordReading RecordReader::ReadFile(const std::filesystem::path& path) {

@@ -16,9 +16,10 @@ struct RecordReading {
     // Why the record was rejected; empty when it was read.
     std::string message;
     RecordState state;
-    // Set when the record's last line has no line end and cannot be read (the program or the
-    // machine stopped while it was being written): that line is left out, and this says so
-    // with its text, for the caller to show.
+    // Set when lines were cut short (the program or the machine stopped while one was being
+    // written: the last line without its line end, or a line with too few cells, which the
+    // next append left behind): they are left out, and this says so with their text, for the
+    // caller to show.
     std::string droppedTail;
 };
 

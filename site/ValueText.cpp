@@ -1,6 +1,8 @@
 // Reading and writing addresses and MACs.
 #include "site/ValueText.h"
 
+#include "site/Joined.h"
+
 #include <array>
 #include <vector>
 
@@ -137,11 +139,11 @@ std::optional<MacBytes> ParseMac(std::string_view text) {
 }
 
 std::string FormatIpv4(const Ipv4Octets& octets) {
-    std::string text;
+    std::vector<std::string> fields;
     for (const std::uint8_t octet : octets) {
-        text += (text.empty() ? "" : ".") + std::to_string(octet);
+        fields.push_back(std::to_string(octet));
     }
-    return text;
+    return Joined(fields, ".");
 }
 
 std::string FormatMac(const MacBytes& mac) {
