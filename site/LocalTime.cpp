@@ -9,10 +9,22 @@ namespace site {
 namespace {
 
 constexpr int kMinutesPerHour = 60;
+constexpr int kSecondsPerMinute = 60;
+constexpr int kFirstYear = 1900; // tm_year counts from it
 // "2026-12-09 14:03:27 +08:00" and its terminating zero, with room for any int the fields hold.
 constexpr std::size_t kTimestampSize = 96;
 
 } // namespace
+
+LocalTimeFields FieldsOf(const std::tm& local, long offsetSeconds) {
+    return {local.tm_year + kFirstYear,
+            local.tm_mon + 1,
+            local.tm_mday,
+            local.tm_hour,
+            local.tm_min,
+            local.tm_sec,
+            static_cast<int>(offsetSeconds / kSecondsPerMinute)};
+}
 
 std::string FormatLocalTime(const LocalTimeFields& fields) {
     const char sign = fields.offsetMinutes < 0 ? '-' : '+';

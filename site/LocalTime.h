@@ -3,6 +3,7 @@
 #pragma once
 
 #include <chrono>
+#include <ctime>
 #include <string>
 
 namespace site {
@@ -20,6 +21,8 @@ struct LocalTimeFields {
 
 // Each system's own reading of the local time zone.
 LocalTimeFields LocalFields(std::chrono::system_clock::time_point when);
+// The fields of the C library's local time and the offset in force, in seconds east of UTC.
+LocalTimeFields FieldsOf(const std::tm& local, long offsetSeconds);
 // "2026-12-09 14:03:27 +08:00".
 std::string FormatLocalTime(const LocalTimeFields& fields);
 // The moment as a record line shows it.

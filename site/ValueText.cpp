@@ -101,6 +101,23 @@ ValueReading<std::array<std::uint8_t, N>> ReadBytes(const std::vector<std::strin
     return {bytes, {}};
 }
 
+// The bytes as one number, the first highest, and back.
+template <std::size_t N> std::uint64_t NumberOf(const std::array<std::uint8_t, N>& bytes) {
+    std::uint64_t number = 0;
+    for (const std::uint8_t byte : bytes) {
+        number = (number << kBitsPerByte) | byte;
+    }
+    return number;
+}
+
+template <std::size_t N> std::array<std::uint8_t, N> BytesOf(std::uint64_t number) {
+    std::array<std::uint8_t, N> bytes{};
+    for (std::size_t i = N; i-- > 0; number >>= kBitsPerByte) {
+        bytes[i] = static_cast<std::uint8_t>(number & kMaxByte);
+    }
+    return bytes;
+}
+
 } // namespace
 
 ValueReading<Ipv4Octets> ReadIpv4(std::string_view text) {
@@ -160,35 +177,19 @@ std::string FormatMac(const MacBytes& mac) {
 }
 
 std::uint32_t Ipv4Number(const Ipv4Octets& octets) {
-    std::uint32_t number = 0;
-    for (const std::uint8_t octet : octets) {
-        number = (number << kBitsPerByte) | octet;
-    }
-    return number;
+    return static_cast<std::uint32_t>(NumberOf(octets));
 }
 
 Ipv4Octets Ipv4FromNumber(std::uint32_t number) {
-    Ipv4Octets octets{};
-    for (std::size_t i = octets.size(); i-- > 0; number >>= kBitsPerByte) {
-        octets[i] = static_cast<std::uint8_t>(number & kMaxByte);
-    }
-    return octets;
+    return BytesOf<4>(number);
 }
 
 std::uint64_t MacNumber(const MacBytes& mac) {
-    std::uint64_t number = 0;
-    for (const std::uint8_t byte : mac) {
-        number = (number << kBitsPerByte) | byte;
-    }
-    return number;
+    return NumberOf(mac);
 }
 
 MacBytes MacFromNumber(std::uint64_t number) {
-    MacBytes mac{};
-    for (std::size_t i = mac.size(); i-- > 0; number >>= kBitsPerByte) {
-        mac[i] = static_cast<std::uint8_t>(number & kMaxByte);
-    }
-    return mac;
+    return BytesOf<6>(number);
 }
 
 } // namespace site

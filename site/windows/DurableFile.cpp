@@ -84,9 +84,20 @@ OVERLAPPED At(std::uint64_t offset) {
     return position;
 }
 
-// Only a file on a disk counts: a name such as COM1 or NUL opens a device.
-bool IsDiskFile(HANDLE handle) {
-    return GetFileType(handle) == FILE_TYPE_DISK;
+// Opens the file for appending, made when disposition says so; INVALID_HANDLE_VALUE with
+// outcome set when it cannot be. Only a file on a disk counts: a name such as COM1 or NUL
+// opens a device.
+HANDLE OpenAppending(const std::filesystem::path& path, DWORD disposition, FileOutcome& outcome) {
+    const HANDLE file = CreateFileW(path.c_str(), kAppendAccess, kShare, nullptr, disposition,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        outcome = Failure(GetLastError(), path);
+    } else if (GetFileType(file) != FILE_TYPE_DISK) {
+        CloseHandle(file);
+        outcome = {FileProblem::NotAFile, {}};
+        return INVALID_HANDLE_VALUE;
+    }
+    return file;
 }
 
 bool IsFolder(const std::filesystem::path& path) {
@@ -148,13 +159,10 @@ FileOutcome DurableFile::Append(std::string_view line, std::string_view start) c
     if (IsFolder(m_path)) {
         return {FileProblem::NotAFile, {}};
     }
-    const Handle file(CreateFileW(m_path.c_str(), kAppendAccess, kShare, nullptr, OPEN_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.Valid()) {
-        return Failure(GetLastError(), m_path);
-    }
-    if (!IsDiskFile(file.Get())) {
-        return {FileProblem::NotAFile, {}};
+    FileOutcome opened;
+    const Handle file(OpenAppending(m_path, OPEN_ALWAYS, opened));
+    if (!opened.Ok()) {
+        return opened;
     }
     if (const FileOutcome locked = Lock(file.Get(), m_lockWait, m_path); !locked.Ok()) {
         return locked;
@@ -195,13 +203,10 @@ FileOutcome DurableFile::Probe() const {
     if (const DWORD error = GetLastError(); error != ERROR_FILE_EXISTS) {
         return Failure(error, m_path);
     }
-    const Handle file(CreateFileW(m_path.c_str(), kAppendAccess, kShare, nullptr, OPEN_EXISTING,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.Valid()) {
-        return Failure(GetLastError(), m_path);
-    }
-    if (!IsDiskFile(file.Get())) {
-        return {FileProblem::NotAFile, {}};
+    FileOutcome opened;
+    const Handle file(OpenAppending(m_path, OPEN_EXISTING, opened));
+    if (!opened.Ok()) {
+        return opened;
     }
     return Lock(file.Get(), m_lockWait, m_path);
 }
