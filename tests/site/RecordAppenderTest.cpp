@@ -16,6 +16,8 @@ namespace {
 using site_test::FileText;
 using site_test::TempFolder;
 
+constexpr std::chrono::milliseconds kPatient{30000};
+
 RecordEntry Entry(std::uint64_t sequence, std::string label = "301 教室") {
     RecordEntry entry;
     entry.sequence = sequence;
@@ -67,8 +69,9 @@ TEST(RecordAppender, AppendersOnOneRecordNeverInterleaveTheirLines) {
     std::vector<std::thread> writers;
     for (int writer = 0; writer < kWriters; ++writer) {
         writers.emplace_back([&, writer] {
-            // Each with an appender and so a handle of its own, as two programs have.
-            const RecordAppender appender(folder / "r.csv");
+            // Each with an appender and so a handle of its own, as two programs have; patient
+            // enough for the others' flushes on a busy machine.
+            const RecordAppender appender(folder / "r.csv", kPatient);
             for (int line = 0; line < kLines; ++line) {
                 RecordEntry entry = Entry(static_cast<std::uint64_t>(writer * kLines + line + 1),
                                           std::string(200, static_cast<char>('a' + writer)));

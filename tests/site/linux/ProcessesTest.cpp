@@ -23,6 +23,8 @@ using site_test::FileText;
 using site_test::TempFolder;
 
 constexpr uid_t kNobody = 65534;
+// Long enough for other processes' flushes on a busy machine.
+constexpr std::chrono::milliseconds kPatient{30000};
 
 RecordEntry Entry(std::uint64_t sequence, std::string label) {
     RecordEntry entry;
@@ -75,7 +77,7 @@ TEST(RecordProcesses, AppendingAtOnceNeverInterleavesHalfLines) {
     for (int process = 0; process < kProcesses; ++process) {
         const pid_t child = fork();
         if (child == 0) {
-            const RecordAppender appender(folder / "r.csv");
+            const RecordAppender appender(folder / "r.csv", kPatient);
             for (int line = 0; line < kLines; ++line) {
                 // Long lines, so that a write that is not whole would show.
                 const std::string label(4000, static_cast<char>('a' + process));
@@ -130,7 +132,7 @@ TEST(RecordProcesses, ALockHeldByAnotherProcessIsWaitedForThenBusy) {
         std::this_thread::sleep_for(wait / 3);
         EXPECT_EQ(write(release[1], "x", 1), 1);
     });
-    EXPECT_TRUE(RecordAppender(record).Append(Entry(3, "c")).ok);
+    EXPECT_TRUE(RecordAppender(record, kPatient).Append(Entry(3, "c")).ok);
     letGo.join();
     waitpid(holder, nullptr, 0);
     for (const int fd : {ready[0], ready[1], release[0], release[1]}) {
