@@ -1,6 +1,8 @@
 // Reading CSV rows, and quoting a cell.
 #include "site/CsvReader.h"
 
+#include "site/TextPieces.h"
+
 #include <algorithm>
 
 namespace site {
@@ -8,7 +10,6 @@ namespace site {
 namespace {
 
 constexpr char kQuote = '"';
-constexpr std::string_view kBlanks = " \t";
 
 } // namespace
 

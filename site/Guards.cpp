@@ -1,8 +1,8 @@
 // The checks before sending.
 #include "site/Guards.h"
 
-#include "site/Joined.h"
 #include "site/Subnet.h"
+#include "site/TextPieces.h"
 #include "site/ValueText.h"
 
 #include <algorithm>

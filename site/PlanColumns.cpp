@@ -94,4 +94,33 @@ std::string_view PlanColumnTitle(PlanColumn column) {
     return {};
 }
 
+std::optional<PlanColumnPlaces> PlanHeader(const std::vector<std::string>& cells,
+                                           std::string& problem) {
+    PlanColumnPlaces places;
+    bool named = false;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        const std::optional<PlanColumn> column = PlanColumnNamed(cells[i]);
+        if (!column) {
+            continue;
+        }
+        named = true;
+        std::optional<std::size_t>& place = places[static_cast<std::size_t>(*column)];
+        if (place && problem.empty()) {
+            problem = "表头中“" + std::string(PlanColumnTitle(*column)) + "”列出现了两次（第 " +
+                      std::to_string(*place + 1) + " 列和第 " + std::to_string(i + 1) + " 列）";
+        }
+        place = place.value_or(i);
+    }
+    if (!named) {
+        return std::nullopt;
+    }
+    for (const PlanColumn needed : {PlanColumn::Label, PlanColumn::Controller, PlanColumn::Mac}) {
+        if (!places[static_cast<std::size_t>(needed)] && problem.empty()) {
+            problem = "表头中没有“" + std::string(PlanColumnTitle(needed)) +
+                      "”列（计划必须有标签、中控IP 和 MAC 三列）";
+        }
+    }
+    return places;
+}
+
 } // namespace site

@@ -12,16 +12,29 @@
 // Without a header row the columns are label, controller address, MAC, in that order.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace site {
 
 enum class PlanColumn { Label, Controller, Mac, Server, Mask, Gateway };
+inline constexpr std::size_t kPlanColumnCount = 6;
+
+// Where each column is in a row, by PlanColumn; none for a column the plan does not have.
+using PlanColumnPlaces = std::array<std::optional<std::size_t>, kPlanColumnCount>;
 
 // The column a header cell names; none for any other text.
 std::optional<PlanColumn> PlanColumnNamed(std::string_view cell);
 // The column's Chinese name in messages.
 std::string_view PlanColumnTitle(PlanColumn column);
+// The columns a plan's first row names; none when it names none (the row is no header).
+// problem is set when it is a header but an unusable one: a column twice, or label,
+// controller or MAC missing.
+std::optional<PlanColumnPlaces> PlanHeader(const std::vector<std::string>& cells,
+                                           std::string& problem);
 
 } // namespace site

@@ -2,8 +2,8 @@
 #include "site/RecordEntry.h"
 
 #include "site/CsvReader.h"
-#include "site/Joined.h"
 #include "site/TextEncoding.h"
+#include "site/TextPieces.h"
 #include "site/ValueText.h"
 
 #include <vector>

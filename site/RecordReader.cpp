@@ -3,8 +3,8 @@
 
 #include "site/CsvReader.h"
 #include "site/FileBytes.h"
-#include "site/Joined.h"
 #include "site/TextEncoding.h"
+#include "site/TextPieces.h"
 #include "site/ValueText.h"
 
 #include <algorithm>

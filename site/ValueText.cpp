@@ -1,7 +1,7 @@
 // Reading and writing addresses and MACs.
 #include "site/ValueText.h"
 
-#include "site/Joined.h"
+#include "site/TextPieces.h"
 
 #include <array>
 #include <vector>
@@ -16,19 +16,10 @@ constexpr std::size_t kMaxHexDigits = 2;
 constexpr int kDecimal = 10;
 constexpr int kHex = 16;
 constexpr int kBitsPerByte = 8;
-constexpr std::string_view kBlanks = " \t";
 
 constexpr const char* kIpv4Shape = "不是四段用点分隔的 0 到 255 的数（例如 192.168.1.20）";
 constexpr const char* kMacShape = "不是 MAC 地址的写法（例如 00-11-0A-0D-FF-13、00:11:0a:0d:ff:13 "
                                   "或六个 0 到 255 的数 0 17 10 13 255 19）";
-
-std::string_view Trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
 
 // The fields between single separators; one at either end or two in a row give an empty field.
 std::vector<std::string_view> Split(std::string_view text, char separator) {
