@@ -19,8 +19,11 @@ tavrin_library(tavrin_api HIDDEN FOLDERS platform/linux/user platform/linux/gdi
 target_include_directories(tavrin_api PUBLIC ${CMAKE_SOURCE_DIR}/platform/linux/include)
 tavrin_library(tavrin_serial_device HIDDEN FOLDERS platform/linux/serial LINK tavrin_serial
                PRIVATE Qt6::Core Qt6::SerialPort)
+# The display check asks the libraries that the toolkit's X and Wayland plugins use.
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(DISPLAY_LIBRARIES REQUIRED IMPORTED_TARGET xcb wayland-client)
 tavrin_library(tavrin_startup HIDDEN FOLDERS platform/linux/startup LINK tavrin_api
-               PRIVATE Qt6::Widgets)
+               PRIVATE Qt6::Widgets PkgConfig::DISPLAY_LIBRARIES)
 
 # The icons, the bitmap and the strings come from the resource script that the Windows build
 # compiles, read into a table of registrations with the engine; the images themselves are Qt
