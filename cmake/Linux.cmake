@@ -14,8 +14,8 @@ if(TAVRIN_SANITIZE)
     add_link_options(-fsanitize=address,undefined)
 endif()
 
-tavrin_library(tavrin_api HIDDEN FOLDERS platform/linux/user platform/linux/gdi
-               platform/linux/oleaut PRIVATE Qt6::Widgets)
+tavrin_library(tavrin_api HIDDEN FOLDERS platform/linux/kernel platform/linux/user
+               platform/linux/gdi platform/linux/oleaut PRIVATE Qt6::Widgets)
 target_include_directories(tavrin_api PUBLIC ${CMAKE_SOURCE_DIR}/platform/linux/include)
 tavrin_library(tavrin_serial_device HIDDEN FOLDERS platform/linux/serial LINK tavrin_serial
                PRIVATE Qt6::Core Qt6::SerialPort)

@@ -1,7 +1,11 @@
 #include "platform/afx/CBitmap.h"
 
-#include "platform/afx/CWinApp.h"
+#include "platform/afx/Resources.h"
 #include <windows.h>
+
+namespace {
+[[maybe_unused]] const bool g_registered = CGdiObject::RegisterWrapperClass<CBitmap>(OBJ_BITMAP);
+} // namespace
 
 CBitmap* CBitmap::FromHandle(HBITMAP hBitmap) {
     return static_cast<CBitmap*>(CGdiObject::FromHandle(HandleCast<HGDIOBJ>(hBitmap)));

@@ -11,6 +11,10 @@ CBrush::CBrush(CBitmap* pBitmap) {
     CreatePatternBrush(pBitmap);
 }
 
+namespace {
+[[maybe_unused]] const bool g_registered = CGdiObject::RegisterWrapperClass<CBrush>(OBJ_BRUSH);
+} // namespace
+
 CBrush* CBrush::FromHandle(HBRUSH hBrush) {
     return static_cast<CBrush*>(CGdiObject::FromHandle(HandleCast<HGDIOBJ>(hBrush)));
 }

@@ -10,6 +10,7 @@ namespace {
 constexpr int kTenthsPerInch = 720;
 // The screen's logical resolution, which a font made without a reference context is for.
 constexpr int kScreenDotsPerInch = 96;
+[[maybe_unused]] const bool g_registered = CGdiObject::RegisterWrapperClass<CFont>(OBJ_FONT);
 } // namespace
 
 CFont* CFont::FromHandle(HFONT hFont) {

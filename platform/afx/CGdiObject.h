@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <memory>
+
 class CGdiObject {
 public:
     CGdiObject() = default;
@@ -26,6 +28,13 @@ public:
     // Deletes the handle (deferred while a device context has it selected).
     BOOL DeleteObject();
 
+    // Makes the temporary wrappers of handles whose object is of objectType (OBJ_PEN...) of
+    // class Wrapper. Each wrapper class registers itself as the program is loaded, so that a
+    // temporary has its object's class while this class knows none of them.
+    template <class Wrapper> static bool RegisterWrapperClass(DWORD objectType) {
+        return RegisterMaker(objectType, [] { return std::unique_ptr<CGdiObject>(new Wrapper); });
+    }
+
 protected:
     // Handles are opaque here: a typed handle (HPEN, HBRUSH, ...) and HGDIOBJ convert into
     // each other as the casts of Win32 code do, without looking at the object behind them.
@@ -34,4 +43,8 @@ protected:
     }
     // The handle this wrapper holds, as its typed handle.
     template <class Handle> Handle Typed() const { return HandleCast<Handle>(m_hObject); }
+
+private:
+    using MakeProc = std::unique_ptr<CGdiObject> (*)();
+    static bool RegisterMaker(DWORD objectType, MakeProc make);
 };

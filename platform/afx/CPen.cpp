@@ -6,6 +6,10 @@ CPen::CPen(int nPenStyle, int nWidth, COLORREF crColor) {
     CreatePen(nPenStyle, nWidth, crColor);
 }
 
+namespace {
+[[maybe_unused]] const bool g_registered = CGdiObject::RegisterWrapperClass<CPen>(OBJ_PEN);
+} // namespace
+
 CPen* CPen::FromHandle(HPEN hPen) {
     return static_cast<CPen*>(CGdiObject::FromHandle(HandleCast<HGDIOBJ>(hPen)));
 }

@@ -2,6 +2,10 @@
 
 #include <windows.h>
 
+namespace {
+[[maybe_unused]] const bool g_registered = CGdiObject::RegisterWrapperClass<CRgn>(OBJ_REGION);
+} // namespace
+
 CRgn* CRgn::FromHandle(HRGN hRgn) {
     return static_cast<CRgn*>(CGdiObject::FromHandle(HandleCast<HGDIOBJ>(hRgn)));
 }

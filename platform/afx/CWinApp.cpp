@@ -1,5 +1,7 @@
 #include "platform/afx/CWinApp.h"
 
+#include "platform/afx/Resources.h"
+
 #include <windows.h>
 
 #include <string>
@@ -36,10 +38,6 @@ HICON CWinApp::LoadIcon(UINT nIDResource) const {
 
 CWinApp* AfxGetApp() {
     return g_pApp;
-}
-
-HINSTANCE AfxGetInstanceHandle() {
-    return GetModuleHandle(nullptr);
 }
 
 // The application's name, else the executable's name without folder and extension.

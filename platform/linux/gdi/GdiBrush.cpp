@@ -1,6 +1,8 @@
+// A brush (solid, or a pattern tiled from a bitmap), and the functions that make one.
 #include "platform/linux/gdi/GdiBrush.h"
 
 #include "platform/linux/gdi/ColorRef.h"
+#include "platform/linux/gdi/GdiBitmap.h"
 
 #include <QPainter>
 
@@ -76,3 +78,11 @@ QBrush GdiBrush::DeviceBrush(double ratio) const {
 }
 
 } // namespace engine
+
+HBRUSH CreateSolidBrush(COLORREF color) {
+    return new engine::GdiBrush(color);
+}
+
+HBRUSH CreatePatternBrush(HBITMAP hbm) {
+    return hbm ? new engine::GdiBrush(engine::ObjectOf(hbm)->Image()) : nullptr;
+}

@@ -1,6 +1,8 @@
+// A font, and CreateFontIndirect, which makes one.
 #include "platform/linux/gdi/GdiFont.h"
 
 #include "platform/linux/gdi/FontResolver.h"
+#include <windows.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -31,3 +33,7 @@ GdiFont::GdiFont(const LOGFONT& logFont) : m_logFont(logFont) {
 }
 
 } // namespace engine
+
+HFONT CreateFontIndirect(const LOGFONT* lplf) {
+    return lplf ? new engine::GdiFont(*lplf) : nullptr;
+}

@@ -1,3 +1,4 @@
+// A pen, and CreatePen, which makes one.
 #include "platform/linux/gdi/GdiPen.h"
 
 #include <windows.h>
@@ -18,3 +19,8 @@ bool GdiPen::IsInsideFrame() const {
 }
 
 } // namespace engine
+
+// The GDI functions that make pens.
+HPEN CreatePen(int iStyle, int cWidth, COLORREF color) {
+    return new engine::GdiPen(iStyle, cWidth, color);
+}

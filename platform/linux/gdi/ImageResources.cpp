@@ -88,3 +88,9 @@ HICON LoadIconResource(UINT id) {
 }
 
 } // namespace engine
+
+HICON LoadIcon(HINSTANCE, LPCTSTR lpIconName) {
+    return IS_INTRESOURCE(lpIconName) ? engine::LoadIconResource(static_cast<UINT>(
+                                            reinterpret_cast<std::uintptr_t>(lpIconName)))
+                                      : nullptr;
+}

@@ -1,6 +1,8 @@
 #include "platform/linux/user/MouseTracker.h"
 
 #include "platform/linux/user/Window.h"
+#include <commctrl.h>
+#include <windows.h>
 
 #include <QTimer>
 #include <QWidget>
@@ -77,3 +79,29 @@ void MouseTracker::HoverElapsed() {
 }
 
 } // namespace engine
+
+namespace engine {
+
+namespace {
+
+bool& TrackingFails() {
+    static bool fail = false;
+    return fail;
+}
+
+} // namespace
+
+void SetTrackMouseEventFailure(bool fail) {
+    TrackingFails() = fail;
+}
+
+} // namespace engine
+
+BOOL _TrackMouseEvent(LPTRACKMOUSEEVENT lpEventTrack) {
+    if (lpEventTrack == nullptr || lpEventTrack->cbSize != sizeof(TRACKMOUSEEVENT) ||
+        engine::TrackingFails() || !engine::Window::IsWindow(lpEventTrack->hwndTrack)) {
+        return FALSE;
+    }
+    return engine::WindowOf(lpEventTrack->hwndTrack)
+        ->TrackMouse(lpEventTrack->dwFlags, lpEventTrack->dwHoverTime);
+}
