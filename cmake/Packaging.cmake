@@ -2,7 +2,6 @@
 # copyright) and the Debian package that CPack builds from it.
 include(GNUInstallDirs)
 
-include(cmake/Release.cmake)
 include(cmake/Guide.cmake)
 
 install(TARGETS tavrin RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
