@@ -81,7 +81,10 @@ std::string JsonObject::Quoted(std::string_view text) {
 }
 
 JsonObject& JsonObject::AddRaw(std::string_view key, const std::string& json) {
-    m_members += (m_members.empty() ? "" : ",") + Quoted(key) + ":" + json;
+    if (!m_members.empty()) {
+        m_members += ',';
+    }
+    m_members.append(Quoted(key)).append(":").append(json);
     return *this;
 }
 
@@ -108,9 +111,13 @@ JsonObject& JsonObject::Add(std::string_view key, const JsonObject& object) {
 JsonObject& JsonObject::Add(std::string_view key, const std::vector<JsonObject>& array) {
     std::string json = "[";
     for (const JsonObject& element : array) {
-        json += (json.size() > 1 ? "," : "") + element.Text();
+        if (json.size() > 1) {
+            json += ',';
+        }
+        json.append(element.Text());
     }
-    return AddRaw(key, json + "]");
+    json += ']';
+    return AddRaw(key, json);
 }
 
 std::string JsonObject::Text() const {

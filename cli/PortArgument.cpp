@@ -32,7 +32,7 @@ long PortNumber(std::string_view text) {
     long number = 0;
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
     const bool whole = error == std::errc() && end == digits.data() + digits.size();
-    return whole && digits[0] != '0' && number <= kMaxPortNumber ? number : 0;
+    return whole && digits[0] >= '1' && digits[0] <= '9' && number <= kMaxPortNumber ? number : 0;
 }
 
 } // namespace

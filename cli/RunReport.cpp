@@ -73,7 +73,7 @@ int RunReport::Finish(int status, std::string_view outcome) {
     }
     std::string message;
     for (const std::string& line : m_messages) {
-        message += (message.empty() ? "" : "\n") + line;
+        message.append(message.empty() ? "" : "\n").append(line);
     }
     const JsonObject report = JsonObject()
                                   .Add("port", m_port)

@@ -89,7 +89,7 @@ std::optional<MacBytes> ParseMac(std::string_view text) {
 std::string FormatIpv4(const Ipv4Octets& octets) {
     std::string text;
     for (const std::uint8_t octet : octets) {
-        text += (text.empty() ? "" : ".") + std::to_string(octet);
+        text.append(text.empty() ? "" : ".").append(std::to_string(octet));
     }
     return text;
 }

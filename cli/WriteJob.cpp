@@ -51,7 +51,7 @@ WriteJob PrepareWriteJob(const CliOptions& options, const SettingTexts& settings
     WriteJob job;
     std::string problems;
     const auto note = [&problems](const std::string& problem) {
-        problems += (problems.empty() ? "" : "\n") + problem;
+        problems.append(problems.empty() ? "" : "\n").append(problem);
     };
     if (!options.port.empty()) {
         try {
@@ -64,7 +64,7 @@ WriteJob PrepareWriteJob(const CliOptions& options, const SettingTexts& settings
     for (const SettingName& name : kSettingNames) {
         const std::optional<std::string>& text = TextOf(settings, name.opcode);
         if (!text) {
-            missing += (missing.empty() ? "--" : "、--") + std::string(name.key);
+            missing.append(missing.empty() ? "--" : "、--").append(name.key);
             continue;
         }
         if (const std::optional<JobFrame> frame = FrameOf(name.opcode, *text)) {
