@@ -43,6 +43,12 @@ macro(tavrin_system_resources target)
                      FILES res/app.ico res/dialog.ico res/background.bmp)
 endmacro()
 
+set(TAVRIN_SYSTEM Linux)
+
+# The command-line program, linked as it is; installed and packaged with the dialog.
+macro(tavrin_console_program target)
+endmacro()
+
 # Linked as it is; installed and packaged by cmake/Packaging.cmake.
 macro(tavrin_system_program target)
     include(cmake/Packaging.cmake)

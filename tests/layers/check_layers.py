@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Checks that includes run one way, down the layers:
 
-    program (app, dialog, device, controls, res)
+    program (app, dialog, device, controls, res; cli, the command-line program)
     platform/comm    the communications control        \\
     platform/afx     the class layer over <windows.h>   } shared by both systems
     platform/serial  the serial ports' portable logic  /
@@ -29,7 +29,7 @@ CONTROL = 'platform/comm/'
 SERIAL = 'platform/serial/'
 SYSTEMS = ('platform/linux/', 'platform/windows/')
 SYSTEM_SERIAL = ('platform/linux/serial/', 'platform/windows/serial/')
-PROGRAM_FOLDERS = ['app', 'dialog', 'device', 'controls', 'res']
+PROGRAM_FOLDERS = ['app', 'dialog', 'device', 'controls', 'res', 'cli']
 QT = re.compile(r'Q[A-Za-z]')
 SYSTEM_HEADER = re.compile(r'Q[A-Za-z]|(sys|linux|asm)/|(termios|unistd|fcntl|poll|pty|pwd|grp|'
                            r'dirent|signal)\.h$', re.IGNORECASE)
