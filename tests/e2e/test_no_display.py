@@ -77,6 +77,7 @@ class NoDisplayTest(unittest.TestCase):
         line = lines[0]
         self.assertTrue(line.startswith('tavrin：'), line)
         self.assertTrue(CJK.search(line), 'not in Chinese: ' + line)
+        self.assertTrue(line.endswith('可用命令行工具 tavrin-cli 写入（见 tavrin-cli --help）。'), line)
         for part in parts:
             self.assertIn(part, line)
 

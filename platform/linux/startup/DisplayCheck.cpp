@@ -179,7 +179,9 @@ bool DisplayCheck::Run(int argc, char** argv) {
     const std::optional<std::string> problem =
         DisplayCheck(Environment::OfProcess(argc, argv)).Problem();
     if (problem) {
-        std::fputs((ProgramName(argc, argv) + kNameSeparator + *problem + "\n").c_str(), stderr);
+        const std::string line =
+            ProgramName(argc, argv) + kNameSeparator + *problem + std::string(kWithoutScreen);
+        std::fputs((line + "\n").c_str(), stderr);
     }
     return !problem;
 }

@@ -32,6 +32,9 @@ public:
         "无法连接图形显示 %1，请在桌面会话中启动，或检查 %2 是否正确。";
     static constexpr std::string_view kDisplayRefused =
         "图形显示 %1 拒绝了连接（可能没有授权），请以登录桌面的用户身份启动，或检查 %2 是否正确。";
+    // What each of them ends with: the way to write without a screen.
+    static constexpr std::string_view kWithoutScreen =
+        "不用图形显示时，可用命令行工具 tavrin-cli 写入（见 tavrin-cli --help）。";
 
     // What the check reads from the process.
     struct Environment {
@@ -61,8 +64,8 @@ public:
     // that needs no window system (offscreen, vnc, linuxfb...).
     std::optional<std::string> Problem() const;
 
-    // The check for this process: prints "<program>：<problem>" on stderr and returns false
-    // when there is no display.
+    // The check for this process: prints "<program>：<problem><kWithoutScreen>" on stderr and
+    // returns false when there is no display.
     static bool Run(int argc, char** argv);
 
     // Connects to an X display and disconnects again. The library writes a server's reason
