@@ -30,9 +30,31 @@ std::string DevicesToChooseFrom(const PortIdentity& port,
            "~/.config/environment.d/tavrin.conf 并重新登录。";
 }
 
+// What to do about adapters that brltty has claimed, so that they have no device; empty
+// when there is none.
+std::string BrlttyClaim(const std::vector<std::string>& adapters) {
+    std::string names;
+    for (const std::string& adapter : adapters) {
+        names += (names.empty() ? "" : "、") + adapter;
+    }
+    if (names.empty()) {
+        return {};
+    }
+    return "\n\nUSB 转串口适配器 " + names +
+           " 已插上，却没有成为串口设备：盲文显示程序 brltty 把它当作盲文显示器占用了。"
+           "不用盲文显示器时请卸载 brltty（sudo apt remove brltty）；要留着 brltty，就停用它的 "
+           "udev 规则（sudo ln -s /dev/null /etc/udev/rules.d/85-brltty.rules）。然后拔下适配器"
+           "重新插上，再写入一次。";
+}
+
 [[noreturn]] void ThrowWithDevices(CommError code, const PortIdentity& port,
                                    const std::string& cause, const SerialDeviceList& devices) {
-    ThrowCommError(code, CannotOpen(port) + cause + DevicesToChooseFrom(port, devices.Devices()));
+    const std::string claimed = BrlttyClaim(devices.AdaptersClaimedByBrltty());
+    const std::vector<SerialDevice> found = devices.Devices();
+    // With a claimed adapter, "no serial device is connected" would send the user to the cable.
+    const std::string choices =
+        claimed.empty() || !found.empty() ? DevicesToChooseFrom(port, found) : std::string();
+    ThrowCommError(code, CannotOpen(port) + cause + claimed + choices);
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 // is opened write-only: nothing is ever read, and no read notifier can spin on a dead line.
 #include "platform/linux/serial/LinuxSerialPort.h"
 
+#include "platform/linux/serial/DeadlineAlarm.h"
 #include "platform/linux/serial/LinuxCommErrors.h"
 #include "platform/linux/serial/SerialLock.h"
 
@@ -28,6 +29,10 @@
 namespace serial {
 
 namespace {
+
+// The longest a close may take: the queue is empty or discarded by then, so a driver that
+// still waits is one that would wait for good.
+constexpr std::chrono::milliseconds kCloseBound{250};
 
 bool IsDeviceGoneError(int error) {
     return error == EIO || error == ENXIO || error == ENODEV || error == EPIPE;
@@ -129,7 +134,7 @@ void LinuxSerialPort::FailOpen() {
         if (lockPath.empty() || !QFile::exists(QString::fromStdString(lockPath))) {
             ThrowLockUnavailable(m_identity);
         }
-        ThrowPortBusy(m_identity, {});
+        FailBusy();
     }
     if (qtError == QSerialPort::DeviceNotFoundError) {
         ThrowOpenError(m_identity, ENOENT, m_devices);
@@ -160,11 +165,13 @@ int LinuxSerialPort::OpenErrorOfDevice() const {
     if (::faccessat(AT_FDCWD, device, R_OK | W_OK, AT_EACCESS) != 0 && errno == EACCES) {
         return EACCES;
     }
-    if (const std::string holder = SerialLockHolder(SerialLockFilePath(m_identity.realPath));
-        !holder.empty()) {
-        ThrowPortBusy(m_identity, holder);
+    if (!SerialLockHolder(SerialLockFilePath(m_identity.realPath)).empty()) {
+        FailBusy();
     }
     const int probe = ::open(device, O_WRONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (probe < 0 && errno == EBUSY) {
+        FailBusy();
+    }
     if (probe < 0) {
         return errno;
     }
@@ -212,7 +219,16 @@ void LinuxSerialPort::Close() {
         return;
     }
     WaitUntilSent(Clock::now() + kTransmitDeadline, static_cast<std::size_t>(std::max(queued, 0)));
-    m_port.close();
+    CloseWithin(kCloseBound);
+}
+
+void LinuxSerialPort::FailBusy() const {
+    // Every process that has the device open, whether or not it took the lock file.
+    std::string holders = m_devices.Holders(m_identity.realPath);
+    if (holders.empty()) {
+        holders = SerialLockHolder(SerialLockFilePath(m_identity.realPath));
+    }
+    ThrowPortBusy(m_identity, holders);
 }
 
 LinuxSerialPort::Wait LinuxSerialPort::WaitWritable(Clock::time_point deadline) const {
@@ -245,17 +261,24 @@ void LinuxSerialPort::WaitUntilSent(Clock::time_point deadline, std::size_t tota
         std::this_thread::sleep_for(
             DrainPause(static_cast<std::size_t>(queued), m_port.baudRate(), deadline));
     }
-    // The queue is empty; this waits only for the last character to leave the transmitter.
+    // The queue is empty; this waits only for the last character to leave the transmitter,
+    // unless the driver never says it has.
+    const DeadlineAlarm alarm(deadline);
     while (::tcdrain(fd) != 0) {
-        if (errno != EINTR) {
-            FailTransmit(errno, kUnknownCount, total);
+        if (errno != EINTR || Clock::now() >= deadline) {
+            FailTransmit(errno == EINTR ? ETIMEDOUT : errno, kUnknownCount, total);
         }
     }
 }
 
+void LinuxSerialPort::CloseWithin(std::chrono::milliseconds bound) {
+    const DeadlineAlarm alarm(Clock::now() + bound);
+    m_port.close();
+}
+
 void LinuxSerialPort::Abandon() {
     ::tcflush(m_port.handle(), TCOFLUSH);
-    m_port.close();
+    CloseWithin(kCloseBound);
 }
 
 void LinuxSerialPort::FailTransmit(int error, std::size_t unsent, std::size_t total) {

@@ -1,0 +1,43 @@
+// A thread of the serial device's own on which the calls into a driver run, so that the
+// dialog's thread waits for each with a bound: drivers are known to block in a write, a
+// close, a purge or a status call for good. Nothing outside the device sees it.
+#pragma once
+
+#include "platform/windows/serial/CommDriver.h"
+
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <future>
+#include <mutex>
+#include <optional>
+#include <thread>
+
+namespace serial {
+
+class DriverThread {
+public:
+    DriverThread();
+    // Stops and joins the thread: only for one whose every call has returned.
+    ~DriverThread();
+    DriverThread(const DriverThread&) = delete;
+    DriverThread& operator=(const DriverThread&) = delete;
+
+    // Runs call on the thread; its result, or none when it has not returned within bound. The
+    // thread is then still in the call: the caller must abandon it, and call must not refer
+    // to anything that the caller frees.
+    std::optional<DriverResult> Run(std::function<DriverResult()> call,
+                                    std::chrono::milliseconds bound);
+
+private:
+    void Serve();
+
+    std::mutex m_mutex;
+    std::condition_variable m_queued;
+    std::deque<std::packaged_task<DriverResult()>> m_calls;
+    bool m_stopping = false;
+    std::thread m_thread{&DriverThread::Serve, this}; // last: starts once the rest exists
+};
+
+} // namespace serial
