@@ -8,7 +8,6 @@
 // is opened write-only: nothing is ever read, and no read notifier can spin on a dead line.
 #include "platform/linux/serial/LinuxSerialPort.h"
 
-#include "platform/linux/serial/DeadlineAlarm.h"
 #include "platform/linux/serial/LinuxCommErrors.h"
 #include "platform/linux/serial/SerialLock.h"
 
@@ -17,11 +16,14 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
+#include <ctime>
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <termios.h>
 #include <thread>
 #include <unistd.h>
@@ -34,25 +36,61 @@ namespace {
 // still waits is one that would wait for good.
 constexpr std::chrono::milliseconds kCloseBound{250};
 
+using std::chrono::nanoseconds;
+
+// After the deadline the alarm repeats, in case its first signal came just before the call.
+constexpr nanoseconds kAlarmRepeat = std::chrono::milliseconds{10};
+constexpr nanoseconds kSoonest{1}; // a zero time would disarm the timer
+
+timespec TimeOf(nanoseconds time) {
+    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(time);
+    return {static_cast<time_t>(seconds.count()), static_cast<long>((time - seconds).count())};
+}
+
+void Interrupt(int) {}
+
+// Runs call (which gives 0 or an error number) and ends a blocking call into the driver in it
+// once deadline has passed, on this thread alone: a timer signals this thread, without
+// SA_RESTART, so that tcdrain or close returns with EINTR. Why: both wait interruptibly but
+// without a bound of their own, as long as a driver says the line has not drained (a close
+// for the tty's closing_wait, 30 seconds by default).
+template <class Call> int BeforeDeadline(SerialPortDevice::Clock::time_point deadline, Call call) {
+    struct sigaction action {};
+    struct sigaction previous {};
+    action.sa_handler = &Interrupt;
+    sigemptyset(&action.sa_mask);
+    sigevent event{};
+    event.sigev_notify = SIGEV_THREAD_ID;
+    event.sigev_signo = SIGRTMIN;
+    event._sigev_un._tid = static_cast<pid_t>(::syscall(SYS_gettid));
+    timer_t timer{};
+    const bool installed = ::sigaction(SIGRTMIN, &action, &previous) == 0;
+    const bool armed = installed && ::timer_create(CLOCK_MONOTONIC, &event, &timer) == 0;
+    if (armed) {
+        const nanoseconds left =
+            std::max(kSoonest, nanoseconds(deadline - SerialPortDevice::Clock::now()));
+        const itimerspec when{TimeOf(kAlarmRepeat), TimeOf(left)};
+        ::timer_settime(timer, 0, &when, nullptr);
+    }
+    const int error = call();
+    // A signal sent before the timer was deleted has reached Interrupt as the call returned.
+    if (armed) {
+        ::timer_delete(timer);
+    }
+    if (installed) {
+        ::sigaction(SIGRTMIN, &previous, nullptr);
+    }
+    return error;
+}
+
 bool IsDeviceGoneError(int error) {
     return error == EIO || error == ENXIO || error == ENODEV || error == EPIPE;
 }
 
-QSerialPort::Parity QtParity(Parity parity) {
-    switch (parity) {
-    case Parity::Even:
-        return QSerialPort::EvenParity;
-    case Parity::Odd:
-        return QSerialPort::OddParity;
-    case Parity::Mark:
-        return QSerialPort::MarkParity;
-    case Parity::Space:
-        return QSerialPort::SpaceParity;
-    case Parity::None:
-        break;
-    }
-    return QSerialPort::NoParity;
-}
+// By Parity's order.
+constexpr QSerialPort::Parity kQtParities[] = {QSerialPort::NoParity, QSerialPort::EvenParity,
+                                               QSerialPort::OddParity, QSerialPort::MarkParity,
+                                               QSerialPort::SpaceParity};
 
 } // namespace
 
@@ -110,7 +148,7 @@ void LinuxSerialPort::Configure(const LineSettings& settings) {
     const bool applied =
         m_port.setBaudRate(static_cast<qint32>(settings.baudRate)) &&
         m_port.setDataBits(static_cast<QSerialPort::DataBits>(settings.dataBits)) &&
-        m_port.setParity(QtParity(settings.parity)) &&
+        m_port.setParity(kQtParities[static_cast<int>(settings.parity)]) &&
         m_port.setStopBits(twoStopBits ? QSerialPort::TwoStop : QSerialPort::OneStop) &&
         m_port.setFlowControl(QSerialPort::NoFlowControl);
     if (!applied) {
@@ -197,12 +235,8 @@ void LinuxSerialPort::Transmit(std::span<const std::uint8_t> bytes) {
         if (written < 0 && errno != EAGAIN && errno != EWOULDBLOCK) {
             FailTransmit(errno, bytes.size() - sent, bytes.size());
         }
-        const Wait wait = WaitWritable(deadline);
-        if (wait == Wait::HungUp) {
-            FailTransmit(EIO, bytes.size() - sent, bytes.size());
-        }
-        if (wait == Wait::TimedOut) {
-            FailTransmit(ETIMEDOUT, bytes.size() - sent, bytes.size());
+        if (const int error = WaitWritable(deadline); error != 0) {
+            FailTransmit(error, bytes.size() - sent, bytes.size());
         }
     }
     WaitUntilSent(deadline, bytes.size());
@@ -231,7 +265,7 @@ void LinuxSerialPort::FailBusy() const {
     ThrowPortBusy(m_identity, holders);
 }
 
-LinuxSerialPort::Wait LinuxSerialPort::WaitWritable(Clock::time_point deadline) const {
+int LinuxSerialPort::WaitWritable(Clock::time_point deadline) const {
     pollfd entry{m_port.handle(), POLLOUT, 0};
     for (;;) {
         const int ready = ::poll(&entry, 1, static_cast<int>(Remaining(deadline).count()));
@@ -239,9 +273,9 @@ LinuxSerialPort::Wait LinuxSerialPort::WaitWritable(Clock::time_point deadline) 
             continue;
         }
         if (ready < 0 || (entry.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0) {
-            return Wait::HungUp;
+            return EIO; // hung up
         }
-        return ready == 0 ? Wait::TimedOut : Wait::Ready;
+        return ready == 0 ? ETIMEDOUT : 0;
     }
 }
 
@@ -263,17 +297,24 @@ void LinuxSerialPort::WaitUntilSent(Clock::time_point deadline, std::size_t tota
     }
     // The queue is empty; this waits only for the last character to leave the transmitter,
     // unless the driver never says it has.
-    const DeadlineAlarm alarm(deadline);
-    while (::tcdrain(fd) != 0) {
-        if (errno != EINTR || Clock::now() >= deadline) {
-            FailTransmit(errno == EINTR ? ETIMEDOUT : errno, kUnknownCount, total);
+    const auto drain = [fd, deadline] {
+        while (::tcdrain(fd) != 0) {
+            if (errno != EINTR || Clock::now() >= deadline) {
+                return errno == EINTR ? ETIMEDOUT : errno;
+            }
         }
+        return 0;
+    };
+    if (const int error = BeforeDeadline(deadline, drain); error != 0) {
+        FailTransmit(error, kUnknownCount, total);
     }
 }
 
 void LinuxSerialPort::CloseWithin(std::chrono::milliseconds bound) {
-    const DeadlineAlarm alarm(Clock::now() + bound);
-    m_port.close();
+    BeforeDeadline(Clock::now() + bound, [this] {
+        m_port.close();
+        return 0;
+    });
 }
 
 void LinuxSerialPort::Abandon() {

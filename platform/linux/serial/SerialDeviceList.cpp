@@ -256,9 +256,6 @@ std::vector<std::pair<fs::path, std::string>> SerialDeviceList::Processes() cons
             processes.emplace_back(entry.path(), ReadAttribute(entry.path() / "comm"));
         }
     }
-    std::sort(processes.begin(), processes.end(), [](const auto& a, const auto& b) {
-        return NaturalKey(a.first.filename().string()) < NaturalKey(b.first.filename().string());
-    });
     return processes;
 }
 
@@ -278,12 +275,12 @@ std::string SerialDeviceList::Holders(const std::string& devicePath) const {
     return holders;
 }
 
-std::vector<std::string> SerialDeviceList::AdaptersClaimedByBrltty() const {
+std::string SerialDeviceList::AdaptersClaimedByBrltty() const {
     const auto processes = Processes();
     const bool brltty = Exists(m_udevRules / kBrlttyRule) ||
                         std::any_of(processes.begin(), processes.end(),
                                     [](const auto& process) { return process.second == kBrltty; });
-    std::vector<std::string> adapters;
+    std::string adapters;
     std::error_code error;
     for (const fs::directory_entry& entry :
          fs::directory_iterator(m_sysRoot / "bus" / "usb" / "devices", error)) {
@@ -296,10 +293,9 @@ std::vector<std::string> SerialDeviceList::AdaptersClaimedByBrltty() const {
         }
         std::string name = ReadAttribute(entry.path() / "manufacturer");
         AppendName(name, ReadAttribute(entry.path() / "product"));
-        adapters.push_back(name + (name.empty() ? "" : " ") + "（" + vendor + ":" +
-                           ReadAttribute(entry.path() / "idProduct") + "）");
+        adapters += (adapters.empty() ? "" : "、") + name + "（" + vendor + ":" +
+                    ReadAttribute(entry.path() / "idProduct") + "）";
     }
-    std::sort(adapters.begin(), adapters.end());
     return adapters;
 }
 

@@ -29,10 +29,9 @@ public:
     // (their descriptors under /proc): "ModemManager（进程 812）、screen（进程 900）". Empty
     // when there is none that /proc shows (it hides other users' descriptors from a user).
     std::string Holders(const std::string& devicePath) const;
-    // The USB serial adapters that are plugged in but have no tty because brltty, which
-    // claims such chips for braille displays, is installed or running: "USB Serial
-    // （1a86:7523）" each; empty when there is none.
-    std::vector<std::string> AdaptersClaimedByBrltty() const;
+    // The USB serial adapters plugged in without a tty because brltty, which claims such chips
+    // for braille displays, is installed or running: "USB Serial（1a86:7523）、…"; else empty.
+    std::string AdaptersClaimedByBrltty() const;
 
 private:
     enum class Uart { Present, Absent, NotSerialCore };

@@ -1,5 +1,5 @@
 // The calls into a serial port's driver that the Windows device makes, on one port at a time.
-// Win32CommDriver makes them on the system; tests give drivers that misbehave as real ones do
+// The system's driver makes them; tests give drivers that misbehave as real ones do
 // (a write or a cancel that never completes, a call that blocks for good).
 #pragma once
 
@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -40,5 +41,9 @@ public:
     // Closes the port, discarding what is still queued when discard is set.
     virtual DriverResult Close(bool discard) = 0;
 };
+
+// The system's driver: \\.\COMn opened exclusively for overlapped I/O, a DCB with no flow
+// control, one write under way at a time with its own event.
+std::unique_ptr<CommDriver> CreateSystemCommDriver();
 
 } // namespace serial

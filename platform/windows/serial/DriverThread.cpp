@@ -3,8 +3,6 @@
 
 namespace serial {
 
-DriverThread::DriverThread() = default;
-
 DriverThread::~DriverThread() {
     {
         const std::lock_guard lock(m_mutex);
@@ -20,7 +18,7 @@ std::optional<DriverResult> DriverThread::Run(std::function<DriverResult()> call
     std::future<DriverResult> result = task.get_future();
     {
         const std::lock_guard lock(m_mutex);
-        m_calls.push_back(std::move(task));
+        m_call = std::move(task);
     }
     m_queued.notify_one();
     if (result.wait_for(bound) != std::future_status::ready) {
@@ -34,12 +32,11 @@ void DriverThread::Serve() {
         std::packaged_task<DriverResult()> call;
         {
             std::unique_lock lock(m_mutex);
-            m_queued.wait(lock, [this] { return m_stopping || !m_calls.empty(); });
-            if (m_calls.empty()) {
+            m_queued.wait(lock, [this] { return m_stopping || m_call.valid(); });
+            if (!m_call.valid()) {
                 return;
             }
-            call = std::move(m_calls.front());
-            m_calls.pop_front();
+            call = std::move(m_call);
         }
         call();
     }

@@ -7,7 +7,6 @@
 
 #include <chrono>
 #include <condition_variable>
-#include <deque>
 #include <functional>
 #include <future>
 #include <mutex>
@@ -18,11 +17,9 @@ namespace serial {
 
 class DriverThread {
 public:
-    DriverThread();
+    DriverThread() = default;
     // Stops and joins the thread: only for one whose every call has returned.
     ~DriverThread();
-    DriverThread(const DriverThread&) = delete;
-    DriverThread& operator=(const DriverThread&) = delete;
 
     // Runs call on the thread; its result, or none when it has not returned within bound. The
     // thread is then still in the call: the caller must abandon it, and call must not refer
@@ -35,7 +32,7 @@ private:
 
     std::mutex m_mutex;
     std::condition_variable m_queued;
-    std::deque<std::packaged_task<DriverResult()>> m_calls;
+    std::packaged_task<DriverResult()> m_call; // the caller waits for each: one at a time
     bool m_stopping = false;
     std::thread m_thread{&DriverThread::Serve, this}; // last: starts once the rest exists
 };

@@ -1,7 +1,7 @@
 // The system's calls into a serial port's driver.
 // Nothing is ever read: what the controller sends back stays in the driver's input queue and
 // is discarded.
-#include "platform/windows/serial/Win32CommDriver.h"
+#include "platform/windows/serial/CommDriver.h"
 
 namespace serial {
 
@@ -27,10 +27,33 @@ DriverResult LastError() {
     return {GetLastError(), 0};
 }
 
+class Win32CommDriver : public CommDriver {
+public:
+    Win32CommDriver() { m_overlapped.hEvent = m_written; }
+    ~Win32CommDriver() override;
+    Win32CommDriver(const Win32CommDriver&) = delete;
+    Win32CommDriver& operator=(const Win32CommDriver&) = delete;
+
+    DriverResult Open(const std::wstring& path) override;
+    DriverResult Configure(const LineSettings& settings, bool prepare) override;
+    DriverResult StartWrite(std::vector<std::uint8_t> bytes) override;
+    DriverResult WaitWrite(std::chrono::milliseconds time) override;
+    DriverResult CancelWrite() override;
+    DriverResult OutputQueue() override;
+    DriverResult Close(bool discard) override;
+
+private:
+    HANDLE m_handle = INVALID_HANDLE_VALUE;
+    HANDLE m_written = CreateEventW(nullptr, TRUE, FALSE, nullptr); // set when a write ends
+    // The write's buffer and OVERLAPPED belong to the driver until the write ends.
+    std::vector<std::uint8_t> m_buffer;
+    OVERLAPPED m_overlapped{};
+};
+
 } // namespace
 
-Win32CommDriver::Win32CommDriver() {
-    m_overlapped.hEvent = m_written;
+std::unique_ptr<CommDriver> CreateSystemCommDriver() {
+    return std::make_unique<Win32CommDriver>();
 }
 
 Win32CommDriver::~Win32CommDriver() {

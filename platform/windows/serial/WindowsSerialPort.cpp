@@ -10,7 +10,6 @@
 #include "platform/windows/serial/WindowsSerialPort.h"
 
 #include "platform/windows/serial/WideText.h"
-#include "platform/windows/serial/Win32CommDriver.h"
 #include "platform/windows/serial/WindowsCommErrors.h"
 #include "platform/windows/serial/WindowsPortList.h"
 
@@ -43,11 +42,8 @@ std::unique_ptr<SerialPortDevice> CreateSerialPortDevice() {
 }
 
 WindowsSerialPort::WindowsSerialPort(InstalledSerialPorts ports, DriverFactory makeDriver)
-    : m_ports(std::move(ports)), m_makeDriver(std::move(makeDriver)) {
-    if (!m_makeDriver) {
-        m_makeDriver = [] { return std::make_unique<Win32CommDriver>(); };
-    }
-}
+    : m_ports(std::move(ports)),
+      m_makeDriver(makeDriver ? std::move(makeDriver) : CreateSystemCommDriver) {}
 
 WindowsSerialPort::~WindowsSerialPort() {
     // Every output has already waited for its bytes to leave, so what can fail here is only
@@ -129,14 +125,12 @@ void WindowsSerialPort::Transmit(std::span<const std::uint8_t> bytes) {
         if (written.error == WAIT_TIMEOUT) {
             LetGo();
         }
-        FailTransmit(ERROR_TIMEOUT, total - std::min<std::size_t>(written.count, total), total);
+        written.error = ERROR_TIMEOUT;
     }
-    if (written.error != ERROR_SUCCESS) {
-        FailTransmit(written.error, total - std::min<std::size_t>(written.count, total), total);
-    }
+    const std::size_t unsent = total - std::min<std::size_t>(written.count, total);
     // A driver that honours the write timeout ends a write it cut short as a success.
-    if (written.count < total) {
-        FailTransmit(ERROR_TIMEOUT, total - written.count, total);
+    if (written.error != ERROR_SUCCESS || unsent > 0) {
+        FailTransmit(written.error == ERROR_SUCCESS ? ERROR_TIMEOUT : written.error, unsent, total);
     }
     Drain(deadline, total);
 }
@@ -206,10 +200,8 @@ void WindowsSerialPort::Abandon() {
 void WindowsSerialPort::FailTransmit(DWORD error, std::size_t unsent, std::size_t total) {
     Abandon();
     if (IsTimeoutError(error)) {
-        ThrowTransmitTimeout(
-            m_identity, unsent, total,
-            static_cast<int>(
-                std::chrono::duration_cast<std::chrono::seconds>(kTransmitDeadline).count()));
+        ThrowTransmitTimeout(m_identity, unsent, total,
+                             static_cast<int>(kTransmitDeadline.count() / 1000));
     }
     if (IsDeviceGoneError(error)) {
         ThrowDeviceGone(m_identity, unsent, total,
