@@ -9,9 +9,9 @@ import time
 import unittest
 
 import test_tavrin
-from harness import Port, Xvfb
-from test_tavrin import (CENTRAL_IP, GATEWAY_IP, HEADER, MAC_BOXES, SERVER_IP,
-                         SUBNET_IP,
+from harness import LinkedPort, Xvfb
+from test_tavrin import (ANSWER_WITHIN_S, CENTRAL_IP, GATEWAY_IP, HEADER, MAC_BOXES,
+                         SERVER_IP, SUBNET_IP,
                          WRITE_ALL, WRITE_CENTRAL, WRITE_GATEWAY, WRITE_MAC, WRITE_SERVER,
                          WRITE_SUBNET, address_frame)
 from wine import WinePrefix, WineTavrin
@@ -23,21 +23,6 @@ HOVER_TOP_COLOUR = (161, 190, 143)
 # The dialog's size in dialog units; the pixels per unit follow from the window's size,
 # since Wine measures the dialog font as it finds it.
 DIALOG_DU = (294, 201)
-
-
-class LinkedPort(Port):
-    """A pseudo-terminal reached through a link, which Wine's COM port names: removing the
-    link unplugs the adapter, pointing it again plugs it back in."""
-
-    def __init__(self, link):
-        super().__init__()
-        self.link = link
-        self.point()
-
-    def point(self):
-        if os.path.lexists(self.link):
-            os.unlink(self.link)
-        os.symlink(self.path, self.link)
 
 
 class WineAppDriver:
@@ -182,6 +167,55 @@ class WindowsDialogTest(unittest.TestCase):
         finally:
             self.com1.point()
         self.assertIsNone(app.proc.poll())
+        app.click_du(*WRITE_SERVER)
+        self.assertEqual(self.com1.read(7), address_frame(0x51, [0, 0, 0, 0]))
+
+    def wait_message(self, clicked_at):
+        """The text of the message box that a click brought, checked to have come within
+        ANSWER_WITHIN_S of the click; the box is left open."""
+        box = self.x.find_window('tavrin', timeout=ANSWER_WITHIN_S + 5)
+        took = time.time() - clicked_at
+        self.assertIsNotNone(box, 'no message box titled tavrin')
+        self.assertLess(took, ANSWER_WITHIN_S, 'the message came after %.1f s' % took)
+        return self.app.message_text()
+
+    # Why a write to a device that is gone failed silently before: the write was synchronous,
+    # and Wine's NtWriteFile (dlls/ntdll/unix/file.c) polls a synchronous serial handle
+    # itself, then writes; the close that followed the address write saw the hung-up line
+    # first (ClearCommError's TIOCOUTQ failing with EIO, ERROR_NOT_READY) and took it for a
+    # device gone while idle, which it drops quietly. The write of a hung-up terminal fails
+    # with EIO in the kernel (ERROR_NOT_READY here); now it is overlapped, waited for with the
+    # deadline, and its failure or the drain's is the device-gone message.
+    def test_pulled_adapter_is_said_at_once_and_a_new_adapter_works_without_a_restart(self):
+        app = self.start()
+        app.click_du(*WRITE_MAC)  # leaves the port open
+        self.assertEqual(self.com1.read(9), HEADER + bytes([0x55, 0, 0, 0, 0, 0, 0]))
+        pulled = self.com1.path
+        self.com1.close()
+        try:
+            app.messages.clear()
+            clicked = time.time()
+            app.click_du(*WRITE_SERVER)
+            self.assertIn('的设备已断开', self.wait_message(clicked))
+            self.expect_message_box('wine-pulled-adapter-after-mac')
+            self.assertTrue(app.wait_released(pulled, timeout=3), 'the gone device is held')
+        finally:
+            self.com1.plug_new()
+        app.click_du(*WRITE_SERVER)
+        self.assertEqual(self.com1.read(7), address_frame(0x51, [0, 0, 0, 0]))
+
+    def test_stuck_line_times_out_and_nothing_stale_follows(self):
+        app = self.start()
+        self.com1.stop_output()
+        try:
+            clicked = time.time()
+            app.click_du(*WRITE_SERVER)
+            self.assertIn('发送超时', self.wait_message(clicked))
+            self.expect_message_box('wine-stuck-line')
+            self.assertTrue(app.wait_released(self.com1.path, timeout=3))
+        finally:
+            self.com1.stop_output(False)
+        self.assertTrue(self.com1.quiet(0.5), 'stale bytes came after the line resumed')
         app.click_du(*WRITE_SERVER)
         self.assertEqual(self.com1.read(7), address_frame(0x51, [0, 0, 0, 0]))
 

@@ -191,4 +191,28 @@ TEST_F(WindowsSerialPortTest, WriteThatFailsOtherwiseNamesTheSystemsCause) {
         << message;
 }
 
+// The system's driver opens a port for this program alone, so that no other program writes
+// between its frames. Windows refuses a second open of a COM port whatever the sharing; Wine
+// does not (server/fd.c, open_fd, checks sharing only for files and directories, whose inodes
+// it tracks, never for a character device), so the sharing is checked on a file here.
+TEST(SystemCommDriver, OpensForThisProgramAlone) {
+    wchar_t folder[MAX_PATH] = {};
+    wchar_t file[MAX_PATH] = {};
+    ASSERT_NE(GetTempPathW(MAX_PATH, folder), 0u);
+    ASSERT_NE(GetTempFileNameW(folder, L"tav", 0, file), 0u);
+    const std::unique_ptr<CommDriver> driver = serial::CreateSystemCommDriver();
+    ASSERT_EQ(driver->Open(file).error, static_cast<DWORD>(ERROR_SUCCESS));
+    const HANDLE second =
+        CreateFileW(file, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                    OPEN_EXISTING, 0, nullptr);
+    const DWORD error = GetLastError();
+    if (second != INVALID_HANDLE_VALUE) {
+        CloseHandle(second);
+    }
+    EXPECT_EQ(second, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(error, static_cast<DWORD>(ERROR_SHARING_VIOLATION));
+    driver->Close(false);
+    DeleteFileW(file);
+}
+
 } // namespace
