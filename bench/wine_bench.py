@@ -236,39 +236,37 @@ def measure_startup(session, tavrin, runs, server_running):
     return statistics.median(times[tavrin]), statistics.median(times[BARE_EXE])
 
 
-def measure_write(session, exe, runs):
-    """Median seconds from the press on the first button to the frame's last byte at COM1."""
+def measure_clicks(session, exe, runs, button, count, rest):
+    """Median seconds from a press on button (dialog units) to the last of count bytes at
+    COM1, resting rest seconds after each."""
     run = WineRun(session, exe)
     run.focus()
     time.sleep(linux.SETTLE_S)
-    button = WineAppDriver(run, session.xvfb).centre(*linux.WRITE_SERVER)
+    where = WineAppDriver(run, session.xvfb).centre(*button)
     times = []
     for _ in range(runs):
-        seconds, data = linux.timed_read(session.com1, 7, 5.0, lambda: run.click(*button))
-        assert data == linux.ADDRESS_FRAME, data.hex()
+        seconds, data = linux.timed_read(session.com1, count, 8.0, lambda: run.click(*where))
+        assert len(data) == count, data.hex()
         times.append(seconds)
-        run.wait_released(session.com1.path)
-        time.sleep(DOUBLE_CLICK_S)  # xprobe's hover pause comes on top
+        if count == len(linux.ADDRESS_FRAME):
+            assert data == linux.ADDRESS_FRAME, data.hex()
+            run.wait_released(session.com1.path)
+        time.sleep(rest)  # xprobe's hover pause comes on top
     run.stop()
     return statistics.median(times)
+
+
+def measure_write(session, exe, runs):
+    """Median seconds from the press on the first button to the frame's last byte at COM1."""
+    return measure_clicks(session, exe, runs, linux.WRITE_SERVER, len(linux.ADDRESS_FRAME),
+                          DOUBLE_CLICK_S)
 
 
 def measure_write_all(session, exe, runs):
-    """Median seconds from the press on tavrin's write-all button to the last byte of its
-    five frames at COM1 (the bare dialog has no such button)."""
-    run = WineRun(session, exe)
-    run.focus()
-    time.sleep(linux.SETTLE_S)
-    button = WineAppDriver(run, session.xvfb).centre(*linux.WRITE_ALL)
-    times = []
-    for _ in range(runs):
-        seconds, data = linux.timed_read(session.com1, linux.WRITE_ALL_BYTES, 8.0,
-                                         lambda: run.click(*button))
-        assert len(data) == linux.WRITE_ALL_BYTES, data.hex()
-        times.append(seconds)
-        time.sleep(linux.PAUSE_S + DOUBLE_CLICK_S)  # the pause after the MAC frame ends it
-    run.stop()
-    return statistics.median(times)
+    """The same for tavrin's write-all button and its five frames (the bare dialog has none);
+    the pause after the MAC frame ends the sequence."""
+    return measure_clicks(session, exe, runs, linux.WRITE_ALL, linux.WRITE_ALL_BYTES,
+                          linux.PAUSE_S + DOUBLE_CLICK_S)
 
 
 def measure_memory(session, exe, runs):
