@@ -67,8 +67,9 @@ void WindowsSerialPort::Open(long port, const LineSettings& settings) {
         ThrowOpenError(m_identity, error, m_ports);
     }
     m_open = true;
-    const auto configured = Call(
-        [settings](CommDriver& driver) { return driver.Configure(settings, true); }, kCallBound);
+    const auto configured =
+        Call([settings](CommDriver& driver) { return driver.Configure(settings, true); },
+             kTransmitDeadline);
     error = configured ? configured->error : ERROR_GEN_FAILURE;
     if (error == ERROR_SUCCESS) {
         m_baudRate = settings.baudRate;
