@@ -4,41 +4,33 @@
 namespace serial {
 
 DriverThread::~DriverThread() {
-    {
-        const std::lock_guard lock(m_mutex);
-        m_stopping = true;
-    }
-    m_queued.notify_one();
+    m_stopping = true;
+    SetEvent(m_called);
     m_thread.join();
+    CloseHandle(m_called);
+    CloseHandle(m_returned);
 }
 
 std::optional<DriverResult> DriverThread::Run(std::function<DriverResult()> call,
                                               std::chrono::milliseconds bound) {
-    std::packaged_task<DriverResult()> task(std::move(call));
-    std::future<DriverResult> result = task.get_future();
-    {
-        const std::lock_guard lock(m_mutex);
-        m_call = std::move(task);
-    }
-    m_queued.notify_one();
-    if (result.wait_for(bound) != std::future_status::ready) {
+    // Setting and waiting for an event order the memory around them, so each side sees
+    // what the other wrote before.
+    m_call = std::move(call);
+    SetEvent(m_called);
+    if (WaitForSingleObject(m_returned, static_cast<DWORD>(bound.count())) != WAIT_OBJECT_0) {
         return std::nullopt;
     }
-    return result.get();
+    return m_result;
 }
 
 void DriverThread::Serve() {
     for (;;) {
-        std::packaged_task<DriverResult()> call;
-        {
-            std::unique_lock lock(m_mutex);
-            m_queued.wait(lock, [this] { return m_stopping || m_call.valid(); });
-            if (!m_call.valid()) {
-                return;
-            }
-            call = std::move(m_call);
+        WaitForSingleObject(m_called, INFINITE);
+        if (m_stopping) {
+            return;
         }
-        call();
+        m_result = m_call();
+        SetEvent(m_returned);
     }
 }
 

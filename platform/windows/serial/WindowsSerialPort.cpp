@@ -59,22 +59,27 @@ void WindowsSerialPort::Open(long port, const LineSettings& settings) {
     m_identity = {PortName(port), DevicePathForPort(port), {}};
     CheckLineCanCarry(m_identity, settings);
     const std::wstring path = ToUtf16(m_identity.path);
-    const auto opened =
-        Call([path](CommDriver& driver) { return driver.Open(path); }, kTransmitDeadline);
+    // One call opens and sets the port up, since each is a hand-over to the driver's thread;
+    // a count of 1 says that the port was opened and the set-up failed.
+    const auto opened = Call(
+        [path, settings](CommDriver& driver) {
+            const DriverResult open = driver.Open(path);
+            return open.error != ERROR_SUCCESS
+                       ? open
+                       : DriverResult{driver.Configure(settings, true).error, 1};
+        },
+        kTransmitDeadline);
     // An open the driver does not answer is a device that does not respond.
     DWORD error = opened ? opened->error : ERROR_GEN_FAILURE;
-    if (error != ERROR_SUCCESS) {
-        ThrowOpenError(m_identity, error, m_ports);
-    }
-    m_open = true;
-    const auto configured =
-        Call([settings](CommDriver& driver) { return driver.Configure(settings, true); },
-             kTransmitDeadline);
-    error = configured ? configured->error : ERROR_GEN_FAILURE;
     if (error == ERROR_SUCCESS) {
+        m_open = true;
         m_baudRate = settings.baudRate;
         return;
     }
+    if (!opened || opened->count == 0) {
+        ThrowOpenError(m_identity, error, m_ports);
+    }
+    m_open = true;
     Abandon();
     if (error == ERROR_INVALID_PARAMETER) {
         ThrowUnsupportedSettings(m_identity, RejectedSettings(error));
