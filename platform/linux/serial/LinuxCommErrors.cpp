@@ -8,17 +8,13 @@
 #include <cstring>
 #include <iterator>
 #include <string>
+#include <utility>
 
 namespace serial {
 
 namespace {
 
-struct ErrorText {
-    int error;
-    const char* text;
-};
-
-constexpr ErrorText kErrorTexts[] = {
+constexpr std::pair<int, const char*> kErrorTexts[] = {
     {ENOENT, "设备不存在"},
     {ENXIO, "设备已不存在"},
     {ENODEV, "设备已不存在"},
@@ -83,10 +79,9 @@ std::string BrlttyClaim(const std::string& adapters) {
 } // namespace
 
 std::string SystemErrorText(int error) {
-    const auto* known =
-        std::find_if(std::begin(kErrorTexts), std::end(kErrorTexts),
-                     [error](const ErrorText& entry) { return entry.error == error; });
-    return known != std::end(kErrorTexts) ? known->text
+    const auto* known = std::find_if(std::begin(kErrorTexts), std::end(kErrorTexts),
+                                     [error](const auto& entry) { return entry.first == error; });
+    return known != std::end(kErrorTexts) ? known->second
                                           : UnexplainedSystemError(std::strerror(error));
 }
 

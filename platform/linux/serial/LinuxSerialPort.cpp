@@ -49,11 +49,10 @@ timespec TimeOf(nanoseconds time) {
 
 void Interrupt(int) {}
 
-// Runs call (which gives 0 or an error number) and ends a blocking call into the driver in it
-// once deadline has passed, on this thread alone: a timer signals this thread, without
-// SA_RESTART, so that tcdrain or close returns with EINTR. Why: both wait interruptibly but
-// without a bound of their own, as long as a driver says the line has not drained (a close
-// for the tty's closing_wait, 30 seconds by default).
+// Runs call (which gives 0 or an error number), ending a blocking driver call in it once
+// deadline has passed: a timer signals this thread, without SA_RESTART, so that tcdrain or
+// close returns with EINTR. Why: both wait interruptibly but for as long as a driver says the
+// line has not drained (a close up to the tty's closing_wait, 30 seconds by default).
 template <class Call> int BeforeDeadline(SerialPortDevice::Clock::time_point deadline, Call call) {
     struct sigaction action {};
     struct sigaction previous {};

@@ -25,9 +25,8 @@ public:
     // Whether devicePath is a serial node that the kernel has but no UART stands behind
     // (/sys/class/tty/<name>/type is 0), such as /dev/ttyS0 on a PC without a serial port.
     bool HasNoUart(const std::string& devicePath) const;
-    // The processes other than this one that have devicePath open, found as fuser finds them
-    // (their descriptors under /proc): "ModemManager（进程 812）、screen（进程 900）". Empty
-    // when there is none that /proc shows (it hides other users' descriptors from a user).
+    // The processes but this one that have devicePath open, found in /proc as fuser finds them:
+    // "ModemManager（进程 812）、screen（进程 900）"; empty when /proc shows none.
     std::string Holders(const std::string& devicePath) const;
     // The USB serial adapters plugged in without a tty because brltty, which claims such chips
     // for braille displays, is installed or running: "USB Serial（1a86:7523）、…"; else empty.

@@ -1,6 +1,8 @@
 // The serial device's driver thread.
 #include "platform/windows/serial/DriverThread.h"
 
+#include <algorithm>
+
 namespace serial {
 
 DriverThread::~DriverThread() {
@@ -13,12 +15,21 @@ DriverThread::~DriverThread() {
 
 std::optional<DriverResult> DriverThread::Run(std::function<DriverResult()> call,
                                               std::chrono::milliseconds bound) {
-    // Setting and waiting for an event order the memory around them, so each side sees
-    // what the other wrote before.
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point deadline = Clock::now() + bound;
+    const Clock::time_point lookUntil = std::min(deadline, Clock::now() + kLookFor);
     m_call = std::move(call);
+    m_done = false;
     SetEvent(m_called);
-    if (WaitForSingleObject(m_returned, static_cast<DWORD>(bound.count())) != WAIT_OBJECT_0) {
-        return std::nullopt;
+    while (!m_done && Clock::now() < lookUntil) {
+        SwitchToThread();
+    }
+    while (!m_done) {
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
+        if (left.count() <= 0) {
+            return std::nullopt;
+        }
+        WaitForSingleObject(m_returned, static_cast<DWORD>(left.count()));
     }
     return m_result;
 }
@@ -30,6 +41,7 @@ void DriverThread::Serve() {
             return;
         }
         m_result = m_call();
+        m_done = true;
         SetEvent(m_returned);
     }
 }

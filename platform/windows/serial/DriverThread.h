@@ -5,6 +5,7 @@
 
 #include "platform/windows/serial/CommDriver.h"
 
+#include <atomic>
 #include <chrono>
 #include <functional>
 #include <optional>
@@ -14,7 +15,6 @@ namespace serial {
 
 class DriverThread {
 public:
-    DriverThread() = default;
     // Stops and joins the thread: only for one whose every call has returned.
     ~DriverThread();
 
@@ -27,11 +27,14 @@ public:
 private:
     void Serve();
 
-    // The system's own events hand each call over and back: a call takes well under a
-    // millisecond this way, where the C++ library's waits over the POSIX thread layer of
-    // mingw-w64 took up to 15 ms under Wine.
+    // How long a caller looks for the result before it sleeps: longer than most calls take.
+    // Each wake-up is a trip through the scheduler (under Wine through wineserver too), which
+    // took milliseconds on a busy machine, on the way to the bytes.
+    static constexpr std::chrono::microseconds kLookFor{2000};
+
     HANDLE m_called = CreateEventW(nullptr, FALSE, FALSE, nullptr);
     HANDLE m_returned = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+    std::atomic<bool> m_done{false};
     std::function<DriverResult()> m_call; // the caller waits for each: one at a time
     DriverResult m_result;
     bool m_stopping = false;

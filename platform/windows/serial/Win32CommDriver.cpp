@@ -31,8 +31,6 @@ class Win32CommDriver : public CommDriver {
 public:
     Win32CommDriver() { m_overlapped.hEvent = m_written; }
     ~Win32CommDriver() override;
-    Win32CommDriver(const Win32CommDriver&) = delete;
-    Win32CommDriver& operator=(const Win32CommDriver&) = delete;
 
     DriverResult Open(const std::wstring& path) override;
     DriverResult Configure(const LineSettings& settings, bool prepare) override;

@@ -27,9 +27,8 @@ struct LocalFreer {
 } // namespace
 
 bool IsDeviceGoneError(DWORD error) {
-    // Drivers report a pulled adapter each in their own way; on an open port none of these
-    // has another cause. Wine gives a hung-up line as ERROR_NOT_READY (EIO) or
-    // ERROR_FILE_NOT_FOUND (ENXIO).
+    // Drivers report a pulled adapter each in their own way; on an open port none of these has
+    // another cause. Wine gives a hung-up line as ERROR_NOT_READY or ERROR_FILE_NOT_FOUND.
     switch (error) {
     case ERROR_FILE_NOT_FOUND:
     case ERROR_DEV_NOT_EXIST:
