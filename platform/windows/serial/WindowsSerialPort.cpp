@@ -1,7 +1,7 @@
 // The serial device of the communications control on Windows.
 //
-// Why each call into the driver runs on a thread of the device's own, and the write is
-// overlapped: USB serial drivers are known to ignore the write timeout, to never complete a
+// Why the write is overlapped and every other call into the driver runs on a thread of the
+// device's own: USB serial drivers are known to ignore the write timeout, to never complete a
 // write once the adapter is pulled, and to block in FlushFileBuffers; a call made on the
 // dialog's thread would freeze the dialog with them. So the dialog's thread waits for each
 // call with a bound, waits for the write with the transmit deadline, cancels a write still
