@@ -96,11 +96,5 @@ int GetDeviceCaps(HDC hdc, int index) {
     if (!hdc) {
         return 0;
     }
-    switch (index) {
-    case LOGPIXELSX:
-    case LOGPIXELSY:
-        return engine::FontResolver::kDotsPerInch;
-    default:
-        return 0;
-    }
+    return index == LOGPIXELSY ? engine::FontResolver::kDotsPerInch : 0;
 }

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QStringList>
 
 namespace engine {
 
@@ -17,9 +16,7 @@ UINT Menu::Popup(QWidget* parent, const QPoint& globalPos) const {
             menu.addSeparator();
             continue;
         }
-        QAction* action = menu.addAction(QString::fromStdString(item.text));
-        action->setData(item.id);
-        action->setEnabled((item.flags & (MF_GRAYED | MF_DISABLED)) == 0);
+        menu.addAction(QString::fromStdString(item.text))->setData(item.id);
     }
     QAction* chosen = menu.exec(globalPos);
     return chosen != nullptr ? chosen->data().toUInt() : 0;

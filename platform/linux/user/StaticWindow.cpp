@@ -55,20 +55,12 @@ void StaticWindow::GrowToFit(int missing) {
 }
 
 UINT StaticWindow::TextFormat() const {
-    UINT format = DT_EXPANDTABS;
-    switch (Style() & SS_TYPEMASK) {
-    case SS_CENTER:
-        format |= DT_CENTER | DT_WORDBREAK;
-        break;
-    case SS_RIGHT:
-        format |= DT_RIGHT | DT_WORDBREAK;
-        break;
-    case SS_LEFTNOWORDWRAP:
-        format |= DT_LEFT;
-        break;
-    default:
-        format |= DT_LEFT | DT_WORDBREAK;
-        break;
+    const DWORD type = Style() & SS_TYPEMASK;
+    UINT format = DT_LEFT | DT_WORDBREAK;
+    if (type == SS_CENTER) {
+        format = DT_CENTER | DT_WORDBREAK;
+    } else if (type == SS_LEFTNOWORDWRAP) {
+        format = DT_LEFT;
     }
     if (Style() & SS_CENTERIMAGE) {
         format = (format & ~DT_WORDBREAK) | DT_VCENTER | DT_SINGLELINE;

@@ -92,12 +92,8 @@ LONG_PTR GetWindowLongPtr(HWND hWnd, int nIndex) {
     switch (nIndex) {
     case GWLP_WNDPROC:
         return reinterpret_cast<LONG_PTR>(WindowOf(hWnd)->Proc());
-    case GWLP_ID:
-        return static_cast<LONG_PTR>(WindowOf(hWnd)->Id());
     case GWL_STYLE:
         return static_cast<LONG_PTR>(WindowOf(hWnd)->Style());
-    case GWL_EXSTYLE:
-        return static_cast<LONG_PTR>(WindowOf(hWnd)->ExStyle());
     default:
         return 0;
     }

@@ -85,9 +85,6 @@ BOOL ShowWindow(HWND hWnd, int nCmdShow) {
         widget->hide();
         WindowOf(hWnd)->SetStyle(WindowOf(hWnd)->Style() & ~WS_VISIBLE);
         break;
-    case SW_MINIMIZE:
-        widget->showMinimized();
-        break;
     default:
         WindowOf(hWnd)->SetStyle(WindowOf(hWnd)->Style() | WS_VISIBLE);
         widget->show();

@@ -140,14 +140,11 @@ LRESULT Window::ClassProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return reinterpret_cast<LRESULT>(m_font);
     case WM_CTLCOLORMSGBOX:
     case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSCROLLBAR:
     case WM_CTLCOLORSTATIC: {
         HDC hdc = reinterpret_cast<HDC>(wParam);
-        const bool window = message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX;
-        const int face = window ? COLOR_WINDOW : COLOR_3DFACE;
+        const int face = message == WM_CTLCOLOREDIT ? COLOR_WINDOW : COLOR_3DFACE;
         SetTextColor(hdc, GetSysColor(COLOR_WINDOWTEXT));
         SetBkColor(hdc, GetSysColor(face));
         return reinterpret_cast<LRESULT>(GetSysColorBrush(face));
