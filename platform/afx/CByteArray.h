@@ -3,10 +3,7 @@
 
 #include <windows.h>
 
-#include <cstdint>
 #include <vector>
-
-using INT_PTR = std::intptr_t;
 
 class CByteArray {
 public:

@@ -3,11 +3,17 @@
 #pragma once
 
 #include "platform/afx/CWnd.h"
-#include "platform/afx/WindowCreationError.h"
+
+#include <string>
 
 namespace afx {
 struct DialogTemplate;
-}
+
+// Why the last dialog window could not be created (empty if it was): the dialog records the
+// reason where it fails (a refused creation request, a missing template, a control it cannot
+// make), so that the program can tell the user instead of vanishing.
+const std::string& LastWindowCreationError();
+} // namespace afx
 
 constexpr int kDoModalFailed = -1;
 

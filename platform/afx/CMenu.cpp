@@ -1,7 +1,6 @@
 #include "platform/afx/CMenu.h"
 
 #include "platform/afx/CHandleMap.h"
-#include <windows.h>
 
 #include <memory>
 

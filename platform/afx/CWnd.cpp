@@ -285,10 +285,6 @@ void CWnd::OnSysCommand(UINT, LPARAM) {
     Default();
 }
 
-HCURSOR CWnd::OnQueryDragIcon() {
-    return reinterpret_cast<HCURSOR>(Default());
-}
-
 void CWnd::OnMouseMove(UINT, CPoint) {
     Default();
 }

@@ -62,7 +62,6 @@ public:
     BOOL ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
     BOOL ShowWindow(int nCmdShow) { return ::ShowWindow(m_hWnd, nCmdShow); }
     BOOL IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
-    BOOL IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
     BOOL EnableWindow(BOOL bEnable = TRUE) { return ::EnableWindow(m_hWnd, bEnable); }
     BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
     CWnd* SetFocus() { return FromHandle(::SetFocus(m_hWnd)); }
@@ -105,7 +104,6 @@ protected:
     HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
     void OnSysCommand(UINT nID, LPARAM lParam);
-    HCURSOR OnQueryDragIcon();
     void OnMouseMove(UINT nFlags, CPoint point);
     void OnNcPaint();
     // Hands an owner-draw request back to the control that asked for it.

@@ -2,7 +2,6 @@
 #include "platform/linux/gdi/GdiFont.h"
 
 #include "platform/linux/gdi/FontResolver.h"
-#include <windows.h>
 
 #include <cstdlib>
 #include <cstring>

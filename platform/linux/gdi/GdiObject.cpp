@@ -2,8 +2,6 @@
 // DeleteObject.
 #include "platform/linux/gdi/GdiObject.h"
 
-#include <windows.h>
-
 namespace engine {
 
 bool GdiObject::RemoveSelection() {

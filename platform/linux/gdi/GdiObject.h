@@ -19,7 +19,6 @@ public:
     virtual GdiKind Kind() const = 0;
 
     // Stock objects (and system colour brushes) belong to the system: DeleteObject ignores them.
-    bool IsStock() const { return m_stock; }
     void MarkStock() { m_stock = true; }
 
     // Device contexts count their selections (current and saved) so that a deletion requested

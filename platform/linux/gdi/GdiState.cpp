@@ -1,10 +1,6 @@
 // Device context state: saved states, selected objects, colours, modes, current position.
 #include "platform/linux/gdi/DeviceContext.h"
 #include "platform/linux/gdi/FontResolver.h"
-#include "platform/linux/gdi/GdiBitmap.h"
-#include "platform/linux/gdi/GdiBrush.h"
-#include "platform/linux/gdi/GdiFont.h"
-#include "platform/linux/gdi/GdiPen.h"
 #include <windows.h>
 
 #include <utility>

@@ -1,7 +1,5 @@
 #include "platform/linux/gdi/Icon.h"
 
-#include <cstdlib>
-
 namespace engine {
 
 Icon::Icon(std::vector<QImage> images) {

@@ -37,7 +37,6 @@ int GetWindowText(HWND hWnd, TCHAR* lpString, int nMaxCount);
 BOOL SetWindowText(HWND hWnd, LPCTSTR lpString);
 BOOL ShowWindow(HWND hWnd, int nCmdShow);
 BOOL IsWindowVisible(HWND hWnd);
-BOOL IsWindowEnabled(HWND hWnd);
 BOOL EnableWindow(HWND hWnd, BOOL bEnable);
 BOOL IsIconic(HWND hWnd);
 HWND SetFocus(HWND hWnd);

@@ -1,7 +1,5 @@
 #include "platform/linux/user/IpAddressWindow.h"
 
-#include "platform/linux/gdi/DeviceContext.h"
-#include "platform/linux/gdi/GdiFont.h"
 #include "platform/linux/user/BridgeWidget.h"
 #include <commctrl.h>
 #include <windows.h>

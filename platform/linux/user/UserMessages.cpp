@@ -5,8 +5,6 @@
 #include "platform/linux/user/Window.h"
 #include "platform/linux/user/WindowClasses.h"
 
-#include <QApplication>
-#include <QTimer>
 #include <algorithm>
 #include <vector>
 

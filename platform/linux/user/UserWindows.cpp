@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QWidget>
 #include <algorithm>
-#include <cstring>
 
 using engine::DcOf;
 using engine::WindowOf;
@@ -98,15 +97,11 @@ BOOL IsWindowVisible(HWND hWnd) {
     return widget != nullptr && widget->isVisible();
 }
 
-BOOL IsWindowEnabled(HWND hWnd) {
-    return IsWindow(hWnd) && !(WindowOf(hWnd)->Style() & WS_DISABLED);
-}
-
 BOOL EnableWindow(HWND hWnd, BOOL bEnable) {
     if (!IsWindow(hWnd)) {
         return FALSE;
     }
-    const BOOL wasDisabled = !IsWindowEnabled(hWnd);
+    const BOOL wasDisabled = (WindowOf(hWnd)->Style() & WS_DISABLED) != 0;
     WindowOf(hWnd)->SetStyle(bEnable ? (WindowOf(hWnd)->Style() & ~WS_DISABLED)
                                      : (WindowOf(hWnd)->Style() | WS_DISABLED));
     WindowOf(hWnd)->Invalidate(true);

@@ -3,7 +3,6 @@
 #include "platform/linux/gdi/DrawingSurface.h"
 #include "platform/linux/gdi/GdiFont.h"
 #include "platform/linux/user/Menu.h"
-#include <windows.h>
 
 #include <QApplication>
 #include <QTimer>
