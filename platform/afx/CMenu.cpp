@@ -22,7 +22,3 @@ CMenu* CMenu::FromHandle(HMENU hMenu) {
     static CHandleMap<HMENU, CMenu> map(&MakeTemporary, &Release);
     return map.FromHandle(hMenu);
 }
-
-BOOL CMenu::AppendMenu(UINT nFlags, UINT nIDNewItem, LPCTSTR lpszNewItem) {
-    return ::AppendMenu(m_hMenu, nFlags, nIDNewItem, lpszNewItem);
-}

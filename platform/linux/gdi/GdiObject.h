@@ -6,7 +6,14 @@
 
 namespace engine {
 
-enum class GdiKind { Pen, Brush, Font, Bitmap, Region };
+// The kinds of objects, valued as GetObjectType reports them.
+enum class GdiKind : DWORD {
+    Pen = OBJ_PEN,
+    Brush = OBJ_BRUSH,
+    Font = OBJ_FONT,
+    Bitmap = OBJ_BITMAP,
+    Region = OBJ_REGION
+};
 
 class GdiObject {
 public:

@@ -177,9 +177,16 @@ BOOL DeleteObject(HRGN hRgn);
 // A bitmap resource by MAKEINTRESOURCE id.
 HBITMAP LoadBitmap(HINSTANCE hInstance, LPCTSTR lpBitmapName);
 
-// System colours, metrics and stock objects (GdiSystem.cpp, RectFunctions.cpp).
+// System colours, metrics and stock objects (GdiSystem.cpp).
 COLORREF GetSysColor(int nIndex);
 HBRUSH GetSysColorBrush(int nIndex);
 int GetSystemMetrics(int nIndex);
 HGDIOBJ GetStockObject(int fnObject);
-BOOL SetRect(LPRECT lprc, int left, int top, int right, int bottom);
+
+inline BOOL SetRect(LPRECT lprc, int left, int top, int right, int bottom) {
+    if (!lprc) {
+        return FALSE;
+    }
+    *lprc = RECT{left, top, right, bottom};
+    return TRUE;
+}

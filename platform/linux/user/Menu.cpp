@@ -5,10 +5,6 @@
 
 namespace engine {
 
-Menu::Menu() = default;
-
-Menu::~Menu() = default;
-
 UINT Menu::Popup(QWidget* parent, const QPoint& globalPos) const {
     QMenu menu(parent);
     for (const Item& item : m_items) {

@@ -136,7 +136,6 @@ protected:
 
 private:
     bool Translate(QEvent* event);
-    LRESULT CopyText(int size, TCHAR* buffer) const;
     void SendDestroy();
     void SendNcDestroy();
     bool Deliver(QEvent* event, UINT message, WPARAM wParam, LPARAM lParam);
