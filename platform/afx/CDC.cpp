@@ -10,20 +10,18 @@
 
 namespace {
 
-std::unique_ptr<CDC> MakeTemporary(HDC hDC) {
-    auto wrapper = std::make_unique<CDC>();
-    wrapper->m_hDC = hDC;
-    wrapper->m_hAttribDC = hDC;
-    return wrapper;
-}
-
-void Release(CDC& wrapper) {
-    wrapper.m_hDC = nullptr;
-    wrapper.m_hAttribDC = nullptr;
-}
-
 CHandleMap<HDC, CDC>& Map() {
-    static CHandleMap<HDC, CDC> map(&MakeTemporary, &Release);
+    static CHandleMap<HDC, CDC> map(
+        [](HDC hDC) {
+            auto wrapper = std::make_unique<CDC>();
+            wrapper->m_hDC = hDC;
+            wrapper->m_hAttribDC = hDC;
+            return wrapper;
+        },
+        [](CDC& wrapper) {
+            wrapper.m_hDC = nullptr;
+            wrapper.m_hAttribDC = nullptr;
+        });
     return map;
 }
 

@@ -86,10 +86,6 @@ BOOL CDialog::CreateDlgControls() {
     return TRUE;
 }
 
-void CDialog::EndDialog(int nResult) {
-    ::EndDialog(m_hWnd, nResult);
-}
-
 BOOL CDialog::OnInitDialog() {
     UpdateData(FALSE);
     return TRUE;
@@ -99,10 +95,6 @@ void CDialog::OnOK() {
     if (UpdateData(TRUE)) {
         EndDialog(IDOK);
     }
-}
-
-void CDialog::OnCancel() {
-    EndDialog(IDCANCEL);
 }
 
 LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM) {

@@ -24,12 +24,12 @@ public:
     // Creates the dialog window, runs it until it ends and destroys it; returns the result
     // given to EndDialog, or -1 when the window could not be created.
     virtual intptr_t DoModal();
-    void EndDialog(int nResult);
+    void EndDialog(int nResult) { ::EndDialog(m_hWnd, nResult); }
     virtual BOOL OnInitDialog();
 
 protected:
     virtual void OnOK();
-    virtual void OnCancel();
+    virtual void OnCancel() { EndDialog(IDCANCEL); }
     // Makes what the system's dialog manager cannot (hosted controls, combo box entries),
     // then lets the dialog procedure call OnInitDialog.
     LRESULT HandleInitDialog(WPARAM wParam, LPARAM lParam);

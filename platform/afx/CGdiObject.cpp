@@ -40,10 +40,6 @@ bool CGdiObject::RegisterMaker(DWORD objectType, MakeProc make) {
     return true;
 }
 
-CGdiObject::~CGdiObject() {
-    DeleteObject();
-}
-
 CGdiObject* CGdiObject::FromHandle(HGDIOBJ hObject) {
     return Map().FromHandle(hObject);
 }

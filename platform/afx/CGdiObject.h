@@ -11,7 +11,7 @@ public:
     CGdiObject() = default;
     CGdiObject(const CGdiObject&) = delete;
     CGdiObject& operator=(const CGdiObject&) = delete;
-    virtual ~CGdiObject();
+    virtual ~CGdiObject() { DeleteObject(); }
 
     HGDIOBJ m_hObject = nullptr;
 

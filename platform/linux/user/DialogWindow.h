@@ -33,7 +33,6 @@ public:
     void ShowSystemMenu(const QPoint& globalPos);
 
 protected:
-    HBRUSH ClassBrush() const override;
     bool DialogKey(QEvent* event, Window* focus) override;
     bool HandleOtherEvent(QEvent* event) override;
 

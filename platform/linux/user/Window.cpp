@@ -113,6 +113,13 @@ void Window::Post(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT Window::ClassProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) {
+        HDC hdc = reinterpret_cast<HDC>(wParam);
+        const int face = message == WM_CTLCOLOREDIT ? COLOR_WINDOW : COLOR_3DFACE;
+        SetTextColor(hdc, GetSysColor(COLOR_WINDOWTEXT));
+        SetBkColor(hdc, GetSysColor(face));
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(face));
+    }
     switch (message) {
     case WM_ERASEBKGND:
         EraseBackground(reinterpret_cast<HDC>(wParam));
@@ -138,17 +145,6 @@ LRESULT Window::ClassProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_GETFONT:
         return reinterpret_cast<LRESULT>(m_font);
-    case WM_CTLCOLORMSGBOX:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSTATIC: {
-        HDC hdc = reinterpret_cast<HDC>(wParam);
-        const int face = message == WM_CTLCOLOREDIT ? COLOR_WINDOW : COLOR_3DFACE;
-        SetTextColor(hdc, GetSysColor(COLOR_WINDOWTEXT));
-        SetBkColor(hdc, GetSysColor(face));
-        return reinterpret_cast<LRESULT>(GetSysColorBrush(face));
-    }
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) == SC_CLOSE) {
             Send(WM_CLOSE);
