@@ -1,7 +1,6 @@
 #include "platform/afx/CGdiObject.h"
 
 #include "platform/afx/CHandleMap.h"
-#include <windows.h>
 
 #include <map>
 
@@ -39,10 +38,6 @@ CHandleMap<HGDIOBJ, CGdiObject>& Map() {
 bool CGdiObject::RegisterMaker(DWORD objectType, MakeProc make) {
     Makers()[objectType] = make;
     return true;
-}
-
-CGdiObject::~CGdiObject() {
-    DeleteObject();
 }
 
 CGdiObject* CGdiObject::FromHandle(HGDIOBJ hObject) {

@@ -2,9 +2,7 @@
 
 #include "platform/afx/Resources.h"
 
-#include <windows.h>
-
-#include <string>
+#include <string_view>
 
 namespace {
 CWinApp* g_pApp = nullptr;
@@ -46,21 +44,13 @@ LPCTSTR AfxGetAppName() {
         return g_pApp->m_pszAppName;
     }
     static CString fromModule;
-    constexpr int kMaxPath = 260;
-    TCHAR path[kMaxPath] = {};
-    const int length = static_cast<int>(GetModuleFileName(nullptr, path, kMaxPath));
-    int start = length;
-    while (start > 0 && path[start - 1] != '/' && path[start - 1] != '\\') {
-        --start;
-    }
-    int end = length;
-    for (int i = length - 1; i > start; --i) {
-        if (path[i] == '.') {
-            end = i;
-            break;
-        }
-    }
-    fromModule = CString(path + start, end - start);
+    constexpr DWORD kMaxPath = 260;
+    TCHAR buffer[kMaxPath] = {};
+    const std::basic_string_view<TCHAR> path(buffer, GetModuleFileName(nullptr, buffer, kMaxPath));
+    const std::size_t start = path.find_last_of(TEXT("/\\")) + 1; // 0 without a folder
+    const std::size_t dot = path.find_last_of('.');
+    const std::size_t end = dot != path.npos && dot > start ? dot : path.size();
+    fromModule = CString(buffer + start, static_cast<int>(end - start));
     return fromModule;
 }
 

@@ -4,8 +4,6 @@
 
 #include "platform/afx/DialogTemplate.h"
 
-#include <string>
-
 // The program's module, whose resources the framework loads.
 HINSTANCE AfxGetInstanceHandle();
 

@@ -4,13 +4,6 @@
 #include "platform/linux/gdi/ImageResources.h"
 #include <windows.h>
 
-namespace engine {
-
-GdiBitmap::GdiBitmap(const QImage& image)
-    : m_image(image.convertToFormat(QImage::Format_ARGB32_Premultiplied)) {}
-
-} // namespace engine
-
 HBITMAP LoadBitmap(HINSTANCE /*hInstance*/, LPCTSTR lpBitmapName) {
     if (!lpBitmapName || !IS_INTRESOURCE(lpBitmapName)) {
         return nullptr;

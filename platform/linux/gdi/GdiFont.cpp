@@ -2,7 +2,6 @@
 #include "platform/linux/gdi/GdiFont.h"
 
 #include "platform/linux/gdi/FontResolver.h"
-#include <windows.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -22,12 +21,6 @@ GdiFont::GdiFont(const LOGFONT& logFont) : m_logFont(logFont) {
     // layer treats both as the em height in pixels, which is what the program asks for.
     const int pixels = logFont.lfHeight == 0 ? kDefaultPixelSize : std::abs(logFont.lfHeight);
     m_font.setPixelSize(pixels);
-    if (logFont.lfWeight != FW_DONTCARE) {
-        m_font.setWeight(FontResolver::QtWeight(logFont.lfWeight));
-    }
-    m_font.setItalic(logFont.lfItalic != 0);
-    m_font.setUnderline(logFont.lfUnderline != 0);
-    m_font.setStrikeOut(logFont.lfStrikeOut != 0);
     m_font.setStyleStrategy(QFont::NoAntialias);
     m_font.setKerning(false);
 }

@@ -2,8 +2,6 @@
 // DeleteObject.
 #include "platform/linux/gdi/GdiObject.h"
 
-#include <windows.h>
-
 namespace engine {
 
 bool GdiObject::RemoveSelection() {
@@ -27,22 +25,7 @@ void GdiObject::RequestDelete() {
 } // namespace engine
 
 DWORD GetObjectType(HGDIOBJ h) {
-    if (!h) {
-        return 0;
-    }
-    switch (engine::ObjectOf(h)->Kind()) {
-    case engine::GdiKind::Pen:
-        return OBJ_PEN;
-    case engine::GdiKind::Brush:
-        return OBJ_BRUSH;
-    case engine::GdiKind::Font:
-        return OBJ_FONT;
-    case engine::GdiKind::Bitmap:
-        return OBJ_BITMAP;
-    case engine::GdiKind::Region:
-        return OBJ_REGION;
-    }
-    return 0;
+    return h ? static_cast<DWORD>(engine::ObjectOf(h)->Kind()) : 0;
 }
 
 BOOL DeleteObject(HGDIOBJ ho) {

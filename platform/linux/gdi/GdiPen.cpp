@@ -10,14 +10,6 @@ namespace engine {
 GdiPen::GdiPen(int style, int width, COLORREF color)
     : m_style(style & PS_STYLE_MASK), m_width(std::max(1, width)), m_color(color) {}
 
-bool GdiPen::IsNull() const {
-    return m_style == PS_NULL;
-}
-
-bool GdiPen::IsInsideFrame() const {
-    return m_style == PS_INSIDEFRAME;
-}
-
 } // namespace engine
 
 // The GDI functions that make pens.

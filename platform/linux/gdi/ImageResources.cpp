@@ -1,7 +1,6 @@
 #include "platform/linux/gdi/ImageResources.h"
 
 #include "platform/linux/gdi/Icon.h"
-#include <windows.h>
 
 #include <QImage>
 #include <QImageReader>

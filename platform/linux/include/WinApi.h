@@ -37,7 +37,6 @@ int GetWindowText(HWND hWnd, TCHAR* lpString, int nMaxCount);
 BOOL SetWindowText(HWND hWnd, LPCTSTR lpString);
 BOOL ShowWindow(HWND hWnd, int nCmdShow);
 BOOL IsWindowVisible(HWND hWnd);
-BOOL IsWindowEnabled(HWND hWnd);
 BOOL EnableWindow(HWND hWnd, BOOL bEnable);
 BOOL IsIconic(HWND hWnd);
 HWND SetFocus(HWND hWnd);
@@ -71,8 +70,6 @@ struct MSG {
     UINT message = 0;
     WPARAM wParam = 0;
     LPARAM lParam = 0;
-    DWORD time = 0;
-    POINT pt;
 };
 BOOL GetMessage(MSG* lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax);
 BOOL TranslateMessage(const MSG* lpMsg);

@@ -6,6 +6,24 @@
 #include <algorithm>
 #include <cstring>
 
+namespace {
+
+// Hands a conversion's result to the caller as both functions do: its length when the
+// buffer's capacity is 0, else the units copied, or 0 when they do not fit.
+template <class Text, class Unit> int Deliver(const Text& result, Unit* buffer, int capacity) {
+    const int units = static_cast<int>(result.size());
+    if (capacity == 0) {
+        return units;
+    }
+    if (capacity < units || buffer == nullptr) {
+        return 0;
+    }
+    std::copy(result.begin(), result.end(), buffer);
+    return units;
+}
+
+} // namespace
+
 int MultiByteToWideChar(UINT CodePage, DWORD, const char* lpMultiByteStr, int cbMultiByte,
                         WCHAR* lpWideCharStr, int cchWideChar) {
     if (CodePage != CP_UTF8 || lpMultiByteStr == nullptr || cchWideChar < 0) {
@@ -13,16 +31,8 @@ int MultiByteToWideChar(UINT CodePage, DWORD, const char* lpMultiByteStr, int cb
     }
     const qsizetype bytes =
         cbMultiByte < 0 ? static_cast<qsizetype>(std::strlen(lpMultiByteStr)) + 1 : cbMultiByte;
-    const std::u16string wide = QString::fromUtf8(lpMultiByteStr, bytes).toStdU16String();
-    const int units = static_cast<int>(wide.size());
-    if (cchWideChar == 0) {
-        return units;
-    }
-    if (cchWideChar < units || lpWideCharStr == nullptr) {
-        return 0;
-    }
-    std::copy(wide.begin(), wide.end(), lpWideCharStr);
-    return units;
+    return Deliver(QString::fromUtf8(lpMultiByteStr, bytes).toStdU16String(), lpWideCharStr,
+                   cchWideChar);
 }
 
 int WideCharToMultiByte(UINT CodePage, DWORD, const WCHAR* lpWideCharStr, int cchWideChar,
@@ -33,14 +43,5 @@ int WideCharToMultiByte(UINT CodePage, DWORD, const WCHAR* lpWideCharStr, int cc
     const qsizetype units =
         cchWideChar < 0 ? static_cast<qsizetype>(std::char_traits<WCHAR>::length(lpWideCharStr)) + 1
                         : cchWideChar;
-    const QByteArray utf8 = QString::fromUtf16(lpWideCharStr, units).toUtf8();
-    const int bytes = static_cast<int>(utf8.size());
-    if (cbMultiByte == 0) {
-        return bytes;
-    }
-    if (cbMultiByte < bytes || lpMultiByteStr == nullptr) {
-        return 0;
-    }
-    std::copy(utf8.begin(), utf8.end(), lpMultiByteStr);
-    return bytes;
+    return Deliver(QString::fromUtf16(lpWideCharStr, units).toUtf8(), lpMultiByteStr, cbMultiByte);
 }

@@ -3,29 +3,23 @@
 
 #include <chrono>
 #include <thread>
+#include <utility>
 
 namespace engine {
 
 namespace {
-
-SleepHandler& Sleeper() {
-    static SleepHandler handler;
-    return handler;
-}
-
+SleepHandler g_sleeper;
 } // namespace
 
 SleepHandler SetSleepHandler(SleepHandler handler) {
-    SleepHandler previous = std::move(Sleeper());
-    Sleeper() = std::move(handler);
-    return previous;
+    return std::exchange(g_sleeper, std::move(handler));
 }
 
 } // namespace engine
 
 void Sleep(DWORD dwMilliseconds) {
-    if (engine::Sleeper()) {
-        engine::Sleeper()(dwMilliseconds);
+    if (engine::g_sleeper) {
+        engine::g_sleeper(dwMilliseconds);
         return;
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(dwMilliseconds));

@@ -1,17 +1,11 @@
 #include "platform/linux/user/MouseTracker.h"
 
 #include "platform/linux/user/Window.h"
-#include <commctrl.h>
-#include <windows.h>
 
 #include <QTimer>
 #include <QWidget>
 
 namespace engine {
-
-namespace {
-constexpr DWORD kDefaultHoverMs = 400;
-} // namespace
 
 MouseTracker::MouseTracker(Window& window) : m_window(window) {}
 
@@ -21,11 +15,6 @@ bool MouseTracker::Track(DWORD flags, DWORD hoverTime) {
     QWidget* widget = m_window.Widget();
     if (widget == nullptr) {
         return false;
-    }
-    if (flags & TME_CANCEL) {
-        m_trackHover = m_trackHover && !(flags & TME_HOVER);
-        m_trackLeave = m_trackLeave && !(flags & TME_LEAVE);
-        return true;
     }
     const bool inside = widget->isVisible() && widget->underMouse();
     if (flags & TME_LEAVE) {
@@ -43,8 +32,7 @@ bool MouseTracker::Track(DWORD flags, DWORD hoverTime) {
                              [this] { HoverElapsed(); });
         }
         m_trackHover = true;
-        m_hoverTimer->start(
-            static_cast<int>(hoverTime == HOVER_DEFAULT ? kDefaultHoverMs : hoverTime));
+        m_hoverTimer->start(static_cast<int>(hoverTime));
     }
     return true;
 }
@@ -78,28 +66,19 @@ void MouseTracker::HoverElapsed() {
         MAKELPARAM(static_cast<WORD>(m_lastMouse.x()), static_cast<WORD>(m_lastMouse.y())));
 }
 
-} // namespace engine
-
-namespace engine {
-
 namespace {
-
-bool& TrackingFails() {
-    static bool fail = false;
-    return fail;
-}
-
+bool g_trackingFails = false;
 } // namespace
 
 void SetTrackMouseEventFailure(bool fail) {
-    TrackingFails() = fail;
+    g_trackingFails = fail;
 }
 
 } // namespace engine
 
 BOOL _TrackMouseEvent(LPTRACKMOUSEEVENT lpEventTrack) {
     if (lpEventTrack == nullptr || lpEventTrack->cbSize != sizeof(TRACKMOUSEEVENT) ||
-        engine::TrackingFails() || !engine::Window::IsWindow(lpEventTrack->hwndTrack)) {
+        engine::g_trackingFails || !engine::Window::IsWindow(lpEventTrack->hwndTrack)) {
         return FALSE;
     }
     return engine::WindowOf(lpEventTrack->hwndTrack)
