@@ -359,10 +359,15 @@ def main():
                         help='scale of the second start-up and memory rows (1: none)')
     parser.add_argument('--tmpfs-lock', action='store_true',
                         help='lock files on tmpfs, as on a desktop (needs root)')
+    parser.add_argument('--tavrin', help='the Linux program to measure (another build, for a '
+                        'before-and-after comparison); default build/release/tavrin')
     parser.add_argument('--windows', action='store_true',
                         help='add tavrin.exe under Wine beside a bare Win32 dialog')
     args = parser.parse_args()
     build()
+    if args.tavrin:
+        global TAVRIN
+        TAVRIN = os.path.abspath(args.tavrin)
     if args.windows:
         import wine_bench  # bench/wine_bench.py, which uses this script's helpers
         wine_bench.build()

@@ -24,13 +24,16 @@ if(TAVRIN_FUZZ)
     add_link_options(-fsanitize=address,undefined)
 endif()
 
-tavrin_library(tavrin_api HIDDEN FOLDERS platform/linux/user platform/linux/gdi
-               platform/linux/oleaut PRIVATE Qt6::Widgets)
+tavrin_library(tavrin_api HIDDEN FOLDERS platform/linux/kernel platform/linux/user
+               platform/linux/gdi platform/linux/oleaut PRIVATE Qt6::Widgets)
 target_include_directories(tavrin_api PUBLIC ${CMAKE_SOURCE_DIR}/platform/linux/include)
 tavrin_library(tavrin_serial_device HIDDEN FOLDERS platform/linux/serial LINK tavrin_serial
                PRIVATE Qt6::Core Qt6::SerialPort)
+# The display check asks the libraries that the toolkit's X and Wayland plugins use.
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(DISPLAY_LIBRARIES REQUIRED IMPORTED_TARGET xcb wayland-client)
 tavrin_library(tavrin_startup HIDDEN FOLDERS platform/linux/startup LINK tavrin_api
-               PRIVATE Qt6::Widgets)
+               PRIVATE Qt6::Widgets PkgConfig::DISPLAY_LIBRARIES)
 
 # The icons, the bitmap and the strings come from the resource script that the Windows build
 # compiles, read into a table of registrations with the engine; the images themselves are Qt
@@ -48,6 +51,12 @@ macro(tavrin_system_resources target)
     target_link_libraries(${target} PRIVATE Qt6::Core)
     qt_add_resources(${target} tavrin_images PREFIX /res BASE res
                      FILES res/app.ico res/dialog.ico res/background.bmp)
+endmacro()
+
+set(TAVRIN_SYSTEM Linux)
+
+# The command-line program, linked as it is; installed and packaged with the dialog.
+macro(tavrin_console_program target)
 endmacro()
 
 # Linked as it is; installed and packaged by cmake/Packaging.cmake.

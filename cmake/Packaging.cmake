@@ -1,20 +1,21 @@
-# Installation (program, desktop entry, icons, AppStream metainfo, man page, changelog and
-# copyright) and the Debian package that CPack builds from it.
+# Installation (the program and tavrin-cli, desktop entry, icons, AppStream metainfo, man
+# pages, changelog and copyright) and the Debian package that CPack builds from it.
 include(GNUInstallDirs)
 
-include(cmake/Release.cmake)
 include(cmake/Guide.cmake)
 
-install(TARGETS tavrin RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS tavrin tavrin-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # A stripped install (the package's) leaves out the compilers' notes too, as Debian's own
 # packaging tools do: CMake's strip keeps the .comment section.
 if(CMAKE_OBJCOPY)
-    install(CODE "
-        if(CMAKE_INSTALL_DO_STRIP)
-            execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment
-                \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/tavrin\"
-                COMMAND_ERROR_IS_FATAL ANY)
-        endif()")
+    foreach(program IN ITEMS tavrin tavrin-cli)
+        install(CODE "
+            if(CMAKE_INSTALL_DO_STRIP)
+                execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment
+                    \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/${program}\"
+                    COMMAND_ERROR_IS_FATAL ANY)
+            endif()")
+    endforeach()
 endif()
 install(FILES ${TAVRIN_PACKAGING_DIR}/tavrin.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -50,6 +51,11 @@ tavrin_install_gzipped(${TAVRIN_PACKAGING_DIR}/tavrin.1 tavrin.1 ${CMAKE_INSTALL
 # The Chinese page, which "man -L zh_CN tavrin" and a Chinese locale show.
 tavrin_install_gzipped(${TAVRIN_PACKAGING_DIR}/tavrin.zh_CN.1 tavrin.zh_CN.1
                        ${CMAKE_INSTALL_MANDIR}/zh_CN/man1 RENAME tavrin.1)
+# The same two for tavrin-cli.
+tavrin_install_gzipped(${TAVRIN_PACKAGING_DIR}/tavrin-cli.1 tavrin-cli.1
+                       ${CMAKE_INSTALL_MANDIR}/man1)
+tavrin_install_gzipped(${TAVRIN_PACKAGING_DIR}/tavrin-cli.zh_CN.1 tavrin-cli.zh_CN.1
+                       ${CMAKE_INSTALL_MANDIR}/zh_CN/man1 RENAME tavrin-cli.1)
 tavrin_install_gzipped(${TAVRIN_CHANGELOG} changelog ${CMAKE_INSTALL_DOCDIR})
 
 # The copyright file in Debian's machine-readable format, made from LICENSE: its copyright

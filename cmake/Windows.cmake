@@ -9,7 +9,6 @@ if(NOT CMAKE_BUILD_TYPE)
 endif()
 enable_language(RC)
 
-include(cmake/Release.cmake)
 include(cmake/Guide.cmake)
 
 # The folder of each piece's Windows code (site/windows).
@@ -33,23 +32,40 @@ file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/rc/Version.h CONTENT
      "#define TAVRIN_VERSION_COMMAS ${TAVRIN_VERSION_COMMAS}\n#define TAVRIN_VERSION_TEXT \"${PROJECT_VERSION}\"\n")
 configure_file(res/tavrin.manifest.in ${CMAKE_BINARY_DIR}/rc/tavrin.manifest @ONLY)
 
-# The program with its resource script, linked statically and stripped; GNU ld leaves the
-# image's load configuration entry empty, so it is pointed at _load_config_used afterwards.
-macro(tavrin_system_program target)
-    target_sources(${target} PRIVATE res/tavrin.rc)
-    set_source_files_properties(res/tavrin.rc PROPERTIES OBJECT_DEPENDS
-        "${CMAKE_BINARY_DIR}/rc/Version.h;${CMAKE_BINARY_DIR}/rc/tavrin.manifest;${CMAKE_SOURCE_DIR}/res/app.ico;${CMAKE_SOURCE_DIR}/res/dialog.ico;${CMAKE_SOURCE_DIR}/res/background.bmp")
-    target_include_directories(${target} PRIVATE ${CMAKE_BINARY_DIR}/rc ${CMAKE_SOURCE_DIR}/res)
+set(TAVRIN_SYSTEM Windows)
+
+# A program linked statically and stripped, with the load configuration that takes its DLLs
+# from the system folder only; GNU ld leaves the image's load configuration entry empty, so
+# it is pointed at _load_config_used afterwards.
+macro(tavrin_static_program target)
     target_link_options(${target} PRIVATE -static -s -Wl,-Map=${CMAKE_BINARY_DIR}/${target}.map)
     find_package(Python3 REQUIRED COMPONENTS Interpreter)
     add_custom_command(TARGET ${target} POST_BUILD
                        COMMAND Python3::Interpreter ${CMAKE_SOURCE_DIR}/scripts/pe_load_config.py
                                patch $<TARGET_FILE:${target}> ${CMAKE_BINARY_DIR}/${target}.map
                        VERBATIM)
+endmacro()
+
+# The command-line program: a console program (wmain, for arguments in UTF-16), linked as the
+# dialog is; packaged beside it.
+macro(tavrin_console_program target)
+    target_link_options(${target} PRIVATE -municode)
+    target_link_libraries(${target} PRIVATE tavrin_startup)
+    tavrin_static_program(${target})
+endmacro()
+
+# The program with its resource script, linked as above.
+macro(tavrin_system_program target)
+    target_sources(${target} PRIVATE res/tavrin.rc)
+    set_source_files_properties(res/tavrin.rc PROPERTIES OBJECT_DEPENDS
+        "${CMAKE_BINARY_DIR}/rc/Version.h;${CMAKE_BINARY_DIR}/rc/tavrin.manifest;${CMAKE_SOURCE_DIR}/res/app.ico;${CMAKE_SOURCE_DIR}/res/dialog.ico;${CMAKE_SOURCE_DIR}/res/background.bmp")
+    target_include_directories(${target} PRIVATE ${CMAKE_BINARY_DIR}/rc ${CMAKE_SOURCE_DIR}/res)
+    tavrin_static_program(${target})
     include(cmake/WindowsPackaging.cmake)
 
     option(TAVRIN_WINDOWS_API_TESTS "Cross-build the drawing tests on the real Windows API" OFF)
     if(TAVRIN_WINDOWS_API_TESTS)
         include(cmake/WindowsApiTests.cmake)
+        include(cmake/WindowsSerialTests.cmake)
     endif()
 endmacro()

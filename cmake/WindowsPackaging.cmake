@@ -1,7 +1,8 @@
 # The Windows packages, made by CPack in the Windows build tree: a ZIP to unpack and run
 # (cpack -G ZIP) and an installer (cpack -G NSIS, Debian's nsis package), both named
-# tavrin-<version>-win64 (win32 for a 32-bit build). Each holds tavrin.exe, the licence as
-# LICENSE.txt and the Chinese guide, side by side: the program needs nothing else.
+# tavrin-<version>-win64 (win32 for a 32-bit build). Each holds tavrin.exe, the command-line
+# tavrin-cli.exe, the licence as LICENSE.txt and the Chinese guide, side by side: the programs
+# need nothing else.
 set(tavrin_windows_arch win32)
 if(CMAKE_SIZEOF_VOID_P EQUAL 8)
     set(tavrin_windows_arch win64)
@@ -9,7 +10,7 @@ endif()
 
 # Everything at the top of the install folder (and of the ZIP's one folder), where a
 # technician looks for it. The exe is linked stripped already.
-install(TARGETS tavrin RUNTIME DESTINATION .)
+install(TARGETS tavrin tavrin-cli RUNTIME DESTINATION .)
 # The licence with Windows line ends and a .txt name, so that a double click opens it in
 # any Notepad. The guide is already written for Notepad.
 configure_file(${TAVRIN_LICENSE} ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
@@ -52,6 +53,10 @@ set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
 # on the last page: the installer runs as administrator, and so would the program.
 set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
 set(CPACK_NSIS_MENU_LINKS tavrin.exe "${tavrin_display_name}")
+# The installer offers to put the install folder on the PATH, so that tavrin-cli runs from any
+# console; the uninstaller takes it off again. NSIS shows its pages in the system's language,
+# Chinese on a Chinese Windows.
+set(CPACK_NSIS_MODIFY_PATH ON)
 # The names above are Chinese: the installer must be a Unicode one (makensis 3.07 and later
 # make one anyway; older ones made ANSI installers by default). CMake's script is UTF-8.
 set(CPACK_NSIS_DEFINES "Unicode true")

@@ -34,6 +34,7 @@ public:
     static DeviceCommand Mac(const MacBytes& mac);
 
     std::span<const std::uint8_t> Bytes() const { return {m_bytes.data(), m_length}; }
+    DeviceOpcode Opcode() const { return static_cast<DeviceOpcode>(m_bytes[2]); }
     std::size_t Length() const { return m_length; }
 
 private:

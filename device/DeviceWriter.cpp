@@ -4,6 +4,29 @@
 #include "platform/afx/CByteArray.h"
 
 #include <algorithm>
+#include <optional>
+
+namespace {
+
+// The frame of an address, read from its source.
+DeviceCommand AddressCommand(DeviceOpcode opcode, const OctetSource& source) {
+    Ipv4Octets octets{};
+    source(octets[0], octets[1], octets[2], octets[3]);
+    return DeviceCommand::Address(opcode, octets);
+}
+
+// The MAC frame after the data exchange has refreshed the bytes; none when it rejected a box,
+// since half-updated bytes would store a corrupted MAC.
+std::optional<DeviceCommand> MacCommand(const MacSource& source) {
+    if (!source.updateData()) {
+        return std::nullopt;
+    }
+    MacBytes mac{};
+    std::copy(source.mac.begin(), source.mac.end(), mac.begin());
+    return DeviceCommand::Mac(mac);
+}
+
+} // namespace
 
 void CopyFrame(const DeviceCommand& command, CByteArray& array) {
     const std::span<const std::uint8_t> bytes = command.Bytes();
@@ -16,49 +39,52 @@ void CopyFrame(const DeviceCommand& command, CByteArray& array) {
 
 void DeviceWriter::WriteAddress(DeviceOpcode opcode, const OctetSource& source) {
     // The address is read before the port is looked at.
-    Ipv4Octets octets{};
-    source(octets[0], octets[1], octets[2], octets[3]);
-    const DeviceCommand command = DeviceCommand::Address(opcode, octets);
-    Send(command);
-    m_link.SetPortOpen(false);
+    WriteFrame(*this, AddressCommand(opcode, source));
 }
 
 bool DeviceWriter::WriteMac(const MacSource& source) {
-    if (!source.updateData()) {
+    const std::optional<DeviceCommand> command = MacCommand(source);
+    if (!command) {
         return false;
     }
-    MacBytes mac{};
-    std::copy(source.mac.begin(), source.mac.end(), mac.begin());
-    Send(DeviceCommand::Mac(mac));
+    WriteFrame(*this, *command);
     return true;
 }
 
 bool DeviceWriter::WriteAll(const AddressSources& addresses, const MacSource& mac) {
-    const std::pair<DeviceOpcode, const OctetSource*> writes[] = {
-        {DeviceOpcode::ServerAddress, &addresses.server},
-        {DeviceOpcode::ControllerAddress, &addresses.controller},
-        {DeviceOpcode::SubnetMask, &addresses.subnet},
-        {DeviceOpcode::GatewayAddress, &addresses.gateway},
+    const auto address = [](DeviceOpcode opcode, const OctetSource& source) -> NextFrame {
+        return [opcode, &source] { return AddressCommand(opcode, source); };
     };
-    for (const auto& [opcode, source] : writes) {
-        WriteAddress(opcode, *source);
-        m_pause(kPauseAfterWriteMs);
-    }
-    if (!WriteMac(mac)) {
-        return false;
-    }
-    m_pause(kPauseAfterWriteMs);
-    return true;
+    // Each source is read when its turn comes, as the buttons one after another would.
+    const NextFrame steps[] = {
+        address(DeviceOpcode::ServerAddress, addresses.server),
+        address(DeviceOpcode::ControllerAddress, addresses.controller),
+        address(DeviceOpcode::SubnetMask, addresses.subnet),
+        address(DeviceOpcode::GatewayAddress, addresses.gateway),
+        [&mac] { return MacCommand(mac); },
+    };
+    return WriteFrames(*this, steps, [this](std::chrono::milliseconds pause) {
+        m_pause(static_cast<DWORD>(pause.count()));
+    });
 }
 
-// Opens the port when it is closed and hands the frame over as one byte-array value.
+bool DeviceWriter::IsOpen() {
+    return m_link.GetPortOpen();
+}
+
+void DeviceWriter::Open() {
+    m_link.SetPortOpen(true);
+}
+
+// Hands the frame over as one byte-array value.
 void DeviceWriter::Send(const DeviceCommand& command) {
-    if (!m_link.GetPortOpen()) {
-        m_link.SetPortOpen(true);
-    }
     CByteArray array;
     CopyFrame(command, array);
     COleVariant output(array);
     m_link.SetOutput(output);
     VariantClear(&output);
+}
+
+void DeviceWriter::Close() {
+    m_link.SetPortOpen(false);
 }

@@ -5,7 +5,9 @@
 #pragma once
 
 #include "device/DeviceCommand.h"
+#include "device/FramePort.h"
 #include "device/SerialLink.h"
+#include "device/WriteRule.h"
 
 #include <functional>
 #include <span>
@@ -36,10 +38,11 @@ class CByteArray;
 // Fills the array with the frame: emptied first, then sized to exactly the frame.
 void CopyFrame(const DeviceCommand& command, CByteArray& array);
 
-class DeviceWriter {
+// The operations follow the write rule (device/WriteRule.h) over the link.
+class DeviceWriter : private FramePort {
 public:
     // The pause after each write of the write-all sequence.
-    static constexpr DWORD kPauseAfterWriteMs = 500;
+    static constexpr DWORD kPauseAfterWriteMs = static_cast<DWORD>(kPauseAfterWrite.count());
 
     DeviceWriter(SerialLink& link, Pause pause) : m_link(link), m_pause(std::move(pause)) {}
 
@@ -53,7 +56,11 @@ public:
     bool WriteAll(const AddressSources& addresses, const MacSource& mac);
 
 private:
-    void Send(const DeviceCommand& command);
+    // The port as the write rule sees it: the link's open state and its output.
+    bool IsOpen() override;
+    void Open() override;
+    void Send(const DeviceCommand& command) override;
+    void Close() override;
 
     SerialLink& m_link;
     Pause m_pause;

@@ -5,12 +5,12 @@
 set -euo pipefail
 
 build_pkgs=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-serialport-dev qt6-qpa-plugins
-  libgl-dev fonts-arphic-uming python3)
+  libgl-dev libxcb1-dev libwayland-dev fonts-arphic-uming python3)
 test_pkgs=(libgtest-dev xvfb xauth xdotool x11-utils imagemagick procps util-linux
   desktop-file-utils appstream dpkg-dev file python3 dbus at-spi2-core python3-pyatspi lintian
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64
   binutils-mingw-w64-i686 nsis 7zip wine64 fonts-wine
-  man-db groff-base strace clang libclang-rt-14-dev)
+  man-db groff-base xclip strace clang libclang-rt-14-dev)
 bench_pkgs=(libxcb1-dev libxcb-xtest0-dev libxcb-damage0-dev xvfb xauth xdotool imagemagick python3)
 
 want=("${build_pkgs[@]}")

@@ -2,7 +2,6 @@
 
 #include "platform/afx/CException.h"
 #include "platform/afx/CWinApp.h"
-#include <windows.h>
 
 int AfxMessageBox(LPCTSTR lpszText, UINT nType, UINT) {
     if ((nType & 0xF0) == 0) {

@@ -7,8 +7,7 @@ class CBitmap : public CGdiObject {
 public:
     CBitmap() = default;
 
-    static CBitmap* FromHandle(HBITMAP hBitmap);
-    operator HBITMAP() const;
+    operator HBITMAP() const { return Typed<HBITMAP>(); }
 
     // Loads the bitmap resource of that id; fails for an unknown id.
     BOOL LoadBitmap(UINT nIDResource);

@@ -8,13 +8,11 @@ class CBitmap;
 class CBrush : public CGdiObject {
 public:
     CBrush() = default;
-    explicit CBrush(COLORREF crColor);
-    explicit CBrush(CBitmap* pBitmap);
+    explicit CBrush(COLORREF crColor) { CreateSolidBrush(crColor); }
+    explicit CBrush(CBitmap* pBitmap) { CreatePatternBrush(pBitmap); }
 
-    static CBrush* FromHandle(HBRUSH hBrush);
-    operator HBRUSH() const;
+    operator HBRUSH() const { return Typed<HBRUSH>(); }
 
-    // Creates a brush of one colour.
     BOOL CreateSolidBrush(COLORREF crColor);
     // Creates a brush that tiles the bitmap's image from the logical origin.
     BOOL CreatePatternBrush(CBitmap* pBitmap);

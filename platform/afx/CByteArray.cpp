@@ -10,19 +10,6 @@ void CByteArray::SetSize(INT_PTR nNewSize) {
     m_data.resize(static_cast<std::size_t>(nNewSize));
 }
 
-INT_PTR CByteArray::Add(BYTE newElement) {
-    m_data.push_back(newElement);
-    return GetSize() - 1;
-}
-
-BYTE CByteArray::GetAt(INT_PTR nIndex) const {
-    return m_data[Checked(nIndex)];
-}
-
-void CByteArray::SetAt(INT_PTR nIndex, BYTE newElement) {
-    m_data[Checked(nIndex)] = newElement;
-}
-
 std::size_t CByteArray::Checked(INT_PTR nIndex) const {
     if (nIndex < 0 || nIndex >= GetSize()) {
         throw std::out_of_range("CByteArray: index outside the array");

@@ -3,10 +3,7 @@
 
 #include <windows.h>
 
-#include <cstdint>
 #include <vector>
-
-using INT_PTR = std::intptr_t;
 
 class CByteArray {
 public:
@@ -15,11 +12,14 @@ public:
     INT_PTR GetSize() const { return static_cast<INT_PTR>(m_data.size()); }
     // Grows with zero bytes or cuts to the new size; a negative size throws.
     void SetSize(INT_PTR nNewSize);
-    INT_PTR Add(BYTE newElement);
+    INT_PTR Add(BYTE newElement) {
+        m_data.push_back(newElement);
+        return GetSize() - 1;
+    }
 
     // Element access; an index outside the array throws std::out_of_range.
-    BYTE GetAt(INT_PTR nIndex) const;
-    void SetAt(INT_PTR nIndex, BYTE newElement);
+    BYTE GetAt(INT_PTR nIndex) const { return m_data[Checked(nIndex)]; }
+    void SetAt(INT_PTR nIndex, BYTE newElement) { m_data[Checked(nIndex)] = newElement; }
 
     const std::vector<BYTE>& Bytes() const { return m_data; }
 

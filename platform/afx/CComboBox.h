@@ -6,5 +6,7 @@
 class CComboBox : public CWnd {
 public:
     // Selects item nSelect (none for -1); CB_ERR when there is no such item.
-    int SetCurSel(int nSelect);
+    int SetCurSel(int nSelect) {
+        return static_cast<int>(SendMessage(CB_SETCURSEL, static_cast<WPARAM>(nSelect)));
+    }
 };

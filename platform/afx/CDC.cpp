@@ -1,6 +1,5 @@
 #include "platform/afx/CDC.h"
 
-#include "platform/afx/CBitmap.h"
 #include "platform/afx/CBrush.h"
 #include "platform/afx/CFont.h"
 #include "platform/afx/CHandleMap.h"
@@ -11,20 +10,18 @@
 
 namespace {
 
-std::unique_ptr<CDC> MakeTemporary(HDC hDC) {
-    auto wrapper = std::make_unique<CDC>();
-    wrapper->m_hDC = hDC;
-    wrapper->m_hAttribDC = hDC;
-    return wrapper;
-}
-
-void Release(CDC& wrapper) {
-    wrapper.m_hDC = nullptr;
-    wrapper.m_hAttribDC = nullptr;
-}
-
 CHandleMap<HDC, CDC>& Map() {
-    static CHandleMap<HDC, CDC> map(&MakeTemporary, &Release);
+    static CHandleMap<HDC, CDC> map(
+        [](HDC hDC) {
+            auto wrapper = std::make_unique<CDC>();
+            wrapper->m_hDC = hDC;
+            wrapper->m_hAttribDC = hDC;
+            return wrapper;
+        },
+        [](CDC& wrapper) {
+            wrapper.m_hDC = nullptr;
+            wrapper.m_hAttribDC = nullptr;
+        });
     return map;
 }
 
@@ -51,22 +48,6 @@ HDC CDC::Detach() {
         Map().RemoveHandle(hDC, this);
     }
     return hDC;
-}
-
-CPen* CDC::SelectObject(CPen* pPen) {
-    return static_cast<CPen*>(SelectObject(static_cast<CGdiObject*>(pPen)));
-}
-
-CBrush* CDC::SelectObject(CBrush* pBrush) {
-    return static_cast<CBrush*>(SelectObject(static_cast<CGdiObject*>(pBrush)));
-}
-
-CFont* CDC::SelectObject(CFont* pFont) {
-    return static_cast<CFont*>(SelectObject(static_cast<CGdiObject*>(pFont)));
-}
-
-CBitmap* CDC::SelectObject(CBitmap* pBitmap) {
-    return static_cast<CBitmap*>(SelectObject(static_cast<CGdiObject*>(pBitmap)));
 }
 
 CGdiObject* CDC::SelectObject(CGdiObject* pObject) {
@@ -102,11 +83,6 @@ CPoint CDC::MoveTo(int x, int y) {
     CPoint previous;
     ::MoveToEx(m_hDC, x, y, &previous);
     return previous;
-}
-
-BOOL CDC::RoundRect(LPCRECT lpRect, POINT point) {
-    return lpRect &&
-           RoundRect(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom, point.x, point.y);
 }
 
 void CDC::FillRect(LPCRECT lpRect, CBrush* pBrush) {
@@ -145,8 +121,4 @@ BOOL CDC::DrawState(CPoint pt, CSize size, LPCTSTR lpszText, UINT nFlags, BOOL b
     const HBRUSH brush = pBrush ? static_cast<HBRUSH>(*pBrush) : nullptr;
     return ::DrawState(m_hDC, brush, nullptr, reinterpret_cast<LPARAM>(lpszText),
                        static_cast<WPARAM>(nTextLen), pt.x, pt.y, size.cx, size.cy, flags);
-}
-
-BOOL CDC::DrawIcon(int x, int y, HICON hIcon) {
-    return ::DrawIcon(m_hDC, x, y, hIcon);
 }

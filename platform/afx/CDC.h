@@ -10,7 +10,6 @@ class CGdiObject;
 class CPen;
 class CBrush;
 class CFont;
-class CBitmap;
 
 class CDC {
 public:
@@ -33,11 +32,11 @@ public:
     // State.
     int SaveDC() { return ::SaveDC(m_hDC); }
     BOOL RestoreDC(int nSavedDC) { return ::RestoreDC(m_hDC, nSavedDC); }
-    CPen* SelectObject(CPen* pPen);
-    CBrush* SelectObject(CBrush* pBrush);
-    CFont* SelectObject(CFont* pFont);
-    CBitmap* SelectObject(CBitmap* pBitmap);
     CGdiObject* SelectObject(CGdiObject* pObject);
+    // The same for a pen, brush or font, returning the previous one as its wrapper class.
+    template <class Wrapper> Wrapper* SelectObject(Wrapper* pObject) {
+        return static_cast<Wrapper*>(SelectObject(static_cast<CGdiObject*>(pObject)));
+    }
     CGdiObject* SelectStockObject(int nIndex);
     CPen* GetCurrentPen() const;
     CBrush* GetCurrentBrush() const;
@@ -54,7 +53,6 @@ public:
     CPoint MoveTo(int x, int y);
     CPoint MoveTo(POINT point) { return MoveTo(point.x, point.y); }
     BOOL LineTo(int x, int y) { return ::LineTo(m_hDC, x, y); }
-    BOOL LineTo(POINT point) { return LineTo(point.x, point.y); }
     BOOL Rectangle(int x1, int y1, int x2, int y2) { return ::Rectangle(m_hDC, x1, y1, x2, y2); }
     BOOL Rectangle(LPCRECT lpRect) {
         return lpRect && Rectangle(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom);
@@ -62,7 +60,6 @@ public:
     BOOL RoundRect(int x1, int y1, int x2, int y2, int x3, int y3) {
         return ::RoundRect(m_hDC, x1, y1, x2, y2, x3, y3);
     }
-    BOOL RoundRect(LPCRECT lpRect, POINT point);
 
     // Fills and frames.
     void FillRect(LPCRECT lpRect, CBrush* pBrush);
@@ -86,6 +83,5 @@ public:
     }
     BOOL DrawState(CPoint pt, CSize size, LPCTSTR lpszText, UINT nFlags, BOOL bPrefixText = TRUE,
                    int nTextLen = 0, CBrush* pBrush = nullptr);
-    BOOL DrawIcon(int x, int y, HICON hIcon);
-    BOOL DrawIcon(POINT point, HICON hIcon) { return DrawIcon(point.x, point.y, hIcon); }
+    BOOL DrawIcon(int x, int y, HICON hIcon) { return ::DrawIcon(m_hDC, x, y, hIcon); }
 };

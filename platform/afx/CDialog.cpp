@@ -1,7 +1,7 @@
 #include "platform/afx/CDialog.h"
 
 #include "platform/afx/CWinApp.h"
-#include "platform/afx/HostedItemFactory.h"
+#include "platform/afx/ControlHost.h"
 #include "platform/afx/MessageMapEntries.h"
 #include "platform/afx/Resources.h"
 #include <commctrl.h>
@@ -13,6 +13,8 @@ ON_MESSAGE(WM_INITDIALOG, HandleInitDialog)
 END_MESSAGE_MAP()
 
 namespace {
+
+std::string g_creationError;
 
 // The dialog procedure of every dialog: the dialog object, which sees each message first,
 // passes on what it leaves; of that only WM_INITDIALOG needs an answer.
@@ -26,14 +28,18 @@ INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM, LPARAM) {
 
 } // namespace
 
+const std::string& afx::LastWindowCreationError() {
+    return g_creationError;
+}
+
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
     : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd) {}
 
 intptr_t CDialog::DoModal() {
-    afx::SetWindowCreationError({});
+    g_creationError.clear();
     m_pTemplate = afx::FindDialogTemplate(m_nIDTemplate);
     if (m_pTemplate == nullptr) {
-        afx::SetWindowCreationError("没有对话框模板 " + std::to_string(m_nIDTemplate) + "。");
+        g_creationError = "没有对话框模板 " + std::to_string(m_nIDTemplate) + "。";
         return kDoModalFailed;
     }
     // Without a parent a dialog is owned by the main window, as the framework does, so that
@@ -54,8 +60,8 @@ intptr_t CDialog::DoModal() {
                                pOwner != nullptr ? pOwner->m_hWnd : nullptr, &AfxDlgProc, 0);
     AfxUnhookWindowCreate();
     m_pTemplate = nullptr;
-    if (result == kDoModalFailed && afx::LastWindowCreationError().empty()) {
-        afx::SetWindowCreationError("系统无法创建对话框或其中的控件。");
+    if (result == kDoModalFailed && g_creationError.empty()) {
+        g_creationError = "系统无法创建对话框或其中的控件。";
     }
     return result;
 }
@@ -65,11 +71,10 @@ BOOL CDialog::CreateDlgControls() {
         if (afx::IsHostedItem(item)) {
             RECT rect{item.x, item.y, item.x + item.cx, item.y + item.cy};
             ::MapDialogRect(m_hWnd, &rect);
-            if (afx::CreateHostedItem(item.windowClass, CString(item.text), item.style | WS_CHILD,
-                                      rect, m_hWnd, item.id) == nullptr) {
-                afx::SetWindowCreationError("无法创建控件 " +
-                                            std::to_string(static_cast<int>(item.id)) + "（" +
-                                            item.windowClass + "）：该控件类没有注册。");
+            if (afx::CreateHostedControl(item.windowClass, CString(item.text),
+                                         item.style | WS_CHILD, rect, m_hWnd, item.id) == nullptr) {
+                g_creationError = "无法创建控件 " + std::to_string(static_cast<int>(item.id)) +
+                                  "（" + item.windowClass + "）：该控件类没有注册。";
                 return FALSE;
             }
         }
@@ -81,10 +86,6 @@ BOOL CDialog::CreateDlgControls() {
     return TRUE;
 }
 
-void CDialog::EndDialog(int nResult) {
-    ::EndDialog(m_hWnd, nResult);
-}
-
 BOOL CDialog::OnInitDialog() {
     UpdateData(FALSE);
     return TRUE;
@@ -94,10 +95,6 @@ void CDialog::OnOK() {
     if (UpdateData(TRUE)) {
         EndDialog(IDOK);
     }
-}
-
-void CDialog::OnCancel() {
-    EndDialog(IDCANCEL);
 }
 
 LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM) {

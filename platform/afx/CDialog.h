@@ -3,11 +3,17 @@
 #pragma once
 
 #include "platform/afx/CWnd.h"
-#include "platform/afx/WindowCreationError.h"
+
+#include <string>
 
 namespace afx {
 struct DialogTemplate;
-}
+
+// Why the last dialog window could not be created (empty if it was): the dialog records the
+// reason where it fails (a refused creation request, a missing template, a control it cannot
+// make), so that the program can tell the user instead of vanishing.
+const std::string& LastWindowCreationError();
+} // namespace afx
 
 constexpr int kDoModalFailed = -1;
 
@@ -18,12 +24,12 @@ public:
     // Creates the dialog window, runs it until it ends and destroys it; returns the result
     // given to EndDialog, or -1 when the window could not be created.
     virtual intptr_t DoModal();
-    void EndDialog(int nResult);
+    void EndDialog(int nResult) { ::EndDialog(m_hWnd, nResult); }
     virtual BOOL OnInitDialog();
 
 protected:
     virtual void OnOK();
-    virtual void OnCancel();
+    virtual void OnCancel() { EndDialog(IDCANCEL); }
     // Makes what the system's dialog manager cannot (hosted controls, combo box entries),
     // then lets the dialog procedure call OnInitDialog.
     LRESULT HandleInitDialog(WPARAM wParam, LPARAM lParam);

@@ -3,21 +3,17 @@
 #include "platform/afx/CDC.h"
 
 #include <algorithm>
-#include <iterator>
 #include <string>
 
 namespace {
 constexpr int kTenthsPerInch = 720;
 // The screen's logical resolution, which a font made without a reference context is for.
 constexpr int kScreenDotsPerInch = 96;
+[[maybe_unused]] const bool g_registered = CGdiObject::RegisterWrapperClass<CFont>(OBJ_FONT);
 } // namespace
 
 CFont* CFont::FromHandle(HFONT hFont) {
     return static_cast<CFont*>(CGdiObject::FromHandle(HandleCast<HGDIOBJ>(hFont)));
-}
-
-CFont::operator HFONT() const {
-    return Typed<HFONT>();
 }
 
 BOOL CFont::CreatePointFont(int nPointSize, LPCTSTR lpszFaceName, CDC* pDC) {
@@ -26,22 +22,14 @@ BOOL CFont::CreatePointFont(int nPointSize, LPCTSTR lpszFaceName, CDC* pDC) {
     LOGFONT logFont{};
     logFont.lfCharSet = DEFAULT_CHARSET;
     logFont.lfHeight = -(nPointSize * dotsPerInch / kTenthsPerInch);
-    SetFaceName(logFont, lpszFaceName);
-    return CreateFontIndirect(&logFont);
-}
-
-BOOL CFont::CreateFontIndirect(const LOGFONT* lpLogFont) {
-    if (!lpLogFont || m_hObject) {
-        return FALSE;
-    }
-    return Attach(HandleCast<HGDIOBJ>(::CreateFontIndirect(lpLogFont)));
-}
-
-void CFont::SetFaceName(LOGFONT& logFont, LPCTSTR lpszFaceName) {
-    std::fill(std::begin(logFont.lfFaceName), std::end(logFont.lfFaceName), TCHAR());
-    if (lpszFaceName) {
+    if (lpszFaceName) { // cut to the field's size
         const std::size_t length = std::char_traits<TCHAR>::length(lpszFaceName);
         std::char_traits<TCHAR>::copy(logFont.lfFaceName, lpszFaceName,
                                       std::min<std::size_t>(length, LF_FACESIZE - 1));
     }
+    return CreateFontIndirect(&logFont);
+}
+
+BOOL CFont::CreateFontIndirect(const LOGFONT* lpLogFont) {
+    return lpLogFont != nullptr && AttachNew([&] { return ::CreateFontIndirect(lpLogFont); });
 }

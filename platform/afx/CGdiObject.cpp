@@ -1,38 +1,21 @@
 #include "platform/afx/CGdiObject.h"
 
-#include "platform/afx/CBitmap.h"
-#include "platform/afx/CBrush.h"
-#include "platform/afx/CFont.h"
 #include "platform/afx/CHandleMap.h"
-#include "platform/afx/CPen.h"
-#include "platform/afx/CRgn.h"
-#include <windows.h>
+
+#include <map>
 
 namespace {
 
-// A temporary wrapper of the class that fits the object's type.
+std::map<DWORD, std::unique_ptr<CGdiObject> (*)()>& Makers() {
+    static std::map<DWORD, std::unique_ptr<CGdiObject> (*)()> makers;
+    return makers;
+}
+
+// A temporary wrapper of the class registered for the object's type, else of this one.
 std::unique_ptr<CGdiObject> MakeTemporary(HGDIOBJ hObject) {
-    std::unique_ptr<CGdiObject> wrapper;
-    switch (GetObjectType(hObject)) {
-    case OBJ_PEN:
-        wrapper = std::make_unique<CPen>();
-        break;
-    case OBJ_BRUSH:
-        wrapper = std::make_unique<CBrush>();
-        break;
-    case OBJ_FONT:
-        wrapper = std::make_unique<CFont>();
-        break;
-    case OBJ_BITMAP:
-        wrapper = std::make_unique<CBitmap>();
-        break;
-    case OBJ_REGION:
-        wrapper = std::make_unique<CRgn>();
-        break;
-    default:
-        wrapper = std::make_unique<CGdiObject>();
-        break;
-    }
+    const auto maker = Makers().find(GetObjectType(hObject));
+    std::unique_ptr<CGdiObject> wrapper =
+        maker != Makers().end() ? maker->second() : std::make_unique<CGdiObject>();
     wrapper->m_hObject = hObject;
     return wrapper;
 }
@@ -52,8 +35,9 @@ CHandleMap<HGDIOBJ, CGdiObject>& Map() {
 
 } // namespace
 
-CGdiObject::~CGdiObject() {
-    DeleteObject();
+bool CGdiObject::RegisterMaker(DWORD objectType, MakeProc make) {
+    Makers()[objectType] = make;
+    return true;
 }
 
 CGdiObject* CGdiObject::FromHandle(HGDIOBJ hObject) {

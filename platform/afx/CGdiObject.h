@@ -4,12 +4,14 @@
 
 #include <windows.h>
 
+#include <memory>
+
 class CGdiObject {
 public:
     CGdiObject() = default;
     CGdiObject(const CGdiObject&) = delete;
     CGdiObject& operator=(const CGdiObject&) = delete;
-    virtual ~CGdiObject();
+    virtual ~CGdiObject() { DeleteObject(); }
 
     HGDIOBJ m_hObject = nullptr;
 
@@ -26,6 +28,14 @@ public:
     // Deletes the handle (deferred while a device context has it selected).
     BOOL DeleteObject();
 
+    // Makes the temporary wrappers of handles whose object is of objectType (OBJ_PEN...) of
+    // class Wrapper. Each wrapper class registers itself as the program is loaded, so that a
+    // temporary has its object's class while this class knows none of them; it does so in the
+    // file of its FromHandle and creation functions, which a program using the class links.
+    template <class Wrapper> static bool RegisterWrapperClass(DWORD objectType) {
+        return RegisterMaker(objectType, [] { return std::unique_ptr<CGdiObject>(new Wrapper); });
+    }
+
 protected:
     // Handles are opaque here: a typed handle (HPEN, HBRUSH, ...) and HGDIOBJ convert into
     // each other as the casts of Win32 code do, without looking at the object behind them.
@@ -34,4 +44,13 @@ protected:
     }
     // The handle this wrapper holds, as its typed handle.
     template <class Handle> Handle Typed() const { return HandleCast<Handle>(m_hObject); }
+    // Attaches the object that make() creates, unless this wrapper already holds one (then
+    // nothing is created).
+    template <class Make> BOOL AttachNew(Make make) {
+        return m_hObject == nullptr && Attach(HandleCast<HGDIOBJ>(make()));
+    }
+
+private:
+    using MakeProc = std::unique_ptr<CGdiObject> (*)();
+    static bool RegisterMaker(DWORD objectType, MakeProc make);
 };

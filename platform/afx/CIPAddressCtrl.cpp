@@ -1,7 +1,5 @@
 #include "platform/afx/CIPAddressCtrl.h"
 
-#include <commctrl.h>
-
 int CIPAddressCtrl::GetAddress(BYTE& nField0, BYTE& nField1, BYTE& nField2, BYTE& nField3) const {
     DWORD address = 0;
     const auto filled =
@@ -11,20 +9,4 @@ int CIPAddressCtrl::GetAddress(BYTE& nField0, BYTE& nField1, BYTE& nField2, BYTE
     nField2 = THIRD_IPADDRESS(address);
     nField3 = FOURTH_IPADDRESS(address);
     return filled;
-}
-
-void CIPAddressCtrl::SetAddress(BYTE nField0, BYTE nField1, BYTE nField2, BYTE nField3) {
-    SendMessage(IPM_SETADDRESS, 0, MAKEIPADDRESS(nField0, nField1, nField2, nField3));
-}
-
-void CIPAddressCtrl::ClearAddress() {
-    SendMessage(IPM_CLEARADDRESS);
-}
-
-BOOL CIPAddressCtrl::IsBlank() const {
-    return static_cast<BOOL>(SendMessage(IPM_ISBLANK));
-}
-
-void CIPAddressCtrl::SetFieldFocus(WORD nField) {
-    SendMessage(IPM_SETFOCUS, nField);
 }

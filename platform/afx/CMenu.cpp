@@ -1,29 +1,16 @@
 #include "platform/afx/CMenu.h"
 
 #include "platform/afx/CHandleMap.h"
-#include <windows.h>
 
 #include <memory>
 
-namespace {
-
-std::unique_ptr<CMenu> MakeTemporary(HMENU hMenu) {
-    auto wrapper = std::make_unique<CMenu>();
-    wrapper->m_hMenu = hMenu;
-    return wrapper;
-}
-
-void Release(CMenu& wrapper) {
-    wrapper.m_hMenu = nullptr;
-}
-
-} // namespace
-
 CMenu* CMenu::FromHandle(HMENU hMenu) {
-    static CHandleMap<HMENU, CMenu> map(&MakeTemporary, &Release);
+    static CHandleMap<HMENU, CMenu> map(
+        [](HMENU handle) {
+            auto wrapper = std::make_unique<CMenu>();
+            wrapper->m_hMenu = handle;
+            return wrapper;
+        },
+        [](CMenu& wrapper) { wrapper.m_hMenu = nullptr; });
     return map.FromHandle(hMenu);
-}
-
-BOOL CMenu::AppendMenu(UINT nFlags, UINT nIDNewItem, LPCTSTR lpszNewItem) {
-    return ::AppendMenu(m_hMenu, nFlags, nIDNewItem, lpszNewItem);
 }

@@ -8,5 +8,7 @@ public:
     HMENU m_hMenu = nullptr;
 
     static CMenu* FromHandle(HMENU hMenu);
-    BOOL AppendMenu(UINT nFlags, UINT nIDNewItem = 0, LPCTSTR lpszNewItem = nullptr);
+    BOOL AppendMenu(UINT nFlags, UINT nIDNewItem = 0, LPCTSTR lpszNewItem = nullptr) {
+        return ::AppendMenu(m_hMenu, nFlags, nIDNewItem, lpszNewItem);
+    }
 };

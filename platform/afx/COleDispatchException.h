@@ -17,4 +17,6 @@ public:
 };
 
 // Throws a dispatch exception with the given code and description.
-[[noreturn]] void AfxThrowOleDispatchException(WORD wCode, const CString& description);
+[[noreturn]] inline void AfxThrowOleDispatchException(WORD wCode, const CString& description) {
+    throw COleDispatchException(description, 0, wCode);
+}

@@ -6,10 +6,10 @@
 class CPen : public CGdiObject {
 public:
     CPen() = default;
-    CPen(int nPenStyle, int nWidth, COLORREF crColor);
+    CPen(int nPenStyle, int nWidth, COLORREF crColor) { CreatePen(nPenStyle, nWidth, crColor); }
 
     static CPen* FromHandle(HPEN hPen);
-    operator HPEN() const;
+    operator HPEN() const { return Typed<HPEN>(); }
 
     // Creates a pen of the style (PS_*), width in pixels and colour.
     BOOL CreatePen(int nPenStyle, int nWidth, COLORREF crColor);

@@ -7,7 +7,6 @@ class CPoint : public POINT {
 public:
     CPoint() = default;
     CPoint(int initX, int initY) : POINT{initX, initY} {}
-    CPoint(POINT initPt) : POINT(initPt) {} // NOLINT: implicit, as the framework has it
 
     bool operator==(const POINT& other) const { return x == other.x && y == other.y; }
 };

@@ -7,7 +7,6 @@ class CSize : public SIZE {
 public:
     CSize() = default;
     CSize(int initCX, int initCY) : SIZE{initCX, initCY} {}
-    CSize(SIZE initSize) : SIZE(initSize) {} // NOLINT: implicit, as the framework has it
 
     bool operator==(const SIZE& other) const { return cx == other.cx && cy == other.cy; }
 };

@@ -1,7 +1,7 @@
 // The framework's string.
 #include "platform/afx/CString.h"
 
-#include "platform/afx/CWinApp.h"
+#include "platform/afx/Resources.h"
 
 #include <new>
 

@@ -65,13 +65,8 @@ public:
         m_str += psz != nullptr ? psz : Storage();
         return *this;
     }
-    CString& operator+=(TCHAR ch) {
-        m_str += ch;
-        return *this;
-    }
     friend CString operator+(CString lhs, const CString& rhs) { return lhs += rhs; }
     friend CString operator+(CString lhs, LPCTSTR rhs) { return lhs += rhs; }
-    friend CString operator+(LPCTSTR lhs, const CString& rhs) { return CString(lhs) += rhs; }
     friend bool operator==(const CString& lhs, const CString& rhs) {
         return lhs.m_str == rhs.m_str;
     }

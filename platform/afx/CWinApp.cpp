@@ -1,8 +1,8 @@
 #include "platform/afx/CWinApp.h"
 
-#include <windows.h>
+#include "platform/afx/Resources.h"
 
-#include <string>
+#include <string_view>
 
 namespace {
 CWinApp* g_pApp = nullptr;
@@ -38,31 +38,19 @@ CWinApp* AfxGetApp() {
     return g_pApp;
 }
 
-HINSTANCE AfxGetInstanceHandle() {
-    return GetModuleHandle(nullptr);
-}
-
 // The application's name, else the executable's name without folder and extension.
 LPCTSTR AfxGetAppName() {
     if (g_pApp != nullptr && !g_pApp->m_pszAppName.IsEmpty()) {
         return g_pApp->m_pszAppName;
     }
     static CString fromModule;
-    constexpr int kMaxPath = 260;
-    TCHAR path[kMaxPath] = {};
-    const int length = static_cast<int>(GetModuleFileName(nullptr, path, kMaxPath));
-    int start = length;
-    while (start > 0 && path[start - 1] != '/' && path[start - 1] != '\\') {
-        --start;
-    }
-    int end = length;
-    for (int i = length - 1; i > start; --i) {
-        if (path[i] == '.') {
-            end = i;
-            break;
-        }
-    }
-    fromModule = CString(path + start, end - start);
+    constexpr DWORD kMaxPath = 260;
+    TCHAR buffer[kMaxPath] = {};
+    const std::basic_string_view<TCHAR> path(buffer, GetModuleFileName(nullptr, buffer, kMaxPath));
+    const std::size_t start = path.find_last_of(TEXT("/\\")) + 1; // 0 without a folder
+    const std::size_t dot = path.find_last_of('.');
+    const std::size_t end = dot != path.npos && dot > start ? dot : path.size();
+    fromModule = CString(buffer + start, static_cast<int>(end - start));
     return fromModule;
 }
 

@@ -32,7 +32,6 @@ protected:
 };
 
 CWinApp* AfxGetApp();
-HINSTANCE AfxGetInstanceHandle();
 LPCTSTR AfxGetAppName();
 
 // The framework's entry point, which the program's WinMain runs: the application object's

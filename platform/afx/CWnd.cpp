@@ -21,18 +21,14 @@ END_MESSAGE_MAP()
 
 namespace {
 
-std::unique_ptr<CWnd> MakeTemporary(HWND hWnd) {
-    auto wrapper = std::make_unique<CWnd>();
-    wrapper->m_hWnd = hWnd;
-    return wrapper;
-}
-
-void Release(CWnd& wrapper) {
-    wrapper.m_hWnd = nullptr;
-}
-
 CHandleMap<HWND, CWnd>& Map() {
-    static CHandleMap<HWND, CWnd> map(&MakeTemporary, &Release);
+    static CHandleMap<HWND, CWnd> map(
+        [](HWND hWnd) {
+            auto wrapper = std::make_unique<CWnd>();
+            wrapper->m_hWnd = hWnd;
+            return wrapper;
+        },
+        [](CWnd& wrapper) { wrapper.m_hWnd = nullptr; });
     return map;
 }
 
@@ -164,10 +160,6 @@ BOOL CWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, 
     return hWnd != nullptr && m_hWnd == hWnd;
 }
 
-BOOL CWnd::DestroyWindow() {
-    return m_hWnd != nullptr ? ::DestroyWindow(m_hWnd) : FALSE;
-}
-
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
     if (!OnWndMsg(message, wParam, lParam, &result)) {
@@ -185,10 +177,6 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
     // A handled command answers 1, whatever its handler returns.
     *pResult = message == WM_COMMAND ? 1 : result;
     return TRUE;
-}
-
-BOOL CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*) {
-    return FALSE;
 }
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -263,38 +251,6 @@ BOOL CWnd::UpdateData(BOOL bSaveAndValidate) {
         return FALSE;
     }
     return TRUE;
-}
-
-void CWnd::OnPaint() {
-    Default();
-}
-
-BOOL CWnd::OnEraseBkgnd(CDC*) {
-    return static_cast<BOOL>(Default());
-}
-
-HBRUSH CWnd::OnCtlColor(CDC*, CWnd*, UINT) {
-    return reinterpret_cast<HBRUSH>(Default());
-}
-
-int CWnd::OnCreate(LPCREATESTRUCT) {
-    return static_cast<int>(Default());
-}
-
-void CWnd::OnSysCommand(UINT, LPARAM) {
-    Default();
-}
-
-HCURSOR CWnd::OnQueryDragIcon() {
-    return reinterpret_cast<HCURSOR>(Default());
-}
-
-void CWnd::OnMouseMove(UINT, CPoint) {
-    Default();
-}
-
-void CWnd::OnNcPaint() {
-    Default();
 }
 
 void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT lpDrawItemStruct) {

@@ -3,6 +3,7 @@
 // back to DefWindowProc, the procedure the window had before.
 #pragma once
 
+#include "platform/afx/CPoint.h"
 #include "platform/afx/CString.h"
 #include "platform/afx/MessageMap.h"
 #include <windows.h>
@@ -12,7 +13,6 @@ class CMenu;
 class CFont;
 class CRgn;
 class CDC;
-class CPoint;
 
 class CWnd : public CCmdTarget {
 public:
@@ -34,12 +34,12 @@ public:
     // Creation and destruction.
     virtual BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
                         const RECT& rect, CWnd* pParentWnd, UINT nID, void* pContext = nullptr);
-    virtual BOOL DestroyWindow();
+    virtual BOOL DestroyWindow() { return m_hWnd != nullptr ? ::DestroyWindow(m_hWnd) : FALSE; }
 
     // Messages.
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     virtual BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
-    virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    virtual BOOL OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*) { return FALSE; }
     virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Default(); // default processing of the message being handled
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
@@ -62,7 +62,6 @@ public:
     BOOL ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
     BOOL ShowWindow(int nCmdShow) { return ::ShowWindow(m_hWnd, nCmdShow); }
     BOOL IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
-    BOOL IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
     BOOL EnableWindow(BOOL bEnable = TRUE) { return ::EnableWindow(m_hWnd, bEnable); }
     BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
     CWnd* SetFocus() { return FromHandle(::SetFocus(m_hWnd)); }
@@ -100,14 +99,13 @@ protected:
     WNDPROC m_pfnSuper = nullptr;
 
     // Default handlers: each runs the message's default processing.
-    void OnPaint();
-    BOOL OnEraseBkgnd(CDC* pDC);
-    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
-    int OnCreate(LPCREATESTRUCT lpCreateStruct);
-    void OnSysCommand(UINT nID, LPARAM lParam);
-    HCURSOR OnQueryDragIcon();
-    void OnMouseMove(UINT nFlags, CPoint point);
-    void OnNcPaint();
+    void OnPaint() { Default(); }
+    BOOL OnEraseBkgnd(CDC*) { return static_cast<BOOL>(Default()); }
+    HBRUSH OnCtlColor(CDC*, CWnd*, UINT) { return reinterpret_cast<HBRUSH>(Default()); }
+    int OnCreate(LPCREATESTRUCT) { return static_cast<int>(Default()); }
+    void OnSysCommand(UINT, LPARAM) { Default(); }
+    void OnMouseMove(UINT, CPoint) { Default(); }
+    void OnNcPaint() { Default(); }
     // Hands an owner-draw request back to the control that asked for it.
     void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct);
 

@@ -1,9 +1,6 @@
 // Control hosting for the application.
 #include "platform/afx/ControlContainer.h"
 
-#include "platform/afx/ControlHost.h"
-#include "platform/afx/HostedItemFactory.h"
-
 #include <vector>
 
 namespace afx {
@@ -35,7 +32,6 @@ void AddControlRegistration(void (*registerControls)()) {
 void AfxEnableControlContainer() {
     afx::Container& container = afx::TheContainer();
     container.enabled = true;
-    afx::SetHostedItemFactory(&afx::CreateHostedControl);
     for (void (*registerControls)() : container.registrations) {
         registerControls();
     }

@@ -11,6 +11,6 @@ void AddControlRegistration(void (*registerControls)());
 } // namespace afx
 
 // Enables the hosting of controls: runs the control registrations, so that the controls of
-// the platform (the communications control) can be created, and lets dialog templates name
-// hosted controls by class identifier. Until it is called no such control can be created.
+// the platform (the communications control) can be created, by class identifier or by a
+// dialog template's item. Until it is called none of them is registered.
 void AfxEnableControlContainer();

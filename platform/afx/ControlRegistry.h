@@ -2,7 +2,6 @@
 #pragma once
 
 #include "platform/afx/DispatchControl.h"
-#include "platform/afx/Guid.h"
 
 #include <functional>
 #include <memory>

@@ -1,7 +1,5 @@
 #include "platform/afx/DialogTemplate.h"
 
-#include <windows.h>
-
 #include <algorithm>
 #include <string_view>
 

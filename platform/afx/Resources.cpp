@@ -1,8 +1,10 @@
 #include "platform/afx/Resources.h"
 
-#include "platform/afx/CString.h"
-
 #include <map>
+
+HINSTANCE AfxGetInstanceHandle() {
+    return GetModuleHandle(nullptr);
+}
 
 namespace afx {
 

@@ -1,9 +1,11 @@
-// The program's dialog templates by numeric id, which dialogs are built from in memory.
+// Where the program's resources are: its module, and its dialog templates by numeric id,
+// which dialogs are built from in memory.
 #pragma once
 
 #include "platform/afx/DialogTemplate.h"
 
-#include <string>
+// The program's module, whose resources the framework loads.
+HINSTANCE AfxGetInstanceHandle();
 
 namespace afx {
 

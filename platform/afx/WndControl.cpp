@@ -5,7 +5,7 @@
 //   VT_I2    an int (a short after promotion)     VT_BOOL    a BOOL (int), non-zero is true
 //   VT_I4    a long                               VT_BSTR    an LPCTSTR
 //   VT_VARIANT a const VARIANT* (or COleVariant*), passed on as it is
-// GetProperty writes a short, long, BOOL, CString or VARIANT to pvProp for the same types.
+// GetProperty reads a VT_BOOL property into a BOOL at pvProp, the one kind the program reads.
 #include "platform/afx/COleDispatchException.h"
 #include "platform/afx/CWnd.h"
 #include "platform/afx/ControlHost.h"
@@ -39,28 +39,10 @@ BOOL CWnd::CreateControl(const CLSID& clsid, LPCTSTR lpszWindowName, DWORD dwSty
 
 void CWnd::GetProperty(DISPID dwDispID, VARTYPE vtProp, void* pvProp) const {
     const COleVariant value = ControlOf(*this).GetProperty(dwDispID);
-    switch (vtProp) {
-    case VT_I2:
-        *static_cast<short*>(pvProp) = static_cast<short>(afx::IntegerValue(value, dwDispID));
-        break;
-    case VT_I4:
-        *static_cast<long*>(pvProp) = afx::IntegerValue(value, dwDispID);
-        break;
-    case VT_BOOL:
-        *static_cast<BOOL*>(pvProp) = afx::IntegerValue(value, dwDispID) != 0 ? TRUE : FALSE;
-        break;
-    case VT_BSTR:
-        if (value.vt != VT_BSTR) {
-            afx::ThrowTypeMismatch(dwDispID, value.vt);
-        }
-        *static_cast<CString*>(pvProp) = CString(value.bstrVal);
-        break;
-    case VT_VARIANT:
-        VariantCopy(static_cast<VARIANT*>(pvProp), const_cast<COleVariant*>(&value));
-        break;
-    default:
+    if (vtProp != VT_BOOL) {
         afx::ThrowTypeMismatch(dwDispID, vtProp);
     }
+    *static_cast<BOOL*>(pvProp) = afx::IntegerValue(value, dwDispID) != 0 ? TRUE : FALSE;
 }
 
 void CWnd::SetProperty(DISPID dwDispID, VARTYPE vtProp, ...) {

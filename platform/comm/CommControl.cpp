@@ -37,7 +37,8 @@ void RegisterCommControl() {
 CommControl::CommControl() : CommControl(serial::CreateSerialPortDevice()) {}
 
 CommControl::CommControl(std::unique_ptr<serial::SerialPortDevice> device)
-    : m_settings(serial::ParseLineSettings(kDefaultSettings)), m_device(std::move(device)) {}
+    : m_settings(serial::ParseLineSettings(serial::kDefaultSettings)), m_device(std::move(device)) {
+}
 
 CommControl::~CommControl() = default;
 

@@ -24,7 +24,6 @@ constexpr short kMinPort = 1;
 constexpr short kMaxPort = 255;
 constexpr long kInputModeText = 0;
 constexpr long kInputModeBinary = 1;
-constexpr const char* kDefaultSettings = "9600,n,8,1";
 
 class CommControl : public afx::DispatchControl {
 public:
@@ -45,7 +44,7 @@ private:
     void PutInputMode(const VARIANT& value);
 
     short m_commPort = kMinPort;
-    std::string m_settingsText = kDefaultSettings;
+    std::string m_settingsText = serial::kDefaultSettings;
     serial::LineSettings m_settings;
     long m_inputMode = kInputModeText;
     std::unique_ptr<serial::SerialPortDevice> m_device;

@@ -84,7 +84,7 @@ void ThrowUnsupportedSettings(const PortIdentity& port, std::string_view cause) 
 }
 
 void ThrowPortBusy(const PortIdentity& port, const std::string& holder) {
-    const std::string who = holder.empty() ? std::string() : "（" + holder + "）";
+    const std::string who = holder.empty() ? std::string() : "：" + holder;
     ThrowCommError(CommError::PortBusy, CannotOpen(port) + "端口正被另一个程序占用" + who +
                                             "。请先关闭占用该端口的程序。");
 }

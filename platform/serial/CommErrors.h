@@ -69,8 +69,8 @@ constexpr std::size_t kUnknownCount = static_cast<std::size_t>(-1);
 [[noreturn]] void ThrowInvalidSettings(const std::string& text, std::string_view cause);
 [[noreturn]] void ThrowUnsupportedSettings(const PortIdentity& port, std::string_view cause);
 
-// holder names the program that has the port ("minicom，进程 1234") where the system tells
-// it, else it is empty.
+// holder names the programs that have the port ("minicom（进程 1234）") where the system
+// tells them, else it is empty.
 [[noreturn]] void ThrowPortBusy(const PortIdentity& port, const std::string& holder);
 // An open that failed for cause, a Chinese sentence without its full stop.
 [[noreturn]] void ThrowOpenFailed(const PortIdentity& port, const std::string& cause);

@@ -3,7 +3,9 @@
 
 #include "platform/serial/CommErrors.h"
 
+#include <algorithm>
 #include <cctype>
+#include <iterator>
 #include <string_view>
 #include <vector>
 
@@ -66,44 +68,29 @@ LineSettings ParseLineSettings(const std::string& text) {
         ThrowInvalidSettings(text, "波特率应为 1 到 4000000 之间的整数");
     }
 
+    // The letters and texts by Parity's and StopBits' order.
+    constexpr std::string_view kParityLetters = "neoms";
+    constexpr std::string_view kStopBitTexts[] = {"1", "1.5", "2"};
     const std::string_view parity = parts[1];
-    const char letter = parity.size() == 1
-                            ? static_cast<char>(std::tolower(static_cast<unsigned char>(parity[0])))
-                            : '\0';
-    switch (letter) {
-    case 'n':
-        settings.parity = Parity::None;
-        break;
-    case 'e':
-        settings.parity = Parity::Even;
-        break;
-    case 'o':
-        settings.parity = Parity::Odd;
-        break;
-    case 'm':
-        settings.parity = Parity::Mark;
-        break;
-    case 's':
-        settings.parity = Parity::Space;
-        break;
-    default:
+    const std::size_t letter = parity.size() == 1
+                                   ? kParityLetters.find(static_cast<char>(
+                                         std::tolower(static_cast<unsigned char>(parity[0]))))
+                                   : std::string_view::npos;
+    if (letter == std::string_view::npos) {
         ThrowInvalidSettings(text, "校验位应为 n、e、o、m 或 s");
     }
+    settings.parity = static_cast<Parity>(letter);
 
     settings.dataBits = static_cast<int>(DecimalOf(parts[2], kMaxDataBits));
     if (settings.dataBits < kMinDataBits) {
         ThrowInvalidSettings(text, "数据位应为 5、6、7 或 8");
     }
 
-    if (parts[3] == "1") {
-        settings.stopBits = StopBits::One;
-    } else if (parts[3] == "1.5") {
-        settings.stopBits = StopBits::OneAndHalf;
-    } else if (parts[3] == "2") {
-        settings.stopBits = StopBits::Two;
-    } else {
+    const auto stop = std::find(std::begin(kStopBitTexts), std::end(kStopBitTexts), parts[3]);
+    if (stop == std::end(kStopBitTexts)) {
         ThrowInvalidSettings(text, "停止位应为 1、1.5 或 2");
     }
+    settings.stopBits = static_cast<StopBits>(stop - std::begin(kStopBitTexts));
     return settings;
 }
 

@@ -20,6 +20,10 @@ struct LineSettings {
     friend bool operator==(const LineSettings&, const LineSettings&) = default;
 };
 
+// The line the controller speaks, 9600 baud 8N1: the control's settings until told otherwise,
+// and what every program that writes a controller opens its port with.
+constexpr const char* kDefaultSettings = "9600,n,8,1";
+
 constexpr long kMaxBaudRate = 4000000;
 constexpr int kMinDataBits = 5;
 constexpr int kMaxDataBits = 8;

@@ -28,4 +28,9 @@ milliseconds SerialPortDevice::DrainPause(std::size_t queued, long baudRate,
         {std::clamp(milliseconds{lineTime}, kMinDrainPause, kMaxDrainPause), Remaining(deadline)});
 }
 
+milliseconds SerialPortDevice::CharacterTime(long baudRate) {
+    const long rate = std::max(1L, baudRate);
+    return milliseconds{(1000 * kBitsPerCharacter + rate - 1) / rate};
+}
+
 } // namespace serial

@@ -37,6 +37,8 @@ public:
     // the deadline.
     static std::chrono::milliseconds DrainPause(std::size_t queued, long baudRate,
                                                 Clock::time_point deadline);
+    // How long one character takes on the line at baudRate, rounded up.
+    static std::chrono::milliseconds CharacterTime(long baudRate);
 
     SerialPortDevice() = default;
     SerialPortDevice(const SerialPortDevice&) = delete;

@@ -35,14 +35,19 @@ def require(*tools):
 
 
 def any_holds(pids, path):
-    """Whether any of the processes has the file open."""
+    """Whether any of the processes has the file open, also after the file has gone (a
+    pulled terminal's node, which the kernel then shows as "path (deleted)")."""
     real = os.path.realpath(path)
+    names = (real, path, real + ' (deleted)', path + ' (deleted)')
     for pid in pids:
         fd_dir = '/proc/%d/fd' % pid
         try:
-            if any(os.path.realpath(os.path.join(fd_dir, fd)) == real
-                   for fd in os.listdir(fd_dir)):
-                return True
+            for fd in os.listdir(fd_dir):
+                try:
+                    if os.readlink(os.path.join(fd_dir, fd)) in names:
+                        return True
+                except OSError:
+                    continue
         except (FileNotFoundError, PermissionError):
             continue
     return False
@@ -166,9 +171,57 @@ class Port:
         ospeed, cc] of the slave. A pseudo-terminal keeps the speed and stop bits it is given."""
         return termios.tcgetattr(self.slave)
 
+    def stop_output(self, stopped=True):
+        """Suspends the terminal's output (tcflow TCOOFF), so that no byte leaves: a stuck
+        line; False resumes it."""
+        termios.tcflow(self.slave, termios.TCOOFF if stopped else termios.TCOON)
+
     def close(self):
+        """Closes both ends: the line hangs up under whoever holds it, as a pulled adapter."""
         os.close(self.master)
         os.close(self.slave)
+
+
+class LinkedPort(Port):
+    """A pseudo-terminal reached through a link, which the program's port names: removing
+    the link unplugs the adapter, pointing it at another terminal plugs a new one in."""
+
+    def __init__(self, link):
+        super().__init__()
+        self.link = link
+        self.point()
+
+    def point(self):
+        if os.path.lexists(self.link):
+            os.unlink(self.link)
+        os.symlink(self.path, self.link)
+
+    def plug_new(self):
+        """After close(), a new adapter: a new terminal behind the same link."""
+        self.master, self.slave = os.openpty()
+        self.path = os.ttyname(self.slave)
+        self.point()
+
+
+# Where a message box's text starts and where a drag over all of it ends, from the box's
+# corners: right of the icon at the first line, and left of the border above the button.
+MESSAGE_TEXT_START = (66, 22)
+MESSAGE_TEXT_END_MARGIN = (12, 60)
+
+
+def message_text(xvfb, box):
+    """Most of the text of a message box of the Linux program (from about its second
+    character), selected with the mouse as a user selects it and read from the X selection."""
+    require('xclip')
+    _, _, width, height = xvfb.geometry(box)
+    xvfb.xdotool('mousemove', '--window', box, *MESSAGE_TEXT_START)
+    xvfb.xdotool('mousedown', 1)
+    xvfb.xdotool('mousemove', '--window', box, width - MESSAGE_TEXT_END_MARGIN[0],
+                 height - MESSAGE_TEXT_END_MARGIN[1])
+    xvfb.xdotool('mouseup', 1)
+    time.sleep(0.2)
+    return subprocess.run(['xclip', '-o', '-selection', 'primary'], env=xvfb.env(),
+                          capture_output=True, text=True, timeout=10).stdout
 
 
 class Tavrin:

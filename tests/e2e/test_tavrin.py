@@ -3,11 +3,12 @@
 that reach the serial line. Usage: test_tavrin.py BINARY ARTIFACT_DIR [unittest args]"""
 import os
 import sys
+import tempfile
 import termios
 import time
 import unittest
 
-from harness import SCREEN, Port, Tavrin, Xvfb, du_centre
+from harness import SCREEN, LinkedPort, Port, Tavrin, Xvfb, du_centre, message_text
 
 BINARY = None
 ARTIFACTS = None
@@ -27,6 +28,8 @@ WRITE_MAC = (211, 130, 59, 18)
 WRITE_ALL = (107, 163, 59, 18)
 
 HEADER = bytes([0x53, 0x45])
+# However the driver behaves, the dialog answers a write within this long.
+ANSWER_WITHIN_S = 3.0
 # The dialog's client area in pixels on an unscaled screen, and the scale of a 200 % desktop.
 DIALOG_SIZE = (441, 302)
 SCALE = 2
@@ -104,6 +107,51 @@ class DialogTest(unittest.TestCase):
         deadline = time.time() + 5
         while self.x.find_window('tavrin', timeout=0.1) and time.time() < deadline:
             time.sleep(0.05)
+
+    def wait_message(self, clicked_at):
+        """The text of the message box that a click brought, checked to have come within
+        ANSWER_WITHIN_S of the click; the box is left open."""
+        box = self.x.find_window('tavrin', timeout=ANSWER_WITHIN_S + 5)
+        took = time.time() - clicked_at
+        self.assertIsNotNone(box, 'no message box titled tavrin')
+        self.assertLess(took, ANSWER_WITHIN_S, 'the message came after %.1f s' % took)
+        return self.message_text(box)
+
+    def message_text(self, box):
+        return message_text(self.x, box)
+
+    def test_pulled_adapter_is_said_at_once_and_a_new_adapter_works_without_a_restart(self):
+        with tempfile.TemporaryDirectory() as scratch:
+            adapter = LinkedPort(os.path.join(scratch, 'com1'))
+            try:
+                app = self.start(com1=adapter.link)
+                app.click_du(*WRITE_MAC)  # leaves the port open
+                self.assertEqual(adapter.read(9), HEADER + bytes([0x55, 0, 0, 0, 0, 0, 0]))
+                pulled = adapter.path
+                adapter.close()
+                clicked = time.time()
+                app.click_du(*WRITE_SERVER)
+                self.assertIn('的设备已断开', self.wait_message(clicked))
+                self.expect_message_box('pulled-adapter-after-mac')
+                self.assertTrue(app.wait_released(pulled), 'the pulled device is still held')
+                adapter.plug_new()  # closed again by the finally clause
+                app.click_du(*WRITE_SERVER)
+                self.assertEqual(adapter.read(7), address_frame(0x51, [0, 0, 0, 0]))
+            finally:
+                adapter.close()
+
+    def test_stuck_line_times_out_and_nothing_stale_follows(self):
+        app = self.start()
+        self.com1.stop_output()
+        clicked = time.time()
+        app.click_du(*WRITE_SERVER)
+        self.assertIn('发送超时', self.wait_message(clicked))
+        self.expect_message_box('stuck-line')
+        self.assertTrue(app.wait_released(self.com1.path))
+        self.com1.stop_output(False)
+        self.assertTrue(self.com1.quiet(0.5), 'stale bytes came after the line resumed')
+        app.click_du(*WRITE_SERVER)
+        self.assertEqual(self.com1.read(7), address_frame(0x51, [0, 0, 0, 0]))
 
     def test_start_state_and_single_writes(self):
         app = self.start()

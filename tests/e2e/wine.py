@@ -2,8 +2,10 @@
 own under the build tree, COM1 and COM2 mapped to pseudo-terminals, the dialog font mapped
 to an installed Chinese face, the dialog in an X server of its own."""
 import os
+import re
 import shutil
 import subprocess
+import threading
 import time
 
 from harness import DIALOG_TITLE, Tavrin, any_holds, require
@@ -65,19 +67,50 @@ class WinePrefix:
         return env
 
 
+# Wine traces each message box's text on this channel, as debugstr_w writes it.
+MESSAGE_TRACE = re.compile(r'trace:msgbox:\w+ L"(.*)"')
+TRACE_ESCAPE = re.compile(r'\\(\\|"|n|r|t|[0-9a-f]{4})')
+ESCAPED = {'\\': '\\', '"': '"', 'n': '\n', 'r': '\r', 't': '\t'}
+
+
 class WineTavrin(Tavrin):
-    """One run of tavrin.exe under Wine in the X server."""
+    """One run of tavrin.exe under Wine in the X server; the texts of its message boxes are
+    read from Wine's trace of them (user32's msgbox channel)."""
 
     def __init__(self, exe, xvfb, prefix):
         self.xvfb = xvfb
         self.prefix = prefix
-        self.proc = subprocess.Popen([WINE, exe], env=prefix.env(xvfb), stdout=subprocess.DEVNULL,
-                                     stderr=subprocess.PIPE, text=True)
+        self.messages = []
+        env = prefix.env(xvfb)
+        env['WINEDEBUG'] = env['WINEDEBUG'] + ',trace+msgbox'
+        self.proc = subprocess.Popen([WINE, exe], env=env, stdout=subprocess.DEVNULL,
+                                     stderr=subprocess.PIPE, text=True, errors='replace')
+        threading.Thread(target=self._read_traces, daemon=True).start()
         self.window = xvfb.find_window(DIALOG_TITLE, timeout=60)
         if self.window is None:
             self.kill()
             raise RuntimeError('the dialog did not appear under Wine')
         xvfb.xdotool('windowfocus', '--sync', self.window, check=False)
+
+    def _read_traces(self):
+        for line in self.proc.stderr:
+            found = MESSAGE_TRACE.search(line)
+            if found:
+                self.messages.append(TRACE_ESCAPE.sub(
+                    lambda m: ESCAPED.get(m.group(1)) or chr(int(m.group(1), 16)),
+                    found.group(1)))
+
+    def message_text(self, timeout=5.0):
+        """The text of the latest message box (its first 200 or so characters)."""
+        deadline = time.time() + timeout
+        while not self.messages and time.time() < deadline:
+            time.sleep(0.05)
+        return self.messages[-1] if self.messages else ''
+
+    def kill(self):
+        if self.proc.poll() is None:
+            self.proc.kill()
+            self.proc.wait(timeout=10)
 
     def holds(self, path):
         """Whether Wine (the program or the server, which keeps the open files) has the

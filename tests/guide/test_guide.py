@@ -2,7 +2,8 @@
 """The Chinese user guide as plain text for Notepad, rendered by the build from
 README.zh-CN.md: the file's form (byte order mark, CRLF), that nothing of the guide is lost
 (headings, the frame table, every Chinese character in order, every code line), that no
-Markdown syntax is left, and how lines are wrapped.
+Markdown syntax is left, and how lines are wrapped; and that the messages it quotes are the
+code's, and that every message of the serial ports is explained in it.
 Usage: test_guide.py SOURCE_DIR RENDERED_TXT [unittest args]"""
 import os
 import re
@@ -65,6 +66,58 @@ def table(text, first_header):
         if not set(''.join(cells)) <= set('-: '):  # not the rule under the header
             rows.append(cells)
     return rows
+
+
+# The folders whose texts the user can be shown for a port, and the messages of the dialog
+# and of the start-up that the guide explains too.
+SERIAL_FOLDERS = ('platform/serial', 'platform/linux/serial', 'platform/windows/serial')
+CODE_FOLDERS = SERIAL_FOLDERS + ('platform/afx', 'platform/linux/startup', 'app', 'dialog')
+# Texts of the control that only a program using it wrongly gets (a bad port number, settings
+# the dialog never sets, output to a closed port): the dialog never shows them.
+CALLERS_ERRORS = ('端口号', '已打开，不能', '请先关闭端口', '未打开，不能', '串口参数', '”无效',
+                  '应为', '应有', '个停止位')
+LITERAL = re.compile(r'"((?:[^"\\\n]|\\.)*)"')
+# Runs of Chinese text between punctuation, cut too where a value is put in (a port, a device,
+# a number, a bracket).
+FRAGMENT = re.compile(r'[\u4e00-\u9fff“”…]+')
+
+
+def code_texts(folders):
+    """The string literals of the C++ sources in folders, adjacent ones joined."""
+    texts = []
+    for folder in folders:
+        for root, _, files in os.walk(os.path.join(SOURCE_DIR, folder)):
+            for name in sorted(files):
+                if name.endswith(('.cpp', '.h')):
+                    with open(os.path.join(root, name), encoding='utf-8') as f:
+                        source = f.read()
+                    joined = re.sub(r'"\s*\n\s*"', '', source)
+                    texts += [m.group(1).replace('\\n', '\n') for m in LITERAL.finditer(joined)]
+    return texts
+
+
+def fragments(text):
+    return [f for f in FRAGMENT.findall(text) if len(CJK.findall(f)) >= 2]
+
+
+class MessagesTest(unittest.TestCase):
+    def test_every_quoted_message_is_the_codes(self):
+        code = '\n'.join(code_texts(CODE_FOLDERS))
+        quotes = [line[2:] for line in markdown().splitlines() if line.startswith('> ')]
+        self.assertGreater(len(quotes), 30)
+        for quote in quotes:
+            for fragment in fragments(quote):
+                with self.subTest(quote=quote, fragment=fragment):
+                    self.assertTrue(fragment in code, 'not in the code')
+
+    def test_every_message_of_the_serial_ports_is_explained(self):
+        guide = markdown()
+        for text in code_texts(SERIAL_FOLDERS):
+            if any(mark in text for mark in CALLERS_ERRORS):
+                continue
+            for fragment in fragments(text):
+                with self.subTest(text=text, fragment=fragment):
+                    self.assertTrue(fragment in guide, 'not in the guide')
 
 
 class RenderedFileTest(unittest.TestCase):

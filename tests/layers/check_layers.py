@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Checks that includes run one way, down the layers:
 
-    program (app, dialog, device, controls, res; site, the site mode's logic)
+    program (app, dialog, device, controls, res; site, the site mode's logic; cli, the
+             command-line program)
     platform/comm    the communications control        \\
     platform/afx     the class layer over <windows.h>   } shared by both systems
     platform/serial  the serial ports' portable logic  /
@@ -32,7 +33,7 @@ CONTROL = 'platform/comm/'
 SERIAL = 'platform/serial/'
 SYSTEMS = ('platform/linux/', 'platform/windows/')
 SYSTEM_SERIAL = ('platform/linux/serial/', 'platform/windows/serial/')
-PROGRAM_FOLDERS = ['app', 'dialog', 'device', 'controls', 'res', 'site']
+PROGRAM_FOLDERS = ['app', 'dialog', 'device', 'controls', 'res', 'site', 'cli']
 SITE = 'site/'
 SITE_SYSTEMS = ('site/linux/', 'site/windows/')
 # What the site's logic may include of the program: the frames' types alone.

@@ -43,6 +43,12 @@ LINTIAN_SECONDS = 60
 REQUIRED_DEPENDS = ('libqt6widgets6', 'libqt6serialport6', 'fonts-arphic-uming')
 # How long the unpacked program must stay up to count as started.
 SMOKE_SECONDS = 1.5
+# tavrin-cli's pages, and the libraries it must not link: it runs where there is no display.
+CLI_MAN_PAGES = {'C': ('man1/tavrin-cli.1.gz', 'EXIT STATUS'),
+                 'zh_CN': ('zh_CN/man1/tavrin-cli.1.gz', '退出状态')}
+CLI_MAN_TERMS = ('--port', '--list-ports', '--dry-run', '--json', '--record', '--plan', '--next',
+                 '--check', '--force', 'TAVRIN_COM1', '130')
+GUI_LIBRARIES = ('libQt6Gui', 'libQt6Widgets')
 
 failures = []
 
@@ -145,7 +151,32 @@ def check_layout(root, source_dir, version):
             missing = [t for t in MAN_TERMS if t not in text]
             check(not missing, '%s man page tells %s' % (language, ', '.join(missing)))
     check_doc(os.path.join(usr, 'share', 'doc', 'tavrin'), source_dir, version)
+    check_cli(usr)
     return binary, desktop, metainfo
+
+
+def check_cli(usr):
+    """tavrin-cli beside the dialog: it runs, links no GUI library, and has both pages, which
+    tell every option and the exit statuses."""
+    cli = os.path.join(usr, 'bin', 'tavrin-cli')
+    check(os.path.isfile(cli) and os.access(cli, os.X_OK), 'usr/bin/tavrin-cli executable')
+    if not os.path.isfile(cli):
+        return
+    result = run(cli, '--version', timeout=10)
+    check(result.returncode == 0 and 'tavrin-cli' in result.stdout,
+          'the packaged tavrin-cli runs: %s' % (result.stdout + result.stderr).strip())
+    needed = [line.split()[1] for line in run('objdump', '-p', cli).stdout.splitlines()
+              if line.strip().startswith('NEEDED')]
+    check(not [n for n in needed if n.startswith(GUI_LIBRARIES)],
+          'tavrin-cli links no GUI library: %s' % needed)
+    for language, (page, phrase) in CLI_MAN_PAGES.items():
+        path = os.path.join(usr, 'share', 'man', page)
+        check(os.path.isfile(path), '%s page of tavrin-cli installed as %s' % (language, page))
+        if os.path.isfile(path):
+            text = gzip.open(path, 'rt', encoding='utf-8').read().replace('\\-', '-')
+            check(text.startswith('.TH TAVRIN-CLI 1'), '%s tavrin-cli page is section 1' % language)
+            missing = [t for t in CLI_MAN_TERMS if t not in text]
+            check(not missing, '%s tavrin-cli page tells %s' % (language, ', '.join(missing)))
 
 
 def metainfo_texts(path, element):
@@ -174,7 +205,9 @@ def check_man_pages(root):
     quiet = {'PATH': os.environ.get('PATH', ''), 'LC_ALL': 'C.UTF-8', 'MANWIDTH': '80',
              'MANROFFSEQ': ''}
     man_root = os.path.join(root, 'usr', 'share', 'man')
-    for language, (page, phrase) in MAN_PAGES.items():
+    pages = [('tavrin', language, entry) for language, entry in MAN_PAGES.items()]
+    pages += [('tavrin-cli', language, entry) for language, entry in CLI_MAN_PAGES.items()]
+    for name, language, (page, phrase) in pages:
         path = os.path.join(man_root, page)
         if not os.path.isfile(path):
             continue
@@ -183,10 +216,10 @@ def check_man_pages(root):
         check(result.returncode == 0 and not result.stderr.strip(),
               '%s man page formats without warnings: %s' % (language, result.stderr.strip()))
         check(phrase in result.stdout, '%s man page shows %r' % (language, phrase))
-        found = run('man', '--pager=cat', '-L', language, 'tavrin',
+        found = run('man', '--pager=cat', '-L', language, name,
                     env=dict(quiet, MANPATH=man_root), timeout=MAN_SECONDS)
-        check(phrase in found.stdout, 'man -L %s tavrin shows the %s page: %s' %
-              (language, language, (found.stdout[:200] + found.stderr).strip()))
+        check(phrase in found.stdout, 'man -L %s %s shows the %s page: %s' %
+              (language, name, language, (found.stdout[:200] + found.stderr).strip()))
 
 
 def check_description(deb):

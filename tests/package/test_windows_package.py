@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
 """Builds the Windows packages with CPack from the Windows build tree, into a scratch
-folder, and checks what a technician gets: a ZIP holding tavrin.exe, LICENSE.txt and the
-Chinese guide 使用说明.txt (under a name Explorer shows in Chinese), and a Unicode NSIS
-installer that carries the same three files, puts them in Program Files, adds a Start menu
-entry and an uninstaller listed in Apps & features, and removes all of it again.
+folder, and checks what a technician gets: a ZIP holding tavrin.exe, tavrin-cli.exe,
+LICENSE.txt and the Chinese guide 使用说明.txt (under a name Explorer shows in Chinese), and a
+Unicode NSIS installer that carries the same files, puts them in Program Files, adds a Start
+menu entry and an uninstaller listed in Apps & features, offers to put the folder on the PATH,
+and removes all of it again.
 
 Usage: test_windows_package.py BUILD_DIR VERSION"""
 import glob
@@ -18,7 +19,8 @@ import zipfile
 
 SKIP = 77  # ctest's SKIP_RETURN_CODE
 GUIDE = '使用说明.txt'
-PAYLOAD = ('tavrin.exe', 'LICENSE.txt', GUIDE)
+PAYLOAD = ('tavrin.exe', 'tavrin-cli.exe', 'LICENSE.txt', GUIDE)
+PROGRAMS = ('tavrin.exe', 'tavrin-cli.exe')
 PUBLISHER = 'the tavrin developers'
 # The PE machine field of tavrin.exe, and the package suffix and Program Files it goes with.
 MACHINES = {0x8664: ('win64', '$PROGRAMFILES64'), 0x14c: ('win32', '$PROGRAMFILES')}
@@ -70,10 +72,11 @@ def cpack(build_dir, generator, scratch, name):
 
 
 def check_payload(files, build_dir, source_dir, where):
-    """The three files as the build made them: the exe byte for byte, the licence as
-    LICENSE with Windows line ends, the guide as rendered."""
-    with open(os.path.join(build_dir, 'tavrin.exe'), 'rb') as f:
-        check(files.get('tavrin.exe') == f.read(), '%s: tavrin.exe is the built one' % where)
+    """The files as the build made them: the programs byte for byte, the licence as LICENSE
+    with Windows line ends, the guide as rendered."""
+    for program in PROGRAMS:
+        with open(os.path.join(build_dir, program), 'rb') as f:
+            check(files.get(program) == f.read(), '%s: %s is the built one' % (where, program))
     with open(os.path.join(source_dir, 'LICENSE'), 'rb') as f:
         licence = f.read()
     text = files.get('LICENSE.txt', b'')
@@ -127,8 +130,9 @@ def check_installer(package, machine, build_dir, source_dir, scratch):
         if os.path.isfile(path):
             with open(path, 'rb') as f:
                 files[name] = f.read()
-    check(pe_machine(files.get('tavrin.exe', b'')) == machine,
-          'installer: tavrin.exe is for the same machine as the build')
+    for program in PROGRAMS:
+        check(pe_machine(files.get(program, b'')) == machine,
+              'installer: %s is for the same machine as the build' % program)
     check_payload(files, build_dir, source_dir, 'installer')
 
 
@@ -176,6 +180,9 @@ def check_script(scratch, arch, root, version):
           'an older install is uninstalled first')
     for name in PAYLOAD:
         check('Delete "$INSTDIR\\%s"' % name in script, 'uninstaller deletes %s' % name)
+    check(re.search(r'StrCmp "ON" "ON" 0 doNotAddToPath', script) and
+          'Call un.RemoveFromPath' in script,
+          'the installer offers the PATH for tavrin-cli, the uninstaller takes it off')
     icons = re.findall(r'!define MUI_(?:UN)?ICON "([^"]+)"', script)
     check(len(icons) == 2 and all(os.path.isfile(i) for i in icons),
           'installer and uninstaller have the program icon: %s' % icons)

@@ -6,7 +6,6 @@
 #include "platform/linux/gdi/GdiFont.h"
 #include "platform/linux/gdi/GdiPen.h"
 #include "platform/linux/gdi/GdiRegion.h"
-#include <windows.h>
 
 #include <algorithm>
 
@@ -108,10 +107,6 @@ BOOL DeviceContext::Restore(int level) {
     m_state = restored;
     m_surface->Forget(this);
     return TRUE;
-}
-
-QRect DeviceContext::ToDevice(const QRect& logical) const {
-    return Grid().Map(logical.translated(m_origin));
 }
 
 QRegion DeviceContext::ToDevice(const QRegion& logical) const {

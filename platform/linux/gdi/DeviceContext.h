@@ -49,7 +49,6 @@ public:
     // Where the logical pixels lie among the surface's device pixels.
     const PixelGrid& Grid() const { return m_surface->Grid(); }
     // The device pixels of logical pixels of this context.
-    QRect ToDevice(const QRect& logical) const;
     QRegion ToDevice(const QRegion& logical) const;
 
     // Selects a pen, brush, font or bitmap; returns the previous one of that kind, nullptr

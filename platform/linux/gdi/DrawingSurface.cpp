@@ -86,9 +86,14 @@ void DrawingSurface::ClearOutside(const QRegion& shape) {
 }
 
 void DrawingSurface::Join() {
-    if (m_users++ == 0) {
-        Begin();
+    // The first context starts the painter. A null image (a window of no size) has nothing to
+    // paint on; its contexts draw nothing.
+    if (m_users++ > 0 || Image().isNull() || !m_painter.begin(m_image)) {
+        return;
     }
+    m_painter.setRenderHint(QPainter::Antialiasing, false);
+    m_painter.setRenderHint(QPainter::TextAntialiasing, false);
+    m_painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
 }
 
 void DrawingSurface::Leave(const DeviceContext* dc) {
@@ -102,16 +107,6 @@ void DrawingSurface::Leave(const DeviceContext* dc) {
     if (m_pending) {
         ResizeNow(*m_pending);
     }
-}
-
-void DrawingSurface::Begin() {
-    // A null image (a window of no size) has nothing to paint on; its contexts draw nothing.
-    if (Image().isNull() || !m_painter.begin(m_image)) {
-        return;
-    }
-    m_painter.setRenderHint(QPainter::Antialiasing, false);
-    m_painter.setRenderHint(QPainter::TextAntialiasing, false);
-    m_painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
 }
 
 bool DrawingSurface::MakeCurrent(const DeviceContext* dc) {

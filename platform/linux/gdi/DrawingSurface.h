@@ -64,7 +64,6 @@ private:
         PixelGrid grid;
     };
 
-    void Begin();
     void ResizeNow(const Layout& layout);
     // Makes the image that the last resize asked for, keeping what still fits of the old one.
     void MakeImage();

@@ -9,9 +9,6 @@
 namespace engine {
 
 namespace {
-constexpr long kMinWeight = 100;
-constexpr long kMaxWeight = 900;
-
 // Names under which the program asks for the Song face: UTF-8, code page 936, Latin names.
 constexpr std::array<const char*, 4> kSongNames = {"宋体", "\xCB\xCE\xCC\xE5", "SimSun", "NSimSun"};
 // Installed Ming/Song faces, best first.
@@ -28,11 +25,6 @@ QString FontResolver::ResolveFamily(const QByteArray& face) {
         return name;
     }
     return QGuiApplication::font().family();
-}
-
-QFont::Weight FontResolver::QtWeight(long weight) {
-    // Win32 and Qt 6 both use the OpenType weight scale.
-    return static_cast<QFont::Weight>(std::clamp(weight, kMinWeight, kMaxWeight));
 }
 
 bool FontResolver::IsSongFace(const QByteArray& face) {

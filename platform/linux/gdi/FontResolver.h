@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QFont>
 #include <QString>
 
 namespace engine {
@@ -15,8 +14,6 @@ public:
     static QString ResolveFamily(const QByteArray& face);
     // The logical resolution fonts are made for: every device context draws at 96 DPI.
     static constexpr int kDotsPerInch = 96;
-    // The Qt weight of a Win32 weight (100..900).
-    static QFont::Weight QtWeight(long weight);
 
 private:
     static bool IsSongFace(const QByteArray& face);

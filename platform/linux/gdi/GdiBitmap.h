@@ -10,7 +10,8 @@ namespace engine {
 class GdiBitmap : public GdiObject, public HBITMAP__ {
 public:
     // Takes a copy of the image, converted to premultiplied ARGB.
-    explicit GdiBitmap(const QImage& image);
+    explicit GdiBitmap(const QImage& image)
+        : m_image(image.convertToFormat(QImage::Format_ARGB32_Premultiplied)) {}
 
     GdiKind Kind() const override { return GdiKind::Bitmap; }
     const QImage& Image() const { return m_image; }

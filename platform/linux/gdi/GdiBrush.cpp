@@ -1,6 +1,7 @@
+// A brush (solid, or a pattern tiled from a bitmap), and the functions that make one.
 #include "platform/linux/gdi/GdiBrush.h"
 
-#include "platform/linux/gdi/ColorRef.h"
+#include "platform/linux/gdi/GdiBitmap.h"
 
 #include <QPainter>
 
@@ -39,21 +40,9 @@ std::unique_ptr<GdiBrush> GdiBrush::MakeNull() {
     return std::unique_ptr<GdiBrush>(new GdiBrush);
 }
 
-QBrush GdiBrush::Brush() const {
-    switch (m_style) {
-    case Style::Solid:
-        return QBrush(ToQColor(m_color));
-    case Style::Pattern:
-        return QBrush(m_pattern);
-    case Style::Null:
-        break;
-    }
-    return QBrush(Qt::NoBrush);
-}
-
 QBrush GdiBrush::DeviceBrush(double ratio) const {
-    if (m_style != Style::Pattern || ratio == 1.0 || m_pattern.isNull()) {
-        return Brush();
+    if (ratio == 1.0 || m_pattern.isNull()) {
+        return QBrush(m_pattern);
     }
     QBrush enlarging(m_pattern);
     enlarging.setTransform(QTransform::fromScale(ratio, ratio));
@@ -76,3 +65,11 @@ QBrush GdiBrush::DeviceBrush(double ratio) const {
 }
 
 } // namespace engine
+
+HBRUSH CreateSolidBrush(COLORREF color) {
+    return new engine::GdiBrush(color);
+}
+
+HBRUSH CreatePatternBrush(HBITMAP hbm) {
+    return hbm ? new engine::GdiBrush(engine::ObjectOf(hbm)->Image()) : nullptr;
+}

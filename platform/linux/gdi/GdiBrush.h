@@ -26,10 +26,9 @@ public:
     Style BrushStyle() const { return m_style; }
     bool IsNull() const { return m_style == Style::Null; }
     COLORREF Color() const { return m_color; }
-    // The equivalent Qt brush; pattern brushes are texture brushes.
-    QBrush Brush() const;
-    // The Qt brush for a surface of `ratio` device pixels per logical pixel: a pattern's
-    // pixels become blocks of device pixels, as if the picture were enlarged by the ratio.
+    // The Qt texture brush of a pattern brush for a surface of `ratio` device pixels per
+    // logical pixel: the pattern's pixels become blocks of device pixels, as if the picture
+    // were enlarged by the ratio.
     QBrush DeviceBrush(double ratio) const;
 
 private:

@@ -1,9 +1,7 @@
-// DrawEdge: the classic 3-D borders, two one-pixel rings (outer and inner).
+// DrawEdge: the classic sunken border, two one-pixel rings (outer and inner).
 #include "platform/linux/gdi/DeviceContext.h"
 #include "platform/linux/gdi/StockObjects.h"
 #include <windows.h>
-
-#include <optional>
 
 using engine::DcOf;
 
@@ -15,44 +13,23 @@ struct RingColors {
     int bottomRight;
 };
 
-// One of the two rings, outer then inner: the edge bits that ask for it and its colours when
-// raised, sunken (which wins when both bits are set) or flat.
+// One of the two rings, outer then inner: the edge bit that asks for it and its colours when
+// sunken or flat.
 struct Ring {
-    UINT raisedBit;
-    UINT sunkenBit;
-    RingColors raised;
+    UINT bit;
     RingColors sunken;
     RingColors flat;
 };
 
 constexpr Ring kRings[] = {
-    {BDR_RAISEDOUTER,
-     BDR_SUNKENOUTER,
-     {COLOR_3DLIGHT, COLOR_3DDKSHADOW},
-     {COLOR_3DSHADOW, COLOR_3DHILIGHT},
-     {COLOR_3DSHADOW, COLOR_3DSHADOW}},
-    {BDR_RAISEDINNER,
-     BDR_SUNKENINNER,
-     {COLOR_3DHILIGHT, COLOR_3DSHADOW},
-     {COLOR_3DDKSHADOW, COLOR_3DLIGHT},
-     {COLOR_3DFACE, COLOR_3DFACE}},
+    {BDR_SUNKENOUTER, {COLOR_3DSHADOW, COLOR_3DHILIGHT}, {COLOR_3DSHADOW, COLOR_3DSHADOW}},
+    {BDR_SUNKENINNER, {COLOR_3DDKSHADOW, COLOR_3DLIGHT}, {COLOR_3DFACE, COLOR_3DFACE}},
 };
 
-// The colours of a ring for the edge kind and flags; nullopt: the edge has no such ring.
-std::optional<RingColors> ColorsOf(const Ring& ring, UINT edge, UINT flags) {
-    if (!(edge & (ring.raisedBit | ring.sunkenBit))) {
-        return std::nullopt;
-    }
-    if (flags & BF_FLAT) {
-        return ring.flat;
-    }
-    return (edge & ring.sunkenBit) ? ring.sunken : ring.raised;
-}
-
-// Draws one ring on the sides the flags name and shrinks the rectangle past it. Bottom and
-// right sides are drawn last and run the full length, so they own the two corners where
-// they meet the top and left sides.
-void DrawRing(engine::DeviceContext& dc, RECT& rect, const RingColors& colors, UINT flags) {
+// Draws one ring round the rectangle and shrinks the rectangle past it. Bottom and right
+// sides are drawn last and run the full length, so they own the two corners where they meet
+// the top and left sides.
+void DrawRing(engine::DeviceContext& dc, RECT& rect, const RingColors& colors) {
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
     if (width <= 0 || height <= 0) {
@@ -60,22 +37,11 @@ void DrawRing(engine::DeviceContext& dc, RECT& rect, const RingColors& colors, U
     }
     const COLORREF topLeft = engine::StockObjects::SysColor(colors.topLeft);
     const COLORREF bottomRight = engine::StockObjects::SysColor(colors.bottomRight);
-    if (flags & BF_LEFT) {
-        dc.FillRegion(QRegion(rect.left, rect.top, 1, height), topLeft);
-    }
-    if (flags & BF_TOP) {
-        dc.FillRegion(QRegion(rect.left, rect.top, width, 1), topLeft);
-    }
-    if (flags & BF_RIGHT) {
-        dc.FillRegion(QRegion(rect.right - 1, rect.top, 1, height), bottomRight);
-    }
-    if (flags & BF_BOTTOM) {
-        dc.FillRegion(QRegion(rect.left, rect.bottom - 1, width, 1), bottomRight);
-    }
-    rect.left += (flags & BF_LEFT) ? 1 : 0;
-    rect.top += (flags & BF_TOP) ? 1 : 0;
-    rect.right -= (flags & BF_RIGHT) ? 1 : 0;
-    rect.bottom -= (flags & BF_BOTTOM) ? 1 : 0;
+    dc.FillRegion(QRegion(rect.left, rect.top, 1, height), topLeft);
+    dc.FillRegion(QRegion(rect.left, rect.top, width, 1), topLeft);
+    dc.FillRegion(QRegion(rect.right - 1, rect.top, 1, height), bottomRight);
+    dc.FillRegion(QRegion(rect.left, rect.bottom - 1, width, 1), bottomRight);
+    rect = RECT{rect.left + 1, rect.top + 1, rect.right - 1, rect.bottom - 1};
 }
 
 } // namespace
@@ -86,8 +52,8 @@ BOOL DrawEdge(HDC hdc, LPRECT qrc, UINT edge, UINT grfFlags) {
     }
     RECT inner = *qrc;
     for (const Ring& ring : kRings) {
-        if (const auto colors = ColorsOf(ring, edge, grfFlags)) {
-            DrawRing(*DcOf(hdc), inner, *colors, grfFlags);
+        if (edge & ring.bit) {
+            DrawRing(*DcOf(hdc), inner, (grfFlags & BF_FLAT) ? ring.flat : ring.sunken);
         }
     }
     if ((grfFlags & BF_MIDDLE) && inner.right > inner.left && inner.bottom > inner.top) {

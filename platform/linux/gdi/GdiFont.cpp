@@ -1,3 +1,4 @@
+// A font, and CreateFontIndirect, which makes one.
 #include "platform/linux/gdi/GdiFont.h"
 
 #include "platform/linux/gdi/FontResolver.h"
@@ -20,14 +21,12 @@ GdiFont::GdiFont(const LOGFONT& logFont) : m_logFont(logFont) {
     // layer treats both as the em height in pixels, which is what the program asks for.
     const int pixels = logFont.lfHeight == 0 ? kDefaultPixelSize : std::abs(logFont.lfHeight);
     m_font.setPixelSize(pixels);
-    if (logFont.lfWeight != FW_DONTCARE) {
-        m_font.setWeight(FontResolver::QtWeight(logFont.lfWeight));
-    }
-    m_font.setItalic(logFont.lfItalic != 0);
-    m_font.setUnderline(logFont.lfUnderline != 0);
-    m_font.setStrikeOut(logFont.lfStrikeOut != 0);
     m_font.setStyleStrategy(QFont::NoAntialias);
     m_font.setKerning(false);
 }
 
 } // namespace engine
+
+HFONT CreateFontIndirect(const LOGFONT* lplf) {
+    return lplf ? new engine::GdiFont(*lplf) : nullptr;
+}

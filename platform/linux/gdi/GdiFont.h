@@ -14,7 +14,7 @@ public:
 
     GdiKind Kind() const override { return GdiKind::Font; }
     const LOGFONT& LogFont() const { return m_logFont; }
-    // The Qt font: resolved family, pixel size, weight, no antialiasing.
+    // The Qt font: resolved family, pixel size, no antialiasing.
     QFont Font() const { return m_font; }
 
 private:

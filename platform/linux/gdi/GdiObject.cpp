@@ -1,3 +1,5 @@
+// What every GDI object has: its selections and deferred deletion; GetObjectType and
+// DeleteObject.
 #include "platform/linux/gdi/GdiObject.h"
 
 namespace engine {
@@ -21,3 +23,15 @@ void GdiObject::RequestDelete() {
 }
 
 } // namespace engine
+
+DWORD GetObjectType(HGDIOBJ h) {
+    return h ? static_cast<DWORD>(engine::ObjectOf(h)->Kind()) : 0;
+}
+
+BOOL DeleteObject(HGDIOBJ ho) {
+    if (!ho) {
+        return FALSE;
+    }
+    engine::ObjectOf(ho)->RequestDelete();
+    return TRUE;
+}

@@ -6,7 +6,14 @@
 
 namespace engine {
 
-enum class GdiKind { Pen, Brush, Font, Bitmap, Region };
+// The kinds of objects, valued as GetObjectType reports them.
+enum class GdiKind : DWORD {
+    Pen = OBJ_PEN,
+    Brush = OBJ_BRUSH,
+    Font = OBJ_FONT,
+    Bitmap = OBJ_BITMAP,
+    Region = OBJ_REGION
+};
 
 class GdiObject {
 public:
@@ -19,7 +26,6 @@ public:
     virtual GdiKind Kind() const = 0;
 
     // Stock objects (and system colour brushes) belong to the system: DeleteObject ignores them.
-    bool IsStock() const { return m_stock; }
     void MarkStock() { m_stock = true; }
 
     // Device contexts count their selections (current and saved) so that a deletion requested

@@ -1,3 +1,4 @@
+// A pen, and CreatePen, which makes one.
 #include "platform/linux/gdi/GdiPen.h"
 
 #include <windows.h>
@@ -9,12 +10,9 @@ namespace engine {
 GdiPen::GdiPen(int style, int width, COLORREF color)
     : m_style(style & PS_STYLE_MASK), m_width(std::max(1, width)), m_color(color) {}
 
-bool GdiPen::IsNull() const {
-    return m_style == PS_NULL;
-}
-
-bool GdiPen::IsInsideFrame() const {
-    return m_style == PS_INSIDEFRAME;
-}
-
 } // namespace engine
+
+// The GDI functions that make pens.
+HPEN CreatePen(int iStyle, int cWidth, COLORREF color) {
+    return new engine::GdiPen(iStyle, cWidth, color);
+}

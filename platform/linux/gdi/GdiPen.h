@@ -13,8 +13,8 @@ public:
     // The width in pixels; a width of 0 means one pixel, as on Win32.
     int Width() const { return m_width; }
     COLORREF Color() const { return m_color; }
-    bool IsNull() const;
-    bool IsInsideFrame() const;
+    bool IsNull() const { return m_style == PS_NULL; }
+    bool IsInsideFrame() const { return m_style == PS_INSIDEFRAME; }
 
 private:
     int m_style;

@@ -1,4 +1,7 @@
+// A region, and the functions that make one and ask what it holds.
 #include "platform/linux/gdi/GdiRegion.h"
+
+#include <windows.h>
 
 #include <algorithm>
 #include <cmath>
@@ -79,3 +82,36 @@ QRegion GdiRegion::Erode(const QRegion& region, int steps) {
 }
 
 } // namespace engine
+
+HRGN CreateRectRgn(int x1, int y1, int x2, int y2) {
+    return new engine::GdiRegion(QRegion(engine::GdiRegion::Box(x1, y1, x2, y2)));
+}
+
+HRGN CreateRoundRectRgn(int x1, int y1, int x2, int y2, int w, int h) {
+    // Unlike a rectangle's, a rounded region leaves out the right column and the bottom row of
+    // the rectangle it is given, as Windows makes it.
+    const QRect box = engine::GdiRegion::Box(x1, y1, x2, y2).adjusted(0, 0, -1, -1);
+    return new engine::GdiRegion(box, w, h);
+}
+
+BOOL PtInRegion(HRGN hrgn, int x, int y) {
+    return hrgn && engine::ObjectOf(hrgn)->Region().contains(QPoint(x, y));
+}
+
+int GetRgnBox(HRGN hrgn, LPRECT lprc) {
+    if (!hrgn || !lprc) {
+        return RGN_ERROR;
+    }
+    const QRegion& region = engine::ObjectOf(hrgn)->Region();
+    if (region.isEmpty()) {
+        *lprc = RECT{};
+        return NULLREGION;
+    }
+    const QRect box = region.boundingRect();
+    *lprc = RECT{box.left(), box.top(), box.right() + 1, box.bottom() + 1};
+    return region.rectCount() == 1 ? SIMPLEREGION : COMPLEXREGION;
+}
+
+BOOL DeleteObject(HRGN hRgn) {
+    return DeleteObject(static_cast<HGDIOBJ>(hRgn));
+}

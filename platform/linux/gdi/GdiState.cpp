@@ -1,10 +1,6 @@
 // Device context state: saved states, selected objects, colours, modes, current position.
 #include "platform/linux/gdi/DeviceContext.h"
 #include "platform/linux/gdi/FontResolver.h"
-#include "platform/linux/gdi/GdiBitmap.h"
-#include "platform/linux/gdi/GdiBrush.h"
-#include "platform/linux/gdi/GdiFont.h"
-#include "platform/linux/gdi/GdiPen.h"
 #include <windows.h>
 
 #include <utility>
@@ -96,11 +92,5 @@ int GetDeviceCaps(HDC hdc, int index) {
     if (!hdc) {
         return 0;
     }
-    switch (index) {
-    case LOGPIXELSX:
-    case LOGPIXELSY:
-        return engine::FontResolver::kDotsPerInch;
-    default:
-        return 0;
-    }
+    return index == LOGPIXELSY ? engine::FontResolver::kDotsPerInch : 0;
 }

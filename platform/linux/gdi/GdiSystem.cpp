@@ -27,7 +27,6 @@ int GetSystemMetrics(int nIndex) {
     case SM_CYEDGE:
         return kEdgeMetric;
     case SM_CXBORDER:
-    case SM_CYBORDER:
         return kBorderMetric;
     case SM_CXICON:
     case SM_CYICON:

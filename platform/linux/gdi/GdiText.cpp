@@ -7,8 +7,6 @@
 #include "platform/linux/gdi/TextLayout.h"
 #include <windows.h>
 
-#include <QStringList>
-
 #include <algorithm>
 
 using engine::DcOf;
@@ -29,9 +27,9 @@ QFontMetrics Metrics(engine::DeviceContext& dc) {
 // underlining the characters at `underlined` (indices into `run`); the background is
 // filled first in the background colour when `opaque`.
 void DrawRun(engine::DeviceContext& dc, QPoint topLeft, const QString& run,
-             const std::vector<int>& underlined, COLORREF color, bool opaque, bool expandTabs) {
+             const std::vector<int>& underlined, COLORREF color, bool opaque) {
     const QFontMetrics metrics = Metrics(dc);
-    const int width = TextLayout::RunWidth(run, metrics, expandTabs);
+    const int width = metrics.horizontalAdvance(run);
     if (opaque) {
         dc.FillRegion(QRegion(topLeft.x(), topLeft.y(), width, metrics.height()),
                       dc.Attributes().bkColor);
@@ -42,17 +40,7 @@ void DrawRun(engine::DeviceContext& dc, QPoint topLeft, const QString& run,
     painter.setPen(engine::ToQColor(color));
     painter.setFont(dc.Attributes().font->Font());
     const int baseline = topLeft.y() + metrics.ascent();
-    if (expandTabs && run.contains(u'\t')) {
-        const QStringList pieces = run.split(u'\t');
-        int index = 0;
-        for (const QString& piece : pieces) {
-            const int x = TextLayout::OffsetOf(run, index, metrics, true);
-            painter.drawText(QPoint(topLeft.x() + x, baseline), piece);
-            index += static_cast<int>(piece.size()) + 1;
-        }
-    } else {
-        painter.drawText(QPoint(topLeft.x(), baseline), run);
-    }
+    painter.drawText(QPoint(topLeft.x(), baseline), run);
     painter.restore();
     // The underline sits one row below the baseline row, inside the character cell.
     const int underlineY = std::min(baseline + 1, topLeft.y() + metrics.height() - 1);
@@ -60,8 +48,8 @@ void DrawRun(engine::DeviceContext& dc, QPoint topLeft, const QString& run,
         if (index < 0 || index >= run.size()) {
             continue;
         }
-        const int from = TextLayout::OffsetOf(run, index, metrics, expandTabs);
-        const int to = TextLayout::OffsetOf(run, index + 1, metrics, expandTabs);
+        const int from = metrics.horizontalAdvance(run.left(index));
+        const int to = metrics.horizontalAdvance(run.left(index + 1));
         dc.FillRegion(QRegion(topLeft.x() + from, underlineY, to - from, 1), color);
     }
 }
@@ -96,7 +84,6 @@ int DrawText(HDC hdc, LPCTSTR lpchText, int cchText, LPRECT lprc, UINT format) {
     const QString raw = TextLayout::Decode(lpchText, cchText);
     const TextLayout::Prefixed prepared =
         (format & DT_NOPREFIX) ? TextLayout::Prefixed{raw, {}} : TextLayout::StripPrefixes(raw);
-    const bool expandTabs = (format & DT_EXPANDTABS) != 0;
     const QFontMetrics metrics = Metrics(*DcOf(hdc));
     const int boxWidth = lprc->right - lprc->left;
     std::vector<TextLayout::Line> lines;
@@ -104,14 +91,14 @@ int DrawText(HDC hdc, LPCTSTR lpchText, int cchText, LPRECT lprc, UINT format) {
         lines.push_back({0, static_cast<int>(prepared.text.size())});
     } else {
         const int breakWidth = (format & DT_WORDBREAK) ? std::max(1, boxWidth) : 0;
-        lines = TextLayout::BreakLines(prepared.text, metrics, breakWidth, expandTabs);
+        lines = TextLayout::BreakLines(prepared.text, metrics, breakWidth);
     }
     const int lineHeight = metrics.height();
     const int textHeight = lineHeight * static_cast<int>(lines.size());
     int widest = 0;
     for (const TextLayout::Line& line : lines) {
         const QString run = prepared.text.mid(line.start, line.length);
-        widest = std::max(widest, TextLayout::RunWidth(run, metrics, expandTabs));
+        widest = std::max(widest, metrics.horizontalAdvance(run));
     }
     if (format & DT_CALCRECT) {
         lprc->right = lprc->left + widest;
@@ -119,35 +106,23 @@ int DrawText(HDC hdc, LPCTSTR lpchText, int cchText, LPRECT lprc, UINT format) {
         return textHeight;
     }
     int y = lprc->top;
-    if (format & DT_SINGLELINE) {
-        if (format & DT_VCENTER) {
-            y = lprc->top + (lprc->bottom - lprc->top - lineHeight) / 2;
-        } else if (format & DT_BOTTOM) {
-            y = lprc->bottom - lineHeight;
-        }
+    if ((format & DT_SINGLELINE) && (format & DT_VCENTER)) {
+        y = lprc->top + (lprc->bottom - lprc->top - lineHeight) / 2;
     }
     QPainter& painter = DcOf(hdc)->Painter();
     painter.save();
-    if (!(format & DT_NOCLIP)) {
-        const QRect clip(lprc->left, lprc->top, std::max(0, boxWidth),
-                         std::max(0, static_cast<int>(lprc->bottom - lprc->top)));
-        painter.setClipRect(clip, Qt::IntersectClip);
-    }
+    const QRect clip(lprc->left, lprc->top, std::max(0, boxWidth),
+                     std::max(0, static_cast<int>(lprc->bottom - lprc->top)));
+    painter.setClipRect(clip, Qt::IntersectClip);
     const bool opaque = DcOf(hdc)->Attributes().bkMode == OPAQUE;
-    const bool showUnderlines = !(format & DT_HIDEPREFIX);
     for (const TextLayout::Line& line : lines) {
         const QString run = prepared.text.mid(line.start, line.length);
-        const int runWidth = TextLayout::RunWidth(run, metrics, expandTabs);
         int x = lprc->left;
         if (format & DT_CENTER) {
-            x = lprc->left + (boxWidth - runWidth) / 2;
-        } else if (format & DT_RIGHT) {
-            x = lprc->right - runWidth;
+            x = lprc->left + (boxWidth - metrics.horizontalAdvance(run)) / 2;
         }
-        const std::vector<int> underlined =
-            showUnderlines ? UnderlinedIn(prepared.underlined, line) : std::vector<int>{};
-        DrawRun(*DcOf(hdc), {x, y}, run, underlined, DcOf(hdc)->Attributes().textColor, opaque,
-                expandTabs);
+        DrawRun(*DcOf(hdc), {x, y}, run, UnderlinedIn(prepared.underlined, line),
+                DcOf(hdc)->Attributes().textColor, opaque);
         y += lineHeight;
     }
     painter.restore();
@@ -173,12 +148,12 @@ BOOL DrawState(HDC hdc, HBRUSH /*hbrFore*/, DRAWSTATEPROC /*qfnCallBack*/, LPARA
         const COLORREF light = engine::StockObjects::SysColor(COLOR_3DHILIGHT);
         const COLORREF shadow = engine::StockObjects::SysColor(COLOR_3DSHADOW);
         DrawRun(*DcOf(hdc), at + QPoint(kEmbossOffset, kEmbossOffset), prepared.text,
-                prepared.underlined, light, false, false);
-        DrawRun(*DcOf(hdc), at, prepared.text, prepared.underlined, shadow, false, false);
+                prepared.underlined, light, false);
+        DrawRun(*DcOf(hdc), at, prepared.text, prepared.underlined, shadow, false);
         return TRUE;
     }
     DrawRun(*DcOf(hdc), at, prepared.text, prepared.underlined, DcOf(hdc)->Attributes().textColor,
-            DcOf(hdc)->Attributes().bkMode == OPAQUE, false);
+            DcOf(hdc)->Attributes().bkMode == OPAQUE);
     return TRUE;
 }
 

@@ -1,7 +1,5 @@
 #include "platform/linux/gdi/Icon.h"
 
-#include <cstdlib>
-
 namespace engine {
 
 Icon::Icon(std::vector<QImage> images) {
@@ -18,16 +16,8 @@ QImage Icon::Image(int size) const {
         if (image.width() == size && image.height() == size) {
             return image;
         }
-        // Prefer the smallest image larger than asked (shrinking keeps more detail), else the
-        // largest smaller one.
-        if (!best) {
-            best = &image;
-            continue;
-        }
-        const bool bigger = image.width() >= size;
-        const bool bestBigger = best->width() >= size;
-        if ((bigger && (!bestBigger || image.width() < best->width())) ||
-            (!bigger && !bestBigger && image.width() > best->width())) {
+        // The largest has the most detail to scale from.
+        if (!best || image.width() > best->width()) {
             best = &image;
         }
     }

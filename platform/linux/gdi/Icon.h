@@ -18,8 +18,8 @@ public:
     Icon(const Icon&) = delete;
     Icon& operator=(const Icon&) = delete;
 
-    // The image of the given size: the exact one if present, else the nearest other image
-    // scaled to that size (without smoothing).
+    // The image of the given size: the exact one if present, else the largest image scaled
+    // to that size (without smoothing).
     QImage Image(int size = kStandardSize) const;
     const std::vector<QImage>& Images() const { return m_images; }
     bool IsEmpty() const { return m_images.empty(); }

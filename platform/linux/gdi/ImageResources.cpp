@@ -1,7 +1,6 @@
 #include "platform/linux/gdi/ImageResources.h"
 
 #include "platform/linux/gdi/Icon.h"
-#include <windows.h>
 
 #include <QImage>
 #include <QImageReader>
@@ -88,3 +87,9 @@ HICON LoadIconResource(UINT id) {
 }
 
 } // namespace engine
+
+HICON LoadIcon(HINSTANCE, LPCTSTR lpIconName) {
+    return IS_INTRESOURCE(lpIconName) ? engine::LoadIconResource(static_cast<UINT>(
+                                            reinterpret_cast<std::uintptr_t>(lpIconName)))
+                                      : nullptr;
+}

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <array>
+#include <map>
 #include <memory>
 
 namespace engine {
@@ -26,13 +27,12 @@ public:
 
 private:
     static constexpr int kStockCount = 18;
-    static constexpr int kSysColorCount = 31;
 
     StockObjects() = default;
     std::unique_ptr<GdiObject> MakeStock(int index);
 
     std::array<std::unique_ptr<GdiObject>, kStockCount> m_stock;
-    std::array<std::unique_ptr<GdiBrush>, kSysColorCount> m_sysBrushes;
+    std::map<int, std::unique_ptr<GdiBrush>> m_sysBrushes;
 };
 
 } // namespace engine

@@ -1,17 +1,13 @@
 #include "platform/linux/gdi/TextLayout.h"
 
-#include <QStringList>
 #include <QTextBoundaryFinder>
 
-#include <algorithm>
 #include <cstring>
 
 namespace engine {
 
 namespace {
 constexpr QChar kPrefix = u'&';
-constexpr QChar kTab = u'\t';
-constexpr int kTabStopChars = 8;
 } // namespace
 
 QString TextLayout::Decode(LPCTSTR text, int count) {
@@ -42,8 +38,7 @@ TextLayout::Prefixed TextLayout::StripPrefixes(const QString& raw) {
 }
 
 std::vector<TextLayout::Line> TextLayout::BreakLines(const QString& text,
-                                                     const QFontMetrics& metrics, int width,
-                                                     bool expandTabs) {
+                                                     const QFontMetrics& metrics, int width) {
     std::vector<Line> lines;
     int start = 0;
     for (;;) {
@@ -56,7 +51,7 @@ std::vector<TextLayout::Line> TextLayout::BreakLines(const QString& text,
         if (length > 0 && text[start + length - 1] == u'\r') {
             --length;
         }
-        for (const Line& line : BreakParagraph(text, start, length, metrics, width, expandTabs)) {
+        for (const Line& line : BreakParagraph(text, start, length, metrics, width)) {
             lines.push_back(line);
         }
         if (last) {
@@ -68,10 +63,9 @@ std::vector<TextLayout::Line> TextLayout::BreakLines(const QString& text,
 }
 
 std::vector<TextLayout::Line> TextLayout::BreakParagraph(const QString& text, int start, int length,
-                                                         const QFontMetrics& metrics, int width,
-                                                         bool expandTabs) {
+                                                         const QFontMetrics& metrics, int width) {
     const QString paragraph = text.mid(start, length);
-    if (width <= 0 || RunWidth(paragraph, metrics, expandTabs) <= width) {
+    if (width <= 0 || metrics.horizontalAdvance(paragraph) <= width) {
         return {Line{start, length}};
     }
     // Break opportunities after the start, the end of the paragraph among them.
@@ -98,7 +92,7 @@ std::vector<TextLayout::Line> TextLayout::BreakParagraph(const QString& text, in
             }
             const int end = trimmedEnd(lineStart, candidate);
             const bool fits =
-                RunWidth(paragraph.mid(lineStart, end - lineStart), metrics, expandTabs) <= width;
+                metrics.horizontalAdvance(paragraph.mid(lineStart, end - lineStart)) <= width;
             if (fits || lineBreak < 0) {
                 lineBreak = candidate;
             }
@@ -116,28 +110,6 @@ std::vector<TextLayout::Line> TextLayout::BreakParagraph(const QString& text, in
         }
     }
     return lines;
-}
-
-int TextLayout::RunWidth(const QString& run, const QFontMetrics& metrics, bool expandTabs) {
-    return OffsetOf(run, static_cast<int>(run.size()), metrics, expandTabs);
-}
-
-int TextLayout::OffsetOf(const QString& run, int index, const QFontMetrics& metrics,
-                         bool expandTabs) {
-    const QString head = run.left(index);
-    if (!expandTabs || !head.contains(kTab)) {
-        return metrics.horizontalAdvance(head);
-    }
-    const int stop = std::max(1, kTabStopChars * metrics.averageCharWidth());
-    int x = 0;
-    const QStringList pieces = head.split(kTab);
-    for (qsizetype i = 0; i < pieces.size(); ++i) {
-        x += metrics.horizontalAdvance(pieces[i]);
-        if (i + 1 < pieces.size()) {
-            x = (x / stop + 1) * stop;
-        }
-    }
-    return x;
 }
 
 } // namespace engine

@@ -31,19 +31,12 @@ public:
     // Splits at line feeds (dropping carriage returns before them) and, when `width` is
     // positive, at break opportunities so that each line fits the width where possible;
     // spaces at a break are dropped.
-    static std::vector<Line> BreakLines(const QString& text, const QFontMetrics& metrics, int width,
-                                        bool expandTabs);
-    // Width of a run of text; with `expandTabs`, tabs advance to the next stop (every eight
-    // average character widths), otherwise they measure as ordinary characters.
-    static int RunWidth(const QString& run, const QFontMetrics& metrics, bool expandTabs);
-    // Pixel offset of the character at `index` within the run.
-    static int OffsetOf(const QString& run, int index, const QFontMetrics& metrics,
-                        bool expandTabs);
+    static std::vector<Line> BreakLines(const QString& text, const QFontMetrics& metrics,
+                                        int width);
 
 private:
     static std::vector<Line> BreakParagraph(const QString& text, int start, int length,
-                                            const QFontMetrics& metrics, int width,
-                                            bool expandTabs);
+                                            const QFontMetrics& metrics, int width);
 };
 
 } // namespace engine

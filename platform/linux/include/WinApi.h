@@ -1,5 +1,6 @@
 // The Win32 USER functions: windows, messages, window procedures and hooks, dialogs, painting,
-// mouse tracking and pausing. Tests may replace the pause and make tracking requests fail.
+// the message loop, resources, message boxes and mouse tracking. Tests may replace the
+// message box and make tracking requests fail.
 #pragma once
 
 #include "WinUser.h"
@@ -36,7 +37,6 @@ int GetWindowText(HWND hWnd, TCHAR* lpString, int nMaxCount);
 BOOL SetWindowText(HWND hWnd, LPCTSTR lpString);
 BOOL ShowWindow(HWND hWnd, int nCmdShow);
 BOOL IsWindowVisible(HWND hWnd);
-BOOL IsWindowEnabled(HWND hWnd);
 BOOL EnableWindow(HWND hWnd, BOOL bEnable);
 BOOL IsIconic(HWND hWnd);
 HWND SetFocus(HWND hWnd);
@@ -70,32 +70,14 @@ struct MSG {
     UINT message = 0;
     WPARAM wParam = 0;
     LPARAM lParam = 0;
-    DWORD time = 0;
-    POINT pt;
 };
 BOOL GetMessage(MSG* lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax);
 BOOL TranslateMessage(const MSG* lpMsg);
 LRESULT DispatchMessage(const MSG* lpMsg);
 
-// The module: its handle, file name and resources.
-HINSTANCE GetModuleHandle(LPCTSTR lpModuleName);
-DWORD GetModuleFileName(HINSTANCE hModule, TCHAR* lpFilename, DWORD nSize);
+// The module's resources.
 HICON LoadIcon(HINSTANCE hInstance, LPCTSTR lpIconName);
 int LoadString(HINSTANCE hInstance, UINT uID, TCHAR* lpBuffer, int cchBufferMax);
-
-// Text conversion: UTF-8 (CP_UTF8) to UTF-16; with cbMultiByte -1 the terminating zero is
-// converted too. Returns the UTF-16 units written, or needed when cchWideChar is 0.
-constexpr UINT CP_UTF8 = 65001;
-int MultiByteToWideChar(UINT CodePage, DWORD dwFlags, const char* lpMultiByteStr, int cbMultiByte,
-                        WCHAR* lpWideCharStr, int cchWideChar);
-// The reverse, UTF-16 to UTF-8, with the same rules; the default-character arguments are
-// unused for UTF-8.
-int WideCharToMultiByte(UINT CodePage, DWORD dwFlags, const WCHAR* lpWideCharStr, int cchWideChar,
-                        char* lpMultiByteStr, int cbMultiByte, const char* lpDefaultChar,
-                        BOOL* lpUsedDefaultChar);
-
-// Suspends the calling thread; no messages are processed meanwhile.
-void Sleep(DWORD dwMilliseconds);
 
 // Shows a message box and returns the button chosen (IDOK, IDCANCEL, IDYES, IDNO).
 int MessageBox(HWND hWnd, LPCTSTR lpText, LPCTSTR lpCaption, UINT uType);
@@ -105,8 +87,6 @@ using MessageBoxHandler =
     std::function<int(const std::string& text, const std::string& caption, UINT type)>;
 // Replaces the message box (an empty handler restores it); returns the previous handler.
 MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler);
-using SleepHandler = std::function<void(DWORD milliseconds)>;
-SleepHandler SetSleepHandler(SleepHandler handler);
 // While set, every tracking request fails.
 void SetTrackMouseEventFailure(bool fail);
 } // namespace engine

@@ -17,13 +17,11 @@ constexpr int PS_STYLE_MASK = 0x0000000F;
 // Object types, as GetObjectType returns them and GetCurrentObject takes them.
 constexpr UINT OBJ_PEN = 1;
 constexpr UINT OBJ_BRUSH = 2;
-constexpr UINT OBJ_DC = 3;
 constexpr UINT OBJ_FONT = 6;
 constexpr UINT OBJ_BITMAP = 7;
 constexpr UINT OBJ_REGION = 8;
 
 // Device capabilities, as GetDeviceCaps takes them.
-constexpr int LOGPIXELSX = 88;
 constexpr int LOGPIXELSY = 90;
 
 // Background modes.
@@ -40,9 +38,7 @@ constexpr int NULL_BRUSH = 5;
 constexpr int WHITE_PEN = 6;
 constexpr int BLACK_PEN = 7;
 constexpr int NULL_PEN = 8;
-constexpr int ANSI_VAR_FONT = 12;
 constexpr int SYSTEM_FONT = 13;
-constexpr int DEVICE_DEFAULT_FONT = 14;
 constexpr int DEFAULT_GUI_FONT = 17;
 
 // System colour indices.
@@ -50,15 +46,12 @@ constexpr int COLOR_WINDOW = 5;
 constexpr int COLOR_WINDOWFRAME = 6;
 constexpr int COLOR_WINDOWTEXT = 8;
 constexpr int COLOR_HIGHLIGHT = 13;
-constexpr int COLOR_BTNFACE = 15;
-constexpr int COLOR_BTNSHADOW = 16;
+constexpr int COLOR_3DFACE = 15;
+constexpr int COLOR_3DSHADOW = 16;
 constexpr int COLOR_GRAYTEXT = 17;
-constexpr int COLOR_BTNHIGHLIGHT = 20;
+constexpr int COLOR_3DHILIGHT = 20;
 constexpr int COLOR_3DDKSHADOW = 21;
 constexpr int COLOR_3DLIGHT = 22;
-constexpr int COLOR_3DFACE = COLOR_BTNFACE;
-constexpr int COLOR_3DSHADOW = COLOR_BTNSHADOW;
-constexpr int COLOR_3DHILIGHT = COLOR_BTNHIGHLIGHT;
 
 // System metrics, as GetSystemMetrics takes them.
 constexpr int SM_CXICON = 11;
@@ -66,21 +59,14 @@ constexpr int SM_CYICON = 12;
 constexpr int SM_CXEDGE = 45;
 constexpr int SM_CYEDGE = 46;
 constexpr int SM_CXBORDER = 5;
-constexpr int SM_CYBORDER = 6;
 
-// Edge kinds for DrawEdge.
-constexpr UINT BDR_RAISEDOUTER = 0x0001;
+// Edge kinds for DrawEdge: the sunken rings.
 constexpr UINT BDR_SUNKENOUTER = 0x0002;
-constexpr UINT BDR_RAISEDINNER = 0x0004;
 constexpr UINT BDR_SUNKENINNER = 0x0008;
 constexpr UINT EDGE_SUNKEN = BDR_SUNKENOUTER | BDR_SUNKENINNER;
 
-// Edge flags for DrawEdge.
-constexpr UINT BF_LEFT = 0x0001;
-constexpr UINT BF_TOP = 0x0002;
-constexpr UINT BF_RIGHT = 0x0004;
-constexpr UINT BF_BOTTOM = 0x0008;
-constexpr UINT BF_RECT = BF_LEFT | BF_TOP | BF_RIGHT | BF_BOTTOM;
+// Edge flags for DrawEdge; the edge runs round the whole rectangle (BF_RECT).
+constexpr UINT BF_RECT = 0x000F;
 constexpr UINT BF_MIDDLE = 0x0800;
 constexpr UINT BF_ADJUST = 0x2000;
 constexpr UINT BF_FLAT = 0x4000;
@@ -94,16 +80,11 @@ constexpr UINT DSS_DISABLED = 0x0020;
 // DrawText formats.
 constexpr UINT DT_LEFT = 0x00000000;
 constexpr UINT DT_CENTER = 0x00000001;
-constexpr UINT DT_RIGHT = 0x00000002;
 constexpr UINT DT_VCENTER = 0x00000004;
-constexpr UINT DT_BOTTOM = 0x00000008;
 constexpr UINT DT_WORDBREAK = 0x00000010;
 constexpr UINT DT_SINGLELINE = 0x00000020;
-constexpr UINT DT_EXPANDTABS = 0x00000040;
-constexpr UINT DT_NOCLIP = 0x00000100;
 constexpr UINT DT_CALCRECT = 0x00000400;
 constexpr UINT DT_NOPREFIX = 0x00000800;
-constexpr UINT DT_HIDEPREFIX = 0x00100000;
 
 // Resource types of images.
 constexpr UINT RT_BITMAP = 2;
@@ -115,28 +96,15 @@ constexpr int NULLREGION = 1;
 constexpr int SIMPLEREGION = 2;
 constexpr int COMPLEXREGION = 3;
 
-// Font weights and character sets.
-constexpr LONG FW_DONTCARE = 0;
-constexpr LONG FW_NORMAL = 400;
+// Character sets.
 constexpr BYTE DEFAULT_CHARSET = 1;
-constexpr BYTE GB2312_CHARSET = 134;
 constexpr int LF_FACESIZE = 32;
 
-// A logical font description, as CreateFontIndirect takes it.
+// A logical font description, as CreateFontIndirect takes it: the height, the character set
+// and the face.
 struct LOGFONT {
     LONG lfHeight = 0;
-    LONG lfWidth = 0;
-    LONG lfEscapement = 0;
-    LONG lfOrientation = 0;
-    LONG lfWeight = FW_NORMAL;
-    BYTE lfItalic = 0;
-    BYTE lfUnderline = 0;
-    BYTE lfStrikeOut = 0;
     BYTE lfCharSet = DEFAULT_CHARSET;
-    BYTE lfOutPrecision = 0;
-    BYTE lfClipPrecision = 0;
-    BYTE lfQuality = 0;
-    BYTE lfPitchAndFamily = 0;
     TCHAR lfFaceName[LF_FACESIZE] = {};
 };
 
@@ -209,9 +177,16 @@ BOOL DeleteObject(HRGN hRgn);
 // A bitmap resource by MAKEINTRESOURCE id.
 HBITMAP LoadBitmap(HINSTANCE hInstance, LPCTSTR lpBitmapName);
 
-// System colours, metrics and stock objects (GdiSystem.cpp, RectFunctions.cpp).
+// System colours, metrics and stock objects (GdiSystem.cpp).
 COLORREF GetSysColor(int nIndex);
 HBRUSH GetSysColorBrush(int nIndex);
 int GetSystemMetrics(int nIndex);
 HGDIOBJ GetStockObject(int fnObject);
-BOOL SetRect(LPRECT lprc, int left, int top, int right, int bottom);
+
+inline BOOL SetRect(LPRECT lprc, int left, int top, int right, int bottom) {
+    if (!lprc) {
+        return FALSE;
+    }
+    *lprc = RECT{left, top, right, bottom};
+    return TRUE;
+}

@@ -8,8 +8,6 @@
 constexpr UINT WM_CREATE = 0x0001;
 constexpr UINT WM_DESTROY = 0x0002;
 constexpr UINT WM_SIZE = 0x0005;
-constexpr UINT WM_SETFOCUS = 0x0007;
-constexpr UINT WM_KILLFOCUS = 0x0008;
 constexpr UINT WM_SETTEXT = 0x000C;
 constexpr UINT WM_GETTEXT = 0x000D;
 constexpr UINT WM_GETTEXTLENGTH = 0x000E;
@@ -22,7 +20,6 @@ constexpr UINT WM_SETFONT = 0x0030;
 constexpr UINT WM_GETFONT = 0x0031;
 constexpr UINT WM_QUERYDRAGICON = 0x0037;
 constexpr UINT WM_SETICON = 0x0080;
-constexpr UINT WM_NCCREATE = 0x0081;
 constexpr UINT WM_NCDESTROY = 0x0082;
 constexpr UINT WM_NCPAINT = 0x0085;
 constexpr UINT WM_INITDIALOG = 0x0110;
@@ -30,10 +27,8 @@ constexpr UINT WM_COMMAND = 0x0111;
 constexpr UINT WM_SYSCOMMAND = 0x0112;
 constexpr UINT WM_CTLCOLORMSGBOX = 0x0132;
 constexpr UINT WM_CTLCOLOREDIT = 0x0133;
-constexpr UINT WM_CTLCOLORLISTBOX = 0x0134;
 constexpr UINT WM_CTLCOLORBTN = 0x0135;
 constexpr UINT WM_CTLCOLORDLG = 0x0136;
-constexpr UINT WM_CTLCOLORSCROLLBAR = 0x0137;
 constexpr UINT WM_CTLCOLORSTATIC = 0x0138;
 constexpr UINT WM_MOUSEMOVE = 0x0200;
 constexpr UINT WM_MOUSEHOVER = 0x02A1;
@@ -43,7 +38,6 @@ constexpr UINT WM_USER = 0x0400;
 // Control messages: edit and combo box.
 constexpr UINT EM_SETSEL = 0x00B1;
 constexpr UINT CB_ADDSTRING = 0x0143;
-constexpr UINT CB_GETCURSEL = 0x0147;
 constexpr UINT CB_SETCURSEL = 0x014E;
 
 // WM_CTLCOLOR kinds (message minus WM_CTLCOLORMSGBOX).
@@ -92,7 +86,6 @@ constexpr DWORD BS_TYPEMASK = 0xF;
 // Static styles.
 constexpr DWORD SS_LEFT = 0x0;
 constexpr DWORD SS_CENTER = 0x1;
-constexpr DWORD SS_RIGHT = 0x2;
 constexpr DWORD SS_ICON = 0x3;
 constexpr DWORD SS_LEFTNOWORDWRAP = 0xC;
 constexpr DWORD SS_TYPEMASK = 0x1F;
@@ -118,13 +111,11 @@ constexpr UINT ODS_DEFAULT = 0x0020;
 struct DRAWITEMSTRUCT {
     UINT CtlType = 0;
     UINT CtlID = 0;
-    UINT itemID = 0;
     UINT itemAction = 0;
     UINT itemState = 0;
     HWND hwndItem = nullptr;
     HDC hDC = nullptr;
     RECT rcItem;
-    std::uintptr_t itemData = 0;
 };
 using LPDRAWITEMSTRUCT = DRAWITEMSTRUCT*;
 
@@ -150,9 +141,7 @@ using HOOKPROC = LRESULT(CALLBACK*)(int, WPARAM, LPARAM);
 
 // Window data indices for GetWindowLongPtr and SetWindowLongPtr.
 constexpr int GWLP_WNDPROC = -4;
-constexpr int GWLP_ID = -12;
 constexpr int GWL_STYLE = -16;
-constexpr int GWL_EXSTYLE = -20;
 
 // The computer-based training hook, told of every window about to be created.
 constexpr int WH_CBT = 5;
@@ -162,28 +151,17 @@ struct CBT_CREATEWND {
     HWND hwndInsertAfter = nullptr;
 };
 
-// A registered window class.
+// A registered window class: its window procedure and name.
 struct WNDCLASS {
-    UINT style = 0;
     WNDPROC lpfnWndProc = nullptr;
-    int cbClsExtra = 0;
-    int cbWndExtra = 0;
     HINSTANCE hInstance = nullptr;
-    HICON hIcon = nullptr;
-    HCURSOR hCursor = nullptr;
-    HBRUSH hbrBackground = nullptr;
-    LPCTSTR lpszMenuName = nullptr;
     LPCTSTR lpszClassName = nullptr;
 };
 
 // What BeginPaint hands out.
 struct PAINTSTRUCT {
     HDC hdc = nullptr;
-    BOOL fErase = FALSE;
     RECT rcPaint;
-    BOOL fRestore = FALSE;
-    BOOL fIncUpdate = FALSE;
-    BYTE rgbReserved[32] = {};
 };
 
 // Extended dialog templates (DLGTEMPLATEEX), read as the words they are made of.
@@ -207,22 +185,17 @@ constexpr WPARAM ICON_BIG = 1;
 
 // Menus.
 constexpr UINT MF_STRING = 0x0000;
-constexpr UINT MF_GRAYED = 0x0001;
-constexpr UINT MF_DISABLED = 0x0002;
 constexpr UINT MF_SEPARATOR = 0x0800;
 
 // Message box.
 constexpr UINT MB_OK = 0x0;
-constexpr UINT MB_OKCANCEL = 0x1;
 constexpr UINT MB_YESNO = 0x4;
 constexpr UINT MB_ICONERROR = 0x10;
 constexpr UINT MB_ICONQUESTION = 0x20;
 constexpr UINT MB_ICONEXCLAMATION = 0x30;
-constexpr UINT MB_ICONINFORMATION = 0x40;
 constexpr int IDYES = 6;
 constexpr int IDNO = 7;
 
 // ShowWindow commands.
 constexpr int SW_HIDE = 0;
 constexpr int SW_SHOW = 5;
-constexpr int SW_MINIMIZE = 6;

@@ -29,8 +29,6 @@ constexpr BYTE FOURTH_IPADDRESS(DWORD x) {
 // Mouse tracking.
 constexpr DWORD TME_HOVER = 0x00000001;
 constexpr DWORD TME_LEAVE = 0x00000002;
-constexpr DWORD TME_CANCEL = 0x80000000;
-constexpr DWORD HOVER_DEFAULT = 0xFFFFFFFF;
 
 struct TRACKMOUSEEVENT {
     DWORD cbSize = 0;

@@ -61,7 +61,6 @@ struct tagVARIANT {
 using VARIANT = tagVARIANT;
 using VARIANTARG = tagVARIANT;
 
-BSTR SysAllocString(const OLECHAR* psz);
 BSTR SysAllocStringLen(const OLECHAR* strIn, UINT ui);
 void SysFreeString(BSTR bstrString);
 UINT SysStringLen(BSTR pbstr);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "WinApi.h"
+#include "WinBase.h"
 #include "WinDef.h"
 #include "WinGdi.h"
 #include "WinUser.h"

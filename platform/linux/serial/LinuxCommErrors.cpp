@@ -3,13 +3,37 @@
 // another device.
 #include "platform/linux/serial/LinuxCommErrors.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <iterator>
 #include <string>
+#include <utility>
 
 namespace serial {
 
 namespace {
+
+constexpr std::pair<int, const char*> kErrorTexts[] = {
+    {ENOENT, "设备不存在"},
+    {ENXIO, "设备已不存在"},
+    {ENODEV, "设备已不存在"},
+    {EIO, "输入输出错误"},
+    {EPIPE, "连接已断开"},
+    {EACCES, "没有权限"},
+    {EPERM, "没有权限"},
+    {EBUSY, "设备正忙"},
+    {EAGAIN, "设备暂时不可用"},
+    {EINTR, "操作被打断"},
+    {EINVAL, "设备不接受这个操作"},
+    {ENOTTY, "不是串口设备"},
+    {EISDIR, "是一个目录"},
+    {EROFS, "文件系统是只读的"},
+    {ENOSPC, "磁盘已满"},
+    {ENOMEM, "内存不足"},
+    {EMFILE, "打开的文件太多"},
+    {ENFILE, "打开的文件太多"},
+};
 
 // The device the port leads to, as the user knows it.
 const std::string& DevicePath(const PortIdentity& port) {
@@ -30,51 +54,35 @@ std::string DevicesToChooseFrom(const PortIdentity& port,
            "~/.config/environment.d/tavrin.conf 并重新登录。";
 }
 
+// What to do about adapters that brltty has claimed, named in adapters; empty without one.
+std::string BrlttyClaim(const std::string& adapters) {
+    if (adapters.empty()) {
+        return {};
+    }
+    return "\n\nUSB 转串口适配器 " + adapters +
+           " 已插上，却没有成为串口设备：盲文显示程序 brltty 把它当作盲文显示器占用了。"
+           "不用盲文显示器时请卸载 brltty（sudo apt remove brltty）；要留着 brltty，就停用它的 "
+           "udev 规则（sudo ln -s /dev/null /etc/udev/rules.d/85-brltty.rules）。然后拔下适配器"
+           "重新插上，再写入一次。";
+}
+
 [[noreturn]] void ThrowWithDevices(CommError code, const PortIdentity& port,
                                    const std::string& cause, const SerialDeviceList& devices) {
-    ThrowCommError(code, CannotOpen(port) + cause + DevicesToChooseFrom(port, devices.Devices()));
+    const std::string claimed = BrlttyClaim(devices.AdaptersClaimedByBrltty());
+    const std::vector<SerialDevice> found = devices.Devices();
+    // With a claimed adapter, "no serial device is connected" would send the user to the cable.
+    const std::string choices =
+        claimed.empty() || !found.empty() ? DevicesToChooseFrom(port, found) : std::string();
+    ThrowCommError(code, CannotOpen(port) + cause + claimed + choices);
 }
 
 } // namespace
 
 std::string SystemErrorText(int error) {
-    switch (error) {
-    case ENOENT:
-        return "设备不存在";
-    case ENXIO:
-    case ENODEV:
-        return "设备已不存在";
-    case EIO:
-        return "输入输出错误";
-    case EPIPE:
-        return "连接已断开";
-    case EACCES:
-    case EPERM:
-        return "没有权限";
-    case EBUSY:
-        return "设备正忙";
-    case EAGAIN:
-        return "设备暂时不可用";
-    case EINTR:
-        return "操作被打断";
-    case EINVAL:
-        return "设备不接受这个操作";
-    case ENOTTY:
-        return "不是串口设备";
-    case EISDIR:
-        return "是一个目录";
-    case EROFS:
-        return "文件系统是只读的";
-    case ENOSPC:
-        return "磁盘已满";
-    case ENOMEM:
-        return "内存不足";
-    case EMFILE:
-    case ENFILE:
-        return "打开的文件太多";
-    default:
-        return UnexplainedSystemError(std::strerror(error));
-    }
+    const auto* known = std::find_if(std::begin(kErrorTexts), std::end(kErrorTexts),
+                                     [error](const auto& entry) { return entry.first == error; });
+    return known != std::end(kErrorTexts) ? known->second
+                                          : UnexplainedSystemError(std::strerror(error));
 }
 
 void ThrowPermissionDenied(const PortIdentity& port) {

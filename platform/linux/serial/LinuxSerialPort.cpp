@@ -16,11 +16,14 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
+#include <ctime>
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <termios.h>
 #include <thread>
 #include <unistd.h>
@@ -29,25 +32,64 @@ namespace serial {
 
 namespace {
 
+// The longest a close may take: the queue is empty or discarded by then, so a driver that
+// still waits is one that would wait for good.
+constexpr std::chrono::milliseconds kCloseBound{250};
+
+using std::chrono::nanoseconds;
+
+// After the deadline the alarm repeats, in case its first signal came just before the call.
+constexpr nanoseconds kAlarmRepeat = std::chrono::milliseconds{10};
+constexpr nanoseconds kSoonest{1}; // a zero time would disarm the timer
+
+timespec TimeOf(nanoseconds time) {
+    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(time);
+    return {static_cast<time_t>(seconds.count()), static_cast<long>((time - seconds).count())};
+}
+
+void Interrupt(int) {}
+
+// Runs call (which gives 0 or an error number), ending a blocking driver call in it once
+// deadline has passed: a timer signals this thread, without SA_RESTART, so that tcdrain or
+// close returns with EINTR. Why: both wait interruptibly but for as long as a driver says the
+// line has not drained (a close up to the tty's closing_wait, 30 seconds by default).
+template <class Call> int BeforeDeadline(SerialPortDevice::Clock::time_point deadline, Call call) {
+    struct sigaction action {};
+    struct sigaction previous {};
+    action.sa_handler = &Interrupt;
+    sigemptyset(&action.sa_mask);
+    sigevent event{};
+    event.sigev_notify = SIGEV_THREAD_ID;
+    event.sigev_signo = SIGRTMIN;
+    event._sigev_un._tid = static_cast<pid_t>(::syscall(SYS_gettid));
+    timer_t timer{};
+    const bool installed = ::sigaction(SIGRTMIN, &action, &previous) == 0;
+    const bool armed = installed && ::timer_create(CLOCK_MONOTONIC, &event, &timer) == 0;
+    if (armed) {
+        const nanoseconds left =
+            std::max(kSoonest, nanoseconds(deadline - SerialPortDevice::Clock::now()));
+        const itimerspec when{TimeOf(kAlarmRepeat), TimeOf(left)};
+        ::timer_settime(timer, 0, &when, nullptr);
+    }
+    const int error = call();
+    // A signal sent before the timer was deleted has reached Interrupt as the call returned.
+    if (armed) {
+        ::timer_delete(timer);
+    }
+    if (installed) {
+        ::sigaction(SIGRTMIN, &previous, nullptr);
+    }
+    return error;
+}
+
 bool IsDeviceGoneError(int error) {
     return error == EIO || error == ENXIO || error == ENODEV || error == EPIPE;
 }
 
-QSerialPort::Parity QtParity(Parity parity) {
-    switch (parity) {
-    case Parity::Even:
-        return QSerialPort::EvenParity;
-    case Parity::Odd:
-        return QSerialPort::OddParity;
-    case Parity::Mark:
-        return QSerialPort::MarkParity;
-    case Parity::Space:
-        return QSerialPort::SpaceParity;
-    case Parity::None:
-        break;
-    }
-    return QSerialPort::NoParity;
-}
+// By Parity's order.
+constexpr QSerialPort::Parity kQtParities[] = {QSerialPort::NoParity, QSerialPort::EvenParity,
+                                               QSerialPort::OddParity, QSerialPort::MarkParity,
+                                               QSerialPort::SpaceParity};
 
 } // namespace
 
@@ -105,7 +147,7 @@ void LinuxSerialPort::Configure(const LineSettings& settings) {
     const bool applied =
         m_port.setBaudRate(static_cast<qint32>(settings.baudRate)) &&
         m_port.setDataBits(static_cast<QSerialPort::DataBits>(settings.dataBits)) &&
-        m_port.setParity(QtParity(settings.parity)) &&
+        m_port.setParity(kQtParities[static_cast<int>(settings.parity)]) &&
         m_port.setStopBits(twoStopBits ? QSerialPort::TwoStop : QSerialPort::OneStop) &&
         m_port.setFlowControl(QSerialPort::NoFlowControl);
     if (!applied) {
@@ -129,7 +171,7 @@ void LinuxSerialPort::FailOpen() {
         if (lockPath.empty() || !QFile::exists(QString::fromStdString(lockPath))) {
             ThrowLockUnavailable(m_identity);
         }
-        ThrowPortBusy(m_identity, {});
+        FailBusy();
     }
     if (qtError == QSerialPort::DeviceNotFoundError) {
         ThrowOpenError(m_identity, ENOENT, m_devices);
@@ -160,11 +202,13 @@ int LinuxSerialPort::OpenErrorOfDevice() const {
     if (::faccessat(AT_FDCWD, device, R_OK | W_OK, AT_EACCESS) != 0 && errno == EACCES) {
         return EACCES;
     }
-    if (const std::string holder = SerialLockHolder(SerialLockFilePath(m_identity.realPath));
-        !holder.empty()) {
-        ThrowPortBusy(m_identity, holder);
+    if (!SerialLockHolder(SerialLockFilePath(m_identity.realPath)).empty()) {
+        FailBusy();
     }
     const int probe = ::open(device, O_WRONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (probe < 0 && errno == EBUSY) {
+        FailBusy();
+    }
     if (probe < 0) {
         return errno;
     }
@@ -190,12 +234,8 @@ void LinuxSerialPort::Transmit(std::span<const std::uint8_t> bytes) {
         if (written < 0 && errno != EAGAIN && errno != EWOULDBLOCK) {
             FailTransmit(errno, bytes.size() - sent, bytes.size());
         }
-        const Wait wait = WaitWritable(deadline);
-        if (wait == Wait::HungUp) {
-            FailTransmit(EIO, bytes.size() - sent, bytes.size());
-        }
-        if (wait == Wait::TimedOut) {
-            FailTransmit(ETIMEDOUT, bytes.size() - sent, bytes.size());
+        if (const int error = WaitWritable(deadline); error != 0) {
+            FailTransmit(error, bytes.size() - sent, bytes.size());
         }
     }
     WaitUntilSent(deadline, bytes.size());
@@ -212,10 +252,19 @@ void LinuxSerialPort::Close() {
         return;
     }
     WaitUntilSent(Clock::now() + kTransmitDeadline, static_cast<std::size_t>(std::max(queued, 0)));
-    m_port.close();
+    CloseWithin(kCloseBound);
 }
 
-LinuxSerialPort::Wait LinuxSerialPort::WaitWritable(Clock::time_point deadline) const {
+void LinuxSerialPort::FailBusy() const {
+    // Every process that has the device open, whether or not it took the lock file.
+    std::string holders = m_devices.Holders(m_identity.realPath);
+    if (holders.empty()) {
+        holders = SerialLockHolder(SerialLockFilePath(m_identity.realPath));
+    }
+    ThrowPortBusy(m_identity, holders);
+}
+
+int LinuxSerialPort::WaitWritable(Clock::time_point deadline) const {
     pollfd entry{m_port.handle(), POLLOUT, 0};
     for (;;) {
         const int ready = ::poll(&entry, 1, static_cast<int>(Remaining(deadline).count()));
@@ -223,9 +272,9 @@ LinuxSerialPort::Wait LinuxSerialPort::WaitWritable(Clock::time_point deadline) 
             continue;
         }
         if (ready < 0 || (entry.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0) {
-            return Wait::HungUp;
+            return EIO; // hung up
         }
-        return ready == 0 ? Wait::TimedOut : Wait::Ready;
+        return ready == 0 ? ETIMEDOUT : 0;
     }
 }
 
@@ -245,17 +294,31 @@ void LinuxSerialPort::WaitUntilSent(Clock::time_point deadline, std::size_t tota
         std::this_thread::sleep_for(
             DrainPause(static_cast<std::size_t>(queued), m_port.baudRate(), deadline));
     }
-    // The queue is empty; this waits only for the last character to leave the transmitter.
-    while (::tcdrain(fd) != 0) {
-        if (errno != EINTR) {
-            FailTransmit(errno, kUnknownCount, total);
+    // The queue is empty; this waits only for the last character to leave the transmitter,
+    // unless the driver never says it has.
+    const auto drain = [fd, deadline] {
+        while (::tcdrain(fd) != 0) {
+            if (errno != EINTR || Clock::now() >= deadline) {
+                return errno == EINTR ? ETIMEDOUT : errno;
+            }
         }
+        return 0;
+    };
+    if (const int error = BeforeDeadline(deadline, drain); error != 0) {
+        FailTransmit(error, kUnknownCount, total);
     }
+}
+
+void LinuxSerialPort::CloseWithin(std::chrono::milliseconds bound) {
+    BeforeDeadline(Clock::now() + bound, [this] {
+        m_port.close();
+        return 0;
+    });
 }
 
 void LinuxSerialPort::Abandon() {
     ::tcflush(m_port.handle(), TCOFLUSH);
-    m_port.close();
+    CloseWithin(kCloseBound);
 }
 
 void LinuxSerialPort::FailTransmit(int error, std::size_t unsent, std::size_t total) {

@@ -41,16 +41,19 @@ public:
     void Close() override;
 
 private:
-    enum class Wait { Ready, HungUp, TimedOut };
-
     void Configure(const LineSettings& settings);
     [[noreturn]] void FailOpen();
+    // The busy port's error, naming the programs that hold it where the system shows them.
+    [[noreturn]] void FailBusy() const;
     // The system error behind a failed open, found without changing the device.
     int OpenErrorOfDevice() const;
-    // Blocks until the descriptor takes more bytes, the line hangs up or the deadline passes.
-    Wait WaitWritable(std::chrono::steady_clock::time_point deadline) const;
+    // Blocks until the descriptor takes more bytes (0), the line hangs up (EIO) or the
+    // deadline passes (ETIMEDOUT).
+    int WaitWritable(std::chrono::steady_clock::time_point deadline) const;
     // Waits until the kernel's output queue is empty and the last byte is on the line.
     void WaitUntilSent(std::chrono::steady_clock::time_point deadline, std::size_t total);
+    // Closes, ending a close that the driver holds up past bound.
+    void CloseWithin(std::chrono::milliseconds bound);
     // Discards what is still queued and closes, so that the close cannot block either.
     void Abandon();
     [[noreturn]] void FailTransmit(int error, std::size_t unsent, std::size_t total);

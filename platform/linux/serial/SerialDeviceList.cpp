@@ -14,6 +14,7 @@
 #include <string_view>
 #include <system_error>
 #include <tuple>
+#include <unistd.h>
 
 namespace serial {
 
@@ -126,6 +127,30 @@ std::string NameFromStableName(const std::string& stableName) {
     return name;
 }
 
+// The USB serial chips' makers whose adapters brltty claims: WCH (CH340, CH341), Prolific,
+// FTDI, Silicon Labs (CP210x).
+constexpr std::string_view kSerialChipVendors[] = {"1a86", "067b", "0403", "10c4"};
+constexpr std::string_view kBrltty = "brltty";
+constexpr std::string_view kBrlttyRule = "85-brltty.rules";
+constexpr std::string_view kTtyPrefix = "tty";
+// How deep below a USB device its ports' tty directories lie (interface, port, tty, name).
+constexpr int kMaxTtyDepth = 4;
+
+// Whether a tty lies below a USB device's directory.
+bool HasTty(const fs::path& usbDevice) {
+    std::error_code error;
+    for (auto it = fs::recursive_directory_iterator(usbDevice, error);
+         !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
+        if (it->path().filename().string().starts_with(kTtyPrefix)) {
+            return true;
+        }
+        if (it.depth() >= kMaxTtyDepth) {
+            it.disable_recursion_pending();
+        }
+    }
+    return false;
+}
+
 // Sorts ttyUSB2 before ttyUSB10.
 std::tuple<std::string, unsigned long, std::string> NaturalKey(const std::string& name) {
     const auto digits = name.find_last_not_of("0123456789") + 1;
@@ -135,8 +160,10 @@ std::tuple<std::string, unsigned long, std::string> NaturalKey(const std::string
 
 } // namespace
 
-SerialDeviceList::SerialDeviceList(fs::path devRoot, fs::path sysRoot)
-    : m_devRoot(std::move(devRoot)), m_sysRoot(std::move(sysRoot)) {}
+SerialDeviceList::SerialDeviceList(fs::path devRoot, fs::path sysRoot, fs::path procRoot,
+                                   fs::path udevRules)
+    : m_devRoot(std::move(devRoot)), m_sysRoot(std::move(sysRoot)), m_procRoot(std::move(procRoot)),
+      m_udevRules(std::move(udevRules)) {}
 
 SerialDeviceList::Uart SerialDeviceList::UartOf(const fs::path& ttyDir) const {
     if (Exists(ttyDir / "type")) {
@@ -217,6 +244,59 @@ bool SerialDeviceList::HasNoUart(const std::string& devicePath) const {
     }
     const fs::path ttyDir = m_sysRoot / "class" / "tty" / path.filename();
     return Exists(ttyDir / "device") && UartOf(ttyDir) == Uart::Absent;
+}
+
+std::vector<std::pair<fs::path, std::string>> SerialDeviceList::Processes() const {
+    std::vector<std::pair<fs::path, std::string>> processes;
+    const std::string self = std::to_string(::getpid());
+    std::error_code error;
+    for (const fs::directory_entry& entry : fs::directory_iterator(m_procRoot, error)) {
+        const std::string pid = entry.path().filename().string();
+        if (pid != self && !pid.empty() && pid.find_first_not_of("0123456789") == pid.npos) {
+            processes.emplace_back(entry.path(), ReadAttribute(entry.path() / "comm"));
+        }
+    }
+    return processes;
+}
+
+std::string SerialDeviceList::Holders(const std::string& devicePath) const {
+    std::string holders;
+    for (const auto& [dir, command] : Processes()) {
+        std::error_code error;
+        for (const fs::directory_entry& fd : fs::directory_iterator(dir / "fd", error)) {
+            std::error_code linkError;
+            if (fs::read_symlink(fd.path(), linkError) == devicePath) {
+                holders += (holders.empty() ? "" : "、") + command + "（进程 " +
+                           dir.filename().string() + "）";
+                break;
+            }
+        }
+    }
+    return holders;
+}
+
+std::string SerialDeviceList::AdaptersClaimedByBrltty() const {
+    const auto processes = Processes();
+    const bool brltty = Exists(m_udevRules / kBrlttyRule) ||
+                        std::any_of(processes.begin(), processes.end(),
+                                    [](const auto& process) { return process.second == kBrltty; });
+    std::string adapters;
+    std::error_code error;
+    for (const fs::directory_entry& entry :
+         fs::directory_iterator(m_sysRoot / "bus" / "usb" / "devices", error)) {
+        const std::string vendor = ReadAttribute(entry.path() / "idVendor");
+        if (!brltty ||
+            std::find(std::begin(kSerialChipVendors), std::end(kSerialChipVendors), vendor) ==
+                std::end(kSerialChipVendors) ||
+            HasTty(entry.path())) {
+            continue;
+        }
+        std::string name = ReadAttribute(entry.path() / "manufacturer");
+        AppendName(name, ReadAttribute(entry.path() / "product"));
+        adapters += (adapters.empty() ? "" : "、") + name + "（" + vendor + ":" +
+                    ReadAttribute(entry.path() / "idProduct") + "）";
+    }
+    return adapters;
 }
 
 } // namespace serial

@@ -72,7 +72,7 @@ std::string SerialLockHolder(const std::string& lockFilePath) {
         application = CommandOf(pid);
     }
     const std::string process = "进程 " + std::to_string(pid);
-    return application.isEmpty() ? process : application.toStdString() + "，" + process;
+    return application.isEmpty() ? process : application.toStdString() + "（" + process + "）";
 }
 
 } // namespace serial

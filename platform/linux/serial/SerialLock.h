@@ -11,7 +11,7 @@ namespace serial {
 // them is usable.
 std::string SerialLockFilePath(const std::string& devicePath);
 
-// Who holds the lock file, as "minicom，进程 1234"; empty when the file is absent or names
+// Who holds the lock file, as "minicom（进程 1234）"; empty when the file is absent or names
 // no live process.
 std::string SerialLockHolder(const std::string& lockFilePath);
 

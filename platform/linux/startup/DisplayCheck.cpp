@@ -1,56 +1,38 @@
-// The display check, and the watch over the toolkit's start that backs it up.
+// The display check: the request read from the process, the display libraries asked, and
+// the one line that says what is missing.
 //
-// A socket probe tells the common cases apart: no DISPLAY at all (an SSH session without X
-// forwarding) and a DISPLAY nobody listens on (left over from an earlier session, or a
-// forwarding that has gone). Both end here with exactly one line. A probe cannot see
-// whether the X server will let the program in: an authorization the user lacks (another
-// user's session, "su" without the cookie) fails only in the toolkit's own connection, which
-// would then abort. So while the toolkit starts, a message handler holds back the platform
-// plugin's messages and, when the X plugin reports it could not connect and the toolkit
-// gives up, prints the program's line and exits with the same status instead of aborting.
-// The X client library writes the server's own reason ("Authorization required...") straight
-// to stderr before that; it is left there, as it says what the server wanted. Any other
-// failure of the platform plugin (a missing library) is passed on to the toolkit untouched.
+// libxcb ends a connection that could not be made and one the server refused with the same
+// error; only a refusal comes with the server's reason ("Authorization required..."), which
+// the library writes to stderr. So ConnectX holds stderr back while it connects: the reason
+// tells the two apart, and the program's own line stays the only one the user reads.
 #include "platform/linux/startup/DisplayCheck.h"
 
-#include "platform/linux/startup/ToolkitStartWatch.h"
+#include <wayland-client.h>
+#include <xcb/xcb.h>
 
-#include <QByteArray>
-#include <QCoreApplication>
-#include <QString>
-#include <QtGlobal>
-
+#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
-#include <mutex>
-#include <string>
-
-#ifndef _WIN32
-#include <cerrno>
-#include <cstring>
-#include <netdb.h>
-#include <poll.h>
-#include <sys/socket.h>
-#include <sys/un.h>
+#include <fcntl.h>
 #include <unistd.h>
-#endif
+#include <vector>
 
 namespace startup {
 
 namespace {
 
-constexpr int kConnectTimeoutMs = 2000;
-constexpr int kFirstXPort = 6000;
-constexpr const char* kXSocketDirectory = "/tmp/.X11-unix/X";
-constexpr const char* kDefaultWaylandDisplay = "wayland-0";
 constexpr std::string_view kXPlugin = "xcb";
 constexpr std::string_view kWaylandPlugin = "wayland"; // and its variants, wayland-egl...
+constexpr const char* kDefaultWaylandDisplay = "wayland-0";
 constexpr const char* kNameSeparator = "：";
+constexpr std::size_t kReasonBytes = 512; // a server's reason is one short line
 
+// text with %1 and %2 filled in (%2 first: a display's name may hold "%2" itself).
 std::string Fill(std::string_view text, const std::string& display, const char* variable) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
-        .arg(QString::fromStdString(display), QString::fromUtf8(variable))
-        .toStdString();
+    std::string line(text);
+    line.replace(line.find("%2"), 2, variable);
+    line.replace(line.find("%1"), 2, display);
+    return line;
 }
 
 std::string EnvironmentValue(const char* name) {
@@ -62,17 +44,19 @@ std::string EnvironmentValue(const char* name) {
 // anything after a colon is an option ("offscreen:configfile=...").
 std::vector<std::string> PlatformNames(const std::string& platform) {
     std::vector<std::string> names;
-    for (const QString& entry : QString::fromStdString(platform).split(u';', Qt::SkipEmptyParts)) {
-        names.push_back(entry.section(u':', 0, 0).trimmed().toStdString());
+    std::size_t start = 0;
+    while (start <= platform.size()) {
+        const std::size_t end = std::min(platform.find(';', start), platform.size());
+        std::string name = platform.substr(start, end - start);
+        name = name.substr(0, name.find(':'));
+        name.erase(0, name.find_first_not_of(' '));
+        name.erase(name.find_last_not_of(' ') + 1);
+        if (!name.empty()) {
+            names.push_back(name);
+        }
+        start = end + 1;
     }
     return names;
-}
-
-// A display or screen number: a few decimal digits.
-bool IsNumber(std::string_view text) {
-    constexpr std::size_t kMaxDigits = 4;
-    return !text.empty() && text.size() <= kMaxDigits &&
-           text.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
 bool IsWayland(const std::string& name) {
@@ -85,84 +69,44 @@ std::string ProgramName(int argc, char** argv) {
     return path.substr(path.find_last_of('/') + 1);
 }
 
-#ifndef _WIN32
-DisplayCheck::Reach ReachOfError(int error) {
-    switch (error) {
-    case ECONNREFUSED:
-    case ENOENT:
-    case ENOTDIR:
-    case EACCES:
-    case ENETUNREACH:
-    case EHOSTUNREACH:
-        return DisplayCheck::Reach::Refused;
-    default:
-        return DisplayCheck::Reach::Unknown;
-    }
-}
-
-DisplayCheck::Reach ConnectTo(int family, const sockaddr* address, socklen_t length) {
-    const int fd = socket(family, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-    if (fd < 0) {
-        return DisplayCheck::Reach::Unknown;
-    }
-    DisplayCheck::Reach reach = DisplayCheck::Reach::Open;
-    if (connect(fd, address, length) != 0) {
-        if (errno != EINPROGRESS) {
-            reach = ReachOfError(errno);
-        } else {
-            pollfd waiting{fd, POLLOUT, 0};
-            int error = 0;
-            socklen_t size = sizeof error;
-            if (poll(&waiting, 1, kConnectTimeoutMs) != 1 ||
-                getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &size) != 0) {
-                reach = DisplayCheck::Reach::Unknown;
-            } else if (error != 0) {
-                reach = ReachOfError(error);
-            }
+// While it lives, what is written to stderr goes into a pipe instead; Finish() puts stderr
+// back and returns what came. The pipe does not block a writer: a reason longer than the
+// pipe holds is cut, never a hang.
+class StderrCapture {
+public:
+    StderrCapture() {
+        if (::pipe2(m_pipe, O_CLOEXEC | O_NONBLOCK) == 0) {
+            std::fflush(stderr);
+            m_saved = ::dup(STDERR_FILENO);
+            ::dup2(m_pipe[1], STDERR_FILENO);
         }
     }
-    close(fd);
-    return reach;
-}
+    StderrCapture(const StderrCapture&) = delete;
+    StderrCapture& operator=(const StderrCapture&) = delete;
+    ~StderrCapture() { Finish(); }
 
-DisplayCheck::Reach ConnectLocal(const std::string& path, bool abstract) {
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    const std::size_t offset = abstract ? 1 : 0; // an abstract name starts with a zero byte
-    if (path.size() + offset >= sizeof address.sun_path) {
-        return DisplayCheck::Reach::Unknown;
+    std::string Finish() {
+        std::string captured;
+        if (m_saved >= 0) {
+            ::dup2(m_saved, STDERR_FILENO);
+            ::close(m_saved);
+            m_saved = -1;
+            ::close(m_pipe[1]);
+            char buffer[kReasonBytes];
+            const ssize_t length = ::read(m_pipe[0], buffer, sizeof buffer);
+            captured.assign(buffer, static_cast<std::size_t>(std::max<ssize_t>(length, 0)));
+            ::close(m_pipe[0]);
+        }
+        return captured;
     }
-    std::memcpy(address.sun_path + offset, path.data(), path.size());
-    const auto length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + offset +
-                                               path.size() + (abstract ? 0 : 1));
-    return ConnectTo(AF_UNIX, reinterpret_cast<const sockaddr*>(&address), length);
-}
 
-DisplayCheck::Reach ConnectTcp(const std::string& host, int port) {
-    addrinfo hints{};
-    hints.ai_family = AF_UNSPEC;
-    hints.ai_socktype = SOCK_STREAM;
-    addrinfo* found = nullptr;
-    const int status = getaddrinfo(host.c_str(), std::to_string(port).c_str(), &hints, &found);
-    if (status != 0) {
-        // A host nobody knows is as unreachable for the X client library.
-        return status == EAI_NONAME ? DisplayCheck::Reach::Refused : DisplayCheck::Reach::Unknown;
-    }
-    DisplayCheck::Reach reach = DisplayCheck::Reach::Refused;
-    for (const addrinfo* each = found; each != nullptr; each = each->ai_next) {
-        const DisplayCheck::Reach one = ConnectTo(each->ai_family, each->ai_addr, each->ai_addrlen);
-        if (one == DisplayCheck::Reach::Open) {
-            reach = one;
-            break;
-        }
-        if (one == DisplayCheck::Reach::Unknown) {
-            reach = one;
-        }
-    }
-    freeaddrinfo(found);
-    return reach;
-}
-#endif
+private:
+    int m_pipe[2] = {-1, -1};
+    int m_saved = -1;
+};
+
+// The Wayland client library logs why a connection failed to stderr; the check says it.
+void Silent(const char*, va_list) {}
 
 } // namespace
 
@@ -178,41 +122,22 @@ DisplayCheck::Environment DisplayCheck::Environment::OfProcess(int argc, char** 
     }
     environment.display = EnvironmentValue("DISPLAY");
     environment.waylandDisplay = EnvironmentValue("WAYLAND_DISPLAY");
-    environment.runtimeDir = EnvironmentValue("XDG_RUNTIME_DIR");
     return environment;
 }
 
-DisplayCheck::DisplayCheck(Environment environment, Connector connect)
-    : m_environment(std::move(environment)), m_connect(std::move(connect)) {}
+DisplayCheck::DisplayCheck(Environment environment)
+    : DisplayCheck(std::move(environment), {ConnectX, ConnectWayland}) {}
+
+DisplayCheck::DisplayCheck(Environment environment, Probes probes)
+    : m_environment(std::move(environment)), m_probes(std::move(probes)) {}
 
 bool DisplayCheck::NeedsDisplay() const {
-#ifdef _WIN32
-    return false; // the desktop is always there, and there is no other window system
-#else
     for (const std::string& name : PlatformNames(m_environment.platform)) {
         if (name != kXPlugin && !IsWayland(name)) {
             return false;
         }
     }
     return true;
-#endif
-}
-
-DisplayCheck::Reach DisplayCheck::ReachOf(const std::vector<Endpoint>& endpoints) const {
-    if (endpoints.empty()) {
-        return Reach::Unknown; // a name the check does not understand: the toolkit decides
-    }
-    Reach reach = Reach::Refused;
-    for (const Endpoint& endpoint : endpoints) {
-        const Reach one = m_connect(endpoint);
-        if (one == Reach::Open) {
-            return one;
-        }
-        if (one == Reach::Unknown) {
-            reach = one;
-        }
-    }
-    return reach;
 }
 
 std::optional<std::string> DisplayCheck::Problem() const {
@@ -227,120 +152,61 @@ std::optional<std::string> DisplayCheck::Problem() const {
         wantX = wantX || name == kXPlugin;
         wantWayland = wantWayland || IsWayland(name);
     }
-    const bool waylandFirst = !names.empty() && IsWayland(names.front());
-
-    std::optional<Reach> x;
+    std::optional<XAnswer> x;
     if (wantX && !m_environment.display.empty()) {
-        x = ReachOf(XEndpoints(m_environment.display));
+        x = m_probes.x(m_environment.display);
     }
     std::string waylandName = m_environment.waylandDisplay;
     if (waylandName.empty() && !names.empty() && wantWayland) {
         waylandName = kDefaultWaylandDisplay; // what the Wayland client library falls back to
     }
-    std::optional<Reach> wayland;
-    if (wantWayland && !waylandName.empty()) {
-        const std::optional<Endpoint> endpoint =
-            WaylandEndpoint(waylandName, m_environment.runtimeDir);
-        wayland = endpoint ? ReachOf({*endpoint}) : Reach::Refused;
-    }
-    const auto answers = [](const std::optional<Reach>& reach) {
-        return reach.has_value() && *reach != Reach::Refused;
-    };
-    if (answers(x) || answers(wayland)) {
+    const bool wayland = wantWayland && !waylandName.empty() && m_probes.wayland(waylandName);
+    if (x == XAnswer::Accepted || wayland) {
         return std::nullopt;
     }
-    // Nothing answers: name the display the toolkit tries first.
-    if (waylandFirst) {
+    // Nothing lets the program in: name the display the toolkit tries first.
+    if (!names.empty() && IsWayland(names.front())) {
         return Fill(kDisplayUnreachable, waylandName, "WAYLAND_DISPLAY");
     }
     if (!x) {
         return std::string(kDisplayNotSet);
     }
-    return Fill(kDisplayUnreachable, m_environment.display, "DISPLAY");
-}
-
-std::string DisplayCheck::RefusedLine() const {
-    if (m_environment.display.empty()) {
-        return std::string(kDisplayNotSet);
-    }
-    return Fill(kDisplayRefused, m_environment.display, "DISPLAY");
+    return Fill(*x == XAnswer::Refused ? kDisplayRefused : kDisplayUnreachable,
+                m_environment.display, "DISPLAY");
 }
 
 bool DisplayCheck::Run(int argc, char** argv) {
-    const DisplayCheck check(Environment::OfProcess(argc, argv));
-    if (!check.NeedsDisplay()) {
-        return true; // offscreen, vnc...: the user's choice, nothing to connect to
+    const std::optional<std::string> problem =
+        DisplayCheck(Environment::OfProcess(argc, argv)).Problem();
+    if (problem) {
+        const std::string line =
+            ProgramName(argc, argv) + kNameSeparator + *problem + std::string(kWithoutScreen);
+        std::fputs((line + "\n").c_str(), stderr);
     }
-    const std::string program = ProgramName(argc, argv) + kNameSeparator;
-    if (const std::optional<std::string> problem = check.Problem()) {
-        ToolkitStartWatch::PrintLine(program + *problem);
+    return !problem;
+}
+
+DisplayCheck::XAnswer DisplayCheck::ConnectX(const std::string& display) {
+    StderrCapture capture;
+    int screen = 0; // asked for as the toolkit asks, so that a screen the server lacks fails
+    xcb_connection_t* connection = xcb_connect(display.c_str(), &screen);
+    const int error = xcb_connection_has_error(connection);
+    xcb_disconnect(connection);
+    const bool refused = !capture.Finish().empty();
+    if (error == 0) {
+        return XAnswer::Accepted;
+    }
+    return refused ? XAnswer::Refused : XAnswer::Unreachable;
+}
+
+bool DisplayCheck::ConnectWayland(const std::string& display) {
+    wl_log_set_handler_client(Silent);
+    wl_display* connection = wl_display_connect(display.c_str());
+    if (connection == nullptr) {
         return false;
     }
-    ToolkitStartWatch::Start(program + check.RefusedLine(), kExitNoDisplay);
+    wl_display_disconnect(connection);
     return true;
-}
-
-std::vector<DisplayCheck::Endpoint> DisplayCheck::XEndpoints(std::string_view display) {
-    // [protocol/][host]:number[.screen], the X client library's grammar; a host in brackets
-    // is an IPv6 address, and "host::number" (DECnet) is not understood.
-    std::string_view protocol;
-    if (const std::size_t slash = display.rfind('/'); slash != std::string_view::npos) {
-        protocol = display.substr(0, slash);
-        display.remove_prefix(slash + 1);
-    }
-    if (protocol != "" && protocol != "unix" && protocol != "tcp" && protocol != "inet" &&
-        protocol != "inet6") {
-        return {};
-    }
-    const std::size_t colon = display.rfind(':');
-    if (colon == std::string_view::npos || (colon > 0 && display[colon - 1] == ':')) {
-        return {};
-    }
-    std::string_view host = display.substr(0, colon);
-    const std::string_view rest = display.substr(colon + 1);
-    const std::size_t dot = rest.find('.');
-    const std::string_view number = rest.substr(0, dot);
-    if (!IsNumber(number) || (dot != std::string_view::npos && !IsNumber(rest.substr(dot + 1)))) {
-        return {};
-    }
-    if (host.size() >= 2 && host.front() == '[' && host.back() == ']') {
-        host = host.substr(1, host.size() - 2);
-    }
-    if (protocol == "unix" || (protocol.empty() && (host.empty() || host == "unix"))) {
-        const std::string path = kXSocketDirectory + std::string(number);
-        // Linux's X clients try the abstract socket first, then the file.
-        return {{Endpoint::Kind::AbstractSocket, path, 0}, {Endpoint::Kind::Socket, path, 0}};
-    }
-    return {{Endpoint::Kind::Tcp, host.empty() ? "localhost" : std::string(host),
-             kFirstXPort + std::stoi(std::string(number))}};
-}
-
-std::optional<DisplayCheck::Endpoint> DisplayCheck::WaylandEndpoint(const std::string& display,
-                                                                    const std::string& runtimeDir) {
-    if (display.starts_with('/')) {
-        return Endpoint{Endpoint::Kind::Socket, display, 0};
-    }
-    if (runtimeDir.empty()) {
-        return std::nullopt;
-    }
-    return Endpoint{Endpoint::Kind::Socket, runtimeDir + "/" + display, 0};
-}
-
-DisplayCheck::Reach DisplayCheck::Connect(const Endpoint& endpoint) {
-#ifdef _WIN32
-    (void)endpoint;
-    return Reach::Unknown;
-#else
-    switch (endpoint.kind) {
-    case Endpoint::Kind::Socket:
-        return ConnectLocal(endpoint.address, false);
-    case Endpoint::Kind::AbstractSocket:
-        return ConnectLocal(endpoint.address, true);
-    case Endpoint::Kind::Tcp:
-        return ConnectTcp(endpoint.address, endpoint.port);
-    }
-    return Reach::Unknown;
-#endif
 }
 
 } // namespace startup

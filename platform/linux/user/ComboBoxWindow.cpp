@@ -19,8 +19,6 @@ LRESULT ComboBoxWindow::ClassProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case CB_ADDSTRING:
         return AddString(reinterpret_cast<LPCTSTR>(lParam));
-    case CB_GETCURSEL:
-        return GetCurSel();
     case CB_SETCURSEL:
         return SetCurSel(static_cast<int>(wParam));
     default:
@@ -52,10 +50,6 @@ int ComboBoxWindow::AddString(const std::string& text) {
     // Inserting never selects anything by itself: a list starts with no selection.
     m_combo->setCurrentIndex(selected >= index && selected >= 0 ? selected + 1 : selected);
     return index;
-}
-
-int ComboBoxWindow::GetCurSel() const {
-    return m_combo->currentIndex() >= 0 ? m_combo->currentIndex() : CB_ERR;
 }
 
 int ComboBoxWindow::SetCurSel(int index) {

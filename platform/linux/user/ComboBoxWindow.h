@@ -1,5 +1,5 @@
-// The drop-down list combo box window class, over a Qt combo box: CB_ADDSTRING,
-// CB_GETCURSEL and CB_SETCURSEL, and CBN_SELCHANGE when the user picks an item.
+// The drop-down list combo box window class, over a Qt combo box: CB_ADDSTRING and
+// CB_SETCURSEL, and CBN_SELCHANGE when the user picks an item.
 #pragma once
 
 #include "platform/linux/user/Window.h"
@@ -24,7 +24,6 @@ protected:
 private:
     // Adds a string (in order when the list is sorted); returns its index.
     int AddString(const std::string& text);
-    int GetCurSel() const;
     int SetCurSel(int index);
     void FitHeight();
 

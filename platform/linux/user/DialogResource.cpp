@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <cstring>
+#include <utility>
 
 namespace engine {
 
@@ -17,18 +18,14 @@ constexpr int kVerticalUnitsPerBase = 8;
 
 // The system's control classes by atom.
 const char* ClassOfAtom(WORD atom) {
-    switch (atom) {
-    case 0x0080:
-        return "button";
-    case 0x0081:
-        return "edit";
-    case 0x0082:
-        return "static";
-    case 0x0085:
-        return "combobox";
-    default:
-        return "";
+    constexpr std::pair<WORD, const char*> kClasses[] = {
+        {0x0080, "button"}, {0x0081, "edit"}, {0x0082, "static"}, {0x0085, "combobox"}};
+    for (const auto& [classAtom, name] : kClasses) {
+        if (classAtom == atom) {
+            return name;
+        }
     }
+    return "";
 }
 
 // Reads the words of a template in order; a template is made of 16-bit words, DWORDs and

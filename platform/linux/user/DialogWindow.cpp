@@ -92,15 +92,6 @@ LRESULT DialogWindow::ClassProc(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-void DialogWindow::SetText(const std::string& text) {
-    Window::SetText(text);
-    m_dialog->setWindowTitle(QString::fromStdString(text));
-}
-
-HBRUSH DialogWindow::ClassBrush() const {
-    return GetSysColorBrush(COLOR_3DFACE);
-}
-
 HICON DialogWindow::SetIcon(WPARAM kind, HICON icon) {
     HICON& slot = kind == ICON_BIG ? m_bigIcon : m_smallIcon;
     HICON previous = slot;

@@ -18,7 +18,6 @@ public:
     ~DialogWindow() override;
 
     LRESULT ClassProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void SetText(const std::string& text) override;
 
     // Makes the controls of a template (in template order, which is the tab order) in the
     // template's font; false when one of them cannot be made.
@@ -34,7 +33,6 @@ public:
     void ShowSystemMenu(const QPoint& globalPos);
 
 protected:
-    HBRUSH ClassBrush() const override;
     bool DialogKey(QEvent* event, Window* focus) override;
     bool HandleOtherEvent(QEvent* event) override;
 

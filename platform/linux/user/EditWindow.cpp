@@ -1,7 +1,5 @@
 #include "platform/linux/user/EditWindow.h"
 
-#include "platform/linux/gdi/DeviceContext.h"
-#include "platform/linux/gdi/GdiFont.h"
 #include "platform/linux/user/BridgeWidget.h"
 #include <windows.h>
 

@@ -1,7 +1,5 @@
 #include "platform/linux/user/IpAddressWindow.h"
 
-#include "platform/linux/gdi/DeviceContext.h"
-#include "platform/linux/gdi/GdiFont.h"
 #include "platform/linux/user/BridgeWidget.h"
 #include <commctrl.h>
 #include <windows.h>
@@ -247,14 +245,10 @@ bool IpAddressWindow::FieldKey(int index, QObject*, QEvent* event) {
     }
     switch (key->key()) {
     case Qt::Key_Backspace:
-        if (field->cursorPosition() == 0 && !field->hasSelectedText() && index > 0) {
-            m_fields[index - 1]->setFocus(Qt::OtherFocusReason);
-            m_fields[index - 1]->end(false);
-            return true;
-        }
-        return false;
     case Qt::Key_Left:
-        if (field->cursorPosition() == 0 && index > 0) {
+        // Backspace over a selection deletes it, even at the field's start.
+        if (field->cursorPosition() == 0 && index > 0 &&
+            (key->key() == Qt::Key_Left || !field->hasSelectedText())) {
             m_fields[index - 1]->setFocus(Qt::OtherFocusReason);
             m_fields[index - 1]->end(false);
             return true;

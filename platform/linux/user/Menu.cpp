@@ -2,13 +2,8 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QStringList>
 
 namespace engine {
-
-Menu::Menu() = default;
-
-Menu::~Menu() = default;
 
 UINT Menu::Popup(QWidget* parent, const QPoint& globalPos) const {
     QMenu menu(parent);
@@ -17,9 +12,7 @@ UINT Menu::Popup(QWidget* parent, const QPoint& globalPos) const {
             menu.addSeparator();
             continue;
         }
-        QAction* action = menu.addAction(QString::fromStdString(item.text));
-        action->setData(item.id);
-        action->setEnabled((item.flags & (MF_GRAYED | MF_DISABLED)) == 0);
+        menu.addAction(QString::fromStdString(item.text))->setData(item.id);
     }
     QAction* chosen = menu.exec(globalPos);
     return chosen != nullptr ? chosen->data().toUInt() : 0;

@@ -3,7 +3,6 @@
 
 #include <windows.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -20,8 +19,7 @@ public:
         std::string text; // '&' marks the mnemonic, a tab the start of the shortcut text
     };
 
-    Menu();
-    ~Menu();
+    Menu() = default;
     Menu(const Menu&) = delete;
     Menu& operator=(const Menu&) = delete;
 

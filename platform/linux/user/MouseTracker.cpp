@@ -7,10 +7,6 @@
 
 namespace engine {
 
-namespace {
-constexpr DWORD kDefaultHoverMs = 400;
-} // namespace
-
 MouseTracker::MouseTracker(Window& window) : m_window(window) {}
 
 MouseTracker::~MouseTracker() = default;
@@ -19,11 +15,6 @@ bool MouseTracker::Track(DWORD flags, DWORD hoverTime) {
     QWidget* widget = m_window.Widget();
     if (widget == nullptr) {
         return false;
-    }
-    if (flags & TME_CANCEL) {
-        m_trackHover = m_trackHover && !(flags & TME_HOVER);
-        m_trackLeave = m_trackLeave && !(flags & TME_LEAVE);
-        return true;
     }
     const bool inside = widget->isVisible() && widget->underMouse();
     if (flags & TME_LEAVE) {
@@ -41,8 +32,7 @@ bool MouseTracker::Track(DWORD flags, DWORD hoverTime) {
                              [this] { HoverElapsed(); });
         }
         m_trackHover = true;
-        m_hoverTimer->start(
-            static_cast<int>(hoverTime == HOVER_DEFAULT ? kDefaultHoverMs : hoverTime));
+        m_hoverTimer->start(static_cast<int>(hoverTime));
     }
     return true;
 }
@@ -76,4 +66,21 @@ void MouseTracker::HoverElapsed() {
         MAKELPARAM(static_cast<WORD>(m_lastMouse.x()), static_cast<WORD>(m_lastMouse.y())));
 }
 
+namespace {
+bool g_trackingFails = false;
+} // namespace
+
+void SetTrackMouseEventFailure(bool fail) {
+    g_trackingFails = fail;
+}
+
 } // namespace engine
+
+BOOL _TrackMouseEvent(LPTRACKMOUSEEVENT lpEventTrack) {
+    if (lpEventTrack == nullptr || lpEventTrack->cbSize != sizeof(TRACKMOUSEEVENT) ||
+        engine::g_trackingFails || !engine::Window::IsWindow(lpEventTrack->hwndTrack)) {
+        return FALSE;
+    }
+    return engine::WindowOf(lpEventTrack->hwndTrack)
+        ->TrackMouse(lpEventTrack->dwFlags, lpEventTrack->dwHoverTime);
+}

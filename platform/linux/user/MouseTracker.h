@@ -22,7 +22,7 @@ public:
     MouseTracker(const MouseTracker&) = delete;
     MouseTracker& operator=(const MouseTracker&) = delete;
 
-    // Starts or cancels tracking (TME_* flags); false when the window has no widget.
+    // Starts tracking (TME_* flags); false when the window has no widget.
     bool Track(DWORD flags, DWORD hoverTime);
     // The pointer moved to `pos` (client coordinates) within the window, or left it.
     void Moved(QPoint pos);

@@ -1,7 +1,5 @@
 #include "platform/linux/user/StaticWindow.h"
 
-#include "platform/linux/gdi/DeviceContext.h"
-#include "platform/linux/gdi/GdiFont.h"
 #include "platform/linux/user/BridgeWidget.h"
 #include <windows.h>
 
@@ -55,20 +53,12 @@ void StaticWindow::GrowToFit(int missing) {
 }
 
 UINT StaticWindow::TextFormat() const {
-    UINT format = DT_EXPANDTABS;
-    switch (Style() & SS_TYPEMASK) {
-    case SS_CENTER:
-        format |= DT_CENTER | DT_WORDBREAK;
-        break;
-    case SS_RIGHT:
-        format |= DT_RIGHT | DT_WORDBREAK;
-        break;
-    case SS_LEFTNOWORDWRAP:
-        format |= DT_LEFT;
-        break;
-    default:
-        format |= DT_LEFT | DT_WORDBREAK;
-        break;
+    const DWORD type = Style() & SS_TYPEMASK;
+    UINT format = DT_LEFT | DT_WORDBREAK;
+    if (type == SS_CENTER) {
+        format = DT_CENTER | DT_WORDBREAK;
+    } else if (type == SS_LEFTNOWORDWRAP) {
+        format = DT_LEFT;
     }
     if (Style() & SS_CENTERIMAGE) {
         format = (format & ~DT_WORDBREAK) | DT_VCENTER | DT_SINGLELINE;

@@ -16,10 +16,7 @@ namespace engine {
 
 namespace {
 
-MessageBoxHandler& Handler() {
-    static MessageBoxHandler handler;
-    return handler;
-}
+MessageBoxHandler g_handler;
 
 QMessageBox::Icon IconFor(UINT type) {
     switch (type & 0xF0) {
@@ -27,8 +24,6 @@ QMessageBox::Icon IconFor(UINT type) {
         return QMessageBox::Critical;
     case MB_ICONQUESTION:
         return QMessageBox::Question;
-    case MB_ICONINFORMATION:
-        return QMessageBox::Information;
     default:
         return QMessageBox::Warning;
     }
@@ -41,30 +36,16 @@ int ShowQtMessageBox(const std::string& text, const std::string& caption, UINT t
     // A message may name a device path or a line to type into a terminal: the user can
     // select it with the mouse and copy it, whatever the desktop's style would allow.
     box.setTextInteractionFlags(Qt::TextSelectableByMouse);
-    switch (type & 0x0F) {
-    case MB_OKCANCEL:
-        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-        break;
-    case MB_YESNO:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        break;
-    default:
-        box.setStandardButtons(QMessageBox::Ok);
-        break;
-    }
+    const bool yesNo = (type & 0x0F) == MB_YESNO;
+    box.setStandardButtons(yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
     const std::pair<QMessageBox::StandardButton, const char*> captions[] = {
-        {QMessageBox::Ok, "确定"},
-        {QMessageBox::Cancel, "取消"},
-        {QMessageBox::Yes, "是(&Y)"},
-        {QMessageBox::No, "否(&N)"}};
+        {QMessageBox::Ok, "确定"}, {QMessageBox::Yes, "是(&Y)"}, {QMessageBox::No, "否(&N)"}};
     for (const auto& [which, caption] : captions) {
         if (QAbstractButton* button = box.button(which)) {
             button->setText(QString::fromUtf8(caption));
         }
     }
     switch (box.exec()) {
-    case QMessageBox::Cancel:
-        return IDCANCEL;
     case QMessageBox::Yes:
         return IDYES;
     case QMessageBox::No:
@@ -77,9 +58,7 @@ int ShowQtMessageBox(const std::string& text, const std::string& caption, UINT t
 } // namespace
 
 MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler) {
-    MessageBoxHandler previous = std::move(Handler());
-    Handler() = std::move(handler);
-    return previous;
+    return std::exchange(g_handler, std::move(handler));
 }
 
 } // namespace engine
@@ -87,8 +66,8 @@ MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler) {
 int MessageBox(HWND hWnd, LPCTSTR lpText, LPCTSTR lpCaption, UINT uType) {
     const std::string text = lpText != nullptr ? lpText : "";
     const std::string caption = lpCaption != nullptr ? lpCaption : "";
-    if (engine::Handler()) {
-        return engine::Handler()(text, caption, uType);
+    if (engine::g_handler) {
+        return engine::g_handler(text, caption, uType);
     }
     return engine::ShowQtMessageBox(text, caption, uType,
                                     IsWindow(hWnd) ? WindowOf(hWnd)->Widget()->window()

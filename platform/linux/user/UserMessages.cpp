@@ -5,27 +5,23 @@
 #include "platform/linux/user/Window.h"
 #include "platform/linux/user/WindowClasses.h"
 
-#include <QApplication>
-#include <QTimer>
 #include <algorithm>
-#include <vector>
+#include <list>
 
 using engine::WindowOf;
 
 namespace {
 
-struct Hook {
-    HOOKPROC proc = nullptr;
-};
-
 // The CBT hooks, newest first; a handle is the address of its entry.
-std::vector<std::unique_ptr<Hook>>& CbtHooks() {
-    static std::vector<std::unique_ptr<Hook>> hooks;
+std::list<HOOKPROC>& CbtHooks() {
+    static std::list<HOOKPROC> hooks;
     return hooks;
 }
 
-HHOOK HandleOf(Hook* hook) {
-    return reinterpret_cast<HHOOK>(hook);
+// The entry of a hook's handle, or the end of the list.
+std::list<HOOKPROC>::iterator Find(HHOOK hhk) {
+    return std::ranges::find_if(
+        CbtHooks(), [hhk](HOOKPROC& hook) { return reinterpret_cast<HHOOK>(&hook) == hhk; });
 }
 
 // The main thread's id; there is only the one thread with windows.
@@ -92,12 +88,8 @@ LONG_PTR GetWindowLongPtr(HWND hWnd, int nIndex) {
     switch (nIndex) {
     case GWLP_WNDPROC:
         return reinterpret_cast<LONG_PTR>(WindowOf(hWnd)->Proc());
-    case GWLP_ID:
-        return static_cast<LONG_PTR>(WindowOf(hWnd)->Id());
     case GWL_STYLE:
         return static_cast<LONG_PTR>(WindowOf(hWnd)->Style());
-    case GWL_EXSTYLE:
-        return static_cast<LONG_PTR>(WindowOf(hWnd)->ExStyle());
     default:
         return 0;
     }
@@ -124,34 +116,26 @@ HHOOK SetWindowsHookEx(int idHook, HOOKPROC lpfn, HINSTANCE, DWORD) {
     if (idHook != WH_CBT || lpfn == nullptr) {
         return nullptr;
     }
-    auto& hooks = CbtHooks();
-    hooks.insert(hooks.begin(), std::make_unique<Hook>(Hook{lpfn}));
-    return HandleOf(hooks.front().get());
+    CbtHooks().push_front(lpfn);
+    return reinterpret_cast<HHOOK>(&CbtHooks().front());
 }
 
 BOOL UnhookWindowsHookEx(HHOOK hhk) {
-    auto& hooks = CbtHooks();
-    auto it = std::find_if(hooks.begin(), hooks.end(),
-                           [hhk](const auto& hook) { return HandleOf(hook.get()) == hhk; });
-    if (it == hooks.end()) {
+    const auto it = Find(hhk);
+    if (it == CbtHooks().end()) {
         return FALSE;
     }
-    hooks.erase(it);
+    CbtHooks().erase(it);
     return TRUE;
 }
 
 // Calls the hook after hhk in the chain (the first one for a null hhk); 0 past the last.
 LRESULT CallNextHookEx(HHOOK hhk, int nCode, WPARAM wParam, LPARAM lParam) {
-    auto& hooks = CbtHooks();
-    auto it = hooks.begin();
-    if (hhk != nullptr) {
-        it = std::find_if(hooks.begin(), hooks.end(),
-                          [hhk](const auto& hook) { return HandleOf(hook.get()) == hhk; });
-        if (it != hooks.end()) {
-            ++it;
-        }
+    auto it = hhk != nullptr ? Find(hhk) : CbtHooks().begin();
+    if (hhk != nullptr && it != CbtHooks().end()) {
+        ++it;
     }
-    return it != hooks.end() ? (*it)->proc(nCode, wParam, lParam) : 0;
+    return it != CbtHooks().end() ? (*it)(nCode, wParam, lParam) : 0;
 }
 
 DWORD GetCurrentThreadId() {

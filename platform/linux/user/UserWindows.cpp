@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QWidget>
 #include <algorithm>
-#include <cstring>
 
 using engine::DcOf;
 using engine::WindowOf;
@@ -80,19 +79,10 @@ BOOL ShowWindow(HWND hWnd, int nCmdShow) {
         return FALSE;
     }
     const BOOL wasVisible = widget->isVisible();
-    switch (nCmdShow) {
-    case SW_HIDE:
-        widget->hide();
-        WindowOf(hWnd)->SetStyle(WindowOf(hWnd)->Style() & ~WS_VISIBLE);
-        break;
-    case SW_MINIMIZE:
-        widget->showMinimized();
-        break;
-    default:
-        WindowOf(hWnd)->SetStyle(WindowOf(hWnd)->Style() | WS_VISIBLE);
-        widget->show();
-        break;
-    }
+    const bool show = nCmdShow != SW_HIDE;
+    const DWORD style = WindowOf(hWnd)->Style();
+    WindowOf(hWnd)->SetStyle(show ? style | WS_VISIBLE : style & ~WS_VISIBLE);
+    widget->setVisible(show);
     return wasVisible;
 }
 
@@ -101,19 +91,14 @@ BOOL IsWindowVisible(HWND hWnd) {
     return widget != nullptr && widget->isVisible();
 }
 
-BOOL IsWindowEnabled(HWND hWnd) {
-    return IsWindow(hWnd) && !(WindowOf(hWnd)->Style() & WS_DISABLED);
-}
-
 BOOL EnableWindow(HWND hWnd, BOOL bEnable) {
     if (!IsWindow(hWnd)) {
         return FALSE;
     }
-    const BOOL wasDisabled = !IsWindowEnabled(hWnd);
-    WindowOf(hWnd)->SetStyle(bEnable ? (WindowOf(hWnd)->Style() & ~WS_DISABLED)
-                                     : (WindowOf(hWnd)->Style() | WS_DISABLED));
+    const DWORD style = WindowOf(hWnd)->Style();
+    WindowOf(hWnd)->SetStyle(bEnable ? style & ~WS_DISABLED : style | WS_DISABLED);
     WindowOf(hWnd)->Invalidate(true);
-    return wasDisabled;
+    return (style & WS_DISABLED) != 0;
 }
 
 BOOL IsIconic(HWND hWnd) {

@@ -3,7 +3,7 @@
 #include "platform/linux/gdi/DrawingSurface.h"
 #include "platform/linux/gdi/GdiFont.h"
 #include "platform/linux/user/Menu.h"
-#include <windows.h>
+#include "platform/linux/user/StringResources.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -113,6 +113,13 @@ void Window::Post(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT Window::ClassProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) {
+        HDC hdc = reinterpret_cast<HDC>(wParam);
+        const int face = message == WM_CTLCOLOREDIT ? COLOR_WINDOW : COLOR_3DFACE;
+        SetTextColor(hdc, GetSysColor(COLOR_WINDOWTEXT));
+        SetBkColor(hdc, GetSysColor(face));
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(face));
+    }
     switch (message) {
     case WM_ERASEBKGND:
         EraseBackground(reinterpret_cast<HDC>(wParam));
@@ -129,7 +136,7 @@ LRESULT Window::ClassProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_GETTEXTLENGTH:
         return static_cast<LRESULT>(Text().size());
     case WM_GETTEXT:
-        return CopyText(static_cast<int>(wParam), reinterpret_cast<TCHAR*>(lParam));
+        return CopyText(Text(), reinterpret_cast<TCHAR*>(lParam), static_cast<int>(wParam));
     case WM_SETFONT:
         SetFont(reinterpret_cast<HFONT>(wParam));
         if (lParam != 0) {
@@ -138,20 +145,6 @@ LRESULT Window::ClassProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_GETFONT:
         return reinterpret_cast<LRESULT>(m_font);
-    case WM_CTLCOLORMSGBOX:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC: {
-        HDC hdc = reinterpret_cast<HDC>(wParam);
-        const bool window = message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX;
-        const int face = window ? COLOR_WINDOW : COLOR_3DFACE;
-        SetTextColor(hdc, GetSysColor(COLOR_WINDOWTEXT));
-        SetBkColor(hdc, GetSysColor(face));
-        return reinterpret_cast<LRESULT>(GetSysColorBrush(face));
-    }
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) == SC_CLOSE) {
             Send(WM_CLOSE);
@@ -163,25 +156,6 @@ LRESULT Window::ClassProc(UINT message, WPARAM wParam, LPARAM lParam) {
         DefaultEvent(message);
         return 0;
     }
-}
-
-// Copies as much of the text as fits into a buffer of `size` characters with its
-// terminating zero, never cutting a character in half; returns the characters copied.
-LRESULT Window::CopyText(int size, TCHAR* buffer) const {
-    if (buffer == nullptr || size <= 0) {
-        return 0;
-    }
-    const std::string text = Text();
-    std::size_t count = std::min(text.size(), static_cast<std::size_t>(size - 1));
-    constexpr unsigned char kContinuationMask = 0xC0;
-    constexpr unsigned char kContinuationBits = 0x80;
-    while (count > 0 && count < text.size() &&
-           (static_cast<unsigned char>(text[count]) & kContinuationMask) == kContinuationBits) {
-        --count;
-    }
-    text.copy(buffer, count);
-    buffer[count] = '\0';
-    return static_cast<LRESULT>(count);
 }
 
 Window* Window::AddChild(std::unique_ptr<Window> child) {

@@ -121,8 +121,6 @@ protected:
     void DefaultEvent(UINT message);
     // True when the Qt widget draws its own content on top of the surface.
     virtual bool PaintsNatively() const { return false; }
-    // The brush with which the default erase fills the client area (none: the parent shows).
-    virtual HBRUSH ClassBrush() const { return nullptr; }
     // Draws the classic frame in the non-client area.
     void DrawDefaultFrame();
     // Offers a key press to the top-level window's dialog keys before this window's widget
@@ -136,7 +134,6 @@ protected:
 
 private:
     bool Translate(QEvent* event);
-    LRESULT CopyText(int size, TCHAR* buffer) const;
     void SendDestroy();
     void SendNcDestroy();
     bool Deliver(QEvent* event, UINT message, WPARAM wParam, LPARAM lParam);
@@ -149,8 +146,8 @@ private:
     // Once no device context is on the surface any more, paints the window again if a
     // resize waited for that.
     void SurfaceReleased();
-    // The default erase: the class brush fills the client area, or without one the client
-    // area is cleared so that the parent shows through.
+    // The default erase: the client area is cleared so that the parent shows through (the
+    // dialog erases with its own colour).
     void EraseBackground(HDC hdc);
     // Shapes the widget to the window's region, on the surface's grid.
     void ApplyRegion();

@@ -1,13 +1,14 @@
 #include "platform/linux/user/WindowClasses.h"
 
+#include "platform/linux/user/BridgeWidget.h"
 #include "platform/linux/user/ButtonWindow.h"
 #include "platform/linux/user/ComboBoxWindow.h"
 #include "platform/linux/user/EditWindow.h"
 #include "platform/linux/user/IpAddressWindow.h"
-#include "platform/linux/user/RegisteredWindow.h"
 #include "platform/linux/user/StaticWindow.h"
 
 #include <QString>
+#include <QWidget>
 #include <map>
 
 namespace engine {
@@ -17,14 +18,19 @@ namespace {
 // Class atoms start where the system's own end.
 constexpr ATOM kFirstAtom = 0xC000;
 
-struct RegisteredClass {
-    ATOM atom = 0;
-    WNDCLASS windowClass;
-    std::string name;
+// A window of a class that a program registered: a plain widget whose messages go to the
+// class's window procedure; what that procedure passes on gets the default processing.
+class RegisteredWindow : public Window {
+public:
+    RegisteredWindow(const WindowParams& params, WNDPROC proc) : Window(params) {
+        SetProc(proc);
+        SetWidget(new BridgeWidget<QWidget>(this));
+    }
 };
 
-std::map<QString, RegisteredClass>& Registered() {
-    static std::map<QString, RegisteredClass> classes;
+// The window procedures of the registered classes by name.
+std::map<QString, WNDPROC>& Registered() {
+    static std::map<QString, WNDPROC> classes;
     return classes;
 }
 
@@ -39,16 +45,11 @@ ATOM RegisterWindowClass(const WNDCLASS& windowClass) {
         windowClass.lpfnWndProc == nullptr) {
         return 0;
     }
-    const std::string name = windowClass.lpszClassName;
     auto& classes = Registered();
-    if (classes.count(Key(name)) != 0) {
+    if (!classes.emplace(Key(windowClass.lpszClassName), windowClass.lpfnWndProc).second) {
         return 0;
     }
-    const auto atom = static_cast<ATOM>(kFirstAtom + classes.size());
-    RegisteredClass& entry = classes[Key(name)];
-    entry = RegisteredClass{atom, windowClass, name};
-    entry.windowClass.lpszClassName = entry.name.c_str(); // the copy's own name
-    return atom;
+    return static_cast<ATOM>(kFirstAtom + classes.size() - 1);
 }
 
 std::unique_ptr<Window> CreateClassWindow(const std::string& className,
@@ -71,7 +72,7 @@ std::unique_ptr<Window> CreateClassWindow(const std::string& className,
     }
     auto it = Registered().find(name);
     if (it != Registered().end()) {
-        return std::make_unique<RegisteredWindow>(params, it->second.windowClass);
+        return std::make_unique<RegisteredWindow>(params, it->second);
     }
     return nullptr;
 }

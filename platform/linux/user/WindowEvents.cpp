@@ -89,10 +89,6 @@ bool Window::Translate(QEvent* event) {
         Invalidate(true);
         InvalidateFrame();
         return bridge->BaseEvent(event);
-    case QEvent::FocusIn:
-        return Deliver(event, WM_SETFOCUS, 0, 0);
-    case QEvent::FocusOut:
-        return Deliver(event, WM_KILLFOCUS, 0, 0);
     case QEvent::Close:
         event->ignore();
         Send(WM_SYSCOMMAND, SC_CLOSE, 0);

@@ -149,10 +149,7 @@ void Window::SurfaceReleased() {
 }
 
 void Window::EraseBackground(HDC hdc) {
-    if (HBRUSH brush = ClassBrush()) {
-        RECT rc{0, 0, ClientRect().width(), ClientRect().height()};
-        FillRect(hdc, &rc, brush);
-    } else if (hdc != nullptr) {
+    if (hdc != nullptr) {
         // The device context already paints on the surface: clear through its painter.
         QPainter& clear = DcOf(hdc)->Painter();
         clear.save();

@@ -27,14 +27,18 @@ struct LocalFreer {
 } // namespace
 
 bool IsDeviceGoneError(DWORD error) {
+    // Drivers report a pulled adapter each in their own way; on an open port none of these has
+    // another cause. Wine gives a hung-up line as ERROR_NOT_READY or ERROR_FILE_NOT_FOUND.
     switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_DEV_NOT_EXIST:
     case ERROR_BAD_COMMAND:
     case ERROR_GEN_FAILURE:
     case ERROR_OPERATION_ABORTED:
     case ERROR_DEVICE_NOT_CONNECTED:
     case ERROR_DEVICE_REMOVED:
     case ERROR_INVALID_HANDLE:
-    case ERROR_NOT_READY: // how a line that has hung up is reported by some drivers
+    case ERROR_NOT_READY:
     // The port is held exclusively, so no other program can be the cause: USB serial drivers
     // refuse a handle this way once their device is removed.
     case ERROR_ACCESS_DENIED:

@@ -1,12 +1,12 @@
 // The serial device of the communications control on Windows.
 //
-// The port is opened for synchronous I/O: the write timeout set at open makes the driver end
-// a write that cannot finish by the deadline, as a success with fewer bytes written. A write
-// that has completed has handed every byte to the driver; the drain then watches the
-// driver's output queue empty within the deadline, and the flush after it waits only for
-// the last character, as the drain on Linux does.
-// Nothing is ever read: what the controller sends back stays in the driver's input queue and
-// is discarded.
+// Why the write is overlapped and every other call into the driver runs on a thread of the
+// device's own: USB serial drivers are known to ignore the write timeout, to never complete a
+// write once the adapter is pulled, and to block in FlushFileBuffers; a call made on the
+// dialog's thread would freeze the dialog with them. So the dialog's thread waits for each
+// call with a bound, waits for the write with the transmit deadline, cancels a write still
+// going then, and lets go of a driver that does not even end the cancel. The drain watches
+// the driver's output queue empty and then waits out the last character, without the flush.
 #include "platform/windows/serial/WindowsSerialPort.h"
 
 #include "platform/windows/serial/WideText.h"
@@ -14,59 +14,21 @@
 #include "platform/windows/serial/WindowsPortList.h"
 
 #include <algorithm>
-#include <memory>
+#include <vector>
 
 namespace serial {
 
 namespace {
 
 constexpr const char* kDevicePrefix = R"(\\.\)";
-constexpr DWORD kExclusive = 0;   // no sharing: one program has a COM port at a time
-constexpr DWORD kSynchronous = 0; // no FILE_FLAG_OVERLAPPED: a write returns once it has ended
-// The driver's queues, as advice: frames are short and nothing is read.
-constexpr DWORD kInputQueueSize = 4096;
-constexpr DWORD kOutputQueueSize = 4096;
-// The usual flow control characters (DC1, DC3). Flow control is off, but a driver refuses
-// settings whose two characters are equal, as some report them before they are first set.
-constexpr char kXonChar = 0x11;
-constexpr char kXoffChar = 0x13;
-constexpr DWORD kPurgeAll = PURGE_TXABORT | PURGE_TXCLEAR | PURGE_RXABORT | PURGE_RXCLEAR;
-
-struct HandleCloser {
-    void operator()(HANDLE handle) const { CloseHandle(handle); }
-};
-using ScopedHandle = std::unique_ptr<void, HandleCloser>;
-
-BYTE ParityOf(Parity parity) {
-    switch (parity) {
-    case Parity::Even:
-        return EVENPARITY;
-    case Parity::Odd:
-        return ODDPARITY;
-    case Parity::Mark:
-        return MARKPARITY;
-    case Parity::Space:
-        return SPACEPARITY;
-    case Parity::None:
-        break;
-    }
-    return NOPARITY;
-}
-
-BYTE StopBitsOf(StopBits stopBits) {
-    switch (stopBits) {
-    case StopBits::OneAndHalf:
-        return ONE5STOPBITS;
-    case StopBits::Two:
-        return TWOSTOPBITS;
-    case StopBits::One:
-        break;
-    }
-    return ONESTOPBIT;
-}
 
 std::string RejectedSettings(DWORD error) {
     return "设备不接受这些参数（" + SystemText(error) + "）";
+}
+
+// The bound of a call made before deadline: the time left, and never less than a call takes.
+std::chrono::milliseconds BoundBy(SerialPortDevice::Clock::time_point deadline) {
+    return std::max(SerialPortDevice::Remaining(deadline), WindowsSerialPort::kCallBound);
 }
 
 } // namespace
@@ -79,7 +41,9 @@ std::unique_ptr<SerialPortDevice> CreateSerialPortDevice() {
     return std::make_unique<WindowsSerialPort>();
 }
 
-WindowsSerialPort::WindowsSerialPort(InstalledSerialPorts ports) : m_ports(std::move(ports)) {}
+WindowsSerialPort::WindowsSerialPort(InstalledSerialPorts ports, DriverFactory makeDriver)
+    : m_ports(std::move(ports)),
+      m_makeDriver(makeDriver ? std::move(makeDriver) : CreateSystemCommDriver) {}
 
 WindowsSerialPort::~WindowsSerialPort() {
     // Every output has already waited for its bytes to leave, so what can fail here is only
@@ -94,33 +58,37 @@ void WindowsSerialPort::Open(long port, const LineSettings& settings) {
     Close();
     m_identity = {PortName(port), DevicePathForPort(port), {}};
     CheckLineCanCarry(m_identity, settings);
-    const HANDLE opened =
-        CreateFileW(ToUtf16(m_identity.path).c_str(), GENERIC_READ | GENERIC_WRITE, kExclusive,
-                    nullptr, OPEN_EXISTING, kSynchronous, nullptr);
-    if (opened == INVALID_HANDLE_VALUE) {
-        ThrowOpenError(m_identity, GetLastError(), m_ports);
+    const std::wstring path = ToUtf16(m_identity.path);
+    // One call opens and sets the port up, since each is a hand-over to the driver's thread;
+    // a count of 1 says that the port was opened and the set-up failed.
+    const auto opened = Call(
+        [path, settings](CommDriver& driver) {
+            const DriverResult open = driver.Open(path);
+            return open.error != ERROR_SUCCESS
+                       ? open
+                       : DriverResult{driver.Configure(settings, true).error, 1};
+        },
+        kTransmitDeadline);
+    // An open the driver does not answer is a device that does not respond.
+    DWORD error = opened ? opened->error : ERROR_GEN_FAILURE;
+    if (error == ERROR_SUCCESS) {
+        m_open = true;
+        m_baudRate = settings.baudRate;
+        return;
     }
-    ScopedHandle handle(opened);
-    // The queue sizes are advice that a driver may decline; the port works without them.
-    SetupComm(opened, kInputQueueSize, kOutputQueueSize);
-    DWORD error = Configure(opened, settings);
+    if (!opened || opened->count == 0) {
+        ThrowOpenError(m_identity, error, m_ports);
+    }
+    m_open = true;
+    Abandon();
     if (error == ERROR_INVALID_PARAMETER) {
         ThrowUnsupportedSettings(m_identity, RejectedSettings(error));
     }
-    if (error == ERROR_SUCCESS) {
-        error = Prepare(opened);
+    // The port was opened, so these say that its device went away, not who has it.
+    if (error == ERROR_ACCESS_DENIED || error == ERROR_INVALID_HANDLE || error == ERROR_NOT_READY) {
+        error = ERROR_DEVICE_NOT_CONNECTED;
     }
-    if (error != ERROR_SUCCESS) {
-        handle.reset();
-        // The port was opened, so these say that its device went away, not who has it.
-        if (error == ERROR_ACCESS_DENIED || error == ERROR_INVALID_HANDLE ||
-            error == ERROR_NOT_READY) {
-            error = ERROR_DEVICE_NOT_CONNECTED;
-        }
-        ThrowOpenError(m_identity, error, m_ports);
-    }
-    m_handle = handle.release();
-    m_baudRate = settings.baudRate;
+    ThrowOpenError(m_identity, error, m_ports);
 }
 
 void WindowsSerialPort::Apply(const LineSettings& settings) {
@@ -128,7 +96,9 @@ void WindowsSerialPort::Apply(const LineSettings& settings) {
     if (!IsOpen()) {
         return; // the next Open sets the line
     }
-    const DWORD error = Configure(m_handle, settings);
+    const auto applied = Call(
+        [settings](CommDriver& driver) { return driver.Configure(settings, false); }, kCallBound);
+    const DWORD error = applied ? applied->error : ERROR_GEN_FAILURE;
     if (error == ERROR_SUCCESS) {
         m_baudRate = settings.baudRate;
         return;
@@ -139,121 +109,102 @@ void WindowsSerialPort::Apply(const LineSettings& settings) {
     ThrowUnsupportedSettings(m_identity, RejectedSettings(error));
 }
 
-DWORD WindowsSerialPort::Configure(HANDLE handle, const LineSettings& settings) {
-    DCB dcb{};
-    dcb.DCBlength = sizeof(dcb);
-    if (!GetCommState(handle, &dcb)) {
-        return GetLastError();
-    }
-    dcb.BaudRate = static_cast<DWORD>(settings.baudRate);
-    dcb.ByteSize = static_cast<BYTE>(settings.dataBits);
-    dcb.Parity = ParityOf(settings.parity);
-    dcb.StopBits = StopBitsOf(settings.stopBits);
-    dcb.fBinary = TRUE;
-    dcb.fParity = settings.parity != Parity::None;
-    // No flow control: the bytes go out whatever the controller's handshake lines say.
-    dcb.fOutxCtsFlow = FALSE;
-    dcb.fOutxDsrFlow = FALSE;
-    dcb.fDsrSensitivity = FALSE;
-    dcb.fOutX = FALSE;
-    dcb.fInX = FALSE;
-    dcb.fTXContinueOnXoff = TRUE;
-    dcb.XonChar = kXonChar;
-    dcb.XoffChar = kXoffChar;
-    // DTR and RTS are raised while the port is open, as opening a serial device does on
-    // Linux; the driver lowers them when the port is closed.
-    dcb.fDtrControl = DTR_CONTROL_ENABLE;
-    dcb.fRtsControl = RTS_CONTROL_ENABLE;
-    dcb.fErrorChar = FALSE;
-    dcb.fNull = FALSE;
-    // A line error must not stop the writes until someone clears it: nothing here would.
-    dcb.fAbortOnError = FALSE;
-    return SetCommState(handle, &dcb) ? ERROR_SUCCESS : GetLastError();
-}
-
-DWORD WindowsSerialPort::Prepare(HANDLE handle) {
-    COMMTIMEOUTS timeouts{};
-    timeouts.ReadIntervalTimeout = MAXDWORD; // a read, were there one, returns at once
-    // The driver ends a write still going at the deadline, short of its count.
-    timeouts.WriteTotalTimeoutConstant = static_cast<DWORD>(kTransmitDeadline.count());
-    if (!SetCommTimeouts(handle, &timeouts) || !PurgeComm(handle, kPurgeAll)) {
-        return GetLastError();
-    }
-    DWORD lineErrors = 0;
-    return ClearCommError(handle, &lineErrors, nullptr) ? ERROR_SUCCESS : GetLastError();
-}
-
 void WindowsSerialPort::Transmit(std::span<const std::uint8_t> bytes) {
     const Clock::time_point deadline = Clock::now() + kTransmitDeadline;
-    std::size_t sent = 0;
-    while (sent < bytes.size()) {
-        // One write for a frame; only more than a DWORD counts needs a second, and it cannot
-        // leave within the deadline anyway, so the timeout set at open bounds the frame.
-        const auto chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - sent, MAXDWORD));
-        DWORD written = 0;
-        const BOOL wrote = WriteFile(m_handle, bytes.data() + sent, chunk, &written, nullptr);
-        sent += written;
-        if (!wrote) {
-            FailTransmit(GetLastError(), bytes.size() - sent, bytes.size());
-        }
-        // The driver ends a write that its write timeout cut short as a success.
-        if (written < chunk) {
-            FailTransmit(ERROR_TIMEOUT, bytes.size() - sent, bytes.size());
-        }
+    const std::size_t total = bytes.size();
+    // An overlapped write returns at once, so it starts on this thread: no hand-over delays
+    // the bytes. Its end is waited for with the deadline.
+    DriverResult written =
+        m_driver->StartWrite(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+    if (written.error == ERROR_IO_PENDING) {
+        written = m_driver->WaitWrite(Remaining(deadline));
     }
-    Drain(deadline, bytes.size());
+    if (written.error == WAIT_TIMEOUT) {
+        // The deadline has passed: the write is cancelled, and the cancel waited for with a
+        // bound; a driver that ends neither is let go.
+        const bool asked =
+            Call([](CommDriver& driver) { return driver.CancelWrite(); }, kCallBound).has_value();
+        written = asked ? m_driver->WaitWrite(kCallBound) : written;
+        if (written.error == WAIT_TIMEOUT) {
+            LetGo();
+        }
+        written.error = ERROR_TIMEOUT;
+    }
+    const std::size_t unsent = total - std::min<std::size_t>(written.count, total);
+    // A driver that honours the write timeout ends a write it cut short as a success.
+    if (written.error != ERROR_SUCCESS || unsent > 0) {
+        FailTransmit(written.error == ERROR_SUCCESS ? ERROR_TIMEOUT : written.error, unsent, total);
+    }
+    Drain(deadline, total);
 }
 
 void WindowsSerialPort::Close() {
     if (!IsOpen()) {
         return;
     }
-    COMSTAT status{};
-    DWORD lineErrors = 0;
-    if (!ClearCommError(m_handle, &lineErrors, &status) && IsDeviceGoneError(GetLastError())) {
+    const auto status = Call([](CommDriver& driver) { return driver.OutputQueue(); }, kCallBound);
+    if (!status || IsDeviceGoneError(status->error)) {
         // Gone while idle: every output had already left, so there is nothing to lose.
         Abandon();
         return;
     }
-    Drain(Clock::now() + kTransmitDeadline, status.cbOutQue);
-    CloseHandle(m_handle);
-    m_handle = INVALID_HANDLE_VALUE;
+    Drain(Clock::now() + kTransmitDeadline, status->count);
+    Call([](CommDriver& driver) { return driver.Close(false); }, kCallBound);
+    m_open = false;
+}
+
+std::optional<DriverResult> WindowsSerialPort::Call(DriverCall call,
+                                                    std::chrono::milliseconds bound) {
+    if (!m_driver) {
+        m_driver = m_makeDriver();
+        m_thread = std::make_unique<DriverThread>();
+    }
+    // The driver outlives the call even when the call outlives the bound: see LetGo.
+    CommDriver* driver = m_driver.get();
+    auto result = m_thread->Run([driver, call] { return call(*driver); }, bound);
+    if (!result) {
+        LetGo();
+    }
+    return result;
+}
+
+void WindowsSerialPort::LetGo() {
+    static_cast<void>(m_driver.release());
+    static_cast<void>(m_thread.release());
+    m_open = false;
 }
 
 void WindowsSerialPort::Drain(Clock::time_point deadline, std::size_t total) {
     for (;;) {
-        COMSTAT status{};
-        DWORD lineErrors = 0;
-        if (!ClearCommError(m_handle, &lineErrors, &status)) {
-            FailTransmit(GetLastError(), kUnknownCount, total);
+        const auto status =
+            Call([](CommDriver& driver) { return driver.OutputQueue(); }, BoundBy(deadline));
+        if (!status || status->error != ERROR_SUCCESS) {
+            FailTransmit(status ? status->error : ERROR_TIMEOUT, kUnknownCount, total);
         }
-        if (status.cbOutQue == 0) {
+        if (status->count == 0) {
             break;
         }
         if (Clock::now() >= deadline) {
-            FailTransmit(ERROR_TIMEOUT, status.cbOutQue, total);
+            FailTransmit(ERROR_TIMEOUT, status->count, total);
         }
-        Sleep(static_cast<DWORD>(DrainPause(status.cbOutQue, m_baudRate, deadline).count()));
+        Sleep(static_cast<DWORD>(DrainPause(status->count, m_baudRate, deadline).count()));
     }
-    // The queue is empty; this waits only for the last character to leave the transmitter.
-    if (!FlushFileBuffers(m_handle)) {
-        FailTransmit(GetLastError(), kUnknownCount, total);
-    }
+    // The queue is empty; the last character may still be in the transmitter.
+    Sleep(static_cast<DWORD>(CharacterTime(m_baudRate).count()));
 }
 
 void WindowsSerialPort::Abandon() {
-    PurgeComm(m_handle, kPurgeAll);
-    CloseHandle(m_handle);
-    m_handle = INVALID_HANDLE_VALUE;
+    if (m_open) {
+        Call([](CommDriver& driver) { return driver.Close(true); }, kCallBound);
+    }
+    m_open = false;
 }
 
 void WindowsSerialPort::FailTransmit(DWORD error, std::size_t unsent, std::size_t total) {
     Abandon();
     if (IsTimeoutError(error)) {
-        ThrowTransmitTimeout(
-            m_identity, unsent, total,
-            static_cast<int>(
-                std::chrono::duration_cast<std::chrono::seconds>(kTransmitDeadline).count()));
+        ThrowTransmitTimeout(m_identity, unsent, total,
+                             static_cast<int>(kTransmitDeadline.count() / 1000));
     }
     if (IsDeviceGoneError(error)) {
         ThrowDeviceGone(m_identity, unsent, total,

@@ -7,8 +7,6 @@
 // default directories, which the program sets to the system folder before anything else.
 #include <windows.h>
 
-#include <cstddef>
-
 extern "C" {
 // The name the linker looks for; const data, but not optimised away: the image refers to it.
 extern const IMAGE_LOAD_CONFIG_DIRECTORY _load_config_used;

@@ -79,8 +79,8 @@ TEST(CommErrors, PortHeldByAnotherOpenIsBusyUnderAnyOfItsNames) {
         ScopedEnv com2("TAVRIN_COM2", name);
         const std::string message = ErrorFrom([&] { second.Open(); }, CommError::PortBusy);
         const std::string shown = name == pty.SlavePath() ? name : name + " → " + pty.SlavePath();
-        EXPECT_EQ(message, "无法打开串口 COM2（" + shown + "）：端口正被另一个程序占用（" +
-                               QCoreApplication::applicationName().toStdString() + "，进程 " +
+        EXPECT_EQ(message, "无法打开串口 COM2（" + shown + "）：端口正被另一个程序占用：" +
+                               QCoreApplication::applicationName().toStdString() + "（进程 " +
                                std::to_string(::getpid()) + "）。请先关闭占用该端口的程序。");
         EXPECT_FALSE(second.IsOpen());
     }

@@ -1,5 +1,5 @@
-// A made-up /dev and /sys under a scratch directory, laid out as the kernel and udev lay
-// them out, for the serial device list and the messages that show it.
+// A made-up /dev, /sys and /proc under a scratch directory, laid out as the kernel and udev
+// lay them out, for the serial device list and the messages that show it.
 #pragma once
 
 #include "platform/linux/serial/SerialDeviceList.h"
@@ -11,6 +11,7 @@
 #include <fstream>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace test {
 
@@ -38,7 +39,11 @@ public:
     std::filesystem::path Root() const { return m_root; }
     std::filesystem::path Dev() const { return m_root / "dev"; }
     std::filesystem::path Sys() const { return m_root / "sys"; }
-    serial::SerialDeviceList List() const { return serial::SerialDeviceList(Dev(), Sys()); }
+    std::filesystem::path Proc() const { return m_root / "proc"; }
+    std::filesystem::path Rules() const { return m_root / "rules.d"; }
+    serial::SerialDeviceList List() const {
+        return serial::SerialDeviceList(Dev(), Sys(), Proc(), Rules());
+    }
     std::string Node(const std::string& tty) const { return (Dev() / tty).string(); }
     std::string ById(const std::string& name) const {
         return (Dev() / "serial" / "by-id" / name).string();
@@ -52,6 +57,7 @@ public:
         const bool acm = usb.tty.starts_with("ttyACM");
         const auto port = acm ? interface : interface / usb.tty;
         Write(device / "idVendor", "0403");
+        LinkOnBus(device);
         Write(device / "manufacturer", usb.manufacturer);
         Write(device / "product", usb.product);
         Write(interface / "interface", usb.interfaceName);
@@ -61,6 +67,27 @@ public:
         if (!usb.byId.empty()) {
             std::filesystem::create_directories(Dev() / "serial" / "by-id");
             std::filesystem::create_symlink("../../" + usb.tty, ById(usb.byId));
+        }
+    }
+    // A USB serial adapter whose driver never bound, so that it has no tty (brltty claimed it).
+    void AddAdapterWithoutTty(const std::string& usbDevice, const std::string& vendor,
+                              const std::string& productId, const std::string& product) {
+        const auto device = Sys() / "devices/pci0000:00/0000:00:14.0/usb1" / usbDevice;
+        Write(device / "idVendor", vendor);
+        Write(device / "idProduct", productId);
+        Write(device / "product", product);
+        std::filesystem::create_directories(device / (usbDevice + ":1.0"));
+        LinkOnBus(device);
+    }
+    // The rule brltty's package installs, which claims such adapters as they are plugged in.
+    void InstallBrlttyRule() { Write(Rules() / "85-brltty.rules", "# brltty"); }
+    // A process with its command name and the files it has open, as /proc shows them.
+    void AddProcess(int pid, const std::string& command, const std::vector<std::string>& files) {
+        const auto dir = Proc() / std::to_string(pid);
+        Write(dir / "comm", command);
+        std::filesystem::create_directories(dir / "fd");
+        for (std::size_t fd = 0; fd < files.size(); ++fd) {
+            std::filesystem::create_symlink(files[fd], dir / "fd" / std::to_string(fd + 3));
         }
     }
     // A ttyS port of the serial core; type 0 is a port with no UART behind it.
@@ -109,6 +136,12 @@ private:
     static void MakeNode(const std::filesystem::path& path) {
         std::filesystem::create_directories(path.parent_path());
         std::ofstream{path};
+    }
+    // The USB device as /sys/bus/usb/devices lists it.
+    void LinkOnBus(const std::filesystem::path& device) const {
+        std::filesystem::create_directories(Sys() / "bus/usb/devices");
+        std::filesystem::create_directory_symlink(device,
+                                                  Sys() / "bus/usb/devices" / device.filename());
     }
     void LinkDriver(const std::filesystem::path& device, const std::string& driver) const {
         const auto target = Sys() / "bus" / driver;

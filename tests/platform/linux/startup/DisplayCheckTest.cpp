@@ -1,51 +1,60 @@
-// The display check: which displays it tries for which request, what it says when none
-// answers, how it reads X display names, and its probe against real sockets.
+// The display check: which window systems it asks for which request and what it says when
+// none lets the program in; and its probes against a real X server and a Wayland socket,
+// read as the display libraries read the names.
 #include "platform/linux/startup/DisplayCheck.h"
 
 #include <QTemporaryDir>
-#include <arpa/inet.h>
-#include <cstdlib>
 #include <gtest/gtest.h>
-#include <netinet/in.h>
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <fstream>
 #include <optional>
+#include <poll.h>
+#include <spawn.h>
 #include <string>
 #include <sys/socket.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
+
+extern char** environ;
 
 namespace {
 
 using startup::DisplayCheck;
-using Endpoint = DisplayCheck::Endpoint;
-using Kind = DisplayCheck::Endpoint::Kind;
-using Reach = DisplayCheck::Reach;
+using XAnswer = DisplayCheck::XAnswer;
 
-constexpr const char* kRuntimeDir = "/run/user/1000";
-
-// A connector that answers from a table of addresses (an abstract socket's with "@" after
-// it) and records what was tried; anything not in the table is refused.
+// Probes that answer from tables and record what was asked; anything not in a table is
+// unreachable.
 struct FakeDisplays {
-    std::vector<std::pair<std::string, Reach>> answers;
-    std::vector<Endpoint> tried;
+    std::vector<std::pair<std::string, XAnswer>> x;
+    std::vector<std::string> wayland;
+    std::vector<std::string> asked;
 
-    DisplayCheck::Connector Connector() {
-        return [this](const Endpoint& endpoint) {
-            tried.push_back(endpoint);
-            for (const auto& [address, reach] : answers) {
-                if (address ==
-                    endpoint.address + (endpoint.kind == Kind::AbstractSocket ? "@" : "")) {
-                    return reach;
-                }
-            }
-            return Reach::Refused;
-        };
+    DisplayCheck::Probes Probes() {
+        return {[this](const std::string& display) {
+                    asked.push_back("x " + display);
+                    for (const auto& [name, answer] : x) {
+                        if (name == display) {
+                            return answer;
+                        }
+                    }
+                    return XAnswer::Unreachable;
+                },
+                [this](const std::string& display) {
+                    asked.push_back("wayland " + display);
+                    return std::find(wayland.begin(), wayland.end(), display) != wayland.end();
+                }};
     }
 };
 
 DisplayCheck::Environment Env(std::string platform, std::string display,
                               std::string waylandDisplay = "") {
-    return {std::move(platform), std::move(display), std::move(waylandDisplay), kRuntimeDir};
+    return {std::move(platform), std::move(display), std::move(waylandDisplay)};
 }
 
 std::string Unreachable(const std::string& display, const std::string& variable) {
@@ -55,137 +64,83 @@ std::string Unreachable(const std::string& display, const std::string& variable)
 
 TEST(DisplayCheck, WithNoDisplayNamedItSaysDisplayIsNotSetAndTriesNothing) {
     FakeDisplays displays;
-    const DisplayCheck check(Env("", ""), displays.Connector());
+    const DisplayCheck check(Env("", ""), displays.Probes());
     EXPECT_EQ(check.Problem(), std::string(DisplayCheck::kDisplayNotSet));
-    EXPECT_TRUE(displays.tried.empty());
+    EXPECT_TRUE(displays.asked.empty());
     EXPECT_NE(DisplayCheck::kDisplayNotSet.find("DISPLAY 未设置"), std::string_view::npos);
 }
 
 TEST(DisplayCheck, ADisplayNobodyListensOnIsNamedWithItsVariable) {
     FakeDisplays displays;
-    const DisplayCheck check(Env("", ":99"), displays.Connector());
-    EXPECT_EQ(check.Problem(), Unreachable(":99", "DISPLAY"));
-    // Both sockets of a local display were tried before giving up.
-    const std::vector<Endpoint> expected{{Kind::AbstractSocket, "/tmp/.X11-unix/X99", 0},
-                                         {Kind::Socket, "/tmp/.X11-unix/X99", 0}};
-    EXPECT_EQ(displays.tried, expected);
+    EXPECT_EQ(DisplayCheck(Env("", ":99"), displays.Probes()).Problem(),
+              Unreachable(":99", "DISPLAY"));
+    EXPECT_EQ(displays.asked, std::vector<std::string>{"x :99"});
+    // A name that itself holds the placeholders is named as it is.
+    EXPECT_EQ(DisplayCheck(Env("", ":%2%1"), displays.Probes()).Problem(),
+              Unreachable(":%2%1", "DISPLAY"));
 }
 
-TEST(DisplayCheck, AnyAnsweringOrUndecidedSocketLetsTheToolkitStart) {
-    const std::vector<std::vector<std::pair<std::string, Reach>>> answers{
-        {{"/tmp/.X11-unix/X0@", Reach::Open}},
-        {{"/tmp/.X11-unix/X0", Reach::Open}},    // only the file socket, as in some containers
-        {{"/tmp/.X11-unix/X0", Reach::Unknown}}, // no answer in time: the toolkit decides
-    };
-    for (const auto& table : answers) {
-        FakeDisplays displays{table, {}};
-        EXPECT_EQ(DisplayCheck(Env("", ":0"), displays.Connector()).Problem(), std::nullopt)
-            << table.front().first;
-    }
-    // A forwarded display over TCP (ssh -X) is reached on 6000 + its number.
-    FakeDisplays forwarded{{{"localhost", Reach::Open}}, {}};
-    EXPECT_EQ(DisplayCheck(Env("", "localhost:10.0"), forwarded.Connector()).Problem(),
+TEST(DisplayCheck, ADisplayThatLetsTheProgramInLetsTheToolkitStart) {
+    FakeDisplays displays{
+        {{":0", XAnswer::Accepted}, {"localhost:10.0", XAnswer::Accepted}}, {}, {}};
+    EXPECT_EQ(DisplayCheck(Env("", ":0"), displays.Probes()).Problem(), std::nullopt);
+    // A forwarded display (ssh -X) is asked under its own name, as the X library reads it.
+    EXPECT_EQ(DisplayCheck(Env("xcb", "localhost:10.0"), displays.Probes()).Problem(),
               std::nullopt);
-    EXPECT_EQ(forwarded.tried, (std::vector<Endpoint>{{Kind::Tcp, "localhost", 6010}}));
+}
+
+TEST(DisplayCheck, AnXServerThatTurnsTheProgramAwayIsSaidInOneLine) {
+    FakeDisplays displays{{{":0", XAnswer::Refused}}, {}, {}};
+    EXPECT_EQ(DisplayCheck(Env("", ":0"), displays.Probes()).Problem(),
+              "图形显示 :0 拒绝了连接（可能没有授权），请以登录桌面的用户身份启动，或检查 "
+              "DISPLAY 是否正确。");
+    // A live Wayland session beside it will do.
+    FakeDisplays both{{{":0", XAnswer::Refused}}, {"wayland-1"}, {}};
+    EXPECT_EQ(DisplayCheck(Env("", ":0", "wayland-1"), both.Probes()).Problem(), std::nullopt);
 }
 
 TEST(DisplayCheck, EitherWindowSystemWillDoUnlessOneIsAskedFor) {
-    const std::string wayland = std::string(kRuntimeDir) + "/wayland-1";
-    FakeDisplays displays{{{wayland, Reach::Open}}, {}};
+    FakeDisplays displays{{}, {"wayland-1"}, {}};
     // Nothing asked for: a stale DISPLAY beside a live Wayland session is no reason to stop.
-    EXPECT_EQ(DisplayCheck(Env("", ":5", "wayland-1"), displays.Connector()).Problem(),
-              std::nullopt);
+    EXPECT_EQ(DisplayCheck(Env("", ":5", "wayland-1"), displays.Probes()).Problem(), std::nullopt);
     // X asked for: Wayland does not help, and the message is about DISPLAY.
-    EXPECT_EQ(DisplayCheck(Env("xcb", "", "wayland-1"), displays.Connector()).Problem(),
+    EXPECT_EQ(DisplayCheck(Env("xcb", "", "wayland-1"), displays.Probes()).Problem(),
               std::string(DisplayCheck::kDisplayNotSet));
-    EXPECT_EQ(DisplayCheck(Env("xcb", ":5", "wayland-1"), displays.Connector()).Problem(),
+    EXPECT_EQ(DisplayCheck(Env("xcb", ":5", "wayland-1"), displays.Probes()).Problem(),
               Unreachable(":5", "DISPLAY"));
     // Nothing asked for and no DISPLAY: X comes first, so its absence is what is said.
     FakeDisplays none;
-    EXPECT_EQ(DisplayCheck(Env("", "", "wayland-1"), none.Connector()).Problem(),
+    EXPECT_EQ(DisplayCheck(Env("", "", "wayland-1"), none.Probes()).Problem(),
               std::string(DisplayCheck::kDisplayNotSet));
 }
 
-TEST(DisplayCheck, WaylandAskedForIsLookedForInTheRuntimeDirectory) {
+TEST(DisplayCheck, WaylandAskedForIsTriedUnderTheLibrarysDefaultName) {
     FakeDisplays displays;
     // Without WAYLAND_DISPLAY the Wayland client library takes wayland-0.
-    EXPECT_EQ(DisplayCheck(Env("wayland", ""), displays.Connector()).Problem(),
+    EXPECT_EQ(DisplayCheck(Env("wayland", ""), displays.Probes()).Problem(),
               Unreachable("wayland-0", "WAYLAND_DISPLAY"));
-    EXPECT_EQ(displays.tried,
-              (std::vector<Endpoint>{{Kind::Socket, std::string(kRuntimeDir) + "/wayland-0", 0}}));
+    EXPECT_EQ(displays.asked, std::vector<std::string>{"wayland wayland-0"});
     // A list is tried in turn; the first is the one named.
-    EXPECT_EQ(
-        DisplayCheck(Env("wayland-egl;xcb", ":3", "wayland-2"), displays.Connector()).Problem(),
-        Unreachable("wayland-2", "WAYLAND_DISPLAY"));
-    FakeDisplays x{{{"/tmp/.X11-unix/X3", Reach::Open}}, {}};
-    EXPECT_EQ(DisplayCheck(Env("wayland;xcb", ":3", "wayland-2"), x.Connector()).Problem(),
+    EXPECT_EQ(DisplayCheck(Env("wayland-egl;xcb", ":3", "wayland-2"), displays.Probes()).Problem(),
+              Unreachable("wayland-2", "WAYLAND_DISPLAY"));
+    FakeDisplays x{{{":3", XAnswer::Accepted}}, {}, {}};
+    EXPECT_EQ(DisplayCheck(Env("wayland;xcb", ":3", "wayland-2"), x.Probes()).Problem(),
               std::nullopt);
-
-    EXPECT_EQ(DisplayCheck::WaylandEndpoint("/tmp/w/socket", ""),
-              (Endpoint{Kind::Socket, "/tmp/w/socket", 0}));
-    EXPECT_EQ(DisplayCheck::WaylandEndpoint("wayland-0", "/run/user/7"),
-              (Endpoint{Kind::Socket, "/run/user/7/wayland-0", 0}));
-    EXPECT_EQ(DisplayCheck::WaylandEndpoint("wayland-0", ""), std::nullopt);
 }
 
 TEST(DisplayCheck, APlatformWithoutWindowSystemIsTheUsersChoiceAndNotChecked) {
     for (const char* platform : {"offscreen", "offscreen:configfile=/tmp/screens.json",
                                  "vnc:size=800x600", "linuxfb", "minimal", "xcb;offscreen"}) {
         FakeDisplays displays;
-        const DisplayCheck check(Env(platform, ""), displays.Connector());
+        const DisplayCheck check(Env(platform, ""), displays.Probes());
         EXPECT_FALSE(check.NeedsDisplay()) << platform;
         EXPECT_EQ(check.Problem(), std::nullopt) << platform;
-        EXPECT_TRUE(displays.tried.empty()) << platform;
+        EXPECT_TRUE(displays.asked.empty()) << platform;
     }
-    for (const char* platform : {"", "xcb", "wayland", "wayland-egl", "wayland;xcb", "xcb:x=1"}) {
+    for (const char* platform :
+         {"", "xcb", "wayland", "wayland-egl", "wayland;xcb", "xcb:x=1", " xcb ; wayland "}) {
         EXPECT_TRUE(DisplayCheck(Env(platform, "")).NeedsDisplay()) << platform;
     }
-}
-
-TEST(DisplayCheck, TheRefusedLineNamesTheDisplayOrItsAbsence) {
-    EXPECT_EQ(DisplayCheck(Env("", ":0")).RefusedLine(),
-              "图形显示 :0 拒绝了连接（可能没有授权），请以登录桌面的用户身份启动，或检查 "
-              "DISPLAY 是否正确。");
-    EXPECT_EQ(DisplayCheck(Env("", "")).RefusedLine(), std::string(DisplayCheck::kDisplayNotSet));
-}
-
-TEST(DisplayCheck, ReadsXDisplayNamesAsTheXClientLibraryDoes) {
-    const auto local = [](const std::string& number) {
-        const std::string path = "/tmp/.X11-unix/X" + number;
-        return std::vector<Endpoint>{{Kind::AbstractSocket, path, 0}, {Kind::Socket, path, 0}};
-    };
-    const auto tcp = [](const std::string& host, int port) {
-        return std::vector<Endpoint>{{Kind::Tcp, host, port}};
-    };
-    const std::vector<std::pair<const char*, std::vector<Endpoint>>> cases{
-        {":0", local("0")},
-        {":1.0", local("1")},
-        {"unix:2", local("2")},
-        {"unix/:3", local("3")},
-        {"localhost:10.0", tcp("localhost", 6010)},
-        {"tcp/:4", tcp("localhost", 6004)},
-        {"[::1]:5", tcp("::1", 6005)},
-        {"192.0.2.7:2.1", tcp("192.0.2.7", 6002)},
-        // Not understood: the toolkit is left to make of them what it can.
-        {"", {}},
-        {"0", {}},
-        {":", {}},
-        {":x", {}},
-        {":0.", {}},
-        {":0.a", {}},
-        {":123456", {}},
-        {"host::0", {}},
-        {"weird/:0", {}},
-    };
-    for (const auto& [name, expected] : cases) {
-        EXPECT_EQ(DisplayCheck::XEndpoints(name), expected) << '"' << name << '"';
-    }
-}
-
-TEST(DisplayCheck, ADisplayNameItCannotReadIsLeftToTheToolkit) {
-    FakeDisplays displays;
-    EXPECT_EQ(DisplayCheck(Env("", "host::0"), displays.Connector()).Problem(), std::nullopt);
-    EXPECT_TRUE(displays.tried.empty());
 }
 
 // Sets environment variables for one test and puts the old values back.
@@ -219,7 +174,6 @@ TEST(DisplayCheck, TheCommandLinePlatformComesBeforeTheEnvironment) {
     environment.Set("QT_QPA_PLATFORM", "xcb");
     environment.Set("DISPLAY", ":7");
     environment.Set("WAYLAND_DISPLAY", nullptr);
-    environment.Set("XDG_RUNTIME_DIR", "/run/user/5");
     char program[] = "tavrin";
     char option[] = "-platform";
     char longOption[] = "--platform";
@@ -231,7 +185,6 @@ TEST(DisplayCheck, TheCommandLinePlatformComesBeforeTheEnvironment) {
     EXPECT_EQ(read.platform, "xcb");
     EXPECT_EQ(read.display, ":7");
     EXPECT_EQ(read.waylandDisplay, "");
-    EXPECT_EQ(read.runtimeDir, "/run/user/5");
 
     char* given[] = {program, option, offscreen, nullptr};
     EXPECT_EQ(DisplayCheck::Environment::OfProcess(3, given).platform, "offscreen");
@@ -241,88 +194,118 @@ TEST(DisplayCheck, TheCommandLinePlatformComesBeforeTheEnvironment) {
     EXPECT_EQ(DisplayCheck::Environment::OfProcess(2, dangling).platform, "xcb");
 }
 
-// The probe against real sockets.
-class SocketProbe : public ::testing::Test {
+// What a call writes to stderr.
+template <class Call> std::string StderrOf(Call call) {
+    std::FILE* file = std::tmpfile();
+    const int saved = dup(STDERR_FILENO);
+    std::fflush(stderr);
+    dup2(fileno(file), STDERR_FILENO);
+    call();
+    std::fflush(stderr);
+    dup2(saved, STDERR_FILENO);
+    close(saved);
+    std::string text;
+    std::rewind(file);
+    for (int c = std::fgetc(file); c != EOF; c = std::fgetc(file)) {
+        text += static_cast<char>(c);
+    }
+    std::fclose(file);
+    return text;
+}
+
+// An X server of the test's own (Xvfb picks a free display number); with a cookie it lets in
+// only the clients that have it.
+class RealXServer : public testing::Test {
 protected:
+    void Start(bool withCookie) {
+        ASSERT_TRUE(m_scratch.isValid());
+        m_cookies = m_scratch.filePath("cookies").toStdString();
+        std::ofstream(m_cookies).close(); // an empty one lets every client in
+        if (withCookie) {
+            // Any free display's number will do for the entry: Xvfb takes the cookie as its own.
+            ASSERT_EQ(std::system(("xauth -q -f " + m_cookies +
+                                   " add :0 . 0123456789abcdef0123456789abcdef")
+                                      .c_str()),
+                      0)
+                << "xauth is missing: run scripts/deps.sh test";
+        }
+        int pipe[2];
+        ASSERT_EQ(::pipe(pipe), 0);
+        const std::string fd = std::to_string(pipe[1]);
+        // Without -noreset the server resets as its last client goes, and a probe right after
+        // finds nobody.
+        const char* arguments[] = {"Xvfb",  "-displayfd",      fd.c_str(), "-nolisten", "tcp",
+                                   "-auth", m_cookies.c_str(), "-noreset", nullptr};
+        ASSERT_EQ(posix_spawnp(&m_server, "Xvfb", nullptr, nullptr,
+                               const_cast<char* const*>(arguments), environ),
+                  0)
+            << "Xvfb is missing: run scripts/deps.sh test";
+        close(pipe[1]);
+        pollfd ready{pipe[0], POLLIN, 0};
+        constexpr int kStartMs = 10000;
+        ASSERT_EQ(poll(&ready, 1, kStartMs), 1) << "Xvfb did not start";
+        char number[16] = {};
+        ASSERT_GT(read(pipe[0], number, sizeof number - 1), 0);
+        close(pipe[0]);
+        m_display = ":" + std::to_string(std::atoi(number));
+    }
     void TearDown() override {
-        for (int fd : m_fds) {
-            close(fd);
+        if (m_server > 0) {
+            kill(m_server, SIGTERM);
+            waitpid(m_server, nullptr, 0);
         }
     }
 
-    // A listening socket at a path, or at an abstract name.
-    void ListenLocal(const std::string& path, bool abstract, bool listening = true) {
-        const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
-        ASSERT_GE(fd, 0);
-        m_fds.push_back(fd);
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        const std::size_t offset = abstract ? 1 : 0;
-        path.copy(address.sun_path + offset, path.size());
-        const auto length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + offset +
-                                                   path.size() + (abstract ? 0 : 1));
-        ASSERT_EQ(bind(fd, reinterpret_cast<sockaddr*>(&address), length), 0);
-        if (listening) {
-            ASSERT_EQ(listen(fd, 1), 0);
-        }
-    }
-
-    // A TCP port on the loopback address, listening or (closed again) not.
-    int LoopbackPort(bool listening) {
-        const int fd = socket(AF_INET, SOCK_STREAM, 0);
-        EXPECT_GE(fd, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        EXPECT_EQ(bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-        socklen_t size = sizeof address;
-        getsockname(fd, reinterpret_cast<sockaddr*>(&address), &size);
-        if (listening) {
-            EXPECT_EQ(listen(fd, 1), 0);
-            m_fds.push_back(fd);
-        } else {
-            close(fd);
-        }
-        return ntohs(address.sin_port);
-    }
-
-    QTemporaryDir m_dir;
-    std::vector<int> m_fds;
+    QTemporaryDir m_scratch;
+    std::string m_cookies;
+    std::string m_display;
+    pid_t m_server = 0;
 };
 
-TEST_F(SocketProbe, TellsAListeningSocketFromAMissingOrDeadOne) {
-    ASSERT_TRUE(m_dir.isValid());
-    const std::string live = m_dir.filePath("live").toStdString();
-    const std::string dead = m_dir.filePath("dead").toStdString();
-    ListenLocal(live, false);
-    ListenLocal(dead, false, false); // the file of a server that has gone
-    EXPECT_EQ(DisplayCheck::Connect({Kind::Socket, live, 0}), Reach::Open);
-    EXPECT_EQ(DisplayCheck::Connect({Kind::Socket, dead, 0}), Reach::Refused);
-    EXPECT_EQ(DisplayCheck::Connect({Kind::Socket, m_dir.filePath("none").toStdString(), 0}),
-              Reach::Refused);
-    EXPECT_EQ(DisplayCheck::Connect({Kind::Socket, std::string(200, 'x'), 0}), Reach::Unknown);
-
-    const std::string abstract = live + "-abstract";
-    ListenLocal(abstract, true);
-    EXPECT_EQ(DisplayCheck::Connect({Kind::AbstractSocket, abstract, 0}), Reach::Open);
-    // The abstract name and the file of the same name are different sockets.
-    EXPECT_EQ(DisplayCheck::Connect({Kind::Socket, abstract, 0}), Reach::Refused);
-    EXPECT_EQ(DisplayCheck::Connect({Kind::AbstractSocket, live, 0}), Reach::Refused);
+TEST_F(RealXServer, ReadsXDisplayNamesAsTheXClientLibraryDoes) {
+    Start(false);
+    const std::string number = m_display.substr(1);
+    for (const std::string& name : {m_display, m_display + ".0", "unix:" + number}) {
+        EXPECT_EQ(DisplayCheck::ConnectX(name), XAnswer::Accepted) << name;
+    }
+    // No TCP listener, a screen the server does not have, names the library cannot read.
+    for (const std::string& name :
+         {"localhost:" + number, m_display + ".7", std::string("host::0"), std::string(":x")}) {
+        EXPECT_EQ(DisplayCheck::ConnectX(name), XAnswer::Unreachable) << name;
+    }
 }
 
-TEST_F(SocketProbe, TellsAListeningTcpPortFromAClosedOne) {
-    EXPECT_EQ(DisplayCheck::Connect({Kind::Tcp, "127.0.0.1", LoopbackPort(true)}), Reach::Open);
-    EXPECT_EQ(DisplayCheck::Connect({Kind::Tcp, "127.0.0.1", LoopbackPort(false)}), Reach::Refused);
+TEST_F(RealXServer, TellsAServerThatIsNotThereFromOneThatRefusesWithoutAWordOnStderr) {
+    Start(true);
+    // The probe has no cookie: it is turned away.
+    ScopedEnvironment environment;
+    const std::string nobody = m_scratch.filePath("nobody").toStdString();
+    std::ofstream(nobody).close();
+    environment.Set("XAUTHORITY", nobody.c_str());
+
+    XAnswer answer = XAnswer::Accepted;
+    EXPECT_EQ(StderrOf([&] { answer = DisplayCheck::ConnectX(m_display); }), "");
+    EXPECT_EQ(answer, XAnswer::Refused);
+    XAnswer absent = XAnswer::Accepted;
+    EXPECT_EQ(StderrOf([&] { absent = DisplayCheck::ConnectX(":4095"); }), "");
+    EXPECT_EQ(absent, XAnswer::Unreachable);
 }
 
-TEST_F(SocketProbe, AWaylandSocketInTheRuntimeDirectoryIsFound) {
-    ASSERT_TRUE(m_dir.isValid());
-    ListenLocal(m_dir.filePath("wayland-9").toStdString(), false);
-    const DisplayCheck::Environment environment{"wayland", "", "wayland-9",
-                                                m_dir.path().toStdString()};
-    EXPECT_EQ(DisplayCheck(environment).Problem(), std::nullopt);
-    const DisplayCheck::Environment other{"wayland", "", "wayland-8", m_dir.path().toStdString()};
-    EXPECT_EQ(DisplayCheck(other).Problem(), Unreachable("wayland-8", "WAYLAND_DISPLAY"));
+TEST(WaylandProbe, FindsASocketWhereACompositorListensAndNothingElse) {
+    QTemporaryDir scratch;
+    ASSERT_TRUE(scratch.isValid());
+    const std::string path = scratch.filePath("wayland-test").toStdString();
+    const int listener = socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_GE(listener, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    path.copy(address.sun_path, sizeof address.sun_path - 1);
+    ASSERT_EQ(bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ASSERT_EQ(listen(listener, 1), 0);
+    EXPECT_TRUE(DisplayCheck::ConnectWayland(path));
+    close(listener);
+    EXPECT_FALSE(DisplayCheck::ConnectWayland(path)); // the file is left, nobody listens
+    EXPECT_EQ(StderrOf([] { EXPECT_FALSE(DisplayCheck::ConnectWayland("no-such-display")); }), "");
 }
 
 } // namespace
