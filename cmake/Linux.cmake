@@ -3,6 +3,8 @@
 # Serial Port, and the start-up that makes sure there is a display before Qt starts. Qt is
 # private to these libraries: the class layer and the program cannot include it, even
 # through a header.
+# The folder of each piece's Linux code (site/linux).
+set(TAVRIN_SYSTEM_FOLDER linux)
 option(TAVRIN_SANITIZE "Build with the address and undefined-behaviour sanitizers" OFF)
 
 find_package(Qt6 6.4 REQUIRED COMPONENTS Core Gui Widgets SerialPort)
@@ -11,6 +13,14 @@ add_compile_options(-Wall -Wextra -Wpedantic)
 if(TAVRIN_SANITIZE)
     add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer
                         -fno-sanitize-recover=undefined)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+# The fuzz tests of the site's readers (scripts/fuzz.sh): clang's libFuzzer, with the code
+# under test instrumented for it and built with the same sanitizers.
+option(TAVRIN_FUZZ "Build the fuzz tests (clang only)" OFF)
+if(TAVRIN_FUZZ)
+    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+                        -fno-sanitize-recover=all)
     add_link_options(-fsanitize=address,undefined)
 endif()
 

@@ -11,6 +11,8 @@ enable_language(RC)
 
 include(cmake/Guide.cmake)
 
+# The folder of each piece's Windows code (site/windows).
+set(TAVRIN_SYSTEM_FOLDER windows)
 add_compile_definitions(UNICODE _UNICODE)
 add_compile_options(-Wall -Wextra -Wpedantic -Werror)
 

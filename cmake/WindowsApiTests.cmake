@@ -1,6 +1,7 @@
 # The drawing tests written on the Windows API alone (tests/winapi), cross-built against the
 # real API: tavrin_winapi_tests.exe, googletest and the class layer statically linked, so that
-# what the tests pin of the engine is seen to hold on Windows too. Run it with
+# what the tests pin of the engine is seen to hold on Windows too; and the site mode's tests,
+# so that its Windows file and text calls run on the real API. Run it with
 # tests/winapi/run_under_wine.py, or `ctest` in this tree. Included by cmake/Windows.cmake
 # when TAVRIN_WINDOWS_API_TESTS is on.
 set(TAVRIN_GOOGLETEST_SOURCE /usr/src/googletest CACHE PATH
@@ -30,6 +31,15 @@ target_include_directories(tavrin_winapi_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DI
 target_link_libraries(tavrin_winapi_tests PRIVATE tavrin_afx tavrin_gtest)
 target_link_options(tavrin_winapi_tests PRIVATE -static)
 
+# The site mode's tests: the portable ones and the Windows record tests, on the Windows file
+# and text calls (tavrin_site_tests.exe).
+file(GLOB site_test_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/site/*.cpp
+     ${CMAKE_CURRENT_SOURCE_DIR}/tests/site/*.h ${CMAKE_CURRENT_SOURCE_DIR}/tests/site/windows/*.cpp)
+add_executable(tavrin_site_tests ${site_test_sources})
+target_include_directories(tavrin_site_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+target_link_libraries(tavrin_site_tests PRIVATE tavrin_site tavrin_gtest)
+target_link_options(tavrin_site_tests PRIVATE -static)
+
 # `ctest` in this tree runs the exe under Wine in a prefix of its own, made afresh each run.
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 enable_testing()
@@ -37,3 +47,7 @@ add_test(NAME winapi_under_wine
          COMMAND Python3::Interpreter ${CMAKE_CURRENT_SOURCE_DIR}/tests/winapi/run_under_wine.py
                  $<TARGET_FILE:tavrin_winapi_tests> ${CMAKE_CURRENT_BINARY_DIR}/wine-prefix)
 set_tests_properties(winapi_under_wine PROPERTIES TIMEOUT 600 SKIP_RETURN_CODE 77)
+add_test(NAME site_under_wine
+         COMMAND Python3::Interpreter ${CMAKE_CURRENT_SOURCE_DIR}/tests/winapi/run_under_wine.py
+                 $<TARGET_FILE:tavrin_site_tests> ${CMAKE_CURRENT_BINARY_DIR}/wine-prefix)
+set_tests_properties(site_under_wine PROPERTIES TIMEOUT 600 SKIP_RETURN_CODE 77 RUN_SERIAL TRUE)

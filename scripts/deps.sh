@@ -10,7 +10,7 @@ test_pkgs=(libgtest-dev xvfb xauth xdotool x11-utils imagemagick procps util-lin
   desktop-file-utils appstream dpkg-dev file python3 dbus at-spi2-core python3-pyatspi lintian
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64
   binutils-mingw-w64-i686 nsis 7zip wine64 fonts-wine
-  man-db groff-base xclip)
+  man-db groff-base xclip strace clang libclang-rt-14-dev)
 bench_pkgs=(libxcb1-dev libxcb-xtest0-dev libxcb-damage0-dev xvfb xauth xdotool imagemagick python3)
 
 want=("${build_pkgs[@]}")

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds tavrin and its tests twice (plain, and with the
-# address and undefined-behaviour sanitizers) and runs every test with ctest.
+# address and undefined-behaviour sanitizers) and runs every test with ctest; then fuzzes the
+# site mode's plan and record readers for a minute (scripts/fuzz.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh test
@@ -19,3 +20,4 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     run_tree sanitize -DTAVRIN_SANITIZE=ON
+bash scripts/fuzz.sh

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Checks that includes run one way, down the layers:
 
-    program (app, dialog, device, controls, res; cli, the command-line program)
+    program (app, dialog, device, controls, res; site, the site mode's logic; cli, the
+             command-line program)
     platform/comm    the communications control        \\
     platform/afx     the class layer over <windows.h>   } shared by both systems
     platform/serial  the serial ports' portable logic  /
@@ -15,7 +16,10 @@ of a system's folder, and one system's folder nothing of the other's. The engine
 nothing of the layers above it; a system's serial device nothing of the control or the
 class layer. The program includes no Qt header and no system's folder. Every quoted include
 names its file from the top of the source tree ("platform/afx/CWnd.h"), the API headers
-among themselves excepted.
+among themselves excepted. The site mode's logic is plain C++ that a program without a window
+links: it includes nothing of the class layer, the Windows API or the dialog's folders; its
+shared code nothing of a system's folder (site/linux, site/windows), and one system's folder
+nothing of the other's.
 The build refuses most of this by its include directories; this check also reads the headers
 nothing includes, and relative paths. Usage: check_layers.py SOURCE_DIR"""
 import pathlib
@@ -29,7 +33,11 @@ CONTROL = 'platform/comm/'
 SERIAL = 'platform/serial/'
 SYSTEMS = ('platform/linux/', 'platform/windows/')
 SYSTEM_SERIAL = ('platform/linux/serial/', 'platform/windows/serial/')
-PROGRAM_FOLDERS = ['app', 'dialog', 'device', 'controls', 'res', 'cli']
+PROGRAM_FOLDERS = ['app', 'dialog', 'device', 'controls', 'res', 'site', 'cli']
+SITE = 'site/'
+SITE_SYSTEMS = ('site/linux/', 'site/windows/')
+# What the site's logic may include of the program: the frames' types alone.
+SITE_MAY_INCLUDE = ('site/', 'device/DeviceCommand.h')
 QT = re.compile(r'Q[A-Za-z]')
 SYSTEM_HEADER = re.compile(r'Q[A-Za-z]|(sys|linux|asm)/|(termios|unistd|fcntl|poll|pty|pwd|grp|'
                            r'dirent|signal)\.h$', re.IGNORECASE)
@@ -46,6 +54,22 @@ def includes(path):
 
 def system_of(name):
     return next((system for system in SYSTEMS if name.startswith(system)), None)
+
+
+def site_problem_of(name, kind, target):
+    """What is wrong with one include of a file of the site's logic, or None."""
+    quoted = kind == '"'
+    if quoted and not target.startswith(SITE_MAY_INCLUDE):
+        return 'reaches from the site logic into a piece with windows or devices'
+    if not quoted and WINDOWS_API.search(target) and not name.startswith('site/windows/'):
+        return 'is the Windows API outside site/windows'
+    if not quoted and (SYSTEM_HEADER.match(target) or target == 'iconv.h') and \
+            not name.startswith('site/linux/'):
+        return 'is a Qt or Linux header outside site/linux'
+    own = next((system for system in SITE_SYSTEMS if name.startswith(system)), None)
+    if quoted and target.startswith(SITE_SYSTEMS) and not (own and target.startswith(own)):
+        return "is one system's code in the site's shared code or the other system's"
+    return None
 
 
 def problem_of(name, kind, target, root):
@@ -69,6 +93,10 @@ def problem_of(name, kind, target, root):
         return 'reaches from a serial device into the layers above it'
     if system_of(name) and quoted and system_of(target) and system_of(target) != system_of(name):
         return "is the other system's code"
+    if name.startswith(SITE):
+        problem = site_problem_of(name, kind, target)
+        if problem:
+            return problem
     program = name.split('/')[0] in PROGRAM_FOLDERS
     if program and not quoted and QT.match(target):
         return 'is a Qt header in the program'

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
-"""Runs the drawing tests cross-built for Windows (tavrin_winapi_tests.exe) under Wine, in a
-Wine prefix made afresh in PREFIX_DIR (with the Chinese faces replaced by an installed one,
-as the end-to-end tests make it), and passes googletest's output and exit status through.
+"""Runs a googletest program cross-built for Windows (the drawing tests,
+tavrin_winapi_tests.exe, or the site mode's, tavrin_site_tests.exe) under Wine, in a Wine
+prefix made afresh in PREFIX_DIR (with the Chinese faces replaced by an installed one, as the
+end-to-end tests make it), and passes googletest's output and exit status through.
 Arguments after PREFIX_DIR go to the test program (--gtest_filter=..., for instance). GDI
 memory device contexts need no display. Exit status 77: no Wine here.
 
