@@ -113,11 +113,12 @@ void ThrowDeviceGone(const PortIdentity& port, std::size_t unsent, std::size_t t
                        Bytes(unsent, total) + "。端口已关闭；重新连接设备后再写入即可。" + choices);
 }
 
-void ThrowTransmitTimeout(const PortIdentity& port, std::size_t unsent, std::size_t total,
-                          int seconds) {
+void ThrowTransmitTimeout(const PortIdentity& port, std::size_t unsent, std::size_t total) {
+    const auto seconds =
+        std::chrono::duration_cast<std::chrono::seconds>(SerialPortDevice::kTransmitDeadline);
     ThrowCommError(CommError::TransmitTimeout,
-                   "串口 " + port.Describe() + " 发送超时：" + std::to_string(seconds) + " 秒内" +
-                       Bytes(unsent, total) + "，未发出的数据已丢弃，端口已关闭。");
+                   "串口 " + port.Describe() + " 发送超时：" + std::to_string(seconds.count()) +
+                       " 秒内" + Bytes(unsent, total) + "，未发出的数据已丢弃，端口已关闭。");
 }
 
 void ThrowTransmitFailed(const PortIdentity& port, const std::string& cause) {

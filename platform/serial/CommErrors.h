@@ -82,8 +82,9 @@ constexpr std::size_t kUnknownCount = static_cast<std::size_t>(-1);
 // to make one of them the port), starting with a blank line.
 [[noreturn]] void ThrowDeviceGone(const PortIdentity& port, std::size_t unsent, std::size_t total,
                                   const std::string& choices);
+// The bytes did not leave within SerialPortDevice::kTransmitDeadline.
 [[noreturn]] void ThrowTransmitTimeout(const PortIdentity& port, std::size_t unsent,
-                                       std::size_t total, int seconds);
+                                       std::size_t total);
 // cause is a Chinese sentence without its full stop.
 [[noreturn]] void ThrowTransmitFailed(const PortIdentity& port, const std::string& cause);
 

@@ -1,4 +1,4 @@
-// The pacing of a drain, the same on every system.
+// What the serial devices of every system share: the pacing of a drain, a quiet close.
 #include "platform/serial/SerialPortDevice.h"
 
 #include <algorithm>
@@ -31,6 +31,13 @@ milliseconds SerialPortDevice::DrainPause(std::size_t queued, long baudRate,
 milliseconds SerialPortDevice::CharacterTime(long baudRate) {
     const long rate = std::max(1L, baudRate);
     return milliseconds{(1000 * kBitsPerCharacter + rate - 1) / rate};
+}
+
+void SerialPortDevice::CloseQuietly() noexcept {
+    try {
+        Close();
+    } catch (...) {
+    }
 }
 
 } // namespace serial

@@ -59,6 +59,12 @@ public:
     // Waits (bounded) for output still queued, then closes; throws like Transmit. Closing a
     // closed device does nothing.
     virtual void Close() = 0;
+
+protected:
+    // Close for a destructor, which must not throw: every output has already waited for its
+    // bytes to leave, so what can fail here is only a device that went away meanwhile, and
+    // nothing assigned to the port is lost by ignoring it.
+    void CloseQuietly() noexcept;
 };
 
 // The serial device of this system.

@@ -24,7 +24,6 @@ class GdiPen;
 class GdiBrush;
 class GdiFont;
 class GdiBitmap;
-class GdiRegion;
 
 class DeviceContext : public HDC__ {
 public:

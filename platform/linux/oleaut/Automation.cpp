@@ -33,12 +33,6 @@ BSTR SysAllocStringLen(const OLECHAR* strIn, UINT ui) {
     return text;
 }
 
-void SysFreeString(BSTR bstrString) {
-    if (bstrString != nullptr) {
-        std::free(PrefixOf(bstrString));
-    }
-}
-
 UINT SysStringLen(BSTR pbstr) {
     return pbstr != nullptr ? *PrefixOf(pbstr) / sizeof(OLECHAR) : 0;
 }
@@ -52,10 +46,12 @@ HRESULT VariantClear(VARIANTARG* pvarg) {
     if (pvarg == nullptr) {
         return E_INVALIDARG;
     }
-    if (pvarg->vt == VT_BSTR) {
-        SysFreeString(pvarg->bstrVal);
-    } else if (pvarg->vt == (VT_ARRAY | VT_UI1)) {
-        SafeArrayDestroy(pvarg->parray);
+    // A locked array is left allocated, as SafeArrayDestroy refuses to free it.
+    if (pvarg->vt == VT_BSTR && pvarg->bstrVal != nullptr) {
+        std::free(PrefixOf(pvarg->bstrVal));
+    } else if (pvarg->vt == (VT_ARRAY | VT_UI1) && pvarg->parray != nullptr &&
+               pvarg->parray->cLocks == 0) {
+        std::free(pvarg->parray);
     }
     pvarg->vt = VT_EMPTY;
     return S_OK;
@@ -105,16 +101,6 @@ SAFEARRAY* SafeArrayCreateVector(VARTYPE vt, LONG lLbound, ULONG cElements) {
     array->rgsabound[0] = {cElements, lLbound};
     std::memset(array->pvData, 0, cElements);
     return array;
-}
-
-HRESULT SafeArrayDestroy(SAFEARRAY* psa) {
-    if (psa != nullptr) {
-        if (psa->cLocks != 0) {
-            return DISP_E_ARRAYISLOCKED;
-        }
-        std::free(psa);
-    }
-    return S_OK;
 }
 
 HRESULT SafeArrayAccessData(SAFEARRAY* psa, void** ppvData) {

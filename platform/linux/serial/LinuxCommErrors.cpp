@@ -87,9 +87,8 @@ std::string SystemErrorText(int error) {
 
 void ThrowPermissionDenied(const PortIdentity& port) {
     ThrowCommError(CommError::PermissionDenied,
-                   "无法打开串口 " + port.Describe() +
-                       "：没有访问该设备的权限。当前用户需要属于 dialout 组"
-                       "（sudo usermod -aG dialout 用户名，然后重新登录）。");
+                   CannotOpen(port) + "没有访问该设备的权限。当前用户需要属于 dialout 组"
+                                      "（sudo usermod -aG dialout 用户名，然后重新登录）。");
 }
 
 void ThrowOpenError(const PortIdentity& port, int error, const SerialDeviceList& devices) {
@@ -127,9 +126,8 @@ void ThrowOpenError(const PortIdentity& port, int error, const SerialDeviceList&
 
 void ThrowLockUnavailable(const PortIdentity& port) {
     ThrowCommError(CommError::LockUnavailable,
-                   "无法打开串口 " + port.Describe() +
-                       "：无法创建串口锁文件（/var/lock 等目录不可写），"
-                       "因此不能独占该端口。请检查 /var/lock 目录是否存在且可写。");
+                   CannotOpen(port) + "无法创建串口锁文件（/var/lock 等目录不可写），"
+                                      "因此不能独占该端口。请检查 /var/lock 目录是否存在且可写。");
 }
 
 } // namespace serial

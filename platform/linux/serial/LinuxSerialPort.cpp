@@ -35,6 +35,8 @@ namespace {
 // The longest a close may take: the queue is empty or discarded by then, so a driver that
 // still waits is one that would wait for good.
 constexpr std::chrono::milliseconds kCloseBound{250};
+constexpr const char* kDeviceDirectory = "/dev/";
+constexpr const char* kDefaultDevicePrefix = "/dev/ttyS";
 
 using std::chrono::nanoseconds;
 
@@ -109,15 +111,6 @@ std::unique_ptr<SerialPortDevice> CreateSerialPortDevice() {
 
 LinuxSerialPort::LinuxSerialPort(SerialDeviceList devices) : m_devices(std::move(devices)) {}
 
-LinuxSerialPort::~LinuxSerialPort() {
-    // Every output has already waited for its bytes to leave, so what can fail here is only
-    // a device that went away meanwhile: nothing assigned to the port is lost by ignoring it.
-    try {
-        Close();
-    } catch (...) {
-    }
-}
-
 void LinuxSerialPort::Open(long port, const LineSettings& settings) {
     OpenDevice(PortName(port), DevicePathForPort(port), settings);
 }
@@ -131,17 +124,13 @@ void LinuxSerialPort::OpenDevice(const std::string& portName, const std::string&
     }
     // The lock file is named after the real device, so two names of it share one lock.
     m_port.setPortName(QString::fromStdString(m_identity.realPath));
-    Configure(settings);
+    Apply(settings); // kept by QSerialPort until it opens the device
     if (!m_port.open(QIODevice::WriteOnly)) {
         FailOpen();
     }
 }
 
 void LinuxSerialPort::Apply(const LineSettings& settings) {
-    Configure(settings);
-}
-
-void LinuxSerialPort::Configure(const LineSettings& settings) {
     CheckLineCanCarry(m_identity, settings);
     const bool twoStopBits = settings.stopBits != StopBits::One;
     const bool applied =
@@ -324,8 +313,7 @@ void LinuxSerialPort::Abandon() {
 void LinuxSerialPort::FailTransmit(int error, std::size_t unsent, std::size_t total) {
     Abandon();
     if (error == ETIMEDOUT) {
-        ThrowTransmitTimeout(m_identity, unsent, total,
-                             static_cast<int>(kTransmitDeadline.count() / 1000));
+        ThrowTransmitTimeout(m_identity, unsent, total);
     }
     if (IsDeviceGoneError(error)) {
         ThrowDeviceGone(m_identity, unsent, total, m_devices.Devices());

@@ -5,7 +5,7 @@
 
 #include "platform/linux/serial/SerialDeviceList.h"
 #include "platform/serial/CommErrors.h"
-#include "platform/serial/SerialPortDevice.h"
+#include "platform/serial/SystemSerialPorts.h"
 
 #include <QSerialPort>
 #include <string>
@@ -16,18 +16,11 @@
 
 namespace serial {
 
-constexpr const char* kDeviceDirectory = "/dev/";
-constexpr const char* kDefaultDevicePrefix = "/dev/ttyS";
-
-// The device of port n: $TAVRIN_COM<n> when set and not empty (a name without a slash is
-// taken under /dev), else /dev/ttyS<n-1>.
-std::string DevicePathForPort(long port);
-
 class LinuxSerialPort : public SerialPortDevice {
 public:
     // devices is where the errors look for the serial devices to offer instead.
     explicit LinuxSerialPort(SerialDeviceList devices = SerialDeviceList());
-    ~LinuxSerialPort() override;
+    ~LinuxSerialPort() override { CloseQuietly(); }
 
     bool IsOpen() const override { return m_port.isOpen(); }
 
@@ -41,7 +34,6 @@ public:
     void Close() override;
 
 private:
-    void Configure(const LineSettings& settings);
     [[noreturn]] void FailOpen();
     // The busy port's error, naming the programs that hold it where the system shows them.
     [[noreturn]] void FailBusy() const;

@@ -158,24 +158,23 @@ std::tuple<std::string, unsigned long, std::string> NaturalKey(const std::string
     return {name.substr(0, digits), number.empty() ? 0 : std::stoul(number), name};
 }
 
+// Whether no UART stands behind a tty: the serial core found none at its address, or the
+// 8250 driver holds the port in reserve.
+bool NoUart(const fs::path& ttyDir) {
+    if (Exists(ttyDir / "type")) {
+        return ReadAttribute(ttyDir / "type") == kUnknownUartType;
+    }
+    const fs::path device = ttyDir / "device";
+    return LinkTargetName(device) == kReservedPortsDevice ||
+           LinkTargetName(device / "driver") == kReservedPortsDevice;
+}
+
 } // namespace
 
 SerialDeviceList::SerialDeviceList(fs::path devRoot, fs::path sysRoot, fs::path procRoot,
                                    fs::path udevRules)
     : m_devRoot(std::move(devRoot)), m_sysRoot(std::move(sysRoot)), m_procRoot(std::move(procRoot)),
       m_udevRules(std::move(udevRules)) {}
-
-SerialDeviceList::Uart SerialDeviceList::UartOf(const fs::path& ttyDir) const {
-    if (Exists(ttyDir / "type")) {
-        return ReadAttribute(ttyDir / "type") == kUnknownUartType ? Uart::Absent : Uart::Present;
-    }
-    const fs::path device = ttyDir / "device";
-    if (LinkTargetName(device) == kReservedPortsDevice ||
-        LinkTargetName(device / "driver") == kReservedPortsDevice) {
-        return Uart::Absent;
-    }
-    return Uart::NotSerialCore;
-}
 
 std::vector<std::pair<std::string, std::string>> SerialDeviceList::StableNames() const {
     std::vector<std::pair<std::string, std::string>> names;
@@ -198,8 +197,7 @@ std::vector<SerialDevice> SerialDeviceList::Devices() const {
          fs::directory_iterator(m_sysRoot / "class" / "tty", error)) {
         const fs::path& ttyDir = entry.path();
         const std::string name = ttyDir.filename().string();
-        if (!Exists(ttyDir / "device") || UartOf(ttyDir) == Uart::Absent ||
-            !Exists(m_devRoot / name)) {
+        if (!Exists(ttyDir / "device") || NoUart(ttyDir) || !Exists(m_devRoot / name)) {
             continue;
         }
         SerialDevice device;
@@ -243,7 +241,7 @@ bool SerialDeviceList::HasNoUart(const std::string& devicePath) const {
         return false;
     }
     const fs::path ttyDir = m_sysRoot / "class" / "tty" / path.filename();
-    return Exists(ttyDir / "device") && UartOf(ttyDir) == Uart::Absent;
+    return Exists(ttyDir / "device") && NoUart(ttyDir);
 }
 
 std::vector<std::pair<fs::path, std::string>> SerialDeviceList::Processes() const {

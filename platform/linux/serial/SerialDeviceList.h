@@ -33,9 +33,6 @@ public:
     std::string AdaptersClaimedByBrltty() const;
 
 private:
-    enum class Uart { Present, Absent, NotSerialCore };
-
-    Uart UartOf(const std::filesystem::path& ttyDir) const;
     // The by-id links of the devices under /dev, by the device's node name.
     std::vector<std::pair<std::string, std::string>> StableNames() const;
 

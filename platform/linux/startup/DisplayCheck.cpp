@@ -125,9 +125,6 @@ DisplayCheck::Environment DisplayCheck::Environment::OfProcess(int argc, char** 
     return environment;
 }
 
-DisplayCheck::DisplayCheck(Environment environment)
-    : DisplayCheck(std::move(environment), {ConnectX, ConnectWayland}) {}
-
 DisplayCheck::DisplayCheck(Environment environment, Probes probes)
     : m_environment(std::move(environment)), m_probes(std::move(probes)) {}
 

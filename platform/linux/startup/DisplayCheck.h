@@ -53,9 +53,8 @@ public:
         std::function<bool(const std::string& display)> wayland;
     };
 
-    // The check that asks the display libraries.
-    explicit DisplayCheck(Environment environment);
-    DisplayCheck(Environment environment, Probes probes);
+    // The check of environment, asking the display libraries unless told otherwise.
+    explicit DisplayCheck(Environment environment, Probes probes = {ConnectX, ConnectWayland});
 
     // Whether the toolkit is to use X or Wayland, the only platforms that need a display.
     bool NeedsDisplay() const;

@@ -1,6 +1,7 @@
 // The texts of the communications control's errors that only Windows has.
 #include "platform/windows/serial/WindowsCommErrors.h"
 
+#include "platform/serial/SystemSerialPorts.h"
 #include "platform/windows/serial/WideText.h"
 #include "platform/windows/serial/WindowsPortList.h"
 
@@ -19,9 +20,10 @@ struct LocalFreer {
     void operator()(wchar_t* text) const { LocalFree(text); }
 };
 
-[[noreturn]] void ThrowWithPorts(CommError code, const PortIdentity& port, const std::string& cause,
-                                 const InstalledSerialPorts& ports) {
-    ThrowCommError(code, CannotOpen(port) + cause + PortsToChooseFrom(port.name, ports.Devices()));
+[[noreturn]] void ThrowWithPorts(CommError code, const PortIdentity& port,
+                                 const std::string& cause) {
+    ThrowCommError(code,
+                   CannotOpen(port) + cause + PortsToChooseFrom(port.name, SystemSerialDevices()));
 }
 
 } // namespace
@@ -77,23 +79,22 @@ std::string SystemErrorText(DWORD error) {
     return UnexplainedSystemError(SystemText(error));
 }
 
-void ThrowOpenError(const PortIdentity& port, DWORD error, const InstalledSerialPorts& ports) {
+void ThrowOpenError(const PortIdentity& port, DWORD error) {
     switch (error) {
     case ERROR_FILE_NOT_FOUND:
     case ERROR_PATH_NOT_FOUND:
         ThrowWithPorts(
             CommError::NoSuchDevice, port,
             "这台电脑上没有这个串口（例如 USB 转串口适配器没有插好，或者它的端口号不是 " +
-                port.name + "）。",
-            ports);
+                port.name + "）。");
     case ERROR_DEVICE_NOT_CONNECTED:
     case ERROR_DEVICE_REMOVED:
         ThrowWithPorts(CommError::NoSuchDevice, port,
-                       "串口还在，但它背后的设备已不存在（例如 USB 转串口适配器已拔出）。", ports);
+                       "串口还在，但它背后的设备已不存在（例如 USB 转串口适配器已拔出）。");
     case ERROR_BAD_COMMAND:
     case ERROR_GEN_FAILURE:
     case ERROR_OPERATION_ABORTED:
-        ThrowWithPorts(CommError::OpenFailed, port, "设备没有响应，可能已断开或损坏。", ports);
+        ThrowWithPorts(CommError::OpenFailed, port, "设备没有响应，可能已断开或损坏。");
     // Another program has the port open: Windows opens a COM port for one program at a time.
     case ERROR_ACCESS_DENIED:
     case ERROR_SHARING_VIOLATION:

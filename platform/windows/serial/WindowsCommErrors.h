@@ -5,7 +5,6 @@
 #pragma once
 
 #include "platform/serial/CommErrors.h"
-#include "platform/windows/serial/InstalledSerialPorts.h"
 
 #include <windows.h>
 
@@ -24,9 +23,7 @@ std::string SystemText(DWORD error);
 // The same in the control's sentence for an error without its own wording.
 std::string SystemErrorText(DWORD error);
 
-// The error for a port that could not be opened or set up because of the system error
-// `error`; ports is where the ports to offer instead come from.
-[[noreturn]] void ThrowOpenError(const PortIdentity& port, DWORD error,
-                                 const InstalledSerialPorts& ports);
+// The error for a port that could not be opened or set up because of the system error `error`.
+[[noreturn]] void ThrowOpenError(const PortIdentity& port, DWORD error);
 
 } // namespace serial

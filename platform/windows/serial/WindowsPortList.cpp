@@ -76,6 +76,15 @@ std::tuple<bool, unsigned long, std::string> PortOrder(const std::string& name) 
     return {!numbered, numbered ? std::stoul(std::string(digits)) : 0, name};
 }
 
+// "\n\n• COM3：USB 转串口适配器 USB-SERIAL CH340" for each port.
+std::string PortEntries(const std::vector<SerialDevice>& ports) {
+    std::string entries;
+    for (const SerialDevice& port : ports) {
+        entries += DeviceEntry(port);
+    }
+    return entries;
+}
+
 std::string HowToRenumber(const std::string& portName) {
     return "\n\n要把其中一个串口用作 " + portName +
            "：打开“设备管理器”，展开“端口 (COM 和 LPT)”，右键单击该串口并选择“属性”，"
@@ -112,14 +121,6 @@ std::vector<SerialDevice> OfferedPorts(const std::vector<std::string>& present,
                     [](const SerialDevice& a, const SerialDevice& b) { return a.node == b.node; }),
         ports.end());
     return ports;
-}
-
-std::string PortEntries(const std::vector<SerialDevice>& ports) {
-    std::string entries;
-    for (const SerialDevice& port : ports) {
-        entries += DeviceEntry(port);
-    }
-    return entries;
 }
 
 std::string PortsToChooseFrom(const std::string& portName, const std::vector<SerialDevice>& ports) {

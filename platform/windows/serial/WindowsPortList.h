@@ -1,5 +1,5 @@
 // The serial ports of a Windows PC as the control's messages offer them, and what those
-// messages tell the user to do. Nothing here reads the system (InstalledSerialPorts does),
+// messages tell the user to do. Nothing here reads the system (SystemSerialPorts.cpp does),
 // so the wording and the order can be checked on any system.
 #pragma once
 
@@ -25,9 +25,6 @@ struct InstalledPort {
 // that repeats the port; the order is by port number (COM2 before COM10), each name once.
 std::vector<SerialDevice> OfferedPorts(const std::vector<std::string>& present,
                                        const std::vector<InstalledPort>& described);
-
-// "\n\n• COM3：USB 转串口适配器 USB-SERIAL CH340" for each port.
-std::string PortEntries(const std::vector<SerialDevice>& ports);
 
 // What follows the error of port portName, which this PC does not have: the ports it has
 // and how to give one of them that name.

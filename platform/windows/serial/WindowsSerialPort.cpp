@@ -9,7 +9,6 @@
 // the driver's output queue empty and then waits out the last character, without the flush.
 #include "platform/windows/serial/WindowsSerialPort.h"
 
-#include "platform/windows/serial/WideText.h"
 #include "platform/windows/serial/WindowsCommErrors.h"
 #include "platform/windows/serial/WindowsPortList.h"
 
@@ -33,6 +32,7 @@ std::chrono::milliseconds BoundBy(SerialPortDevice::Clock::time_point deadline) 
 
 } // namespace
 
+// "\\.\COM<n>": the device name that opens every port, COM10 and above included.
 std::string DevicePathForPort(long port) {
     return kDevicePrefix + PortName(port);
 }
@@ -41,24 +41,14 @@ std::unique_ptr<SerialPortDevice> CreateSerialPortDevice() {
     return std::make_unique<WindowsSerialPort>();
 }
 
-WindowsSerialPort::WindowsSerialPort(InstalledSerialPorts ports, DriverFactory makeDriver)
-    : m_ports(std::move(ports)),
-      m_makeDriver(makeDriver ? std::move(makeDriver) : CreateSystemCommDriver) {}
-
-WindowsSerialPort::~WindowsSerialPort() {
-    // Every output has already waited for its bytes to leave, so what can fail here is only
-    // a device that went away meanwhile: nothing assigned to the port is lost by ignoring it.
-    try {
-        Close();
-    } catch (...) {
-    }
-}
+WindowsSerialPort::WindowsSerialPort(DriverFactory makeDriver)
+    : m_makeDriver(makeDriver ? std::move(makeDriver) : CreateSystemCommDriver) {}
 
 void WindowsSerialPort::Open(long port, const LineSettings& settings) {
     Close();
     m_identity = {PortName(port), DevicePathForPort(port), {}};
     CheckLineCanCarry(m_identity, settings);
-    const std::wstring path = ToUtf16(m_identity.path);
+    const std::wstring path(m_identity.path.begin(), m_identity.path.end()); // ASCII
     // One call opens and sets the port up, since each is a hand-over to the driver's thread;
     // a count of 1 says that the port was opened and the set-up failed.
     const auto opened = Call(
@@ -77,7 +67,7 @@ void WindowsSerialPort::Open(long port, const LineSettings& settings) {
         return;
     }
     if (!opened || opened->count == 0) {
-        ThrowOpenError(m_identity, error, m_ports);
+        ThrowOpenError(m_identity, error);
     }
     m_open = true;
     Abandon();
@@ -88,7 +78,7 @@ void WindowsSerialPort::Open(long port, const LineSettings& settings) {
     if (error == ERROR_ACCESS_DENIED || error == ERROR_INVALID_HANDLE || error == ERROR_NOT_READY) {
         error = ERROR_DEVICE_NOT_CONNECTED;
     }
-    ThrowOpenError(m_identity, error, m_ports);
+    ThrowOpenError(m_identity, error);
 }
 
 void WindowsSerialPort::Apply(const LineSettings& settings) {
@@ -203,12 +193,11 @@ void WindowsSerialPort::Abandon() {
 void WindowsSerialPort::FailTransmit(DWORD error, std::size_t unsent, std::size_t total) {
     Abandon();
     if (IsTimeoutError(error)) {
-        ThrowTransmitTimeout(m_identity, unsent, total,
-                             static_cast<int>(kTransmitDeadline.count() / 1000));
+        ThrowTransmitTimeout(m_identity, unsent, total);
     }
     if (IsDeviceGoneError(error)) {
         ThrowDeviceGone(m_identity, unsent, total,
-                        PortsAfterDisconnect(m_identity.name, m_ports.Devices()));
+                        PortsAfterDisconnect(m_identity.name, SystemSerialDevices()));
     }
     ThrowTransmitFailed(m_identity, SystemErrorText(error));
 }

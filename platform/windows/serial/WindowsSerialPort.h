@@ -5,10 +5,9 @@
 #pragma once
 
 #include "platform/serial/CommErrors.h"
-#include "platform/serial/SerialPortDevice.h"
+#include "platform/serial/SystemSerialPorts.h"
 #include "platform/windows/serial/CommDriver.h"
 #include "platform/windows/serial/DriverThread.h"
-#include "platform/windows/serial/InstalledSerialPorts.h"
 
 #include <windows.h>
 
@@ -17,12 +16,8 @@
 #include <memory>
 #include <optional>
 #include <span>
-#include <string>
 
 namespace serial {
-
-// "\\.\COM<n>": the device name that opens every port, COM10 and above included.
-std::string DevicePathForPort(long port);
 
 class WindowsSerialPort : public SerialPortDevice {
 public:
@@ -32,11 +27,9 @@ public:
     // given up: a close, a status, a cancel, and the wait for the cancel.
     static constexpr std::chrono::milliseconds kCallBound{250};
 
-    // ports is where the errors look for the serial ports to offer instead; makeDriver gives
-    // the driver of each port opened (the system's, or a test's).
-    explicit WindowsSerialPort(InstalledSerialPorts ports = InstalledSerialPorts(),
-                               DriverFactory makeDriver = {});
-    ~WindowsSerialPort() override;
+    // makeDriver gives the driver of each port opened (the system's, or a test's).
+    explicit WindowsSerialPort(DriverFactory makeDriver = {});
+    ~WindowsSerialPort() override { CloseQuietly(); }
 
     bool IsOpen() const override { return m_open; }
 
@@ -62,7 +55,6 @@ private:
     void Abandon();
     [[noreturn]] void FailTransmit(DWORD error, std::size_t unsent, std::size_t total);
 
-    InstalledSerialPorts m_ports;
     DriverFactory m_makeDriver;
     std::unique_ptr<CommDriver> m_driver;
     std::unique_ptr<DriverThread> m_thread;

@@ -83,8 +83,7 @@ private:
 class WindowsSerialPortTest : public testing::Test {
 protected:
     std::shared_ptr<Behaviour> behaviour = std::make_shared<Behaviour>();
-    serial::WindowsSerialPort device{serial::InstalledSerialPorts(),
-                                     [b = behaviour] { return std::make_unique<FakeDriver>(b); }};
+    serial::WindowsSerialPort device{[b = behaviour] { return std::make_unique<FakeDriver>(b); }};
 
     void Open() { device.Open(1, serial::ParseLineSettings("9600,n,8,1")); }
 
