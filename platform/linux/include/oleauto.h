@@ -62,7 +62,6 @@ using VARIANT = tagVARIANT;
 using VARIANTARG = tagVARIANT;
 
 BSTR SysAllocStringLen(const OLECHAR* strIn, UINT ui);
-void SysFreeString(BSTR bstrString);
 UINT SysStringLen(BSTR pbstr);
 
 void VariantInit(VARIANTARG* pvarg);
@@ -71,6 +70,5 @@ HRESULT VariantCopy(VARIANTARG* pvargDest, const VARIANTARG* pvargSrc);
 
 // Arrays: only VT_UI1 vectors are made here.
 SAFEARRAY* SafeArrayCreateVector(VARTYPE vt, LONG lLbound, ULONG cElements);
-HRESULT SafeArrayDestroy(SAFEARRAY* psa);
 HRESULT SafeArrayAccessData(SAFEARRAY* psa, void** ppvData);
 HRESULT SafeArrayUnaccessData(SAFEARRAY* psa);
