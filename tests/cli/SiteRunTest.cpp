@@ -18,9 +18,15 @@ constexpr const char* kPlan = "标签,中控IP,MAC,服务器IP\n"
                               "301,192.168.1.21,00-11-0A-0D-01-01,192.168.1.10\n"
                               "302,192.168.1.22,00-11-0A-0D-01-02,\n";
 
-CliOptions SiteOptions(const TempFolder& folder) {
+
+CliOptions RecordOnly(const TempFolder& folder) {
     CliOptions options;
     options.recordFile = (folder / "record.csv").string();
+    return options;
+}
+
+CliOptions SiteOptions(const TempFolder& folder) {
+    CliOptions options = RecordOnly(folder);
     options.planFile = (folder / "plan.csv").string();
     options.next = true;
     return options;
@@ -95,10 +101,8 @@ TEST(SiteRun, OpeningTellsABadPlanFromARecordThatCannotBeWritten) {
     TempFolder folder;
     site_test::WriteFile(folder / "plan.csv", "标签,中控IP,MAC\n301,192.168.1.300,00-11\n");
     EXPECT_EQ(StopOf(SiteOptions(folder)), ExitCode::BadArguments);
-    CliOptions gone = SiteOptions(folder);
+    CliOptions gone;
     gone.recordFile = (folder / "gone" / "record.csv").string();
-    gone.planFile.clear();
-    gone.next = false;
     EXPECT_EQ(StopOf(gone), ExitCode::RecordFailed);
     EXPECT_FALSE(std::filesystem::exists(folder / "gone"));
 }
@@ -130,9 +134,7 @@ TEST(SiteRun, PlanDoneStopsWithItsOwnStatus) {
 
 TEST(SiteRun, FewerThanFiveSettingsAreOneSingleWritePerFrameWithItsOwnWarnings) {
     TempFolder folder;
-    CliOptions options;
-    options.recordFile = (folder / "record.csv").string();
-    SiteRun run(options);
+    SiteRun run(RecordOnly(folder));
     cli::SettingTexts settings;
     settings.gateway = "10.0.0.1";
     settings.mac = "01-00-5E-00-00-01"; // multicast
@@ -162,16 +164,9 @@ TEST(SiteRun, FewerThanFiveSettingsAreOneSingleWritePerFrameWithItsOwnWarnings) 
 
 TEST(SiteRun, FiveSettingsAreOneWriteAllLineEvenWhenStopped) {
     TempFolder folder;
-    CliOptions options;
-    options.recordFile = (folder / "record.csv").string();
-    SiteRun run(options);
-    cli::SettingTexts all;
-    all.server = "192.168.1.10";
-    all.controller = "192.168.1.20";
-    all.mask = "255.255.255.0";
-    all.gateway = "192.168.1.1";
-    all.mac = "00-11-0A-0D-FF-13";
-    const cli::WriteJob job = Job(all);
+    SiteRun run(RecordOnly(folder));
+    const cli::WriteJob job =
+        Job({"192.168.1.10", "192.168.1.20", "255.255.255.0", "192.168.1.1", "00-11-0A-0D-FF-13"});
     EXPECT_EQ(run.Check(job).size(), 1U);
     run.Record(job, {2, "按了 Ctrl+C", true, "COM1"}, {});
     const auto lines = Lines(folder);
