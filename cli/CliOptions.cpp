@@ -113,8 +113,8 @@ void CheckCombination(const CliOptions& options) {
     if (options.next && options.recordFile.empty()) {
         Fail("--next 需要用 --record 指定记录文件：下一台是记录里还没有的第一行。");
     }
-    if (options.force && !options.check) {
-        Fail("--force 只与 --check 一起使用。");
+    if (options.force && !options.check && options.recordFile.empty()) {
+        Fail("--force 只与 --check 或 --record 一起使用：它让检查出的问题照样写入。");
     }
     if (!writes) {
         Fail("没有要写入的内容：请给出 --server、--controller、--mask、--gateway、--mac "

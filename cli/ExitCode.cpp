@@ -38,6 +38,8 @@ std::string_view OutcomeName(ExitCode code) {
         return "write-failed";
     case ExitCode::RecordFailed:
         return "record-failed";
+    case ExitCode::PlanDone:
+        return "plan-done";
     case ExitCode::Failed:
         break;
     }

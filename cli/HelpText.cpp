@@ -29,17 +29,21 @@ constexpr const char* kUsage = R"(用法：tavrin-cli --port 串口 [设置…] 
                          含空格时要加引号）
   -a, --all              要求五项全部给出，相当于“写入全部信息”
 
-现场模式：
-      --record=文件      每次写入在记录文件（CSV）末尾追加一行；
-                         记录写不进去时什么也不发送
-      --plan=文件 --next 写入计划表中记录里还没有的下一台（需要 --record）
+现场模式（与对话框共用记录、计划表和检查）：
+      --record=文件      每次写入在记录文件（CSV）末尾追加一行，并做下面 --check
+                         的全部检查；记录写不进去时什么也不发送（状态 6）。
+                         五项全写记一行“全部信息”，只写几项时每帧记一行
+      --plan=文件 --next 写入计划表中记录里还没有的下一台，标签记入记录
+                         （需要 --record）；命令行上只给计划表没有的值
       --check            发送前检查：中控IP 或 MAC 已在记录中、掩码不连续、
                          中控IP 是网络地址或广播地址、网关不在中控的子网内、
-                         MAC 是组播、全 0 或全 FF；有问题就停止，什么也不发送
-      --force            与 --check 一起：检查出问题也照样写入，并在记录中注明
+                         MAC 是组播、全 0 或全 FF；有问题就给出提问并停止，
+                         什么也不发送（状态 2）
+      --force            与 --check 或 --record 一起：检查出问题也照样写入，
+                         并在记录中注明
 
 输出：
-  -n, --dry-run          只显示要发送的帧（十六进制），不打开串口
+  -n, --dry-run          只显示要发送的帧（十六进制），不打开串口，不写记录
       --json             在标准输出上输出一个 JSON 对象：串口、帧、结果和记录行
   -h, --help             显示本帮助
   -V, --version          显示版本
@@ -48,12 +52,13 @@ constexpr const char* kUsage = R"(用法：tavrin-cli --port 串口 [设置…] 
 
 退出状态：
   0    全部发送（--dry-run：帧已显示）
-  2    参数或值有误，或检查未通过：什么也没有发送
+  2    参数或值有误、计划表有误，或检查未通过：什么也没有发送
   3    串口不存在或不是串口，或无法打开：什么也没有发送
   4    串口被占用或没有权限：什么也没有发送
   5    发送失败、超时或设备已断开：消息说明已发出几帧
   6    记录文件写不进去：什么也没有发送；发送之后才写不进去时，
        消息给出缺少的那一行
+  7    --next：计划中的每一台都已写入记录，什么也没有发送
   130  按了 Ctrl+C：在两帧之间停止，串口已关闭，消息说明已发出几帧
   1    其他意外错误
 
@@ -62,7 +67,9 @@ constexpr const char* kUsage = R"(用法：tavrin-cli --port 串口 [设置…] 
       --mask 255.255.255.0 --gateway 192.168.1.1 --mac 00-11-0A-0D-FF-13
   tavrin-cli --port COM1 --mac 00:11:0a:0d:ff:13
   tavrin-cli --dry-run --controller 10.0.0.5
-  tavrin-cli --port COM1 --plan 计划.csv --next --record 记录.csv --check
+  tavrin-cli --port COM1 --plan 计划.csv --record 记录.csv --next \
+      --server 192.168.1.10 --mask 255.255.255.0 --gateway 192.168.1.1
+  tavrin-cli --port COM1 --record 记录.csv --force --mac 00-11-0A-0D-FF-13
 )";
 
 constexpr const char* kLinuxPorts = "COM1 到 COM255，或设备路径（如 /dev/ttyUSB0）；\n"

@@ -1,7 +1,6 @@
 // Setting names and frames as text.
 #include "cli/SettingNames.h"
 
-#include "cli/SettingValues.h"
 #include "device/WriteRule.h"
 
 #include <algorithm>
@@ -17,7 +16,16 @@ const SettingName& NameOf(DeviceOpcode opcode) {
 }
 
 std::string HexText(const DeviceCommand& command) {
-    return HexBytes(command.Bytes(), " ");
+    constexpr char kDigits[] = "0123456789ABCDEF";
+    constexpr unsigned kNibble = 4;
+    constexpr unsigned kLowNibble = 0xF;
+    std::string text;
+    for (const std::uint8_t byte : command.Bytes()) {
+        text += text.empty() ? "" : " ";
+        text += kDigits[byte >> kNibble];
+        text += kDigits[byte & kLowNibble];
+    }
+    return text;
 }
 
 } // namespace cli

@@ -2,7 +2,9 @@
 // in the order that "write all" sends them.
 #pragma once
 
+#include "cli/CliOptions.h"
 #include "device/DeviceCommand.h"
+#include "site/UnitValues.h"
 
 #include <array>
 #include <string>
@@ -12,16 +14,21 @@ namespace cli {
 
 struct SettingName {
     DeviceOpcode opcode;
+    site::WriteKind kind;                           // a write of this setting alone
+    std::optional<std::string> SettingTexts::*text; // where the command line's text goes
     std::string_view key;   // "server", as the JSON report and the options name it
     std::string_view label; // "服务器IP", as the dialog labels it
 };
 
 constexpr std::array<SettingName, 5> kSettingNames = {{
-    {DeviceOpcode::ServerAddress, "server", "服务器IP"},
-    {DeviceOpcode::ControllerAddress, "controller", "中控IP"},
-    {DeviceOpcode::SubnetMask, "mask", "子网掩码"},
-    {DeviceOpcode::GatewayAddress, "gateway", "网关IP"},
-    {DeviceOpcode::MacAddress, "mac", "MAC"},
+    {DeviceOpcode::ServerAddress, site::WriteKind::Server, &SettingTexts::server, "server",
+     "服务器IP"},
+    {DeviceOpcode::ControllerAddress, site::WriteKind::Controller, &SettingTexts::controller,
+     "controller", "中控IP"},
+    {DeviceOpcode::SubnetMask, site::WriteKind::Mask, &SettingTexts::mask, "mask", "子网掩码"},
+    {DeviceOpcode::GatewayAddress, site::WriteKind::Gateway, &SettingTexts::gateway, "gateway",
+     "网关IP"},
+    {DeviceOpcode::MacAddress, site::WriteKind::Mac, &SettingTexts::mac, "mac", "MAC"},
 }};
 
 const SettingName& NameOf(DeviceOpcode opcode);

@@ -2,47 +2,48 @@
 #include "cli/WriteJob.h"
 
 #include "cli/SettingNames.h"
-#include "cli/SettingValues.h"
+#include "site/ValueText.h"
 
 namespace cli {
 
 namespace {
 
-const std::optional<std::string>& TextOf(const SettingTexts& settings, DeviceOpcode opcode) {
+// Where a setting's value goes among the unit's values.
+Ipv4Octets& AddressOf(site::UnitValues& values, DeviceOpcode opcode) {
     switch (opcode) {
     case DeviceOpcode::ServerAddress:
-        return settings.server;
+        return values.server;
     case DeviceOpcode::ControllerAddress:
-        return settings.controller;
+        return values.controller;
     case DeviceOpcode::SubnetMask:
-        return settings.mask;
-    case DeviceOpcode::GatewayAddress:
-        return settings.gateway;
-    case DeviceOpcode::MacAddress:
+        return values.mask;
+    default:
         break;
     }
-    return settings.mac;
+    return values.gateway;
 }
 
-// The frame of one setting's text, or none when the text is no such value.
-std::optional<JobFrame> FrameOf(DeviceOpcode opcode, const std::string& text) {
-    if (opcode == DeviceOpcode::MacAddress) {
-        const std::optional<MacBytes> mac = ParseMac(text);
-        return mac ? std::optional<JobFrame>({DeviceCommand::Mac(*mac), FormatMac(*mac)})
-                   : std::nullopt;
+// Reads one setting's text into the job (its frame and its value), or says what is wrong with
+// the text.
+std::string AddSetting(WriteJob& job, const SettingName& name, const std::string& text) {
+    if (name.opcode == DeviceOpcode::MacAddress) {
+        const site::ValueReading<MacBytes> mac = site::ReadMac(text);
+        if (!mac.value) {
+            return mac.problem;
+        }
+        job.values.mac = *mac.value;
+        job.frames.push_back(
+            {DeviceCommand::Mac(*mac.value), name.kind, site::FormatMac(*mac.value)});
+        return {};
     }
-    const std::optional<Ipv4Octets> octets = ParseIpv4(text);
-    return octets ? std::optional<JobFrame>(
-                        {DeviceCommand::Address(opcode, *octets), FormatIpv4(*octets)})
-                  : std::nullopt;
-}
-
-std::string WhatItShouldBe(DeviceOpcode opcode) {
-    if (opcode == DeviceOpcode::MacAddress) {
-        return "不是 MAC 地址：应写成 00-11-0A-0D-FF-13 或 00:11:0a:0d:ff:13，"
-               "或者用空格或点分隔的六个 0 到 255 之间的十进制数，例如 \"0 17 10 13 255 19\"。";
+    const site::ValueReading<Ipv4Octets> address = site::ReadIpv4(text);
+    if (!address.value) {
+        return address.problem;
     }
-    return "不是 IP 地址：应为用点分隔的四个 0 到 255 之间的整数，例如 192.168.1.10。";
+    AddressOf(job.values, name.opcode) = *address.value;
+    job.frames.push_back({DeviceCommand::Address(name.opcode, *address.value), name.kind,
+                          site::FormatIpv4(*address.value)});
+    return {};
 }
 
 } // namespace
@@ -62,16 +63,13 @@ WriteJob PrepareWriteJob(const CliOptions& options, const SettingTexts& settings
     }
     std::string missing;
     for (const SettingName& name : kSettingNames) {
-        const std::optional<std::string>& text = TextOf(settings, name.opcode);
+        const std::optional<std::string>& text = settings.*name.text;
         if (!text) {
             missing.append(missing.empty() ? "--" : "、--").append(name.key);
             continue;
         }
-        if (const std::optional<JobFrame> frame = FrameOf(name.opcode, *text)) {
-            job.frames.push_back(*frame);
-        } else {
-            note("--" + std::string(name.key) + " 的值“" + *text + "”" +
-                 WhatItShouldBe(name.opcode));
+        if (const std::string problem = AddSetting(job, name, *text); !problem.empty()) {
+            note("--" + std::string(name.key) + " 的值“" + *text + "”" + problem + "。");
         }
     }
     if (options.all && !missing.empty()) {

@@ -63,6 +63,9 @@ TEST(CliOptions, HelpAndVersionNeedNothingElse) {
     EXPECT_TRUE(Parse({"-V"}).version);
     EXPECT_TRUE(Parse({"-l", "--json"}).listPorts);
     EXPECT_TRUE(Parse({"--port", "COM1", "--plan", "p", "--next", "--record", "r"}).next);
+    // A record checks, so --force goes with it as with --check.
+    EXPECT_TRUE(
+        Parse({"--port", "COM1", "--record", "r", "--force", "--mac", "0 0 0 0 0 1"}).force);
 }
 
 TEST(CliOptions, JsonIsSeenEvenInACommandLineThatFails) {

@@ -5,6 +5,7 @@ the middle of a sequence, and the libraries it loads.
 Usage: test_cli.py BINARY [unittest args]"""
 import json
 import os
+import re
 import signal
 import subprocess
 import sys
@@ -22,6 +23,10 @@ ALL = ['--server', '192.168.1.10', '--controller', '192.168.1.20', '--mask', '25
 FRAMES = [HEADER + bytes([0x51, 192, 168, 1, 10]), HEADER + bytes([0x52, 192, 168, 1, 20]),
           HEADER + bytes([0x54, 255, 255, 255, 0]), HEADER + bytes([0x53, 192, 168, 1, 1]),
           HEADER + bytes([0x55, 0x00, 0x11, 0x0A, 0x0D, 0xFF, 0x13])]
+# A new record's start: the byte order mark and the header row.
+RECORD_START = '\ufeff序号,时间,标签,串口,写入内容,服务器IP,中控IP,子网掩码,网关,MAC,结果,备注\r\n'.encode()
+TIME_CELL = re.compile(r',\d{4}-\d\d-\d\d \d\d:\d\d:\d\d [+-]\d\d:\d\d,')
+NOBODY = 65534
 PAUSE = 0.5
 # Pauses are timed on a machine shared with builds: a frame may come late, never early.
 EARLY, LATE = 0.45, 0.9
@@ -145,14 +150,152 @@ class CliTest(unittest.TestCase):
             self.assertEqual(self.report(result)['outcome'], 'bad-arguments')
             self.assertIn('tavrin-cli --help', result.stderr)
 
-    def test_site_options_are_refused_until_they_work(self):
+    def record_lines(self, path):
+        """The record's lines after its header, each with its time cell blanked."""
+        with open(path, 'rb') as record:
+            data = record.read()
+        self.assertTrue(data.startswith(RECORD_START), data[:80])
+        self.assertTrue(data.endswith(b'\r\n'), data[-20:])
+        lines = data[len(RECORD_START):].decode('utf-8').split('\r\n')[:-1]
+        return [TIME_CELL.sub(',,', line, count=1) for line in lines]
+
+    def test_record_holds_a_write_all_as_one_line_and_single_writes_one_each(self):
+        with tempfile.TemporaryDirectory() as folder:
+            record = os.path.join(folder, '记录.csv')
+            result = run('--port', self.port.path, '--record', record, *ALL)
+            self.assertEqual(result.returncode, 0, result.stderr)
+            self.assertEqual(self.port.read(37), b''.join(FRAMES))
+            result = run('--port', self.port.path, '--record', record, '--json',
+                         '--mac', '02-00-00-00-00-07', '--gateway', '10.0.0.1')
+            self.assertEqual(result.returncode, 0, result.stderr)
+            self.assertEqual(self.port.read(16), HEADER + bytes([0x53, 10, 0, 0, 1]) + HEADER +
+                             bytes([0x55, 2, 0, 0, 0, 0, 7]))
+            lines = self.record_lines(record)
+            self.assertEqual(lines, [
+                '1,,,%s,全部信息,192.168.1.10,192.168.1.20,255.255.255.0,192.168.1.1,'
+                '00-11-0A-0D-FF-13,已发送,' % self.port.path,
+                '2,,,%s,网关,,,,10.0.0.1,,已发送,' % self.port.path,
+                '3,,,%s,MAC,,,,,02-00-00-00-00-07,已发送,' % self.port.path])
+            # The JSON report carries the run's lines as appended, times and all.
+            carried = self.report(result)['record_line'].split('\n')
+            self.assertEqual([TIME_CELL.sub(',,', line, count=1) for line in carried], lines[1:])
+
+    def test_a_record_that_cannot_be_appended_exits_6_before_sending(self):
+        with tempfile.TemporaryDirectory() as folder:
+            os.chmod(folder, 0o755)
+            read_only = os.path.join(folder, 'record.csv')
+            with open(read_only, 'wb') as record:
+                record.write(RECORD_START)
+            os.chmod(read_only, 0o444)
+            as_user = None
+            if os.geteuid() == 0:  # root writes any file: run as an ordinary user
+                os.chown(read_only, NOBODY, NOBODY)
+                as_user = lambda: (os.setgid(NOBODY), os.setuid(NOBODY))
+            missing = os.path.join(folder, 'gone', 'record.csv')
+            for path, why in ((read_only, '只读'), (missing, '不存在')):
+                result = subprocess.run(
+                    [BINARY, '--port', self.port.path, '--record', path, '--json', *ALL],
+                    capture_output=True, text=True, timeout=20, preexec_fn=as_user)
+                self.assertEqual(result.returncode, 6, result.stderr)
+                report = self.report(result)
+                self.assertEqual((report['outcome'], report['frames_sent']), ('record-failed', 0))
+                self.assertIn(why, report['message'])
+                self.assertIn('什么也没有发送', result.stderr)
+            self.assertTrue(self.port.quiet(0.3))
+            with open(read_only, 'rb') as record:
+                self.assertEqual(record.read(), RECORD_START)
+            self.assertFalse(os.path.exists(os.path.dirname(missing)))
+
+    def test_a_record_gone_during_the_write_prints_the_missing_line_and_exits_6(self):
+        with tempfile.TemporaryDirectory() as folder:
+            stick = os.path.join(folder, 'stick')
+            os.mkdir(stick)
+            proc = start('--port', self.port.path, '--record', os.path.join(stick, 'r.csv'), *ALL)
+            self.assertEqual(self.port.read(7), FRAMES[0])
+            os.rename(stick, os.path.join(folder, 'pulled'))  # the USB stick is pulled out
+            out, err = proc.communicate(timeout=10)
+            self.assertEqual(proc.returncode, 6, err)
+            self.assertEqual(self.port.read(30), b''.join(FRAMES[1:]))
+            self.assertIn('这台中控已写入', err)
+            self.assertIn('不存在', err)
+            self.assertRegex(err, r'\n1,[^,]+,,%s,全部信息,192\.168\.1\.10,' % re.escape(self.port.path))
+
+    def test_plan_next_programs_three_units_then_says_the_plan_is_done(self):
+        with tempfile.TemporaryDirectory() as folder:
+            plan, record = os.path.join(folder, 'plan.csv'), os.path.join(folder, 'record.csv')
+            with open(plan, 'w', encoding='utf-8') as rows:
+                rows.write('标签,中控IP,MAC\n')
+                for room in (301, 302, 303):
+                    rows.write('%d 教室,192.168.1.%d,00-11-0A-0D-01-%02X\n' % (room, room - 280,
+                                                                             room - 300))
+            common = ['--port', self.port.path, '--plan', plan, '--record', record, '--next',
+                      '--server', '192.168.1.10', '--mask', '255.255.255.0',
+                      '--gateway', '192.168.1.1']
+            for room in (301, 302, 303):
+                result = run(*common)
+                self.assertEqual(result.returncode, 0, result.stderr)
+                self.assertIn('%d 教室' % room, result.stderr)
+                self.assertEqual(self.port.read(37), FRAMES[0] + HEADER +
+                                 bytes([0x52, 192, 168, 1, room - 280]) + FRAMES[2] +
+                                 FRAMES[3] + HEADER + bytes([0x55, 0, 0x11, 0x0A, 0x0D, 1,
+                                                             room - 300]))
+            self.assertIn('计划中的 3 台中控已全部写完', result.stderr)
+            self.assertEqual([line.split(',')[2] for line in self.record_lines(record)],
+                             ['301 教室', '302 教室', '303 教室'])
+            done = run(*common, '--json')
+            self.assertEqual(done.returncode, 7, done.stderr)
+            self.assertEqual(self.report(done)['outcome'], 'plan-done')
+            self.assertIn('计划已全部写完', done.stderr)
+            # A value the plan gives may not be given again on the command line.
+            os.remove(record)
+            mixed = run(*common, '--mac', '00-11-0A-0D-01-09')
+            self.assertEqual(mixed.returncode, 2, mixed.stderr)
+            self.assertIn('--mac', mixed.stderr)
+            self.assertTrue(self.port.quiet(0.3))
+            self.assertFalse(os.path.exists(record))
+
+    def test_a_bad_plan_lists_every_bad_line_and_sends_nothing(self):
+        with tempfile.TemporaryDirectory() as folder:
+            plan, record = os.path.join(folder, 'plan.csv'), os.path.join(folder, 'record.csv')
+            with open(plan, 'w', encoding='utf-8') as rows:
+                rows.write('标签,中控IP,MAC\n301,192.168.1.21,00-11-0A-0D-01-01\n'
+                           '302,192.168.1.300,00-11-0A-0D-01-02\n303,192.168.1.23,00-11\n'
+                           '304,192.168.1.21,00-11-0A-0D-01-04\n')
+            result = run('--port', self.port.path, '--plan', plan, '--record', record, '--next',
+                         *ALL[:2], *ALL[4:8], '--json')
+            self.assertEqual(result.returncode, 2, result.stderr)
+            message = self.report(result)['message']
+            for line in ('第 3 行', '第 4 行', '第 5 行'):
+                self.assertIn(line, message)
+            self.assertNotIn('\n第 2 行', message)
+            self.assertTrue(self.port.quiet(0.3))
+            self.assertFalse(os.path.exists(record))
+
+    def test_check_stops_a_duplicate_and_force_sends_it_with_a_note(self):
         with tempfile.TemporaryDirectory() as folder:
             record = os.path.join(folder, 'record.csv')
-            for extra in (['--record', record], ['--check'], ['--check', '--force']):
-                result = run('--port', self.port.path, '--mac', '0 0 0 0 0 1', *extra)
-                self.assertEqual(result.returncode, 2, extra)
-            self.assertFalse(os.path.exists(record))
-        self.assertTrue(self.port.quiet(0.2))
+            self.assertEqual(run('--port', self.port.path, '--record', record, *ALL).returncode, 0)
+            self.assertEqual(self.port.read(37), b''.join(FRAMES))
+            # A record always checks: the same unit again is stopped with the question.
+            again = run('--port', self.port.path, '--record', record, *ALL)
+            self.assertEqual(again.returncode, 2, again.stderr)
+            self.assertIn('中控IP 192.168.1.20 已写给了记录中较早的一台：序号 1', again.stderr)
+            self.assertIn('MAC 00-11-0A-0D-FF-13 已写给了记录中较早的一台', again.stderr)
+            self.assertIn('--force', again.stderr)
+            self.assertTrue(self.port.quiet(0.3))
+            forced = run('--port', self.port.path, '--record', record, '--force', *ALL)
+            self.assertEqual(forced.returncode, 0, forced.stderr)
+            self.assertEqual(self.port.read(37), b''.join(FRAMES))
+            self.assertRegex(self.record_lines(record)[1].split(',')[11],
+                             r'^已确认警告：中控IP 与序号 1 ?重复；MAC 与序号 1 ?重复$')
+        # --check without a record checks the values alone, a dry run too.
+        result = run('-n', '--check', '--controller', '192.168.1.0', '--mask', '255.255.255.0')
+        self.assertEqual(result.returncode, 2, result.stderr)
+        self.assertIn('网络地址', result.stderr)
+        self.assertEqual(result.stdout, '')
+        forced = run('-n', '--check', '--force', '--mac', '01-00-5E-00-00-01')
+        self.assertEqual(forced.returncode, 0, forced.stderr)
+        self.assertIn('组播', forced.stderr)
 
     def test_missing_port_and_no_serial_device_exit_3(self):
         for path in ('/dev/ttyNOSUCH0', '/dev/null'):

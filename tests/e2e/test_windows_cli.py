@@ -1,13 +1,14 @@
 #!/usr/bin/env python3
 """tavrin-cli.exe, the Windows console program: linked as tavrin.exe is (Windows' own DLLs
 only, from the system folder), and under Wine, COM1 mapped to a pseudo-terminal gets the
-frames with their pauses, a port this PC does not have exits 3, and the machine's ports are
-listed. No display is needed.
+frames with their pauses, a record under a Chinese name gets the write's line, a port this PC
+does not have exits 3, and the machine's ports are listed. No display is needed.
 Usage: test_windows_cli.py EXE PREFIX_DIR [unittest args]"""
 import json
 import os
 import subprocess
 import sys
+import tempfile
 import time
 import unittest
 
@@ -74,6 +75,20 @@ class WindowsCliTest(unittest.TestCase):
         report = json.loads(out.decode('utf-8'))
         self.assertEqual((report['port'], report['device']), ('COM1', r'\\.\COM1'))
         self.assertEqual(report['frames_sent'], 2)
+
+    def test_record_gets_the_line_of_the_write_under_a_chinese_name(self):
+        with tempfile.TemporaryDirectory() as folder:
+            record = os.path.join(folder, '记录.csv')
+            result = self.run_cli('--port', 'COM1', '--record', 'Z:' + record.replace('/', '\\'),
+                                  '--mac', '00:11:0a:0d:ff:14')
+            self.assertEqual(result.returncode, 0, result.stderr.decode('utf-8', 'replace'))
+            self.assertEqual(self.com1.read(9),
+                             HEADER + bytes([0x55, 0x00, 0x11, 0x0A, 0x0D, 0xFF, 0x14]))
+            with open(record, 'rb') as f:
+                lines = f.read().decode('utf-8-sig').split('\r\n')
+            self.assertEqual(lines[0], '序号,时间,标签,串口,写入内容,服务器IP,中控IP,子网掩码,网关,MAC,结果,备注')
+            self.assertRegex(lines[1], r'^1,[^,]+,,COM1（\\\\\.\\COM1）,MAC,,,,,00-11-0A-0D-FF-14,已发送,$')
+            self.assertEqual(lines[2:], [''])
 
     def test_a_port_this_pc_does_not_have_exits_3(self):
         result = self.run_cli('--port', 'COM9', '--server', '1.2.3.4')
