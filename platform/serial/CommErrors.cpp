@@ -25,12 +25,16 @@ std::string CannotOpen(const PortIdentity& port) {
 }
 
 std::string DeviceEntries(const std::vector<SerialDevice>& devices, const std::string& portName) {
+    const std::string setting = NamedByPath(portName) ? "" : kPortVariablePrefix + portName + "=";
     std::string entries;
     for (const SerialDevice& device : devices) {
-        entries +=
-            DeviceEntry(device) + "\n" + kPortVariablePrefix + portName + "=" + device.PathToUse();
+        entries += DeviceEntry(device) + "\n" + setting + device.PathToUse();
     }
     return entries;
+}
+
+bool NamedByPath(const std::string& portName) {
+    return portName.starts_with('/');
 }
 
 std::string DeviceEntry(const SerialDevice& device) {

@@ -90,8 +90,11 @@ constexpr std::size_t kUnknownCount = static_cast<std::size_t>(-1);
 
 // "无法打开串口 COM1（path）：", the start of every error of an open.
 std::string CannotOpen(const PortIdentity& port);
-// Each device with what it is and the line that makes it port portName, for a message that
-// offers them.
+// Whether a port was given as a device path (the command line's --port /dev/ttyUSB0) rather than
+// as COMn, which an environment variable maps.
+bool NamedByPath(const std::string& portName);
+// Each device with what it is and the line that makes it port portName (for a port named by
+// path, the device's path itself), for a message that offers them.
 std::string DeviceEntries(const std::vector<SerialDevice>& devices, const std::string& portName);
 // One device with what it is, as a message lists it, starting with a blank line.
 std::string DeviceEntry(const SerialDevice& device);

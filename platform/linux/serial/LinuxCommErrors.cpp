@@ -47,6 +47,10 @@ std::string DevicesToChooseFrom(const PortIdentity& port,
         return "\n\n这台电脑上没有连接任何串口设备。请检查 USB 转串口适配器是否已插好；"
                "插好后再写入一次，这里会列出它和要设置的那一行。";
     }
+    if (NamedByPath(port.name)) {
+        return "\n\n这台电脑上有以下串口设备。要改用其中一个，请用它下面的设备路径再写入一次：" +
+               DeviceEntries(devices, port.name);
+    }
     return "\n\n这台电脑上有以下串口设备。要把其中一个用作 " + port.name +
            "，请退出 tavrin，用它下面的那一行设置环境变量后重新启动：" +
            DeviceEntries(devices, port.name) +

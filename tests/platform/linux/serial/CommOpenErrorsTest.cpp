@@ -120,6 +120,21 @@ TEST_F(CommOpenErrors, LinkNamesTheRealDeviceAndAMissingLinkTargetIsMissing) {
               "无法打开串口 COM1（" + dangling.string() + "）：设备不存在。" + CannotOpenTail());
 }
 
+// The command line opens a port by its path: the devices are offered by their paths, since no
+// environment variable names such a port.
+TEST_F(CommOpenErrors, APortGivenByItsPathIsOfferedDevicePathsNotVariables) {
+    const std::string missing = tree.Node("ttyUSB7");
+    LinuxSerialPort device(tree.List());
+    const std::string message = ErrorFrom(
+        [&] { device.OpenDevice(missing, missing, serial::ParseLineSettings("9600,n,8,1")); },
+        CommError::NoSuchDevice);
+    EXPECT_TRUE(Contains(message, "请用它下面的设备路径再写入一次")) << message;
+    EXPECT_TRUE(Contains(message, "\n" + tree.Node("ttyS0"))) << message;
+    EXPECT_TRUE(Contains(message, kFtdiById)) << message;
+    EXPECT_FALSE(Contains(message, "TAVRIN_")) << message;
+    EXPECT_FALSE(Contains(message, "environment.d")) << message;
+}
+
 // Causes only a real kernel gives, injected: each is said in Chinese.
 TEST_F(CommOpenErrors, EveryCauseTheKernelGivesIsSaidInChinese) {
     const PortIdentity usb{"COM2", tree.Node("ttyUSB0"), tree.Node("ttyUSB0")};
