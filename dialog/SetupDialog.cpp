@@ -68,13 +68,14 @@ void CSetupDialog::DoDataExchange(CDataExchange* pDX) {
 BOOL CSetupDialog::OnInitDialog() {
     CDialog::OnInitDialog();
     if (CMenu* pSysMenu = GetSystemMenu(FALSE)) {
+        // The site mode's entries go before the About entry, which stays the menu's last.
+        m_site.AddMenuEntries(*pSysMenu);
         CString strAboutMenu;
         strAboutMenu.LoadString(IDS_ABOUT);
         if (!strAboutMenu.IsEmpty()) {
             pSysMenu->AppendMenu(MF_SEPARATOR);
             pSysMenu->AppendMenu(MF_STRING, IDM_ABOUT, strAboutMenu);
         }
-        m_site.AddMenuEntries(*pSysMenu);
     }
     SetIcon(m_hIcon, TRUE);
     SetIcon(m_hIcon, FALSE);

@@ -66,6 +66,7 @@ std::string SentMessage(const site::WriteReport& report, std::uint64_t count,
 } // namespace
 
 void SiteMode::AddMenuEntries(CMenu& menu) {
+    menu.AppendMenu(MF_SEPARATOR);
     for (std::size_t i = 0; i < std::size(kMenuIds); ++i) {
         CString text;
         if (text.LoadString(kMenuStrings[i])) {

@@ -23,7 +23,7 @@ public:
     SiteMode(CWnd& dialog, ShowValues show) : m_dialog(dialog), m_show(std::move(show)) {}
 
     bool IsOn() const { return m_session.has_value(); }
-    // Adds the mode's entries to the system menu, after the About entry.
+    // Appends a separator and the mode's entries to the system menu.
     void AddMenuEntries(CMenu& menu);
     // Runs a system-menu command of the mode; false for any other command.
     bool OnSysCommand(UINT id);

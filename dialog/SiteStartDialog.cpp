@@ -8,6 +8,7 @@
 
 #include <commdlg.h>
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 

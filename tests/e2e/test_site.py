@@ -120,9 +120,16 @@ class SiteTest(unittest.TestCase):
         self.assertEqual(self.com1.read(len(expected), timeout=6), expected)
         self.assertTrue(self.answer(), 'no message after the write-all')
 
-    def record_lines(self):
-        with open(self.record, 'rb') as f:
-            data = f.read()
+    def record_lines(self, count=None):
+        """The record's lines after its header, the time column left out; with count, waits
+        up to 3 s for that many (a line is appended once its frames have gone out)."""
+        deadline = time.time() + 3
+        while True:
+            with open(self.record, 'rb') as f:
+                data = f.read()
+            if count is None or data.count(b'\r\n') > count or time.time() > deadline:
+                break
+            time.sleep(0.05)
         self.assertTrue(data.startswith(b'\xef\xbb\xbf'), 'no byte order mark')
         self.assertTrue(data.endswith(b'\r\n'), 'the last line is not whole')
         lines = data[3:].decode('utf-8').split('\r\n')[:-1]
@@ -146,7 +153,7 @@ class SiteTest(unittest.TestCase):
         expected = ['%d' % (n + 1) + unit % ('192.168.1.%d' % (20 + n), '00-11-0A-0D-FF-%d'
                                              % (13 + n)) for n in range(3)]
         expected.append('4,,COM1,中控IP,,192.168.1.23,,,,已发送,')
-        self.assertEqual(self.record_lines(), expected)
+        self.assertEqual(self.record_lines(4), expected)
 
         # Restarted, the same record goes on: its count, and its addresses as duplicates.
         self.app.kill()
@@ -184,7 +191,7 @@ class SiteTest(unittest.TestCase):
             if n == 0:
                 self.assertEqual(self.caption(), CAPTION + ' — 现场：已写 1 台，下一台 302 教室')
         self.assertEqual(self.caption(), CAPTION + ' — 现场：已写 3 台，计划已全部写完')
-        self.assertEqual(self.record_lines(), [
+        self.assertEqual(self.record_lines(3), [
             '%d,30%d 教室,COM1,全部信息,10.0.0.5,10.0.3.%d,255.255.0.0,10.0.0.1,'
             '00-11-22-00-03-0%d,已发送,' % (n + 1, n + 1, 11 + n, n + 1) for n in range(3)])
 
