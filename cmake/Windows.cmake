@@ -17,7 +17,7 @@ add_compile_definitions(UNICODE _UNICODE)
 add_compile_options(-Wall -Wextra -Wpedantic -Werror)
 
 add_library(tavrin_api INTERFACE)
-target_link_libraries(tavrin_api INTERFACE comctl32 oleaut32 user32 gdi32)
+target_link_libraries(tavrin_api INTERFACE comctl32 oleaut32 user32 gdi32 comdlg32 shell32)
 tavrin_library(tavrin_serial_device HIDDEN FOLDERS platform/windows/serial LINK tavrin_serial
                PRIVATE advapi32 setupapi)
 # The load configuration, which nothing refers to: an object library keeps it in the exe.

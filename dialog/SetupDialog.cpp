@@ -68,6 +68,8 @@ void CSetupDialog::DoDataExchange(CDataExchange* pDX) {
 BOOL CSetupDialog::OnInitDialog() {
     CDialog::OnInitDialog();
     if (CMenu* pSysMenu = GetSystemMenu(FALSE)) {
+        // The site mode's entries go before the About entry, which stays the menu's last.
+        m_site.AddMenuEntries(*pSysMenu);
         CString strAboutMenu;
         strAboutMenu.LoadString(IDS_ABOUT);
         if (!strAboutMenu.IsEmpty()) {
@@ -87,7 +89,7 @@ void CSetupDialog::OnSysCommand(UINT nID, LPARAM lParam) {
     if ((nID & kSysCommandMask) == IDM_ABOUT) {
         CAboutDialog dlgAbout;
         dlgAbout.DoModal();
-    } else {
+    } else if (!m_site.OnSysCommand(nID & kSysCommandMask)) {
         CDialog::OnSysCommand(nID, lParam);
     }
 }
@@ -125,19 +127,31 @@ BOOL CSetupDialog::OnEraseBkgnd(CDC* pDC) {
 }
 
 void CSetupDialog::OnWriteServer() {
-    m_writer.WriteAddress(DeviceOpcode::ServerAddress, AddressOf(m_ipServer));
+    Write(site::WriteKind::Server, [this] {
+        m_writer.WriteAddress(DeviceOpcode::ServerAddress, AddressOf(m_ipServer));
+        return true;
+    });
 }
 
 void CSetupDialog::OnWriteSubnet() {
-    m_writer.WriteAddress(DeviceOpcode::SubnetMask, AddressOf(m_ipSubnet));
+    Write(site::WriteKind::Mask, [this] {
+        m_writer.WriteAddress(DeviceOpcode::SubnetMask, AddressOf(m_ipSubnet));
+        return true;
+    });
 }
 
 void CSetupDialog::OnWriteCentral() {
-    m_writer.WriteAddress(DeviceOpcode::ControllerAddress, AddressOf(m_ipCentral));
+    Write(site::WriteKind::Controller, [this] {
+        m_writer.WriteAddress(DeviceOpcode::ControllerAddress, AddressOf(m_ipCentral));
+        return true;
+    });
 }
 
 void CSetupDialog::OnWriteGateway() {
-    m_writer.WriteAddress(DeviceOpcode::GatewayAddress, AddressOf(m_ipGateway));
+    Write(site::WriteKind::Gateway, [this] {
+        m_writer.WriteAddress(DeviceOpcode::GatewayAddress, AddressOf(m_ipGateway));
+        return true;
+    });
 }
 
 void CSetupDialog::OnSelchangePort() {
@@ -147,11 +161,11 @@ void CSetupDialog::OnSelchangePort() {
 }
 
 void CSetupDialog::OnWriteAll() {
-    m_writer.WriteAll(Addresses(), Mac());
+    Write(site::WriteKind::All, [this] { return m_writer.WriteAll(Addresses(), Mac()); });
 }
 
 void CSetupDialog::OnWriteMac() {
-    m_writer.WriteMac(Mac());
+    Write(site::WriteKind::Mac, [this] { return m_writer.WriteMac(Mac()); });
 }
 
 MacSource CSetupDialog::Mac() {
@@ -161,4 +175,41 @@ MacSource CSetupDialog::Mac() {
 AddressSources CSetupDialog::Addresses() {
     return AddressSources{AddressOf(m_ipServer), AddressOf(m_ipCentral), AddressOf(m_ipSubnet),
                           AddressOf(m_ipGateway)};
+}
+
+void CSetupDialog::Write(site::WriteKind kind, const SiteMode::Send& send) {
+    if (!m_site.IsOn()) {
+        send();
+        return;
+    }
+    if (const std::optional<site::UnitValues> values = BoxValues(kind)) {
+        m_site.Write(kind, *values, "COM" + std::to_string(m_nPort), send);
+    }
+}
+
+std::optional<site::UnitValues> CSetupDialog::BoxValues(site::WriteKind kind) {
+    // The MAC boxes are read (and checked, with the data exchange's message) only for a write
+    // that sends them; another write records the MAC as last read.
+    if (site::Sends(kind, site::WriteKind::Mac) && !UpdateData(TRUE)) {
+        return std::nullopt;
+    }
+    site::UnitValues values;
+    Ipv4Octets* octets[] = {&values.server, &values.controller, &values.mask, &values.gateway};
+    for (std::size_t i = 0; i < std::size(octets); ++i) {
+        AddressBoxes()[i]->GetAddress((*octets[i])[0], (*octets[i])[1], (*octets[i])[2],
+                                      (*octets[i])[3]);
+    }
+    std::copy(m_mac.begin(), m_mac.end(), values.mac.begin());
+    return values;
+}
+
+void CSetupDialog::ShowValues(const site::UnitValues& values) {
+    const Ipv4Octets* octets[] = {&values.server, &values.controller, &values.mask,
+                                  &values.gateway};
+    for (std::size_t i = 0; i < std::size(octets); ++i) {
+        AddressBoxes()[i]->SetAddress((*octets[i])[0], (*octets[i])[1], (*octets[i])[2],
+                                      (*octets[i])[3]);
+    }
+    std::copy(values.mac.begin(), values.mac.end(), m_mac.begin());
+    UpdateData(FALSE);
 }

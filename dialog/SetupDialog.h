@@ -7,11 +7,13 @@
 #include "device/DeviceWriter.h"
 #include "device/MSComm.h"
 #include "dialog/LabelFonts.h"
+#include "dialog/SiteMode.h"
 #include "platform/afx/CComboBox.h"
 #include "platform/afx/CDialog.h"
 #include "platform/afx/CIPAddressCtrl.h"
 
 #include <array>
+#include <optional>
 
 class CSetupDialog : public CDialog {
 public:
@@ -43,6 +45,15 @@ protected:
 private:
     MacSource Mac();
     AddressSources Addresses();
+    // Sends a write: as it is while the site mode is off, through the mode while it is on.
+    void Write(site::WriteKind kind, const SiteMode::Send& send);
+    // The boxes' values for the site mode; none when a MAC box the write sends is rejected.
+    std::optional<site::UnitValues> BoxValues(site::WriteKind kind);
+    void ShowValues(const site::UnitValues& values);
+    // The address boxes in the order of a unit's values: server, controller, mask, gateway.
+    std::array<CIPAddressCtrl*, 4> AddressBoxes() {
+        return {&m_ipServer, &m_ipCentral, &m_ipSubnet, &m_ipGateway};
+    }
 
     int m_nPort = 0;
     CGradientButton m_btnWriteAll;
@@ -62,4 +73,5 @@ private:
     HICON m_hIcon = nullptr;
     CLabelFonts m_labelFonts;
     DeviceWriter m_writer;
+    SiteMode m_site{*this, [this](const site::UnitValues& values) { ShowValues(values); }};
 };

@@ -4,6 +4,10 @@
 #define IDD_ABOUTBOX_DIALOG 100
 #define IDS_ABOUT           101
 #define IDD_SETUP_DIALOG    102
+#define IDD_SITE_START      103
+#define IDS_SITE_START      104
+#define IDS_SITE_OPEN       105
+#define IDS_SITE_END        106
 #define IDI_MAINFRAME       128
 #define IDB_BACKGROUND      130
 #define IDI_DIALOG_ICON     131
@@ -28,8 +32,17 @@
 #define IDC_MAC4          1021
 #define IDC_MAC5          1022
 #define IDC_MAC6          1023
+#define IDC_SITE_RECORD        1030
+#define IDC_SITE_RECORD_BROWSE 1031
+#define IDC_SITE_PLAN          1032
+#define IDC_SITE_PLAN_BROWSE   1033
+#define IDC_SITE_ADVANCE       1034
 // The unnamed labels; the template stores it as 32 bits (0xFFFFFFFF).
 #define IDC_STATIC (-1)
 
-// System-menu command of the About entry.
-#define IDM_ABOUT 0x0010
+// System-menu commands: the About entry and the site mode's entries (multiples of 16, below
+// the system's own commands at 0xF000).
+#define IDM_ABOUT      0x0010
+#define IDM_SITE_START 0x0020
+#define IDM_SITE_OPEN  0x0030
+#define IDM_SITE_END   0x0040

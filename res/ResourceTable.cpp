@@ -10,6 +10,7 @@ struct ResourceTable {
     ResourceTable() {
         afx::RegisterDialogTemplate(IDD_ABOUTBOX_DIALOG, &res::AboutDialogTemplate());
         afx::RegisterDialogTemplate(IDD_SETUP_DIALOG, &res::SetupDialogTemplate());
+        afx::RegisterDialogTemplate(IDD_SITE_START, &res::SiteStartDialogTemplate());
     }
 };
 

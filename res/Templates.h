@@ -10,5 +10,6 @@ constexpr WORD kDialogPointSize = 9;
 
 const afx::DialogTemplate& SetupDialogTemplate();
 const afx::DialogTemplate& AboutDialogTemplate();
+const afx::DialogTemplate& SiteStartDialogTemplate();
 
 } // namespace res

@@ -11,4 +11,7 @@ public:
     BOOL AppendMenu(UINT nFlags, UINT nIDNewItem = 0, LPCTSTR lpszNewItem = nullptr) {
         return ::AppendMenu(m_hMenu, nFlags, nIDNewItem, lpszNewItem);
     }
+    UINT EnableMenuItem(UINT nIDEnableItem, UINT nEnable) {
+        return static_cast<UINT>(::EnableMenuItem(m_hMenu, nIDEnableItem, nEnable));
+    }
 };

@@ -1,6 +1,7 @@
 // What a screen reader finds in the setup dialog as the program builds it: every button by
 // its caption, every box by the label in front of it.
 #include "dialog/SetupDialog.h"
+#include "dialog/SiteStartDialog.h"
 
 #include "platform/afx/ControlContainer.h"
 #include "platform/linux/user/Window.h"
@@ -9,6 +10,7 @@
 #include <QAccessible>
 #include <QTimer>
 #include <QWidget>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
@@ -47,6 +49,28 @@ TEST(SetupDialogNames, EveryControlIsNamedAfterItsCaptionOrLabel) {
         EXPECT_EQ(NameOf(dlg, IDC_WRITE_GATEWAY), "网关IP烧写");
         EXPECT_EQ(NameOf(dlg, IDC_WRITE_MAC), "MAC烧写");
         EXPECT_EQ(NameOf(dlg, IDC_WRITE_ALL), "写入全部信息");
+        dlg.EndDialog(IDCANCEL);
+    });
+    ASSERT_EQ(dlg.DoModal(), IDCANCEL);
+}
+
+// The site mode's start dialog: its boxes named by their labels, the check box and the buttons
+// by their captions; it starts with a dated record and the advance on.
+TEST(SiteStartDialogNames, BoxesAreNamedByTheirLabelsAndTheDefaultsAreSet) {
+    AfxEnableControlContainer();
+    CSiteStartDialog dlg;
+    QTimer::singleShot(0, [&] {
+        EXPECT_EQ(NameOf(dlg, IDC_SITE_RECORD), "记录文件");
+        EXPECT_EQ(NameOf(dlg, IDC_SITE_PLAN), "计划文件");
+        EXPECT_EQ(NameOf(dlg, IDC_SITE_RECORD_BROWSE), "浏览(B)...");
+        EXPECT_EQ(NameOf(dlg, IDC_SITE_ADVANCE), "每台写入后自动递增中控IP和MAC(A)");
+        EXPECT_EQ(SendDlgItemMessage(dlg.m_hWnd, IDC_SITE_ADVANCE, BM_GETCHECK, 0, 0),
+                  static_cast<LRESULT>(BST_CHECKED));
+        CString record;
+        dlg.GetDlgItem(IDC_SITE_RECORD)->GetWindowText(record);
+        const std::string name = std::filesystem::path(record.GetString()).filename().string();
+        EXPECT_TRUE(name.starts_with("tavrin-记录-20") && name.ends_with(".csv")) << name;
+        EXPECT_EQ(name.size(), std::string("tavrin-记录-2026-12-09.csv").size()) << name;
         dlg.EndDialog(IDCANCEL);
     });
     ASSERT_EQ(dlg.DoModal(), IDCANCEL);

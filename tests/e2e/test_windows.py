@@ -264,6 +264,63 @@ class WindowsDialogTest(unittest.TestCase):
         app.key('Return')
         self.assertIsNone(app.proc.poll())
 
+    def test_site_mode_from_the_system_menu_records_a_write_all(self):
+        app = self.start()
+        self.type_address(SERVER_IP, '192.168.1.10')
+        self.type_address(CENTRAL_IP, '192.168.1.20')
+        self.type_address(SUBNET_IP, '255.255.255.0')
+        self.type_address(GATEWAY_IP, '192.168.1.1')
+        self.type_mac([0, 17, 10, 13, 255, 19])
+        app.key('alt+space')
+        time.sleep(0.3)
+        self.shot('site-system-menu')
+        # From the last entry (About) up over the greyed end and open entries to the start.
+        app.key('Up', 'Up', 'Up', 'Up', 'Return')
+        start = self.x.find_window('开始现场记录', timeout=5)
+        self.assertIsNotNone(start, 'the start dialog did not open')
+        self.x.xdotool('windowfocus', '--sync', start, check=False)
+        app.key('End', 'shift+Home')
+        app.type('C:\\site-record.csv')
+        self.shot('site-start')
+        app.key('Return')
+        deadline = time.time() + 5
+        while self.x.find_window('开始现场记录', timeout=0.1) and time.time() < deadline:
+            time.sleep(0.05)
+        caption = self.x.xdotool('getwindowname', app.window).strip()
+        self.assertEqual(caption, '6150 IP SET — 现场：已写 0 台')
+        app.click_du(*WRITE_ALL)
+        frames = b''.join(address_frame(op, octets) for op, octets in (
+            (0x51, [192, 168, 1, 10]), (0x52, [192, 168, 1, 20]), (0x54, [255, 255, 255, 0]),
+            (0x53, [192, 168, 1, 1]))) + HEADER + bytes([0x55, 0, 17, 10, 13, 255, 19])
+        self.assertEqual(self.com1.read(len(frames), timeout=6), frames)
+        box = self.x.find_window('tavrin', timeout=8)
+        self.assertIsNotNone(box, 'no message after the write-all')
+        self.assertIn('已发送', app.message_text())
+        self.assertIn('192.168.1.20', app.message_text())
+        self.shot('site-sent')
+        self.x.xdotool('windowfocus', '--sync', box, check=False)
+        app.key('Return')
+        time.sleep(0.5)
+        self.assertEqual(self.x.xdotool('getwindowname', app.window).strip(),
+                         '6150 IP SET — 现场：已写 1 台')
+        # The next unit's controller address is in its box.
+        app.click_du(*WRITE_CENTRAL)
+        self.assertEqual(self.com1.read(7), address_frame(0x52, [192, 168, 1, 21]))
+        # The line is appended once the frame has gone out.
+        deadline = time.time() + 3
+        while True:
+            with open(os.path.join(self.prefix.root, 'drive_c', 'site-record.csv'), 'rb') as f:
+                lines = f.read().decode('utf-8-sig').split('\r\n')
+            if len(lines) >= 4 or time.time() > deadline:
+                break
+            time.sleep(0.05)
+        self.assertEqual(len(lines), 4)
+        cells = lines[1].split(',')
+        self.assertEqual(cells[:1] + cells[2:], ['1', '', 'COM1', '全部信息', '192.168.1.10',
+                                                 '192.168.1.20', '255.255.255.0', '192.168.1.1',
+                                                 '00-11-0A-0D-FF-13', '已发送', ''])
+        self.assertEqual(lines[2].split(',')[4:7], ['中控IP', '', '192.168.1.21'])
+
 
 class HighDpiTest(unittest.TestCase):
     """A 200 % desktop (192 DPI): dialog units and point sizes follow the DPI, so the dialog

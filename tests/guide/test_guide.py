@@ -69,9 +69,10 @@ def table(text, first_header):
 
 
 # The folders whose texts the user can be shown for a port, and the messages of the dialog
-# and of the start-up that the guide explains too.
+# and of the start-up, and the site mode's, that the guide explains too.
 SERIAL_FOLDERS = ('platform/serial', 'platform/linux/serial', 'platform/windows/serial')
-CODE_FOLDERS = SERIAL_FOLDERS + ('platform/afx', 'platform/linux/startup', 'app', 'dialog')
+CODE_FOLDERS = SERIAL_FOLDERS + ('platform/afx', 'platform/linux/startup', 'app', 'dialog',
+                                 'site')
 # Texts of the control that only a program using it wrongly gets (a bad port number, settings
 # the dialog never sets, output to a closed port): the dialog never shows them.
 CALLERS_ERRORS = ('端口号', '已打开，不能', '请先关闭端口', '未打开，不能', '串口参数', '”无效',

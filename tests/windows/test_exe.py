@@ -11,8 +11,8 @@ sys.path.insert(0, os.path.join(os.path.dirname(__file__), '..', '..', 'scripts'
 from pe_load_config import Image  # noqa: E402
 
 EXE = MACHINE = VERSION = None
-SYSTEM_DLLS = {'advapi32.dll', 'comctl32.dll', 'gdi32.dll', 'kernel32.dll', 'msvcrt.dll',
-               'oleaut32.dll', 'setupapi.dll', 'user32.dll'}
+SYSTEM_DLLS = {'advapi32.dll', 'comctl32.dll', 'comdlg32.dll', 'gdi32.dll', 'kernel32.dll',
+               'msvcrt.dll', 'oleaut32.dll', 'setupapi.dll', 'shell32.dll', 'user32.dll'}
 LOAD_LIBRARY_SEARCH_SYSTEM32 = 0x800
 RT_BITMAP, RT_STRING, RT_GROUP_ICON, RT_VERSION, RT_MANIFEST = 2, 6, 14, 16, 24
 

@@ -44,6 +44,8 @@ HWND GetFocus();
 int SetWindowRgn(HWND hWnd, HRGN hRgn, BOOL bRedraw);
 HMENU GetSystemMenu(HWND hWnd, BOOL bRevert);
 BOOL AppendMenu(HMENU hMenu, UINT uFlags, UINT_PTR uIDNewItem, LPCTSTR lpNewItem);
+// Greys (MF_GRAYED) or enables an item by its id; the previous state, or -1 without that item.
+BOOL EnableMenuItem(HMENU hMenu, UINT uIDEnableItem, UINT uEnable);
 
 // Painting.
 BOOL InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL bErase);

@@ -39,6 +39,11 @@ constexpr UINT WM_USER = 0x0400;
 constexpr UINT EM_SETSEL = 0x00B1;
 constexpr UINT CB_ADDSTRING = 0x0143;
 constexpr UINT CB_SETCURSEL = 0x014E;
+// Check box: its state, BST_UNCHECKED or BST_CHECKED.
+constexpr UINT BM_GETCHECK = 0x00F0;
+constexpr UINT BM_SETCHECK = 0x00F1;
+constexpr WPARAM BST_UNCHECKED = 0;
+constexpr WPARAM BST_CHECKED = 1;
 
 // WM_CTLCOLOR kinds (message minus WM_CTLCOLORMSGBOX).
 constexpr UINT CTLCOLOR_EDIT = 1;
@@ -80,6 +85,7 @@ constexpr DWORD DS_MODALFRAME = 0x80;
 // Button styles.
 constexpr DWORD BS_PUSHBUTTON = 0x0;
 constexpr DWORD BS_DEFPUSHBUTTON = 0x1;
+constexpr DWORD BS_AUTOCHECKBOX = 0x3;
 constexpr DWORD BS_OWNERDRAW = 0xB;
 constexpr DWORD BS_TYPEMASK = 0xF;
 
@@ -186,6 +192,9 @@ constexpr WPARAM ICON_BIG = 1;
 // Menus.
 constexpr UINT MF_STRING = 0x0000;
 constexpr UINT MF_SEPARATOR = 0x0800;
+constexpr UINT MF_BYCOMMAND = 0x0000;
+constexpr UINT MF_ENABLED = 0x0000;
+constexpr UINT MF_GRAYED = 0x0001;
 
 // Message box.
 constexpr UINT MB_OK = 0x0;
@@ -193,9 +202,13 @@ constexpr UINT MB_YESNO = 0x4;
 constexpr UINT MB_ICONERROR = 0x10;
 constexpr UINT MB_ICONQUESTION = 0x20;
 constexpr UINT MB_ICONEXCLAMATION = 0x30;
+constexpr UINT MB_ICONWARNING = MB_ICONEXCLAMATION;
+constexpr UINT MB_ICONINFORMATION = 0x40;
+constexpr UINT MB_DEFBUTTON2 = 0x100;
 constexpr int IDYES = 6;
 constexpr int IDNO = 7;
 
 // ShowWindow commands.
 constexpr int SW_HIDE = 0;
+constexpr int SW_SHOWNORMAL = 1;
 constexpr int SW_SHOW = 5;

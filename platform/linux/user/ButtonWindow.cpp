@@ -3,20 +3,41 @@
 #include "platform/linux/user/BridgeWidget.h"
 #include <windows.h>
 
+#include <QCheckBox>
 #include <QPushButton>
 
 namespace engine {
 
+namespace {
+
+// A check box for the check-box style, a push button for every other.
+QAbstractButton* MakeButton(Window* window, DWORD style) {
+    if ((style & BS_TYPEMASK) == BS_AUTOCHECKBOX) {
+        return new BridgeWidget<QCheckBox>(window);
+    }
+    auto* button = new BridgeWidget<QPushButton>(window);
+    button->setAutoDefault(true);
+    return button;
+}
+
+} // namespace
+
 ButtonWindow::ButtonWindow(const WindowParams& params)
-    : Window(params), m_button(new BridgeWidget<QPushButton>(this)) {
+    : Window(params), m_button(MakeButton(this, params.style)) {
     m_button->setText(QString::fromStdString(params.text));
-    m_button->setAutoDefault(true);
     SetWidget(m_button);
-    QObject::connect(m_button, &QPushButton::clicked, m_button,
+    QObject::connect(m_button, &QAbstractButton::clicked, m_button,
                      [this] { NotifyParent(BN_CLICKED); });
 }
 
 LRESULT ButtonWindow::ClassProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == BM_GETCHECK) {
+        return m_button->isChecked() ? BST_CHECKED : BST_UNCHECKED;
+    }
+    if (message == BM_SETCHECK) {
+        m_button->setChecked(wParam == BST_CHECKED);
+        return 0;
+    }
     if (message == WM_PAINT && IsOwnerDraw()) {
         RequestDrawItem();
         return 0;
@@ -51,7 +72,8 @@ UINT ButtonWindow::ItemState() const {
     }
     // The dialog manager cannot make an owner-drawn button its default push button (the
     // style's type bits are taken), so only a push button made default says so.
-    if (!IsOwnerDraw() && m_button->isDefault()) {
+    const auto* push = qobject_cast<const QPushButton*>(m_button);
+    if (!IsOwnerDraw() && push != nullptr && push->isDefault()) {
         state |= ODS_DEFAULT;
     }
     return state;

@@ -1,12 +1,12 @@
-// The push-button window class: a Qt push button underneath; with the owner-draw style every
-// pixel comes from the parent's owner-draw handling instead.
+// The button window class: a Qt push button underneath (a check box for BS_AUTOCHECKBOX); with the
+// owner-draw style every pixel comes from the parent's owner-draw handling instead.
 #pragma once
 
 #include "platform/linux/user/Window.h"
 
 #include <string>
 
-class QPushButton;
+class QAbstractButton;
 
 namespace engine {
 
@@ -28,7 +28,7 @@ private:
     void EraseWithParentBrush(HDC hdc);
     void RequestDrawItem();
 
-    QPushButton* m_button;
+    QAbstractButton* m_button;
 };
 
 } // namespace engine

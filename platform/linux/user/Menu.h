@@ -24,6 +24,8 @@ public:
     Menu& operator=(const Menu&) = delete;
 
     void Append(const Item& item) { m_items.push_back(item); }
+    // Sets the item's MF_GRAYED bit as in flags; the previous bit, or -1 without that item.
+    int Enable(UINT id, UINT flags);
 
     // Shows the menu at a screen position and returns the chosen item's id, 0 if none.
     UINT Popup(QWidget* parent, const QPoint& globalPos) const;

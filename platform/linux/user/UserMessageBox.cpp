@@ -24,6 +24,8 @@ QMessageBox::Icon IconFor(UINT type) {
         return QMessageBox::Critical;
     case MB_ICONQUESTION:
         return QMessageBox::Question;
+    case MB_ICONINFORMATION:
+        return QMessageBox::Information;
     default:
         return QMessageBox::Warning;
     }
@@ -38,6 +40,9 @@ int ShowQtMessageBox(const std::string& text, const std::string& caption, UINT t
     box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     const bool yesNo = (type & 0x0F) == MB_YESNO;
     box.setStandardButtons(yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
+    if (yesNo && (type & 0xF00) == MB_DEFBUTTON2) {
+        box.setDefaultButton(QMessageBox::No);
+    }
     const std::pair<QMessageBox::StandardButton, const char*> captions[] = {
         {QMessageBox::Ok, "确定"}, {QMessageBox::Yes, "是(&Y)"}, {QMessageBox::No, "否(&N)"}};
     for (const auto& [which, caption] : captions) {

@@ -142,6 +142,10 @@ BOOL AppendMenu(HMENU hMenu, UINT uFlags, UINT_PTR uIDNewItem, LPCTSTR lpNewItem
     return TRUE;
 }
 
+BOOL EnableMenuItem(HMENU hMenu, UINT uIDEnableItem, UINT uEnable) {
+    return hMenu != nullptr ? engine::MenuOf(hMenu)->Enable(uIDEnableItem, uEnable) : -1;
+}
+
 // Invalidates the whole window; an update region finer than that buys nothing here, where
 // every paint draws the window whole.
 BOOL InvalidateRect(HWND hWnd, const RECT*, BOOL bErase) {
