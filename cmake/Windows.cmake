@@ -16,8 +16,34 @@ set(TAVRIN_SYSTEM_FOLDER windows)
 add_compile_definitions(UNICODE _UNICODE)
 add_compile_options(-Wall -Wextra -Wpedantic -Werror)
 
+# The file dialogs and the shell serve the site mode alone: they are delay-loaded, at their
+# first call, so that a start with the mode off loads no more DLLs than before. mingw-w64 ships
+# no delay-load libraries, so dlltool makes them from the few functions the program calls.
+find_program(TAVRIN_DLLTOOL ${TAVRIN_MINGW_TRIPLE}-dlltool REQUIRED)
+# The names carry their stdcall argument bytes, which the 32-bit build links by and the 64-bit
+# one has none of.
+set(tavrin_delay_comdlg32 GetOpenFileNameW@4 GetSaveFileNameW@4)
+set(tavrin_delay_shell32 SHGetFolderPathW@20 ShellExecuteW@24)
+foreach(dll IN ITEMS comdlg32 shell32)
+    if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+        list(TRANSFORM tavrin_delay_${dll} REPLACE "@[0-9]+$" "")
+    endif()
+    list(JOIN tavrin_delay_${dll} "\n" exports)
+    file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/delay/${dll}.def
+         CONTENT "LIBRARY ${dll}.dll\nEXPORTS\n${exports}\n")
+    add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/delay/lib${dll}_delay.a
+                       COMMAND ${TAVRIN_DLLTOOL} --input-def ${dll}.def --kill-at
+                               --output-delaylib lib${dll}_delay.a
+                       DEPENDS ${CMAKE_BINARY_DIR}/delay/${dll}.def
+                       WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/delay VERBATIM)
+    add_custom_target(tavrin_delay_${dll} DEPENDS ${CMAKE_BINARY_DIR}/delay/lib${dll}_delay.a)
+endforeach()
+
 add_library(tavrin_api INTERFACE)
-target_link_libraries(tavrin_api INTERFACE comctl32 oleaut32 user32 gdi32 comdlg32 shell32)
+add_dependencies(tavrin_api tavrin_delay_comdlg32 tavrin_delay_shell32)
+target_link_libraries(tavrin_api INTERFACE comctl32 oleaut32 user32 gdi32
+                      ${CMAKE_BINARY_DIR}/delay/libcomdlg32_delay.a
+                      ${CMAKE_BINARY_DIR}/delay/libshell32_delay.a)
 tavrin_library(tavrin_serial_device HIDDEN FOLDERS platform/windows/serial LINK tavrin_serial
                PRIVATE advapi32 setupapi)
 # The load configuration, which nothing refers to: an object library keeps it in the exe.

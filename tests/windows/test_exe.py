@@ -11,8 +11,11 @@ sys.path.insert(0, os.path.join(os.path.dirname(__file__), '..', '..', 'scripts'
 from pe_load_config import Image  # noqa: E402
 
 EXE = MACHINE = VERSION = None
-SYSTEM_DLLS = {'advapi32.dll', 'comctl32.dll', 'comdlg32.dll', 'gdi32.dll', 'kernel32.dll',
-               'msvcrt.dll', 'oleaut32.dll', 'setupapi.dll', 'shell32.dll', 'user32.dll'}
+SYSTEM_DLLS = {'advapi32.dll', 'comctl32.dll', 'gdi32.dll', 'kernel32.dll', 'msvcrt.dll',
+               'oleaut32.dll', 'setupapi.dll', 'user32.dll'}
+# Loaded at their first call, by the site mode alone; both are known DLLs, which Windows takes
+# from the system folder whoever asks.
+DELAYED_DLLS = {'comdlg32.dll', 'shell32.dll'}
 LOAD_LIBRARY_SEARCH_SYSTEM32 = 0x800
 RT_BITMAP, RT_STRING, RT_GROUP_ICON, RT_VERSION, RT_MANIFEST = 2, 6, 14, 16, 24
 
@@ -42,6 +45,7 @@ class ExeTest(unittest.TestCase):
         # Statically linked: no compiler runtime, no toolkit, nothing to ship beside it.
         self.assertLessEqual(imports, SYSTEM_DLLS, 'imports a DLL Windows does not have')
         self.assertIn('comctl32.dll', imports)
+        self.assertFalse(imports & DELAYED_DLLS, 'loads at start a DLL only the site mode needs')
 
     def test_dlls_come_from_the_system_folder_only(self):
         # A DLL planted beside the program in a download folder is never loaded.
