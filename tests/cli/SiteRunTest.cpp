@@ -18,7 +18,6 @@ constexpr const char* kPlan = "标签,中控IP,MAC,服务器IP\n"
                               "301,192.168.1.21,00-11-0A-0D-01-01,192.168.1.10\n"
                               "302,192.168.1.22,00-11-0A-0D-01-02,\n";
 
-
 CliOptions RecordOnly(const TempFolder& folder) {
     CliOptions options;
     options.recordFile = (folder / "record.csv").string();
