@@ -42,18 +42,19 @@ constexpr std::array kOptions = {
 
 const OptionSpec* FindLong(std::string_view name) {
     const auto found = std::find_if(kOptions.begin(), kOptions.end(),
-                                    [&](const OptionSpec& spec) { return spec.name == name; });
+                                    [&](const OptionSpec& option) { return option.name == name; });
     return found == kOptions.end() ? nullptr : &*found;
 }
 
 const OptionSpec* FindShort(char letter) {
-    const auto found = std::find_if(kOptions.begin(), kOptions.end(),
-                                    [&](const OptionSpec& spec) { return spec.letter == letter; });
+    const auto found =
+        std::find_if(kOptions.begin(), kOptions.end(),
+                     [&](const OptionSpec& option) { return option.letter == letter; });
     return found == kOptions.end() ? nullptr : &*found;
 }
 
-std::string Shown(const OptionSpec& spec) {
-    return "--" + std::string(spec.name);
+std::string Shown(const OptionSpec& option) {
+    return "--" + std::string(option.name);
 }
 
 [[noreturn]] void Fail(const std::string& sentence) {
@@ -61,28 +62,28 @@ std::string Shown(const OptionSpec& spec) {
 }
 
 // Stores one option; value is set for those that take one.
-void Store(CliOptions& options, const OptionSpec& spec, const std::optional<std::string>& value) {
-    if (spec.flag != nullptr) {
+void Store(CliOptions& options, const OptionSpec& option, const std::optional<std::string>& value) {
+    if (option.flag != nullptr) {
         if (value) {
-            Fail("选项 " + Shown(spec) + " 不带值。");
+            Fail("选项 " + Shown(option) + " 不带值。");
         }
-        options.*spec.flag = true;
+        options.*option.flag = true;
         return;
     }
     // A value given twice is refused rather than the last one taken: a script that says two
     // things must not have one of them written into a device.
-    const bool given = spec.text != nullptr ? !(options.*spec.text).empty()
-                                            : (options.settings.*spec.setting).has_value();
+    const bool given = option.text != nullptr ? !(options.*option.text).empty()
+                                              : (options.settings.*option.setting).has_value();
     if (given) {
-        Fail("选项 " + Shown(spec) + " 给了两次。");
+        Fail("选项 " + Shown(option) + " 给了两次。");
     }
-    if (spec.text != nullptr) {
+    if (option.text != nullptr) {
         if (value->empty()) {
-            Fail("选项 " + Shown(spec) + " 的值是空的。");
+            Fail("选项 " + Shown(option) + " 的值是空的。");
         }
-        options.*spec.text = *value;
+        options.*option.text = *value;
     } else {
-        options.settings.*spec.setting = *value;
+        options.settings.*option.setting = *value;
     }
 }
 
@@ -137,7 +138,7 @@ CliOptions ParseOptions(std::span<const std::string> args) {
     CliOptions options;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        const OptionSpec* spec = nullptr;
+        const OptionSpec* option = nullptr;
         std::optional<std::string> value;
         if (arg == kEndOfOptions) {
             if (i + 1 < args.size()) {
@@ -147,16 +148,16 @@ CliOptions ParseOptions(std::span<const std::string> args) {
         }
         if (arg.starts_with("--")) {
             const std::size_t equals = arg.find('=');
-            spec = FindLong(std::string_view(arg).substr(2, equals - 2));
-            if (spec == nullptr) {
+            option = FindLong(std::string_view(arg).substr(2, equals - 2));
+            if (option == nullptr) {
                 Fail("未知的选项“" + arg.substr(0, equals) + "”。");
             }
             if (equals != std::string::npos) {
                 value = arg.substr(equals + 1);
             }
         } else if (arg.size() >= 2 && arg[0] == '-') {
-            spec = FindShort(arg[1]);
-            if (spec == nullptr || (arg.size() > 2 && spec->flag != nullptr)) {
+            option = FindShort(arg[1]);
+            if (option == nullptr || (arg.size() > 2 && option->flag != nullptr)) {
                 Fail("未知的选项“" + arg + "”。");
             }
             if (arg.size() > 2) {
@@ -166,13 +167,13 @@ CliOptions ParseOptions(std::span<const std::string> args) {
             Fail("多余的参数“" + arg + "”：tavrin-cli 只接受选项，值写在选项后面，例如 --mac " +
                  arg + "。");
         }
-        if (spec->flag == nullptr && !value) {
+        if (option->flag == nullptr && !value) {
             if (i + 1 >= args.size()) {
-                Fail("选项 " + Shown(*spec) + " 缺少值。");
+                Fail("选项 " + Shown(*option) + " 缺少值。");
             }
             value = args[++i];
         }
-        Store(options, *spec, value);
+        Store(options, *option, value);
     }
     CheckCombination(options);
     return options;
