@@ -73,5 +73,6 @@ private:
     HICON m_hIcon = nullptr;
     CLabelFonts m_labelFonts;
     DeviceWriter m_writer;
-    SiteMode m_site{*this, [this](const site::UnitValues& values) { ShowValues(values); }};
+    SiteMode m_site{*this, [this](const site::UnitValues& values) { ShowValues(values); },
+                    [this] { return *BoxValues(site::WriteKind::Server); }};
 };

@@ -98,7 +98,8 @@ void SiteMode::Start(site::SiteSession session) {
     }
     m_session.emplace(std::move(session));
     if (m_session->HasPlan()) {
-        m_show(m_session->Prefill(site::UnitValues{}));
+        // A plan without server, mask or gateway columns leaves those boxes as typed.
+        m_show(m_session->Prefill(m_read()));
     }
     UpdateMenu();
     UpdateCaption();

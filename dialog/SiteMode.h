@@ -19,8 +19,11 @@ public:
     using Send = std::function<bool()>;
     // Puts a unit's values into the dialog's boxes.
     using ShowValues = std::function<void(const site::UnitValues&)>;
+    // Reads the values the dialog's boxes hold now.
+    using ReadValues = std::function<site::UnitValues()>;
 
-    SiteMode(CWnd& dialog, ShowValues show) : m_dialog(dialog), m_show(std::move(show)) {}
+    SiteMode(CWnd& dialog, ShowValues show, ReadValues read)
+        : m_dialog(dialog), m_show(std::move(show)), m_read(std::move(read)) {}
 
     bool IsOn() const { return m_session.has_value(); }
     // Appends a separator and the mode's entries to the system menu.
@@ -48,6 +51,7 @@ private:
 
     CWnd& m_dialog;
     ShowValues m_show;
+    ReadValues m_read;
     std::optional<site::SiteSession> m_session;
     // The dialog's caption before the mode started, put back when it ends.
     CString m_caption;

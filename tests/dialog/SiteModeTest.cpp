@@ -44,8 +44,9 @@ protected:
     void WhileOpen(const std::function<void(CSetupDialog&, SiteMode&)>& body) {
         CSetupDialog dlg;
         QTimer::singleShot(0, [&] {
-            SiteMode mode(dlg,
-                          [this](const site::UnitValues& values) { m_next.push_back(values); });
+            SiteMode mode(
+                dlg, [this](const site::UnitValues& values) { m_next.push_back(values); },
+                [this] { return m_boxes; });
             body(dlg, mode);
             dlg.EndDialog(IDCANCEL);
         });
@@ -93,9 +94,26 @@ protected:
     std::filesystem::path m_record = m_folder / "record.csv";
     std::vector<Shown> m_shown;
     std::vector<site::UnitValues> m_next;
+    // What the dialog's boxes hold when the mode reads them.
+    site::UnitValues m_boxes = Unit("192.168.1.20", "00-11-22-00-00-01");
     int m_answer = IDOK;
     engine::MessageBoxHandler m_previousBox;
 };
+
+// A plan that gives only the label, controller address and MAC fills those boxes and leaves the
+// server, mask and gateway as the technician typed them.
+TEST_F(SiteModeTest, PlanFillsItsOwnColumnsAndKeepsTheTypedRest) {
+    const std::filesystem::path plan = m_folder / "plan.csv";
+    std::ofstream(plan, std::ios::binary) << "label,controller,mac\r\n"
+                                             "301,192.168.1.31,00-11-22-00-03-01\r\n";
+    WhileOpen([&](CSetupDialog&, SiteMode& mode) {
+        site::SiteOpening opening = site::SiteSession::Open({m_record, plan, true});
+        ASSERT_TRUE(opening.session) << opening.message;
+        mode.Start(std::move(*opening.session));
+        ASSERT_EQ(m_next.size(), 1u);
+        EXPECT_EQ(m_next[0], Unit("192.168.1.31", "00-11-22-00-03-01"));
+    });
+}
 
 TEST_F(SiteModeTest, MenuEntriesAndCaptionFollowTheMode) {
     WhileOpen([&](CSetupDialog& dlg, SiteMode& mode) {
